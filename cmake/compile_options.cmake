@@ -1,0 +1,10 @@
+# Warnings and sanitizers, set once as an interface target that every
+# target of the project links.
+add_library(kestrel_options INTERFACE)
+target_compile_options(kestrel_options INTERFACE -Wall -Wextra)
+
+if(KESTREL_SANITIZE)
+  set(sanitize_flags -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_compile_options(kestrel_options INTERFACE ${sanitize_flags})
+  target_link_options(kestrel_options INTERFACE ${sanitize_flags})
+endif()

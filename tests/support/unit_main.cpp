@@ -1,0 +1,8 @@
+// Entry of the unit test programs: pure logic, no application object.
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
