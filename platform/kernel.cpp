@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <sys/statvfs.h>
+#include <time.h>
 
 namespace {
 
@@ -80,4 +81,29 @@ void GetPlatformVersion(DWORD* major, DWORD* minor)
 {
     *major = 10;
     *minor = 0;
+}
+
+bool UnixTimeToLocalSystemTime(qint64 seconds, long nanoseconds, SYSTEMTIME* time)
+{
+    *time = SYSTEMTIME();
+    const time_t t = static_cast<time_t>(seconds);
+    struct tm parts { };
+    if (!localtime_r(&t, &parts) || parts.tm_year + 1900 < 1601 || parts.tm_year + 1900 > 30827)
+        return false;
+    time->wYear = static_cast<WORD>(parts.tm_year + 1900);
+    time->wMonth = static_cast<WORD>(parts.tm_mon + 1);
+    time->wDayOfWeek = static_cast<WORD>(parts.tm_wday);
+    time->wDay = static_cast<WORD>(parts.tm_mday);
+    time->wHour = static_cast<WORD>(parts.tm_hour);
+    time->wMinute = static_cast<WORD>(parts.tm_min);
+    time->wSecond = static_cast<WORD>(qMin(parts.tm_sec, 59));
+    time->wMilliseconds = static_cast<WORD>(qBound(0L, nanoseconds, 999999999L) / 1000000L);
+    return true;
+}
+
+void GetLocalTime(SYSTEMTIME* time)
+{
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    UnixTimeToLocalSystemTime(now.tv_sec, now.tv_nsec, time);
 }

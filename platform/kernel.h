@@ -40,3 +40,10 @@ QString GetModuleFilePath();
 // The platform version the program reports: 10.0, the newest its version
 // table knows, so that the newest code paths run.
 void GetPlatformVersion(DWORD* major, DWORD* minor);
+
+// The local date and time now, to the millisecond.
+void GetLocalTime(SYSTEMTIME* time);
+
+// A moment given in seconds and nanoseconds since 1970 as local broken-down
+// time (milliseconds truncated); false when it cannot be converted.
+bool UnixTimeToLocalSystemTime(qint64 seconds, long nanoseconds, SYSTEMTIME* time);
