@@ -1,6 +1,7 @@
 #include "core/date_utils.h"
 
 #include <array>
+#include <cstddef>
 #include <tuple>
 
 namespace {
@@ -34,7 +35,8 @@ int GetDayOfWeek(int year, int month, int day)
         return 0;
     if (month < 3)
         year -= 1;
-    int w = (year + year / 4 - year / 100 + year / 400 + kOffsets[static_cast<size_t>(month - 1)] + day) % 7;
+    int w =
+        (year + year / 4 - year / 100 + year / 400 + kOffsets[static_cast<std::size_t>(month - 1)] + day) % 7;
     if (w < 0)
         w += 7;
     return w + 1;
