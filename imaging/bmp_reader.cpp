@@ -1,0 +1,145 @@
+// Reading a BMP file into a holder. The holder keeps a normalised image: a
+// 40-byte info header, positive height (bottom-up rows), bfOffBits 54 or 1078
+// and bfSize that matches the rows; it is changed only when the read succeeds.
+#include "core/raw_file.h"
+#include "imaging/bmp_file.h"
+#include "imaging/dib_helpers.h"
+#include "imaging/image_messages.h"
+#include "imaging/image_settings.h"
+#include "imaging/load_bitmap_for_dlg.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+struct FreeDeleter {
+    void operator()(void* p) const { std::free(p); }
+};
+using Block = std::unique_ptr<BYTE, FreeDeleter>;
+
+bool ReadAt(int fd, std::uint64_t offset, void* buffer, std::size_t size)
+{
+    BYTE* p = static_cast<BYTE*>(buffer);
+    while (size > 0) {
+        const ssize_t n = ::pread(fd, p, size, static_cast<off_t>(offset));
+        if (n <= 0)
+            return false;
+        p += n;
+        offset += static_cast<std::uint64_t>(n);
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+std::size_t ReadHead(int fd, BYTE* head, std::size_t capacity)
+{
+    std::size_t total = 0;
+    while (total < capacity) {
+        const ssize_t n = ::pread(fd, head + total, capacity - total, static_cast<off_t>(total));
+        if (n <= 0)
+            break;
+        total += static_cast<std::size_t>(n);
+    }
+    return total;
+}
+
+void FlipRows(BYTE* bits, std::uint32_t stride, int height)
+{
+    std::unique_ptr<BYTE[]> row(new BYTE[stride]);
+    for (int top = 0, bottom = height - 1; top < bottom; ++top, --bottom) {
+        BYTE* a = bits + static_cast<std::size_t>(top) * stride;
+        BYTE* b = bits + static_cast<std::size_t>(bottom) * stride;
+        std::memcpy(row.get(), a, stride);
+        std::memcpy(a, b, stride);
+        std::memcpy(b, row.get(), stride);
+    }
+}
+
+}  // namespace
+
+int CLoadBitmap_for_Dlg::ReadBmpFile(const QString& filePath)
+{
+    const bool show = showMessages == 1;
+    CRawFile file;
+    if (!file.OpenRead(filePath)) {
+        if (show)
+            ShowImageMessage(QStringLiteral("Failure: Open File - %1").arg(filePath.left(520)));
+        return 0;
+    }
+    const int fd = file.Handle();
+    BYTE head[kBmpHeadBytes] = {};
+    const std::size_t headSize = ReadHead(fd, head, sizeof head);
+
+    BmpLayout layout;
+    switch (CheckBmpHeaders(head, headSize, static_cast<std::uint64_t>(file.Length()), ImageSettingMaxWidth(),
+        ImageSettingMaxHeight(), &layout)) {
+    case BmpHeaderCheck::Ok:
+        break;
+    case BmpHeaderCheck::Structure:
+        return 0;
+    case BmpHeaderCheck::Unsupported:
+    case BmpHeaderCheck::Truncated:
+        if (show)
+            ShowImageMessage(QStringLiteral("対応していないBMPフォーマットです。"));
+        return 0;
+    case BmpHeaderCheck::TooLarge:
+        if (show)
+            ShowImageMessage(QStringLiteral("Kestrelが扱える画像サイズを超えています。"));
+        return 0;
+    }
+
+    BITMAPINFOHEADER header;
+    std::memcpy(&header, head + 14, sizeof header);
+    header.biSize = 40;
+    header.biHeight = layout.height;
+    header.biSizeImage = layout.pixelBytes;
+    header.biClrUsed = 0;
+    header.biClrImportant = 0;
+    if (ImageSettingForceSaveDpi()) {
+        header.biXPelsPerMeter = BmpDpiPixelsPerMeter();
+        header.biYPelsPerMeter = header.biXPelsPerMeter;
+    }
+
+    const std::uint32_t tableRoom = layout.bpp == 8 ? 1024 : 4;
+    Block infoBlock(static_cast<BYTE*>(std::calloc(40 + tableRoom, 1)));
+    if (!infoBlock) {
+        if (show)
+            ShowImageMessage(QStringLiteral("メモリ不足です。\n\nKestrelを終了して下さい。"));
+        return 0;
+    }
+    CopyInfoHeader(reinterpret_cast<BITMAPINFOHEADER*>(infoBlock.get()), &header);
+    if (layout.tableBytes > 0 && !ReadAt(fd, layout.tableOffset, infoBlock.get() + 40, layout.tableBytes))
+        return 0;
+
+    Block pixels(static_cast<BYTE*>(std::malloc(layout.pixelBytes)));
+    if (!pixels) {
+        if (show)
+            ShowImageMessage(QStringLiteral("ファイルを読み込む為のメモリが不足しています。"));
+        return 0;
+    }
+    if (!ReadAt(fd, layout.pixelOffset, pixels.get(), layout.pixelBytes)) {
+        if (show)
+            ShowImageMessage(QStringLiteral("対応していないBMPフォーマットです。"));
+        return 0;
+    }
+    if (layout.topDown)
+        FlipRows(pixels.get(), layout.stride, layout.height);
+
+    // Everything was read: the holder takes the new image.
+    CLoadBitmap::Free();
+    const DWORD offset = layout.bpp == 8 ? 54 + 1024 : 54;
+    fileHeader.bfType = kBitmapFileType;
+    fileHeader.bfOffBits = offset;
+    fileHeader.bfSize = offset + layout.pixelBytes;
+    fileHeader.bfReserved1 = 0;
+    fileHeader.bfReserved2 = 0;
+    std::memset(infoHeaderArea, 0, sizeof infoHeaderArea);
+    infoHeader = header;
+    info = reinterpret_cast<BITMAPINFO*>(infoBlock.release());
+    infoSize = 40 + tableRoom;
+    bits = pixels.release();
+    return 1;
+}

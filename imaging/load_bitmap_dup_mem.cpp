@@ -1,0 +1,228 @@
+#include "imaging/load_bitmap_dup_mem.h"
+
+#include "imaging/dib_helpers.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+void Release(BYTE*& p)
+{
+    std::free(p);
+    p = nullptr;
+}
+
+BYTE* AllocBlock(std::uint32_t bytes)
+{
+    return static_cast<BYTE*>(std::calloc(std::max<std::uint32_t>(bytes, 1), 1));
+}
+
+// Makes block hold at least bytes; the old content is dropped. false when
+// memory runs out (block is then null).
+bool EnsureBlock(BYTE*& block, std::uint32_t& capacity, std::uint32_t bytes)
+{
+    if (block != nullptr && capacity >= bytes)
+        return true;
+    Release(block);
+    capacity = 0;
+    block = AllocBlock(bytes);
+    if (block == nullptr)
+        return false;
+    capacity = bytes;
+    return true;
+}
+
+}  // namespace
+
+CLoadBitmapDlg_DupMem::~CLoadBitmapDlg_DupMem()
+{
+    FreeDuplicates();
+}
+
+int CLoadBitmapDlg_DupMem::AllocDuplicates(std::uint32_t bytes, int bpp)
+{
+    FreeDuplicates();
+    currentBytes = dup1Bytes = dup2Bytes = bytes;
+    dupBitCount = static_cast<WORD>(bpp);
+    dupPaletteBytes = static_cast<WORD>(ColorTableBytes(bpp));
+    bool ok = true;
+    if (dupPaletteBytes != 0) {
+        dup1Palette = AllocBlock(dupPaletteBytes);
+        dup2Palette = AllocBlock(dupPaletteBytes);
+        ok = dup1Palette != nullptr && dup2Palette != nullptr;
+    }
+    if (ok) {
+        dup1Bits = AllocBlock(bytes);
+        dup2Bits = AllocBlock(bytes);
+        ok = dup1Bits != nullptr && dup2Bits != nullptr;
+    }
+    if (!ok) {
+        FreeDuplicates();
+        return 0;
+    }
+    dup1Capacity = dup2Capacity = bytes;
+    return 1;
+}
+
+void CLoadBitmapDlg_DupMem::FreeDuplicates()
+{
+    Release(dup1Palette);
+    Release(dup2Palette);
+    Release(dup1Bits);
+    Release(dup2Bits);
+    dup1Capacity = dup2Capacity = 0;
+}
+
+void CLoadBitmapDlg_DupMem::CopyPalette(BYTE* dst, const BYTE* src) const
+{
+    if (dst != nullptr && src != nullptr && dupPaletteBytes != 0)
+        std::memcpy(dst, src, dupPaletteBytes);
+}
+
+void CLoadBitmapDlg_DupMem::SaveToDup1()
+{
+    const std::uint32_t bytes = PixelBytes();
+    if (bits == nullptr || !EnsureBlock(dup1Bits, dup1Capacity, bytes))
+        return;
+    if (info != nullptr && ColorTableSize() >= dupPaletteBytes)
+        CopyPalette(dup1Palette, reinterpret_cast<const BYTE*>(info->bmiColors));
+    std::memcpy(dup1Bits, bits, bytes);
+    dup1Width = infoHeader.biWidth;
+    dup1Height = infoHeader.biHeight;
+    dup1Bytes = bytes;
+}
+
+void CLoadBitmapDlg_DupMem::CopyDup1ToDup2()
+{
+    if (dup1Bits == nullptr || !EnsureBlock(dup2Bits, dup2Capacity, dup1Bytes))
+        return;
+    CopyPalette(dup2Palette, dup1Palette);
+    std::memcpy(dup2Bits, dup1Bits, dup1Bytes);
+    dup2Width = dup1Width;
+    dup2Height = dup1Height;
+    dup2Bytes = dup1Bytes;
+}
+
+void CLoadBitmapDlg_DupMem::CopyDup2ToDup1()
+{
+    if (dup2Bits == nullptr)
+        return;
+    if (dup1Bytes != dup2Bytes || dup1Width != dup2Width || dup1Height != dup2Height) {
+        if (!EnsureBlock(dup1Bits, dup1Capacity, dup2Bytes))
+            return;
+        dup1Width = dup2Width;
+        dup1Height = dup2Height;
+        dup1Bytes = dup2Bytes;
+    }
+    CopyPalette(dup1Palette, dup2Palette);
+    std::memcpy(dup1Bits, dup2Bits, dup2Bytes);
+}
+
+int CLoadBitmapDlg_DupMem::RestoreFromDup1()
+{
+    if (dup1Bits == nullptr)
+        return 0;
+    if (infoHeader.biWidth != dup1Width || infoHeader.biHeight != dup1Height || PixelBytes() != dup1Bytes ||
+        bits == nullptr) {
+        BYTE* block = AllocBlock(dup1Bytes);
+        if (block == nullptr)
+            return 0;
+        std::free(bits);
+        bits = block;
+        infoHeader.biWidth = dup1Width;
+        infoHeader.biHeight = dup1Height;
+        infoHeader.biSizeImage = dup1Bytes;
+        // The file header follows, so that bfSize - bfOffBits stays the pixel size.
+        fileHeader.bfSize = fileHeader.bfOffBits + dup1Bytes;
+        if (info != nullptr)
+            CopyInfoHeader(&info->bmiHeader, &infoHeader);
+        currentBytes = dup1Bytes;
+    }
+    if (info != nullptr && ColorTableSize() >= dupPaletteBytes)
+        CopyPalette(reinterpret_cast<BYTE*>(info->bmiColors), dup1Palette);
+    std::memcpy(bits, dup1Bits, dup1Bytes);
+    return 1;
+}
+
+int CLoadBitmapDlg_DupMem::AllocEditBuffer(int w, int h, std::uint32_t bytes)
+{
+    dup1Width = w;
+    dup1Height = h;
+    dup1Bytes = bytes;
+    Release(dup1Bits);
+    dup1Capacity = 0;
+    dup1Bits = AllocBlock(bytes);
+    if (dup1Bits == nullptr)
+        return 0;
+    dup1Capacity = bytes;
+    return 1;
+}
+
+namespace {
+
+// A new 24-bit block of w x h converted from 32-bit rows; null when memory
+// runs out.
+BYTE* Converted24(const BYTE* src, LONG w, LONG h)
+{
+    if (src == nullptr || w <= 0 || h <= 0)
+        return nullptr;
+    BYTE* block = AllocBlock(GetDibStride(24, w) * static_cast<std::uint32_t>(h));
+    if (block != nullptr)
+        Copy32To24Rows(w, h, block, src);
+    return block;
+}
+
+}  // namespace
+
+int ConvertDib32To24(CLoadBitmapDlg_DupMem* holder)
+{
+    const LONG w = holder->infoHeader.biWidth;
+    const LONG h = std::abs(holder->infoHeader.biHeight);
+    if (holder->infoHeader.biBitCount != 32 || holder->bits == nullptr || w <= 0 || h <= 0)
+        return 0;
+    // Every new block is made before anything is released.
+    BYTE* image = Converted24(holder->bits, w, h);
+    BYTE* copy1 =
+        holder->dup1Bits ? Converted24(holder->dup1Bits, holder->dup1Width, holder->dup1Height) : nullptr;
+    BYTE* copy2 =
+        holder->dup2Bits ? Converted24(holder->dup2Bits, holder->dup2Width, holder->dup2Height) : nullptr;
+    const bool ok = image != nullptr && (holder->dup1Bits == nullptr || copy1 != nullptr) &&
+        (holder->dup2Bits == nullptr || copy2 != nullptr);
+    if (!ok) {
+        std::free(image);
+        std::free(copy1);
+        std::free(copy2);
+        return 0;
+    }
+    holder->ReplaceDuplicates24(copy1, copy2);
+
+    const std::uint32_t imageBytes = GetDibStride(24, w) * static_cast<std::uint32_t>(h);
+    std::free(holder->bits);
+    holder->bits = image;
+    holder->infoHeader.biSize = 40;
+    holder->infoHeader.biBitCount = 24;
+    holder->infoHeader.biSizeImage = imageBytes;
+    holder->fileHeader.bfOffBits = 54;
+    holder->fileHeader.bfSize = imageBytes + 54;
+    holder->currentBytes = imageBytes;
+    if (holder->info != nullptr)
+        CopyInfoHeader(&holder->info->bmiHeader, &holder->infoHeader);
+    return 1;
+}
+
+void CLoadBitmapDlg_DupMem::ReplaceDuplicates24(BYTE* copy1, BYTE* copy2)
+{
+    dupBitCount = 24;
+    if (copy1 != nullptr) {
+        std::free(dup1Bits);
+        dup1Bits = copy1;
+        dup1Bytes = dup1Capacity = GetDibStride(24, dup1Width) * static_cast<std::uint32_t>(dup1Height);
+    }
+    if (copy2 != nullptr) {
+        std::free(dup2Bits);
+        dup2Bits = copy2;
+        dup2Bytes = dup2Capacity = GetDibStride(24, dup2Width) * static_cast<std::uint32_t>(dup2Height);
+    }
+}

@@ -1,0 +1,58 @@
+// The view stage's holder: the image plus two undo copies. Copy 2 keeps the
+// picture as it was loaded (the reset source); copy 1 is the base from which
+// edits are computed. Both have the image's bit count and colour-table size.
+#pragma once
+
+#include "imaging/load_bitmap_for_dlg.h"
+
+#include <cstdint>
+
+class CLoadBitmapDlg_DupMem : public CLoadBitmap_for_Dlg {
+public:
+    CLoadBitmapDlg_DupMem() = default;
+    ~CLoadBitmapDlg_DupMem() override;
+
+    // Releases both copies, then allocates both colour tables (when the depth
+    // has one) and both pixel blocks of bytes each; 1, or 0 with both released.
+    int AllocDuplicates(std::uint32_t bytes, int bpp);
+    void FreeDuplicates();
+    void SaveToDup1();
+    void CopyDup1ToDup2();
+    void CopyDup2ToDup1();
+    // Puts copy 1 back into the image; headers (and bfSize) follow its size.
+    // 1, or 0 when memory runs out (the image is then unchanged).
+    int RestoreFromDup1();
+    // Copy 1 becomes a w x h block of bytes; 1, or 0 (block null) when memory
+    // runs out.
+    int AllocEditBuffer(int w, int h, std::uint32_t bytes);
+
+    BYTE* dup1Palette = nullptr;
+    BYTE* dup2Palette = nullptr;
+    BYTE* dup1Bits = nullptr;
+    BYTE* dup2Bits = nullptr;
+    std::uint32_t currentBytes = 0;
+    WORD dupBitCount = 0;
+    WORD dupPaletteBytes = 0;
+    LONG dup1Width = 0;
+    LONG dup1Height = 0;
+    LONG dup2Width = 0;
+    LONG dup2Height = 0;
+    std::uint32_t dup1Bytes = 0;
+    std::uint32_t dup2Bytes = 0;
+
+    // Takes two converted 24-bit copies (either may be null: that copy stays).
+    void ReplaceDuplicates24(BYTE* copy1, BYTE* copy2);
+
+private:
+    void CopyPalette(BYTE* dst, const BYTE* src) const;
+
+    // Allocated sizes of the two pixel blocks (the byte counts may be smaller).
+    std::uint32_t dup1Capacity = 0;
+    std::uint32_t dup2Capacity = 0;
+};
+
+// Turns a 32-bit image into 24 bits in place (used before a JPEG save). The
+// new block is filled before the old one is released, and the undo copies are
+// converted too, so that views of copy 1 stay valid after a refresh. 1, or 0
+// when memory runs out (the holder then keeps its 32-bit image unchanged).
+int ConvertDib32To24(CLoadBitmapDlg_DupMem* holder);

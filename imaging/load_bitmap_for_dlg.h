@@ -1,0 +1,27 @@
+// The holder of an image shown in a window: the DIB, the image's file path
+// and the drawing surfaces made from it for painting.
+#pragma once
+
+#include "imaging/file_path_info.h"
+#include "imaging/load_bitmap.h"
+
+#include <QString>
+
+class CLoadBitmap_for_Dlg : public CLoadBitmap {
+public:
+    CLoadBitmap_for_Dlg() = default;
+    ~CLoadBitmap_for_Dlg() override;
+
+    // Also drops the drawing surfaces and resets the path.
+    void Free() override;
+
+    // Reads a BMP file into the holder; 1 read, 0 failed (see bmp_file.h).
+    int ReadBmpFile(const QString& filePath);
+    // Reads the BMP file of the stored path again; 0 without a stored name.
+    int Reload();
+
+    CFilePathInfo path;
+
+private:
+    void ReleaseSurfaces();
+};

@@ -1,0 +1,42 @@
+// Writes a file so that a failure never leaves a half-written file behind and
+// never destroys the file it was to replace: the bytes go to a new file in
+// the same folder, which replaces the target only when every write and the
+// close succeeded. A target that is not a regular file (a device) is written
+// in place and never removed.
+#pragma once
+
+#include <QString>
+#include <cstddef>
+#include <cstdio>
+
+class CSafeFileWriter {
+public:
+    CSafeFileWriter() = default;
+    ~CSafeFileWriter();
+    CSafeFileWriter(const CSafeFileWriter&) = delete;
+    CSafeFileWriter& operator=(const CSafeFileWriter&) = delete;
+
+    // false when the file cannot be created.
+    bool Open(const QString& path);
+    int Handle() const { return m_fd; }
+    // A stdio stream over the handle (for libraries that write through one);
+    // null when it cannot be made. Commit and Abandon close it.
+    std::FILE* Stream();
+    bool Write(const void* data, std::size_t size);
+    // Closes and puts the file in place; false (and nothing left behind) when
+    // a flush, the close or the rename fails.
+    bool Commit();
+    // Closes and removes what was written.
+    void Abandon();
+    // Marks the written data as failed: Commit will then refuse.
+    void SetFailed() { m_failed = true; }
+
+private:
+    bool CloseHandle();
+
+    int m_fd = -1;
+    std::FILE* m_stream = nullptr;
+    QString m_target;
+    QString m_temp;  // empty when the target is written in place
+    bool m_failed = false;
+};
