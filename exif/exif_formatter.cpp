@@ -1,0 +1,262 @@
+// The text lines of the EXIF information window: one line per shown tag.
+#include "exif/exif_reader.h"
+
+#include "exif/exif_gps_text.h"
+#include "exif/exif_tag_descriptions.h"
+#include "exif/exif_value_decoders.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kNameColumn = 20;
+
+bool IsGpsTag(WORD tag)
+{
+    return tag <= 31;
+}
+
+bool IsTextFamily(WORD tag, bool gps)
+{
+    if (gps)
+        return tag == 0 || tag == 8 || tag == 18 || tag == 27 || tag == 28 || tag == 29;
+    switch (tag) {
+    case 306:
+    case 270:
+    case 271:
+    case 272:
+    case 305:
+    case 315:
+    case 33432:
+    case 36864:
+    case 37121:
+    case 37500:
+    case 37510:
+    case 40964:
+    case 36867:
+    case 36868:
+    case 34850:
+    case 37383:
+    case 37384:
+    case 37385:
+    case 41495:
+    case 41986:
+    case 41987:
+    case 42016:
+    case 42032:
+    case 42033:
+    case 42035:
+    case 42036:
+    case 42037:
+        return true;
+    default:
+        return tag >= 41990 && tag <= 41996;
+    }
+}
+
+bool IsRationalLine(WORD tag)
+{
+    switch (tag) {
+    case 33434:
+    case 33437:
+    case 37377:
+    case 37378:
+    case 37379:
+    case 37380:
+    case 37381:
+    case 37382:
+    case 37386:
+    case 41483:
+    case 41493:
+    case 41988:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString Line(const QString& name, const QString& value)
+{
+    return name + QStringLiteral(" : ") + value + u'\n';
+}
+
+QString Fixed(double value, const char* format)
+{
+    return QString::asprintf(format, value);
+}
+
+// A blank or cleared text: every character (up to the count) is the first one.
+bool IsBlankText(const QString& text, DWORD count)
+{
+    const qsizetype n =
+        std::min<qsizetype>(text.size(), static_cast<qsizetype>(std::min<DWORD>(count, 0x7FFFFFFF)));
+    for (qsizetype i = 1; i < n; ++i) {
+        if (text[i] != text[0])
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+QString CExifReader::PadDescription(const QString& description)
+{
+    return description.left(kNameColumn).leftJustified(kNameColumn, u' ');
+}
+
+int CExifReader::FormatTags(QStringList& lines, int maxLines, int lineSize)
+{
+    int made = 0;
+    for (const CExifTagTable::Item& item : m_tagTable.Items()) {
+        if (made >= maxLines)
+            break;
+        if (!item.show)
+            continue;
+        const QString line = FormatTag(item.tag, lineSize);
+        if (line.isNull())
+            continue;
+        lines.append(line.left(std::max(0, lineSize - 1)));
+        ++made;
+    }
+    return made;
+}
+
+QString CExifReader::FormatTag(WORD tag, int lineSize) const
+{
+    const bool gps = IsGpsTag(tag);
+    if (gps && (tag == 1 || tag == 19))
+        return FormatGpsPosition(tag);
+    if (gps && tag == 5)
+        return FormatGpsAltitude();
+    if (!IsTextFamily(tag, gps) && !(gps && tag == 7) &&
+        !(!gps && (IsRationalLine(tag) || tag == 41989 || tag == 42034)))
+        return QString();  // no line format
+    const ExifTagEntry* e = FindEntry(tag, gps);
+    if (!e)
+        return Line(GetExifTagDescription(tag, 100), QStringLiteral("---"));
+    if (gps && tag == 7)
+        return FormatGpsTime(*e, lineSize);
+    if (IsTextFamily(tag, gps))
+        return FormatTextLine(*e, lineSize, gps);
+    if (tag == 41989)
+        return Line(PadDescription(e->description), QString::number(e->integer));
+    if (tag == 42034)
+        return FormatLensLine(*e);
+    return FormatRationalLine(*e);
+}
+
+QString CExifReader::FormatTextLine(const ExifTagEntry& e, int lineSize, bool gps) const
+{
+    const QString name = PadDescription(e.description);
+    if (e.text.isNull() || e.count == 0)
+        return Line(name, QStringLiteral("---"));
+    QString text = e.text;
+    if (static_cast<std::int64_t>(text.size()) + e.count + 2 >= lineSize)
+        text = text.left(22) + QStringLiteral(" ・・・");
+    if (e.count > 4 && IsBlankText(text, e.count))
+        return Line(name, QStringLiteral("---"));
+    if (ExifCodedTextPrefixLength(e.tag, gps) != 0 && e.integer == 3)
+        return name + QStringLiteral(" : ") + text;
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] == u'\0')
+            text[i] = u' ';
+    }
+    return Line(name, text);
+}
+
+QString CExifReader::FormatRationalLine(const ExifTagEntry& e) const
+{
+    const QString name = PadDescription(e.description);
+    if (e.values.size() < 2)
+        return Line(name, QStringLiteral("---"));
+    const DWORD numerator = e.values[0];
+    switch (e.tag) {
+    case 33434:
+        return Line(name, Fixed(e.number, "%3.4f") + QStringLiteral(" 秒"));
+    case 37386:
+        return Line(name, Fixed(e.number, "%3.4f") + QStringLiteral(" mm"));
+    case 37379:
+        if (numerator == 0xFFFFFFFF)
+            return Line(name, QStringLiteral("不明"));
+        break;
+    case 37382:
+        if (numerator == 0xFFFFFFFF)
+            return Line(name, QStringLiteral("無限遠"));
+        if (numerator == 0)
+            return Line(name, QStringLiteral("不明"));
+        break;
+    case 41988:
+        if (numerator == 0)
+            return Line(name, QStringLiteral("未使用"));
+        break;
+    default:
+        break;
+    }
+    return Line(name, Fixed(e.number, "%3.4f"));
+}
+
+QString CExifReader::FormatLensLine(const ExifTagEntry& e) const
+{
+    const QString prefix = PadDescription(e.description) + QStringLiteral(" : ");
+    const QString unknown = prefix + QStringLiteral("不明");
+    if (e.values.size() < 8)
+        return unknown;
+    bool anyNumerator = false;
+    double q[4];
+    for (int i = 0; i < 4; ++i) {
+        if (e.values[2 * i + 1] == 0)
+            return unknown;
+        anyNumerator = anyNumerator || e.values[2 * i] != 0;
+        q[i] = static_cast<double>(e.values[2 * i]) / static_cast<double>(e.values[2 * i + 1]);
+    }
+    if (!anyNumerator)
+        return unknown;
+    return prefix +
+        QString::asprintf(
+            "最小焦点距離[mm] = %3.3f,  最大焦点距離[mm] = %3.3f,  最小焦点距離における最小Ｆ値 = "
+            "%3.3f,  最大焦点距離における最小Ｆ値 = %3.3f",
+            q[0], q[1], q[2], q[3]);
+}
+
+QString CExifReader::FormatGpsPosition(WORD base) const
+{
+    const QString label = base == 1 ? QStringLiteral("位置情報") : QStringLiteral("目的地の位置情報");
+    const ExifTagEntry* latRef = FindEntry(base, true);
+    const ExifTagEntry* lat = FindEntry(static_cast<WORD>(base + 1), true);
+    const ExifTagEntry* lonRef = FindEntry(static_cast<WORD>(base + 2), true);
+    const ExifTagEntry* lon = FindEntry(static_cast<WORD>(base + 3), true);
+    const QString unknown = QStringLiteral("不明");
+    if (!latRef || !lat || !lonRef || !lon || latRef->text.isNull() || lonRef->text.isNull() ||
+        latRef->text == unknown || lonRef->text == unknown)
+        return Line(label, QStringLiteral("---"));
+    const int format = ExifDisplaySettings.gpsFormat == 0 ? 0 : 1;
+    const std::optional<QString> latText = FormatGpsCoordinate(latRef->text, lat->values, format);
+    const std::optional<QString> lonText = FormatGpsCoordinate(lonRef->text, lon->values, format);
+    if (!latText || !lonText)
+        return Line(label, QStringLiteral("---"));
+    return (label + QStringLiteral(" : ") + *latText + QStringLiteral(", ") + *lonText).left(260);
+}
+
+QString CExifReader::FormatGpsAltitude() const
+{
+    const ExifTagEntry* altitude = FindEntry(6, true);
+    if (!altitude || altitude->values.size() < 2)
+        return Line(QStringLiteral("高度"), QStringLiteral("---"));
+    const ExifTagEntry* reference = FindEntry(5, true);
+    const char sign = (reference && reference->integer != 0) ? '-' : '+';
+    return PadDescription(altitude->description) + QStringLiteral(" : ") + QChar(sign) +
+        Fixed(altitude->number, "%.3f") + QStringLiteral(" m");
+}
+
+QString CExifReader::FormatGpsTime(const ExifTagEntry& e, int lineSize) const
+{
+    QString line = PadDescription(e.description) + QStringLiteral(" : ");
+    if (e.values.empty())
+        return line + QStringLiteral("---\n");
+    for (DWORD v : e.values) {
+        if (lineSize - line.size() < 12)
+            break;
+        line += QString::number(v) + u' ';
+    }
+    return line + u'\n';
+}

@@ -1,0 +1,125 @@
+#include "exif/exif_tag_descriptions.h"
+#include "exif/exif_tag_mask.h"
+#include "exif/exif_tag_table.h"
+
+#include <gtest/gtest.h>
+#include <set>
+
+TEST(ExifTagMask, TagBitsFollowTheWordLists)
+{
+    struct Case {
+        WORD tag;
+        int word;
+        int bit;
+    };
+    const Case cases[] = {{0, 0, 0}, {29, 0, 9}, {19, 0, 6}, {270, 1, 0}, {315, 1, 5}, {33432, 2, 0},
+        {34850, 2, 3}, {36864, 3, 0}, {37510, 3, 15}, {40964, 4, 0}, {41995, 4, 13}, {42037, 4, 21}};
+    for (const Case& c : cases) {
+        ExifTagMask mask;
+        SetExifClearTag(c.tag, 1, mask);
+        ExifTagMask expected;
+        expected.words[c.word] = DWORD{1} << c.bit;
+        EXPECT_EQ(mask, expected) << c.tag;
+        EXPECT_EQ(IsExifTagToClear(c.tag, mask), 1);
+        SetExifClearTag(c.tag, 0, mask);
+        EXPECT_EQ(mask, ExifTagMask{}) << c.tag;
+    }
+}
+
+TEST(ExifTagMask, TagsOutsideTheSelectionChangeNothing)
+{
+    ExifTagMask mask;
+    mask.words[3] = 0xFFFF;
+    const ExifTagMask before = mask;
+    for (WORD tag : {2, 6, 256, 34665, 41728, 65535}) {
+        SetExifClearTag(tag, 1, mask);
+        EXPECT_EQ(IsExifTagToClear(tag, mask), 0) << tag;
+    }
+    EXPECT_EQ(mask, before);
+}
+
+TEST(ExifTagMask, GroupsCoverTheFiftyEightTagsOnce)
+{
+    ExifTagMask mask;
+    SetExifClearGpsGroup(1, mask);
+    ExifTagMask gpsOnly;
+    gpsOnly.words[0] = 0x3FF;
+    EXPECT_EQ(mask, gpsOnly);
+    EXPECT_EQ(CountExifClearTags(mask), 10);
+
+    SetExifClearCameraGroup(1, mask);
+    EXPECT_EQ(CountExifClearTags(mask), 31);
+    SetExifClearShootingGroup(1, mask);
+    EXPECT_EQ(CountExifClearTags(mask), 58);
+    // Every used bit is set and no other.
+    const ExifTagMask all{{0x3FF, 0x3F, 0xF, 0xFFFF, 0x3FFFFF}};
+    EXPECT_EQ(mask, all);
+
+    SetExifClearCameraGroup(0, mask);
+    EXPECT_EQ(CountExifClearTags(mask), 37);
+    EXPECT_EQ(IsExifTagToClear(306, mask), 0);
+    EXPECT_EQ(IsExifTagToClear(37121, mask), 1);
+}
+
+TEST(ExifTagMask, SelectableTableIsConsistent)
+{
+    std::set<WORD> tags;
+    std::set<int> displayIds, clearIds, bits;
+    for (const ExifSelectableTag& t : ExifSelectableTags()) {
+        tags.insert(t.tag);
+        displayIds.insert(t.displayId);
+        clearIds.insert(t.clearId);
+        bits.insert(t.word * 32 + t.bit);
+        EXPECT_TRUE(IsKnownExifTag(t.tag)) << t.tag;
+    }
+    EXPECT_EQ(tags.size(), 58u);
+    EXPECT_EQ(displayIds.size(), 58u);
+    EXPECT_EQ(clearIds.size(), 58u);
+    EXPECT_EQ(bits.size(), 58u);
+}
+
+TEST(ExifTagTable, FlagsComeFromTheMasksInLineOrder)
+{
+    ExifTagMask show, clear;
+    SetExifClearTag(29, 1, show);
+    SetExifClearTag(306, 1, show);
+    SetExifClearTag(33434, 1, clear);
+    const CExifTagTable table(show, clear);
+    EXPECT_EQ(table.Items().size(), 134u);
+    EXPECT_EQ(table.CountSelected(), 2);
+    EXPECT_EQ(table.Items().front().tag, 306);
+    EXPECT_EQ(table.Items()[57].tag, 29);
+    std::set<WORD> seen;
+    for (const CExifTagTable::Item& item : table.Items()) {
+        EXPECT_TRUE(seen.insert(item.tag).second) << item.tag;
+        EXPECT_EQ(item.show, IsExifTagToClear(item.tag, show));
+        EXPECT_EQ(item.clear, IsExifTagToClear(item.tag, clear));
+    }
+    // The 58 selectable tags come first.
+    for (size_t i = 0; i < 58; ++i)
+        EXPECT_NE(FindExifSelectableTag(table.Items()[i].tag), nullptr) << i;
+}
+
+TEST(ExifTagDescriptions, KnownAndUnknownTags)
+{
+    EXPECT_EQ(KnownExifTagCount(), 134);
+    EXPECT_EQ(GetExifTagDescription(33434), QStringLiteral("露出時間"));
+    EXPECT_EQ(GetExifTagDescription(0), QStringLiteral("GPS タグのバージョン"));
+    EXPECT_EQ(GetExifTagDescription(42240), QStringLiteral("再生ガンマ"));
+    EXPECT_EQ(GetExifTagDescription(1234), QStringLiteral("un support tag no"));
+    EXPECT_EQ(GetExifTagDescription(33434, 1), QStringLiteral("露"));
+    for (int i = 1; i < KnownExifTagCount(); ++i)
+        EXPECT_LT(KnownExifTagAt(i - 1), KnownExifTagAt(i));
+}
+
+TEST(ExifTagDescriptions, CharacterCodes)
+{
+    struct Case {
+        const char* prefix;
+        int code;
+    };
+    const Case cases[] = {{"ASCII\0\0\0", 1}, {"JIS\0\0\0\0\0", 2}, {"UNICODE\0", 3}, {"\0\0\0\0\0\0\0\0", 4},
+        {"ASCII\0\0x", 4}, {"unicode\0", 4}};
+    for (const Case& c : cases)
+        EXPECT_EQ(GetExifCharCode(reinterpret_cast<const BYTE*>(c.prefix)), c.code) << c.prefix;
+}
