@@ -1,0 +1,190 @@
+#include "core/file_queries.h"
+#include "core/path_utils.h"
+#include "platform/program_folder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+void Touch(const QString& path)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << qPrintable(path);
+}
+
+void SetMtime(const QString& path, time_t seconds, long nanoseconds)
+{
+    const timespec times[2] = {{seconds, nanoseconds}, {seconds, nanoseconds}};
+    ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0);
+}
+
+}  // namespace
+
+TEST(PathUtils, SeparatorRules)
+{
+    struct Case {
+        const char* in;
+        const char* added;
+        const char* removed;
+    };
+    const Case cases[] = {
+        {"/a/b", "/a/b/", "/a/b"},
+        {"/a/b/", "/a/b/", "/a/b"},
+        {"/", "/", "/"},  // the root keeps its separator
+        {"", "", ""},     // an empty text stays empty
+        {"a", "a/", "a"},
+    };
+    for (const Case& c : cases) {
+        QString added = QString::fromUtf8(c.in);
+        AddBackslash(added);
+        EXPECT_EQ(added, QString::fromUtf8(c.added)) << c.in;
+        QString removed = QString::fromUtf8(c.in);
+        RemoveTrailingBackslash(removed);
+        EXPECT_EQ(removed, QString::fromUtf8(c.removed)) << c.in;
+    }
+    QString text = QStringLiteral("ab,");
+    RemoveTrailingChar(text, u',');
+    RemoveTrailingChar(text, u',');
+    EXPECT_EQ(text, QStringLiteral("ab"));
+    QString empty;
+    RemoveTrailingChar(empty, u',');
+    EXPECT_TRUE(empty.isEmpty());
+
+    EXPECT_EQ(IsSamePath(QStringLiteral("/home/a"), QStringLiteral("/home/a/")), 1);
+    EXPECT_EQ(IsSamePath(QStringLiteral("/home/a"), QStringLiteral("/home/A")), 0);
+    EXPECT_EQ(GetFolderOfPath(QStringLiteral("/p/q/r.png")), QStringLiteral("/p/q/"));
+    EXPECT_EQ(GetFolderOfPath(QStringLiteral("r.png")), QString());
+}
+
+TEST(PathUtils, FileNamePartAndProgramFolder)
+{
+    QString name;
+    EXPECT_EQ(GetFileNamePart(QStringLiteral("/p/q/写真.jpg"), name), 1);
+    EXPECT_EQ(name, QStringLiteral("写真.jpg"));
+    EXPECT_EQ(GetFileNamePart(QStringLiteral("/p/q/"), name), 0);
+    EXPECT_TRUE(name.isEmpty());
+    EXPECT_EQ(GetFileNamePart(QString(), name), 0);
+    EXPECT_EQ(GetFileNamePart(QStringLiteral("/"), name), 0);
+    EXPECT_EQ(GetFileNamePart(QStringLiteral("rel.png"), name), 1);
+    EXPECT_EQ(name, QStringLiteral("rel.png"));
+
+    SetProgramFolderForTesting(QStringLiteral("/opt/kestrel"));
+    GetExeFolder(g_szExeFolder);
+    EXPECT_EQ(g_szExeFolder, QStringLiteral("/opt/kestrel/"));
+    SetProgramFolderForTesting(QString());
+}
+
+TEST(PathUtils, CreateFolderPathMakesEachMissingLevel)
+{
+    QTemporaryDir dir;
+    const QString base = dir.path();
+    ASSERT_TRUE(QDir(base).mkdir(QStringLiteral("x")));
+    const QString deep = base + QStringLiteral("/x/y/z");
+    EXPECT_EQ(CreateFolderPath(deep, 520), 1);
+    EXPECT_EQ(IsFolder(deep), 1);
+    EXPECT_EQ(CreateFolderPath(deep + u'/', 520), 1);  // all there already
+
+    // A file in the way, and a path longer than the buffer.
+    Touch(base + QStringLiteral("/file"));
+    EXPECT_EQ(CreateFolderPath(base + QStringLiteral("/file/sub"), 520), 0);
+    EXPECT_EQ(CreateFolderPath(base + QStringLiteral("/long"), static_cast<int>(base.size()) + 6), 0);
+    EXPECT_EQ(GetPathKind(base + QStringLiteral("/long")), 0);
+    EXPECT_EQ(CreateFolderPath(base + QStringLiteral("/long"), static_cast<int>(base.size()) + 7), 1);
+}
+
+TEST(FileQueries, KindsAndExistence)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("a.png"));
+    Touch(file);
+    const QString missing = dir.filePath(QStringLiteral("none"));
+    EXPECT_EQ(FileExists(file), 1);
+    EXPECT_EQ(FileExists(dir.path()), 0);
+    EXPECT_EQ(FileExists(missing), 0);
+    EXPECT_EQ(GetPathKind(file), 1);
+    EXPECT_EQ(GetPathKind(dir.path()), 2);
+    EXPECT_EQ(GetPathKind(missing), 0);
+    EXPECT_EQ(IsFolder(dir.path() + u'/'), 1);
+    EXPECT_EQ(IsFolder(file), 0);
+
+    QString withSlash = dir.path() + u'/';
+    EXPECT_EQ(FolderExists(withSlash), 1);
+    EXPECT_EQ(withSlash, dir.path());  // the caller's text lost its separator
+    QString root = QStringLiteral("/");
+    EXPECT_EQ(FolderExists(root), 1);
+    EXPECT_EQ(root, QStringLiteral("/"));
+}
+
+TEST(FileQueries, CountsEntriesAndDroppedFiles)
+{
+    QTemporaryDir dir;
+    const QString base = dir.path();
+    QDir(base).mkpath(QStringLiteral("sub/deeper"));
+    QDir(base).mkpath(QStringLiteral("other.jpg"));  // a folder with an image-like name
+    Touch(base + QStringLiteral("/a.JPG"));
+    Touch(base + QStringLiteral("/b.png"));
+    Touch(base + QStringLiteral("/noext"));
+    Touch(base + QStringLiteral("/sub/c.bmp"));
+    Touch(base + QStringLiteral("/sub/deeper/d.gif"));
+    Touch(base + QStringLiteral("/sub/deeper/e.gif"));
+
+    EXPECT_EQ(CountFolderEntries(base + QStringLiteral("/*.*"), 1), 3);
+    EXPECT_EQ(CountFolderEntries(base + QStringLiteral("/*.*"), 0), 2);
+    EXPECT_EQ(CountFolderEntries(base + QStringLiteral("/*.jpg"), 1), 1);  // case-insensitive
+    EXPECT_EQ(CountFolderEntries(base + QStringLiteral("/*.jpg"), 0), 1);
+    EXPECT_EQ(CountFolderEntries(base + QStringLiteral("/missing/*"), 1), 0);
+
+    EXPECT_EQ(CountFilesRecursive(base + QStringLiteral("/sub"), 10), 13);
+    const QStringList dropped{
+        base + QStringLiteral("/b.png"), base + QStringLiteral("/sub"), base + QStringLiteral("/gone.png")};
+    EXPECT_EQ(CountDroppedFiles(dropped), 4);
+}
+
+TEST(FileQueries, LinkLoopIsNotFollowed)
+{
+    QTemporaryDir dir;
+    const QString base = dir.path();
+    QDir(base).mkpath(QStringLiteral("tree/inner"));
+    Touch(base + QStringLiteral("/tree/inner/f.png"));
+    // A link back up to the tree itself, and a link to a file.
+    ASSERT_TRUE(QFile::link(base + QStringLiteral("/tree"), base + QStringLiteral("/tree/inner/loop")));
+    ASSERT_TRUE(
+        QFile::link(base + QStringLiteral("/tree/inner/f.png"), base + QStringLiteral("/tree/alias.png")));
+    EXPECT_EQ(CountFilesRecursive(base + QStringLiteral("/tree"), 0), 2);
+    EXPECT_EQ(CountDroppedFiles({base + QStringLiteral("/tree")}), 2);
+}
+
+TEST(FileQueries, WriteTimes)
+{
+    qputenv("TZ", "UTC");
+    tzset();
+    QTemporaryDir dir;
+    const QString a = dir.filePath(QStringLiteral("a"));
+    const QString b = dir.filePath(QStringLiteral("b"));
+    Touch(a);
+    Touch(b);
+    SetMtime(a, 1709164800, 250000000);  // 2024-02-29 00:00:00.250 UTC
+    SYSTEMTIME t;
+    ASSERT_EQ(GetFileLocalWriteTime(a, &t), 1);
+    EXPECT_EQ(t, (SYSTEMTIME{2024, 2, 4, 29, 0, 0, 0, 250}));
+    EXPECT_EQ(GetFileLocalWriteTime(dir.filePath(QStringLiteral("none")), &t), 0);
+
+    SetMtime(b, 1709164800, 250900000);  // the same millisecond
+    EXPECT_EQ(CompareFileWriteTimes(a, b), 3);
+    SetMtime(b, 1709164801, 0);
+    EXPECT_EQ(CompareFileWriteTimes(a, b), 2);
+    EXPECT_EQ(CompareFileWriteTimes(b, a), 1);
+    EXPECT_EQ(CompareFileWriteTimes(a, dir.filePath(QStringLiteral("none"))), 0);
+}
+
+TEST(FileQueries, FileNameCharacters)
+{
+    EXPECT_EQ(IsValidFileNameChars(QStringLiteral("写真 2024-01 (1);[a]+b.jpg")), 1);
+    for (const char* bad : {"a/b", "a\\b", "c:", "a*", "a?", "\"q\"", "<x>", "a|b", "tab\t"})
+        EXPECT_EQ(IsValidFileNameChars(QString::fromUtf8(bad)), 0) << bad;
+}
