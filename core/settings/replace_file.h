@@ -1,0 +1,12 @@
+// Replacing a file's content so that a failure never leaves a half-written
+// file in place of a good one.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Writes bytes to a new temporary file in the folder of path, forces it to the
+// disk and renames it over path. Returns 1 when path now holds exactly the
+// bytes; on failure returns 0, path keeps its previous content and no
+// temporary file is left behind.
+int ReplaceFileContents(const QString& path, const QByteArray& bytes);
