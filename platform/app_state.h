@@ -1,7 +1,7 @@
 // What the main frame tells the rest of the program about the application's
-// state: which of its windows exist and are active, the selection mode of the
-// stage and the settings the state questions read. The frame implements this
-// interface and installs itself; until then every question answers "no window".
+// state: which of its windows exist and are active, the mode and the stage's
+// selection state. The frame implements this interface and installs itself;
+// until then every question answers "no window".
 #pragma once
 
 #include "platform/hwnd.h"
@@ -32,17 +32,10 @@ public:
 
     // 1 clip mode, 2 multi view.
     virtual int AppMode() const { return 0; }
-    // The stage's selection state byte and range selection method.
+    // The stage's selection state byte (g_nStageMode).
     virtual BYTE StageMode() const { return 0; }
-    virtual int RangeSelectMethod() const { return 0; }
     // True once the stage's zoom rubber band has been started.
     virtual bool ZoomRubberBandStarted() const { return false; }
-
-    // Settings read by the questions.
-    virtual int FixSaveArea() const { return 0; }
-    virtual int SmoothClip() const { return 0; }
-    virtual int HighlightZoomAreaClick() const { return 0; }
-    virtual int HighlightZoomAreaWheel() const { return 0; }
 
     // The window's handle, null while it does not exist.
     virtual HWND Window(AppWindow) const { return nullptr; }
