@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/hwnd.h"
+#include "platform/msgbox.h"  // IDOK, IDCANCEL ...
 #include "platform/types.h"
 
 #include <cstdint>
@@ -228,18 +229,6 @@ enum : UINT {
     WA_INACTIVE = 0,
     WA_ACTIVE = 1,
     WA_CLICKACTIVE = 2,
-};
-
-// Command ids of the standard dialog buttons and of message boxes' answers.
-enum : int {
-    IDOK = 1,
-    IDCANCEL = 2,
-    IDABORT = 3,
-    IDRETRY = 4,
-    IDIGNORE = 5,
-    IDYES = 6,
-    IDNO = 7,
-    IDCLOSE = 8,
 };
 
 // Virtual-key codes.
