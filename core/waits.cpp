@@ -1,0 +1,121 @@
+#include "core/waits.h"
+
+#include "platform/app_state.h"
+#include "platform/cursor.h"
+#include "platform/message_pump.h"
+#include "platform/msgbox.h"
+#include "platform/window_registry.h"
+
+#include <QGuiApplication>
+#include <QRegularExpression>
+#include <QThread>
+#include <QWidget>
+#include <cmath>
+
+namespace {
+
+// The leading decimal number of the text as the C library reads it: blanks,
+// a sign, digits with an optional fraction and exponent; 0 without one.
+double LeadingNumber(const QString& text)
+{
+    static const QRegularExpression kNumber(
+        QStringLiteral("^[ \\t\\n\\v\\f\\r]*([+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?)"));
+    const QRegularExpressionMatch match = kNumber.match(text);
+    if (!match.hasMatch())
+        return 0.0;
+    bool ok = false;
+    const double value = match.captured(1).toDouble(&ok);
+    return ok && std::isfinite(value) ? value : 0.0;
+}
+
+}  // namespace
+
+int WaitTimeFromText(const QString& text, QString* message)
+{
+    message->clear();
+    const QString entry = text.left(100);
+    const double ms = entry.size() > 9 ? 14000.0 : LeadingNumber(entry) * 1000.0;
+    if (ms > kMaxWaitTimeMs) {
+        *message = QString::asprintf("最大設定待ち時間は %.1f 秒です。", kMaxWaitTimeMs / 1000.0);
+        return kMaxWaitTimeMs;
+    }
+    if (ms < kMinWaitTimeMs) {
+        *message = QString::asprintf("最小設定待ち時間は %.1f 秒です。", kMinWaitTimeMs / 1000.0);
+        return kMinWaitTimeMs;
+    }
+    return static_cast<int>(ms);
+}
+
+int GetWaitTimeFromEditText(const QString& text)
+{
+    QString message;
+    const int ms = WaitTimeFromText(text, &message);
+    if (!message.isEmpty())
+        AfxMessageBox(message, MB_OK);
+    return ms;
+}
+
+bool StopThreadWithTimeout(QThread*& holder, DWORD milliseconds)
+{
+    if (!holder)
+        return true;
+    const ULONGLONG start = GetTickCount64();
+    for (;;) {
+        if (!holder->isRunning()) {
+            holder->wait();
+            delete holder;
+            holder = nullptr;
+            return true;
+        }
+        if (GetTickCount64() - start >= milliseconds)
+            return false;
+        // The worker may be waiting for this thread: keep handling messages.
+        PumpMessages();
+        holder->wait(QDeadlineTimer(1));
+    }
+}
+
+int ShiftCtrlStateOf(bool shiftDown, bool ctrlDown)
+{
+    if (shiftDown && !ctrlDown)
+        return 1;
+    if (ctrlDown && !shiftDown)
+        return 2;
+    return 0;
+}
+
+int GetShiftCtrlState()
+{
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return 0;
+    const Qt::KeyboardModifiers m = QGuiApplication::keyboardModifiers();
+    return ShiftCtrlStateOf(m.testFlag(Qt::ShiftModifier), m.testFlag(Qt::ControlModifier));
+}
+
+void EnableDropFiles(BOOL enable)
+{
+    if (QWidget* frame = WidgetFromHwnd(GetAppState().Window(AppWindow::MainFrame)))
+        frame->setAcceptDrops(enable != FALSE);
+}
+
+void SetStandardCursor(int systemCursorId)
+{
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        if (SetSystemCursor(systemCursorId))
+            return;
+        PumpMessages();
+    }
+}
+
+void SetAppCursor(int resourceId)
+{
+    SetResourceCursor(resourceId);
+}
+
+void SetCursorFrom(int cursorId, int fromResources)
+{
+    if (fromResources == 1)
+        SetResourceCursor(cursorId);
+    else
+        SetSystemCursor(cursorId);
+}
