@@ -1,4 +1,5 @@
 #include "exif/exif_reader.h"
+#include "tests/exif/exif_test_print.h"
 #include "tests/support/exif_builder.h"
 
 #include <QFile>

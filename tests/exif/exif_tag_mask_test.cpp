@@ -2,6 +2,8 @@
 #include "exif/exif_tag_mask.h"
 #include "exif/exif_tag_table.h"
 
+#include "tests/exif/exif_test_print.h"
+
 #include <gtest/gtest.h>
 #include <set>
 

@@ -1,6 +1,8 @@
 #include "exif/exif_gps_text.h"
 #include "exif/exif_value_texts.h"
 
+#include "tests/exif/exif_test_print.h"
+
 #include <gtest/gtest.h>
 
 TEST(ExifValueTexts, Flash)
