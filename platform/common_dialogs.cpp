@@ -38,6 +38,7 @@ void Configure(QFileDialog& dialog, const FileDialogRequest& request)
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         break;
     }
+    dialog.setOption(QFileDialog::HideNameFilterDetails, request.hideFilterPatterns);
     if (!request.nameFilters.isEmpty()) {
         dialog.setNameFilters(request.nameFilters);
         dialog.selectNameFilter(request.nameFilters.value(request.selectedFilter));

@@ -19,6 +19,7 @@ struct FileDialogRequest {
     QString initialName;      // the name filled in (save dialogs)
     QStringList nameFilters;  // "Text (*.a *.b)" in order; the first is selected
     int selectedFilter = 0;
+    bool hideFilterPatterns = false;  // show only each filter's text
 };
 
 struct FileDialogAnswer {
