@@ -9,6 +9,7 @@ namespace {
 template <class... F> struct Overloaded : F... {
     using F::operator()...;
 };
+template <class... F> Overloaded(F...) -> Overloaded<F...>;
 
 }  // namespace
 
