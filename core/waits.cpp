@@ -2,6 +2,7 @@
 
 #include "platform/app_state.h"
 #include "platform/cursor.h"
+#include "platform/input_keys.h"
 #include "platform/message_pump.h"
 #include "platform/msgbox.h"
 #include "platform/window_registry.h"
@@ -88,8 +89,7 @@ int GetShiftCtrlState()
 {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         return 0;
-    const Qt::KeyboardModifiers m = QGuiApplication::keyboardModifiers();
-    return ShiftCtrlStateOf(m.testFlag(Qt::ShiftModifier), m.testFlag(Qt::ControlModifier));
+    return ShiftCtrlStateOf((GetKeyState(VK_SHIFT) & 0x8000) != 0, (GetKeyState(VK_CONTROL) & 0x8000) != 0);
 }
 
 void EnableDropFiles(BOOL enable)
