@@ -79,6 +79,26 @@ TEST(PathUtils, FileNamePartAndProgramFolder)
     SetProgramFolderForTesting(QString());
 }
 
+TEST(PathUtils, SpecialFoldersComeFromTheUserFolders)
+{
+    QTemporaryDir home;
+    QDir(home.path()).mkpath(QStringLiteral(".config"));
+    QFile dirs(home.filePath(QStringLiteral(".config/user-dirs.dirs")));
+    ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
+    dirs.write("XDG_DESKTOP_DIR=\"$HOME/\xe3\x83\x87\xe3\x82\xb9\xe3\x82\xaf\"\n"
+               "XDG_DOCUMENTS_DIR=\"$HOME/docs\"\n");
+    dirs.close();
+    const QByteArray oldHome = qgetenv("HOME");
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral(".config"))));
+    InitSpecialFolderPaths();
+    qputenv("HOME", oldHome);
+    qputenv("XDG_CONFIG_HOME", oldConfig);
+    EXPECT_EQ(g_szDesktopFolder, home.filePath(QStringLiteral("デスク")));
+    EXPECT_EQ(g_szMyDocumentsFolder, home.filePath(QStringLiteral("docs")));
+}
+
 TEST(PathUtils, CreateFolderPathMakesEachMissingLevel)
 {
     QTemporaryDir dir;
