@@ -87,6 +87,7 @@ QWidget* CWnd::CreateHostWidget(QWidget* parent, bool)
 
 void CWnd::BindWidget(QWidget* widget, UINT id, CWnd* parent)
 {
+    EnsureInputFilter();
     m_widget = widget;
     m_id = id;
     m_hWnd = RegisterWindowHandle(widget);
@@ -161,11 +162,14 @@ BOOL CWnd::CreateEx(
     return m_hWnd != nullptr;
 }
 
-BOOL CWnd::AttachWidget(QWidget* widget, UINT id, CWnd* parent)
+BOOL CWnd::AttachWidget(QWidget* widget, UINT id, CWnd* parent, DWORD style)
 {
     if (m_hWnd || !widget)
         return FALSE;
+    m_style = style;
     BindWidget(widget, id, parent);
+    if (dynamic_cast<WindowHost*>(widget))
+        ResizeSurface(widget->width(), widget->height());  // a surface control draws at once
     return TRUE;
 }
 
@@ -182,6 +186,11 @@ BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent)
     QObject::disconnect(widget, &QObject::destroyed, widget, nullptr);
     current->m_hWnd = nullptr;
     current->m_widget = nullptr;
+    if (auto* host = dynamic_cast<WindowHost*>(widget)) {
+        host->Reattach(this);
+        m_surface = std::move(current->m_surface);
+    }
+    m_style = current->m_style;
     m_widget = widget;
     m_id = id;
     m_hWnd = hwnd;

@@ -50,14 +50,14 @@ public:
     // Makes this object the window of an existing control of parent.
     BOOL SubclassDlgItem(UINT id, CWnd* parent);
     // Makes this object the window of a Qt widget (the layer's own use).
-    BOOL AttachWidget(QWidget* widget, UINT id, CWnd* parent);
+    BOOL AttachWidget(QWidget* widget, UINT id, CWnd* parent, DWORD style = 0);
     // Destroys the window. From inside one of its own handlers the widget is
     // hidden at once and destroyed when the outermost handler has returned.
     virtual BOOL DestroyWindow();
 
     // Message handling.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // The default processing of the message being handled now.
     LRESULT Default();
     virtual BOOL PreTranslateMessage(MSG* msg);

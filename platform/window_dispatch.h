@@ -21,6 +21,10 @@ public:
     static CWnd* FromWidget(const QWidget* widget, bool ancestors);
 };
 
+// Installs the application-wide input filter (pre-translation, dialog keys,
+// accelerators) once a QApplication exists; called when windows are made.
+void EnsureInputFilter();
+
 // Access of the host widgets to the window's own state.
 struct WindowHostAccess {
     static bool HandleEvent(CWnd* wnd, QWidget* host, QEvent* event);
@@ -39,6 +43,7 @@ template <class Base> class SurfaceHost : public Base {
 public:
     SurfaceHost(CWnd* wnd, QWidget* parent) : Base(parent), m_wnd(wnd) { }
     void Detach() { m_wnd = nullptr; }
+    void Reattach(CWnd* wnd) { m_wnd = wnd; }
     CWnd* Window() const { return m_wnd; }
 
 protected:
