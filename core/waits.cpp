@@ -5,6 +5,7 @@
 #include "platform/input_keys.h"
 #include "platform/message_pump.h"
 #include "platform/msgbox.h"
+#include "platform/window.h"
 #include "platform/window_registry.h"
 
 #include <QGuiApplication>
@@ -54,6 +55,11 @@ int GetWaitTimeFromEditText(const QString& text)
     if (!message.isEmpty())
         AfxMessageBox(message, MB_OK);
     return ms;
+}
+
+int GetWaitTimeFromEdit(const CWnd* edit)
+{
+    return GetWaitTimeFromEditText(edit ? edit->GetWindowText().left(100) : QString());
 }
 
 bool StopThreadWithTimeout(QThread*& holder, DWORD milliseconds)

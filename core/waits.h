@@ -7,6 +7,7 @@
 
 #include <QString>
 
+class CWnd;
 class QThread;
 
 // Limits of a wait time entered in seconds, in milliseconds.
@@ -19,6 +20,8 @@ inline constexpr int kMaxWaitTimeMs = 7000;
 int WaitTimeFromText(const QString& text, QString* message);
 // The same, showing the message in a box when a limit was applied.
 int GetWaitTimeFromEditText(const QString& text);
+// The wait time entered in the edit control (up to 100 characters are read).
+int GetWaitTimeFromEdit(const CWnd* edit);
 
 // Waits up to the limit for the worker thread to end while still handling
 // messages (a worker may be waiting for the UI thread). When it ended, the

@@ -1,10 +1,12 @@
 #include "core/waits.h"
 #include "platform/app_state.h"
 #include "platform/cursor.h"
+#include "platform/window.h"
 #include "platform/window_registry.h"
 #include "tests/support/scripted_dialogs.h"
 
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QThread>
 #include <QWidget>
 #include <atomic>
@@ -51,6 +53,19 @@ TEST(Waits, LimitsAreReportedInABox)
     ASSERT_EQ(boxes.Requests().size(), 1);
     EXPECT_EQ(boxes.Requests()[0].text, QStringLiteral("最小設定待ち時間は 0.1 秒です。"));
     EXPECT_EQ(boxes.Requests()[0].type, MB_OK);
+}
+
+TEST(Waits, WaitTimeFromAnEditControl)
+{
+    ScriptedMessageBoxes boxes;
+    QLineEdit line;
+    CWnd edit;
+    ASSERT_TRUE(edit.AttachWidget(&line, 1001, nullptr));
+    line.setText(QStringLiteral("12345678901"));
+    EXPECT_EQ(GetWaitTimeFromEdit(&edit), 7000);
+    line.setText(QStringLiteral("2.25"));
+    EXPECT_EQ(GetWaitTimeFromEdit(&edit), 2250);
+    EXPECT_EQ(boxes.Texts(), QStringList{QStringLiteral("最大設定待ち時間は 7.0 秒です。")});
 }
 
 TEST(Waits, StopThreadWithTimeout)
