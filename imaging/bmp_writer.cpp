@@ -2,7 +2,7 @@
 // header, the depth's colour table and the rows.
 #include "imaging/bmp_file.h"
 #include "imaging/dib_helpers.h"
-#include "imaging/safe_file_writer.h"
+#include "platform/image_safe_file.h"
 #include "platform/kernel.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "imaging/safe_file_writer.h"
+#include "platform/image_safe_file.h"
 
 #include <QFile>
 #include <QFileInfo>
