@@ -1,5 +1,7 @@
 #include "core/geometry.h"
 
+#include "core/system_figures.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -281,4 +283,23 @@ int IsRectAroundAndVisibleInclusive(const RECT& outer, const RECT& inner, const 
             outer.top <= inner.top && inner.bottom <= outer.bottom
         ? 1
         : 0;
+}
+
+namespace {
+
+VisibilityMetrics CachedVisibilityMetrics()
+{
+    return VisibilityMetrics{g_ScreenMetrics.screenWidth, g_ScreenMetrics.captionHeight};
+}
+
+}  // namespace
+
+int IsRectAroundAndVisible(const RECT& outer, const RECT& inner)
+{
+    return IsRectAroundAndVisible(outer, inner, CachedVisibilityMetrics());
+}
+
+int IsRectAroundAndVisibleInclusive(const RECT& outer, const RECT& inner)
+{
+    return IsRectAroundAndVisibleInclusive(outer, inner, CachedVisibilityMetrics());
 }

@@ -71,3 +71,6 @@ struct VisibilityMetrics {
 // (edges may touch in the inclusive form).
 int IsRectAroundAndVisible(const RECT& outer, const RECT& inner, const VisibilityMetrics& metrics);
 int IsRectAroundAndVisibleInclusive(const RECT& outer, const RECT& inner, const VisibilityMetrics& metrics);
+// The same with the screen width and caption height the frame cached.
+int IsRectAroundAndVisible(const RECT& outer, const RECT& inner);
+int IsRectAroundAndVisibleInclusive(const RECT& outer, const RECT& inner);

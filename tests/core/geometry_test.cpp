@@ -1,4 +1,5 @@
 #include "core/geometry.h"
+#include "core/system_figures.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -123,4 +124,11 @@ TEST(Geometry, RectAroundAndVisible)
     EXPECT_EQ(IsRectAroundAndVisibleInclusive({-1921, 0, 100, 100}, {0, 0, 10, 10}, m), 0);
     EXPECT_EQ(IsRectAroundAndVisibleInclusive({0, -24, 100, 100}, {0, 0, 10, 10}, m), 0);
     EXPECT_EQ(IsRectAroundAndVisibleInclusive({0, -23, 100, 100}, {0, 0, 10, 10}, m), 1);
+
+    // The two-argument forms use the figures the frame cached.
+    g_ScreenMetrics.screenWidth = 1920;
+    g_ScreenMetrics.captionHeight = 23;
+    EXPECT_EQ(IsRectAroundAndVisible({-1920, -23, 100, 100}, {0, 0, 10, 10}), 1);
+    EXPECT_EQ(IsRectAroundAndVisibleInclusive({-1921, 0, 100, 100}, {0, 0, 10, 10}), 0);
+    g_ScreenMetrics = ScreenMetrics();
 }
