@@ -92,6 +92,85 @@ toff_t FileSize(thandle_t h)
     return fstat(fileno(f), &st) == 0 ? static_cast<toff_t>(st.st_size) : 0;
 }
 
+// 8-bit RGB and RGBA strips are read as they are, so that colours under
+// transparent pixels survive; false when the file is laid out otherwise.
+bool ReadPlainRgb(TIFF* tif, uint32_t w, uint32_t h, QImage* out)
+{
+    uint16_t bits = 0, samples = 0, planar = 0, photometric = 0, extraCount = 0;
+    uint16_t* extraTypes = nullptr;
+    TIFFGetFieldDefaulted(tif, TIFFTAG_BITSPERSAMPLE, &bits);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLESPERPIXEL, &samples);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_PLANARCONFIG, &planar);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_EXTRASAMPLES, &extraCount, &extraTypes);
+    if (TIFFGetField(tif, TIFFTAG_PHOTOMETRIC, &photometric) != 1 || photometric != PHOTOMETRIC_RGB ||
+        bits != 8 || planar != PLANARCONFIG_CONTIG || TIFFIsTiled(tif) || (samples != 3 && samples != 4))
+        return false;
+    uint16_t orientation = ORIENTATION_TOPLEFT;
+    TIFFGetFieldDefaulted(tif, TIFFTAG_ORIENTATION, &orientation);
+    if (orientation != ORIENTATION_TOPLEFT)
+        return false;
+    const bool alpha = samples == 4;
+    const bool associated =
+        alpha && extraCount == 1 && extraTypes != nullptr && extraTypes[0] == EXTRASAMPLE_ASSOCALPHA;
+    if (TIFFScanlineSize64(tif) != static_cast<uint64_t>(w) * samples)
+        return false;
+    QImage image(
+        static_cast<int>(w), static_cast<int>(h), alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    if (image.isNull())
+        return false;
+    std::vector<BYTE> row(static_cast<std::size_t>(w) * samples);
+    for (uint32_t y = 0; y < h; ++y) {
+        if (TIFFReadScanline(tif, row.data(), y, 0) != 1)
+            return false;
+        auto* dst = reinterpret_cast<QRgb*>(image.scanLine(static_cast<int>(y)));
+        for (uint32_t x = 0; x < w; ++x) {
+            const BYTE* p = row.data() + static_cast<std::size_t>(x) * samples;
+            dst[x] = qRgba(p[0], p[1], p[2], alpha ? p[3] : 255);
+        }
+    }
+    if (associated) {
+        image.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied);
+        image = image.convertToFormat(QImage::Format_ARGB32);
+    }
+    *out = std::move(image);
+    return true;
+}
+
+// Any other layout through the library's RGBA rendering (premultiplied).
+ImageDecodeResult ReadThroughRgba(TIFF* tif, uint32_t w, uint32_t h, QImage* out)
+{
+    uint16_t extraCount = 0;
+    uint16_t* extraTypes = nullptr;
+    const bool alpha =
+        TIFFGetField(tif, TIFFTAG_EXTRASAMPLES, &extraCount, &extraTypes) == 1 && extraCount > 0;
+    char message[1024] = {};
+    if (!TIFFRGBAImageOK(tif, message))
+        return ImageDecodeResult::Failed;
+    QImage image(
+        static_cast<int>(w), static_cast<int>(h), alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    if (image.isNull())
+        return ImageDecodeResult::Failed;
+    std::vector<uint32_t> raster(static_cast<std::size_t>(w) * h);
+    if (TIFFReadRGBAImageOriented(tif, w, h, raster.data(), ORIENTATION_TOPLEFT, 0) != 1)
+        return ImageDecodeResult::Failed;
+    for (uint32_t y = 0; y < h; ++y) {
+        auto* dst = reinterpret_cast<QRgb*>(image.scanLine(static_cast<int>(y)));
+        const uint32_t* src = raster.data() + static_cast<std::size_t>(y) * w;
+        for (uint32_t x = 0; x < w; ++x) {
+            const uint32_t p = src[x];
+            const int a = alpha ? static_cast<int>(TIFFGetA(p)) : 255;
+            dst[x] = qRgba(static_cast<int>(TIFFGetR(p)), static_cast<int>(TIFFGetG(p)),
+                static_cast<int>(TIFFGetB(p)), a);
+        }
+    }
+    if (alpha) {
+        image.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied);
+        image = image.convertToFormat(QImage::Format_ARGB32);
+    }
+    *out = std::move(image);
+    return ImageDecodeResult::Ok;
+}
+
 }  // namespace
 
 ImageDecodeResult DecodeTiffImage(const BYTE* data, std::size_t size, ImageDecodeLimits limits, QImage* out)
@@ -109,43 +188,10 @@ ImageDecodeResult DecodeTiffImage(const BYTE* data, std::size_t size, ImageDecod
         TIFFClose(tif);
         return w > 0 && h > 0 ? ImageDecodeResult::TooLarge : ImageDecodeResult::Failed;
     }
-    uint16_t extraCount = 0;
-    uint16_t* extraTypes = nullptr;
-    const bool alpha =
-        TIFFGetField(tif, TIFFTAG_EXTRASAMPLES, &extraCount, &extraTypes) == 1 && extraCount > 0;
-    char message[1024] = {};
-    if (!TIFFRGBAImageOK(tif, message)) {
-        TIFFClose(tif);
-        return ImageDecodeResult::Failed;
-    }
-    QImage image(
-        static_cast<int>(w), static_cast<int>(h), alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    std::vector<uint32_t> raster;
-    bool ok = !image.isNull();
-    if (ok) {
-        raster.resize(static_cast<std::size_t>(w) * h);
-        ok = TIFFReadRGBAImageOriented(tif, w, h, raster.data(), ORIENTATION_TOPLEFT, 0) == 1;
-    }
+    const ImageDecodeResult result =
+        ReadPlainRgb(tif, w, h, out) ? ImageDecodeResult::Ok : ReadThroughRgba(tif, w, h, out);
     TIFFClose(tif);
-    if (!ok)
-        return ImageDecodeResult::Failed;
-    for (uint32_t y = 0; y < h; ++y) {
-        auto* dst = reinterpret_cast<QRgb*>(image.scanLine(static_cast<int>(y)));
-        const uint32_t* src = raster.data() + static_cast<std::size_t>(y) * w;
-        for (uint32_t x = 0; x < w; ++x) {
-            const uint32_t p = src[x];
-            const int a = alpha ? static_cast<int>(TIFFGetA(p)) : 255;
-            dst[x] = qRgba(static_cast<int>(TIFFGetR(p)), static_cast<int>(TIFFGetG(p)),
-                static_cast<int>(TIFFGetB(p)), a);
-        }
-    }
-    if (alpha) {
-        // The library hands out associated (premultiplied) colours.
-        image.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied);
-        image = image.convertToFormat(QImage::Format_ARGB32);
-    }
-    *out = std::move(image);
-    return ImageDecodeResult::Ok;
+    return result;
 }
 
 bool EncodeTiffImage(const QImage& image, std::FILE* file)
