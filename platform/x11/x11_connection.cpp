@@ -1,0 +1,190 @@
+#include "platform/x11/x11_connection.h"
+
+#include <X11/Xatom.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <cstring>
+#include <utility>
+
+namespace {
+
+constexpr int kMaxOwnDisplays = 8;
+std::atomic<Display*> g_ownDisplays[kMaxOwnDisplays];
+// Errors arrive on the thread that waits for the server's answer, which is
+// the thread holding the trap.
+thread_local int g_lastErrorCode = 0;
+std::atomic<XErrorHandler> g_baseHandler{nullptr};
+
+bool IsOwnDisplay(Display* display)
+{
+    for (const auto& own : g_ownDisplays) {
+        if (own.load() == display)
+            return true;
+    }
+    return false;
+}
+
+void AddOwnDisplay(Display* display)
+{
+    for (auto& own : g_ownDisplays) {
+        Display* expected = nullptr;
+        if (own.compare_exchange_strong(expected, display))
+            return;
+    }
+}
+
+void RemoveOwnDisplay(Display* display)
+{
+    for (auto& own : g_ownDisplays) {
+        Display* expected = display;
+        own.compare_exchange_strong(expected, nullptr);
+    }
+}
+
+// Errors on the program's own connection are recorded; others go to the
+// handler that was in place before, when there was one. Never exits.
+int RecordError(Display* display, XErrorEvent* event)
+{
+    if (IsOwnDisplay(display)) {
+        g_lastErrorCode = event->error_code;
+        return 0;
+    }
+    const XErrorHandler base = g_baseHandler.load();
+    if (base != nullptr && base != RecordError)
+        return base(display, event);
+    return 0;
+}
+
+// A broken connection is not worth ending the process for: the services
+// then simply fail.
+void KeepRunningOnIoError(Display*, void*)
+{
+}
+
+}  // namespace
+
+X11Connection* X11Connection::Get()
+{
+    static X11Connection* connection = []() -> X11Connection* {
+        const char* name = std::getenv("DISPLAY");
+        if (name == nullptr || *name == '\0')
+            return nullptr;
+        return Open(name);
+    }();
+    return connection;
+}
+
+X11Connection* X11Connection::Open(const char* name)
+{
+    XInitThreads();
+    Display* display = XOpenDisplay(name);
+    if (display == nullptr)
+        return nullptr;
+    AddOwnDisplay(display);
+    XErrorHandler previous = XSetErrorHandler(RecordError);
+    if (previous != RecordError)
+        g_baseHandler.store(previous);
+    XSetIOErrorExitHandler(display, KeepRunningOnIoError, nullptr);
+    return new X11Connection(display);
+}
+
+X11Connection::X11Connection(Display* display)
+    : display_(display), root_(DefaultRootWindow(display)), screen_(DefaultScreen(display))
+{
+}
+
+X11Connection::~X11Connection()
+{
+    RemoveOwnDisplay(display_);
+    XCloseDisplay(display_);
+}
+
+Atom X11Connection::atom(const char* name)
+{
+    std::lock_guard lock(mutex_);
+    for (const auto& [known, value] : atoms_) {
+        if (known == name)
+            return value;
+    }
+    const Atom value = XInternAtom(display_, name, False);
+    atoms_.emplace_back(name, value);
+    return value;
+}
+
+X11ErrorTrap::X11ErrorTrap(Display* display)
+    : display_(display), previous_(XSetErrorHandler(RecordError)),
+      savedCode_(std::exchange(g_lastErrorCode, 0))
+{
+}
+
+X11ErrorTrap::~X11ErrorTrap()
+{
+    XSync(display_, False);
+    if (previous_ != RecordError && previous_ != nullptr)
+        XSetErrorHandler(previous_);
+    g_lastErrorCode = savedCode_;
+}
+
+bool X11ErrorTrap::Failed()
+{
+    XSync(display_, False);
+    return g_lastErrorCode != 0;
+}
+
+int X11ErrorTrap::lastErrorCode() const
+{
+    return g_lastErrorCode;
+}
+
+bool ReadX11Property(
+    Display* display, Window window, Atom property, Atom type, long maxItems, X11Property& out)
+{
+    out = X11Property{};
+    Atom actualType = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    const int status = XGetWindowProperty(
+        display, window, property, 0, maxItems, False, type, &actualType, &format, &count, &remaining, &data);
+    if (status != Success || actualType == 0 || data == nullptr) {
+        if (data != nullptr)
+            XFree(data);
+        return false;
+    }
+    // Xlib hands format-32 items as longs.
+    const size_t itemSize = format == 32 ? sizeof(long) : static_cast<size_t>(format / 8);
+    out.type = actualType;
+    out.format = format;
+    out.count = count;
+    out.bytes.assign(data, data + count * itemSize);
+    XFree(data);
+    return true;
+}
+
+std::vector<unsigned long> ReadX11Cardinals(
+    Display* display, Window window, Atom property, Atom type, long maxItems)
+{
+    X11Property p;
+    std::vector<unsigned long> values;
+    if (!ReadX11Property(display, window, property, type, maxItems, p) || p.format != 32)
+        return values;
+    values.resize(p.count);
+    for (unsigned long i = 0; i < p.count; ++i) {
+        long item = 0;
+        std::memcpy(&item, p.bytes.data() + i * sizeof(long), sizeof(long));
+        values[i] = static_cast<unsigned long>(item) & 0xFFFFFFFFul;
+    }
+    return values;
+}
+
+QString ReadX11Utf8(X11Connection& x, Window window, const char* property)
+{
+    X11Property p;
+    if (!ReadX11Property(x.display(), window, x.atom(property), x.atom("UTF8_STRING"), 4096, p) ||
+        p.format != 8)
+        return {};
+    return QString::fromUtf8(
+        reinterpret_cast<const char*>(p.bytes.data()), static_cast<qsizetype>(p.bytes.size()));
+}

@@ -1,0 +1,75 @@
+// The program's own Xlib connection, shared by the X11 desktop services, with
+// an error trap that records X errors instead of ending the process.
+// Included only by the X11 service sources (it brings in Xlib).
+#pragma once
+
+#include <QString>
+
+#include <X11/Xlib.h>
+
+#include <mutex>
+#include <vector>
+
+class X11Connection {
+public:
+    // The connection to the display named by DISPLAY, opened on first use;
+    // null when no display can be opened.
+    static X11Connection* Get();
+    // A further connection to the named display (tests of a second server);
+    // null when it cannot be opened.
+    static X11Connection* Open(const char* name);
+    ~X11Connection();
+
+    Display* display() const { return display_; }
+    Window root() const { return root_; }
+    int screen() const { return screen_; }
+    // Every use of the connection holds this lock.
+    std::recursive_mutex& mutex() { return mutex_; }
+    Atom atom(const char* name);
+
+private:
+    explicit X11Connection(Display* display);
+
+    Display* display_;
+    Window root_;
+    int screen_;
+    std::recursive_mutex mutex_;
+    std::vector<std::pair<std::string, Atom>> atoms_;
+};
+
+// Records X errors of one display for the lifetime of the trap. The caller
+// holds the connection's lock.
+class X11ErrorTrap {
+public:
+    explicit X11ErrorTrap(Display* display);
+    ~X11ErrorTrap();
+    X11ErrorTrap(const X11ErrorTrap&) = delete;
+    X11ErrorTrap& operator=(const X11ErrorTrap&) = delete;
+
+    // Waits for the server to answer every request so far; true when any failed.
+    bool Failed();
+    int lastErrorCode() const;
+
+private:
+    Display* display_;
+    XErrorHandler previous_;
+    int savedCode_;
+};
+
+// A window property as raw items (format 8, 16 or 32; format-32 items are longs).
+struct X11Property {
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    std::vector<unsigned char> bytes;
+};
+
+// Reads up to maxItems 32-bit items (or the byte equivalent) of a property;
+// false when the window has none or has gone.
+bool ReadX11Property(
+    Display* display, Window window, Atom property, Atom type, long maxItems, X11Property& out);
+// Format-32 items as unsigned 32-bit values.
+std::vector<unsigned long> ReadX11Cardinals(
+    Display* display, Window window, Atom property, Atom type, long maxItems = 1024);
+// A UTF8_STRING property as text; null when absent.
+QString ReadX11Utf8(X11Connection& x, Window window, const char* property);

@@ -1,0 +1,156 @@
+#include "platform/x11/x11_pointer.h"
+
+#include "platform/x11/desktop_rules.h"
+#include "platform/x11/x11_connection.h"
+
+#include <X11/extensions/XTest.h>
+#include <X11/extensions/Xfixes.h>
+
+#include <cstdlib>
+
+namespace {
+
+bool HasXFixes(Display* display, int wantedMajor)
+{
+    int event = 0;
+    int error = 0;
+    if (!XFixesQueryExtension(display, &event, &error))
+        return false;
+    int major = 0;
+    int minor = 0;
+    return XFixesQueryVersion(display, &major, &minor) && major >= wantedMajor;
+}
+
+}  // namespace
+
+bool X11Cursor::CursorImage(DesktopCursorImage& cursor)
+{
+    std::lock_guard lock(x_.mutex());
+    X11ErrorTrap trap(x_.display());
+    if (!HasXFixes(x_.display(), 1))
+        return false;
+    XFixesCursorImage* source = XFixesGetCursorImage(x_.display());
+    if (source == nullptr)
+        return false;
+    QImage image(source->width, source->height, QImage::Format_ARGB32_Premultiplied);
+    const unsigned long* pixel = source->pixels;
+    for (int y = 0; y < source->height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < source->width; ++x)
+            line[x] = static_cast<QRgb>(*pixel++ & 0xFFFFFFFFul);
+    }
+    cursor.image = std::move(image);
+    cursor.hotspot = POINT{source->xhot, source->yhot};
+    cursor.position = POINT{source->x, source->y};
+    XFree(source);
+    return !trap.Failed();
+}
+
+bool X11Cursor::CursorPosition(POINT& position)
+{
+    std::lock_guard lock(x_.mutex());
+    X11ErrorTrap trap(x_.display());
+    Window root = 0;
+    Window child = 0;
+    int rootX = 0;
+    int rootY = 0;
+    int winX = 0;
+    int winY = 0;
+    unsigned int mask = 0;
+    if (!XQueryPointer(x_.display(), x_.root(), &root, &child, &rootX, &rootY, &winX, &winY, &mask))
+        return false;
+    position = POINT{rootX, rootY};
+    return !trap.Failed();
+}
+
+bool X11PointerConfinement::ConfinePointerTo(POINT p)
+{
+    ReleasePointer();
+    std::lock_guard lock(x_.mutex());
+    X11ErrorTrap trap(x_.display());
+    if (!HasXFixes(x_.display(), 5))
+        return false;
+    Display* d = x_.display();
+    XWarpPointer(d, None, x_.root(), 0, 0, 0, 0, p.x, p.y);
+    // Four lines around the pixel: motion stops at a barrier's near side.
+    constexpr int kReach = 16;
+    barriers_.push_back(
+        XFixesCreatePointerBarrier(d, x_.root(), p.x, p.y - kReach, p.x, p.y + kReach, 0, 0, nullptr));
+    barriers_.push_back(XFixesCreatePointerBarrier(
+        d, x_.root(), p.x + 1, p.y - kReach, p.x + 1, p.y + kReach, 0, 0, nullptr));
+    barriers_.push_back(
+        XFixesCreatePointerBarrier(d, x_.root(), p.x - kReach, p.y, p.x + kReach, p.y, 0, 0, nullptr));
+    barriers_.push_back(XFixesCreatePointerBarrier(
+        d, x_.root(), p.x - kReach, p.y + 1, p.x + kReach, p.y + 1, 0, 0, nullptr));
+    if (trap.Failed()) {
+        for (unsigned long b : barriers_)
+            XFixesDestroyPointerBarrier(d, b);
+        barriers_.clear();
+        return false;
+    }
+    return true;
+}
+
+void X11PointerConfinement::ReleasePointer()
+{
+    std::lock_guard lock(x_.mutex());
+    if (barriers_.empty())
+        return;
+    X11ErrorTrap trap(x_.display());
+    for (unsigned long b : barriers_)
+        XFixesDestroyPointerBarrier(x_.display(), b);
+    barriers_.clear();
+}
+
+bool X11Input::Available()
+{
+    int event = 0;
+    int error = 0;
+    int major = 0;
+    int minor = 0;
+    return XTestQueryExtension(x_.display(), &event, &error, &major, &minor) != 0;
+}
+
+bool X11Input::MovePointer(POINT p)
+{
+    std::lock_guard lock(x_.mutex());
+    X11ErrorTrap trap(x_.display());
+    if (!Available())
+        return false;
+    XTestFakeMotionEvent(x_.display(), x_.screen(), p.x, p.y, CurrentTime);
+    return !trap.Failed();
+}
+
+bool X11Input::SendWheelNotches(int notches)
+{
+    if (notches == 0)
+        return true;
+    std::lock_guard lock(x_.mutex());
+    X11ErrorTrap trap(x_.display());
+    if (!Available())
+        return false;
+    const auto button = static_cast<unsigned>(WheelButtonOf(notches));
+    for (int i = 0; i < std::abs(notches); ++i) {
+        XTestFakeButtonEvent(x_.display(), button, True, CurrentTime);
+        XTestFakeButtonEvent(x_.display(), button, False, CurrentTime);
+    }
+    return !trap.Failed();
+}
+
+bool X11Input::SendKey(UINT virtualKey)
+{
+    const unsigned long keysym = KeysymOfVirtualKey(virtualKey);
+    if (keysym == 0)
+        return false;
+    std::lock_guard lock(x_.mutex());
+    X11ErrorTrap trap(x_.display());
+    if (!Available())
+        return false;
+    const KeyCode code = XKeysymToKeycode(x_.display(), keysym);
+    if (code == 0)
+        return false;
+    // A press is always followed by its release: a key must never stay held down.
+    XTestFakeKeyEvent(x_.display(), code, True, CurrentTime);
+    XTestFakeKeyEvent(x_.display(), code, False, CurrentTime);
+    return !trap.Failed();
+}

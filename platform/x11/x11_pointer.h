@@ -1,0 +1,42 @@
+// The X11 cursor image (XFixes), pointer confinement (XFixes pointer
+// barriers) and simulated input (XTest).
+#pragma once
+
+#include "platform/x11/desktop_services.h"
+
+#include <vector>
+
+class X11Connection;
+
+class X11Cursor final : public CursorService {
+public:
+    explicit X11Cursor(X11Connection& x) : x_(x) { }
+    bool CursorImage(DesktopCursorImage& cursor) override;
+    bool CursorPosition(POINT& position) override;
+
+private:
+    X11Connection& x_;
+};
+
+class X11PointerConfinement final : public PointerConfinementService {
+public:
+    explicit X11PointerConfinement(X11Connection& x) : x_(x) { }
+    bool ConfinePointerTo(POINT point) override;
+    void ReleasePointer() override;
+
+private:
+    X11Connection& x_;
+    std::vector<unsigned long> barriers_;
+};
+
+class X11Input final : public InputService {
+public:
+    explicit X11Input(X11Connection& x) : x_(x) { }
+    bool MovePointer(POINT point) override;
+    bool SendWheelNotches(int notches) override;
+    bool SendKey(UINT virtualKey) override;
+
+private:
+    bool Available();
+    X11Connection& x_;
+};

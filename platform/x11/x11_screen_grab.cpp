@@ -1,0 +1,241 @@
+#include "platform/x11/x11_screen_grab.h"
+
+#include "platform/x11/desktop_rules.h"
+#include "platform/x11/x11_connection.h"
+
+#include <X11/Xutil.h>
+#include <X11/extensions/XShm.h>
+#include <sys/ipc.h>
+#include <sys/shm.h>
+
+#include <cstring>
+
+// One shared-memory segment attached to the server. An image handed out
+// wraps the segment's memory; when the image is released the segment goes
+// back to the grabber for the next grab.
+struct X11ShmSegment {
+    X11ScreenGrab* owner = nullptr;
+    XShmSegmentInfo info{};
+    size_t bytes = 0;
+    XImage* image = nullptr;  // the header for the last size grabbed
+};
+
+namespace {
+
+bool IsDirectFormat(Display* display, int screen)
+{
+    Visual* visual = DefaultVisual(display, screen);
+    if (DefaultDepth(display, screen) != 24 && DefaultDepth(display, screen) != 32)
+        return false;
+    if (visual->red_mask != 0xFF0000 || visual->green_mask != 0xFF00 || visual->blue_mask != 0xFF)
+        return false;
+    int count = 0;
+    XPixmapFormatValues* formats = XListPixmapFormats(display, &count);
+    bool bits32 = false;
+    for (int i = 0; i < count; ++i) {
+        if (formats[i].depth == DefaultDepth(display, screen))
+            bits32 = formats[i].bits_per_pixel == 32;
+    }
+    if (formats != nullptr)
+        XFree(formats);
+    return bits32 && ImageByteOrder(display) == LSBFirst;
+}
+
+int ShiftOfMask(unsigned long mask)
+{
+    int shift = 0;
+    while (mask != 0 && (mask & 1) == 0) {
+        mask >>= 1;
+        ++shift;
+    }
+    return shift;
+}
+
+unsigned Channel(unsigned long pixel, unsigned long mask)
+{
+    if (mask == 0)
+        return 0;
+    const unsigned long top = mask >> ShiftOfMask(mask);
+    return static_cast<unsigned>(((pixel & mask) >> ShiftOfMask(mask)) * 255 / top);
+}
+
+// Any other visual: pixel by pixel through the visual's masks.
+QImage ConvertXImage(XImage* source)
+{
+    QImage image(source->width, source->height, QImage::Format_RGB32);
+    for (int y = 0; y < source->height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < source->width; ++x) {
+            const unsigned long p = XGetPixel(source, x, y);
+            line[x] = qRgb(static_cast<int>(Channel(p, source->red_mask)),
+                static_cast<int>(Channel(p, source->green_mask)),
+                static_cast<int>(Channel(p, source->blue_mask)));
+        }
+    }
+    return image;
+}
+
+void DropImageHeader(XImage*& image)
+{
+    if (image == nullptr)
+        return;
+    image->data = nullptr;  // the memory belongs to the segment
+    XDestroyImage(image);
+    image = nullptr;
+}
+
+}  // namespace
+
+X11ScreenGrab::X11ScreenGrab(X11Connection& x) : x_(x)
+{
+    std::lock_guard lock(x_.mutex());
+    shmUsable_ = XShmQueryExtension(x_.display()) != 0;
+    directFormat_ = IsDirectFormat(x_.display(), x_.screen());
+}
+
+X11ScreenGrab::~X11ScreenGrab()
+{
+    std::lock_guard lock(x_.mutex());
+    for (X11ShmSegment* segment : spare_)
+        DestroySegment(segment);
+}
+
+SIZE X11ScreenGrab::ScreenSize()
+{
+    return SIZE{DisplayWidth(x_.display(), x_.screen()), DisplayHeight(x_.display(), x_.screen())};
+}
+
+bool X11ScreenGrab::Grab(const RECT& rect, QImage& image)
+{
+    if (IsRectEmptyArea(rect))
+        return false;
+    const RECT onScreen = ClipRectToScreen(rect, ScreenSize());
+    if (IsRectEmptyArea(onScreen))
+        return false;
+    const int width = onScreen.right - onScreen.left;
+    const int height = onScreen.bottom - onScreen.top;
+    std::lock_guard lock(x_.mutex());
+    QImage part;
+    if (!(shmUsable_ && directFormat_ && GrabShm(onScreen.left, onScreen.top, width, height, part)) &&
+        !GrabPlain(onScreen.left, onScreen.top, width, height, part))
+        return false;
+    if (onScreen == rect) {
+        image = std::move(part);
+        return true;
+    }
+    // Partly off screen: the rest stays black.
+    QImage whole(rect.right - rect.left, rect.bottom - rect.top, QImage::Format_RGB32);
+    whole.fill(0xFF000000u);
+    const int dx = onScreen.left - rect.left;
+    const int dy = onScreen.top - rect.top;
+    for (int y = 0; y < height; ++y)
+        std::memcpy(whole.scanLine(y + dy) + dx * 4, part.constScanLine(y), static_cast<size_t>(width) * 4);
+    image = std::move(whole);
+    return true;
+}
+
+bool X11ScreenGrab::GrabShm(int x, int y, int width, int height, QImage& image)
+{
+    const size_t bytes = static_cast<size_t>(width) * static_cast<size_t>(height) * 4;
+    X11ShmSegment* segment = TakeSegment(bytes);
+    if (segment == nullptr)
+        return false;
+    X11ErrorTrap trap(x_.display());
+    XImage* header = segment->image;
+    if (header == nullptr || header->width != width || header->height != height) {
+        DropImageHeader(segment->image);
+        segment->image = XShmCreateImage(x_.display(), DefaultVisual(x_.display(), x_.screen()),
+            DefaultDepth(x_.display(), x_.screen()), ZPixmap, segment->info.shmaddr, &segment->info, width,
+            height);
+        header = segment->image;
+    }
+    if (header == nullptr || header->bytes_per_line != width * 4 ||
+        !XShmGetImage(x_.display(), x_.root(), header, x, y, AllPlanes) || trap.Failed()) {
+        DestroySegment(segment);
+        return false;
+    }
+    image = QImage(reinterpret_cast<uchar*>(segment->info.shmaddr), width, height, width * 4,
+        QImage::Format_RGB32, &X11ScreenGrab::ReleaseSegment, segment);
+    return true;
+}
+
+bool X11ScreenGrab::GrabPlain(int x, int y, int width, int height, QImage& image)
+{
+    X11ErrorTrap trap(x_.display());
+    XImage* source = XGetImage(x_.display(), x_.root(), x, y, static_cast<unsigned>(width),
+        static_cast<unsigned>(height), AllPlanes, ZPixmap);
+    if (source == nullptr || trap.Failed()) {
+        if (source != nullptr)
+            XDestroyImage(source);
+        return false;
+    }
+    if (directFormat_ && source->bits_per_pixel == 32) {
+        image = QImage(width, height, QImage::Format_RGB32);
+        for (int row = 0; row < height; ++row)
+            std::memcpy(image.scanLine(row), source->data + static_cast<size_t>(row) * source->bytes_per_line,
+                static_cast<size_t>(width) * 4);
+    } else {
+        image = ConvertXImage(source);
+    }
+    XDestroyImage(source);
+    return true;
+}
+
+X11ShmSegment* X11ScreenGrab::TakeSegment(size_t bytes)
+{
+    for (auto it = spare_.begin(); it != spare_.end(); ++it) {
+        if ((*it)->bytes >= bytes) {
+            X11ShmSegment* segment = *it;
+            spare_.erase(it);
+            return segment;
+        }
+    }
+    // Segments of at least a whole screen serve every later grab.
+    const SIZE screen = ScreenSize();
+    const size_t size = std::max(bytes, static_cast<size_t>(screen.cx) * static_cast<size_t>(screen.cy) * 4);
+    auto* segment = new X11ShmSegment;
+    segment->owner = this;
+    segment->bytes = size;
+    segment->info.shmid = shmget(IPC_PRIVATE, size, IPC_CREAT | 0600);
+    if (segment->info.shmid < 0) {
+        delete segment;
+        shmUsable_ = false;
+        return nullptr;
+    }
+    segment->info.shmaddr = static_cast<char*>(shmat(segment->info.shmid, nullptr, 0));
+    segment->info.readOnly = False;
+    X11ErrorTrap trap(x_.display());
+    const bool attached = segment->info.shmaddr != reinterpret_cast<char*>(-1) &&
+        XShmAttach(x_.display(), &segment->info) && !trap.Failed();
+    // Marked for removal now: the segment goes away with its last user, even after a crash.
+    shmctl(segment->info.shmid, IPC_RMID, nullptr);
+    if (!attached) {
+        if (segment->info.shmaddr != reinterpret_cast<char*>(-1))
+            shmdt(segment->info.shmaddr);
+        delete segment;
+        shmUsable_ = false;  // e.g. a server on another machine
+        return nullptr;
+    }
+    return segment;
+}
+
+void X11ScreenGrab::DestroySegment(X11ShmSegment* segment)
+{
+    X11ErrorTrap trap(x_.display());
+    DropImageHeader(segment->image);
+    XShmDetach(x_.display(), &segment->info);
+    XSync(x_.display(), False);
+    shmdt(segment->info.shmaddr);
+    delete segment;
+}
+
+void X11ScreenGrab::ReleaseSegment(void* opaque)
+{
+    auto* segment = static_cast<X11ShmSegment*>(opaque);
+    X11ScreenGrab* owner = segment->owner;
+    std::lock_guard lock(owner->x_.mutex());
+    if (owner->spare_.size() < kSpareSegments)
+        owner->spare_.push_back(segment);
+    else
+        owner->DestroySegment(segment);
+}

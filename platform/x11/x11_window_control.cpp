@@ -1,0 +1,129 @@
+#include "platform/x11/x11_connection.h"
+#include "platform/x11/x11_window_list.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+
+namespace {
+
+// The top-level window (child of the root) that holds `window`.
+Window TopLevelOf(X11Connection& x, Window window)
+{
+    while (window != 0 && window != x.root()) {
+        Window root = 0;
+        Window parent = 0;
+        Window* children = nullptr;
+        unsigned int count = 0;
+        if (XQueryTree(x.display(), window, &root, &parent, &children, &count) == 0)
+            return 0;
+        if (children != nullptr)
+            XFree(children);
+        if (parent == x.root())
+            return window;
+        window = parent;
+    }
+    return 0;
+}
+
+bool Exists(X11Connection& x, Window window)
+{
+    X11ErrorTrap trap(x.display());
+    XWindowAttributes attributes{};
+    return XGetWindowAttributes(x.display(), window, &attributes) != 0 && !trap.Failed();
+}
+
+// _NET_ACTIVE_WINDOW request with source indication 2 (a pager: honoured without focus-stealing checks).
+void SendActivateRequest(X11Connection& x, Window window)
+{
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = x.atom("_NET_ACTIVE_WINDOW");
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = 2;
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(x.display(), x.root(), False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
+}
+
+}  // namespace
+
+HWND X11WindowControl::ForegroundWindow()
+{
+    std::lock_guard lock(x_.mutex());
+    X11ErrorTrap trap(x_.display());
+    if (X11WindowManagerRuns(x_)) {
+        const auto active =
+            ReadX11Cardinals(x_.display(), x_.root(), x_.atom("_NET_ACTIVE_WINDOW"), XA_WINDOW, 1);
+        return active.empty() ? nullptr : HwndFromX11Window(active[0]);
+    }
+    Window focus = 0;
+    int revert = 0;
+    XGetInputFocus(x_.display(), &focus, &revert);
+    if (focus == None || focus == PointerRoot)
+        return nullptr;
+    const Window top = TopLevelOf(x_, focus);
+    return trap.Failed() ? nullptr : HwndFromX11Window(top);
+}
+
+bool X11WindowControl::Activate(HWND hwnd)
+{
+    const Window window = X11WindowOfHwnd(hwnd);
+    if (window == 0)
+        return false;
+    std::lock_guard lock(x_.mutex());
+    // Requests about a window that has gone would reach nobody and report no error.
+    if (!Exists(x_, window))
+        return false;
+    X11ErrorTrap trap(x_.display());
+    if (X11WindowManagerRuns(x_)) {
+        SendActivateRequest(x_, window);
+    } else {
+        XRaiseWindow(x_.display(), window);
+        XSetInputFocus(x_.display(), window, RevertToParent, CurrentTime);
+    }
+    return !trap.Failed();
+}
+
+bool X11WindowControl::Minimize(HWND hwnd)
+{
+    const Window window = X11WindowOfHwnd(hwnd);
+    if (window == 0)
+        return false;
+    std::lock_guard lock(x_.mutex());
+    if (!Exists(x_, window))
+        return false;
+    X11ErrorTrap trap(x_.display());
+    if (X11WindowManagerRuns(x_))
+        XIconifyWindow(x_.display(), window, x_.screen());
+    else  // nobody would act on an iconify request: take the window off the screen
+        XUnmapWindow(x_.display(), window);
+    return !trap.Failed();
+}
+
+bool X11WindowControl::Restore(HWND hwnd)
+{
+    const Window window = X11WindowOfHwnd(hwnd);
+    if (window == 0)
+        return false;
+    std::lock_guard lock(x_.mutex());
+    if (!Exists(x_, window))
+        return false;
+    X11ErrorTrap trap(x_.display());
+    XMapRaised(x_.display(), window);
+    if (X11WindowManagerRuns(x_))
+        SendActivateRequest(x_, window);
+    return !trap.Failed();
+}
+
+bool X11WindowControl::Raise(HWND hwnd)
+{
+    const Window window = X11WindowOfHwnd(hwnd);
+    if (window == 0)
+        return false;
+    std::lock_guard lock(x_.mutex());
+    if (!Exists(x_, window))
+        return false;
+    X11ErrorTrap trap(x_.display());
+    XRaiseWindow(x_.display(), window);
+    return !trap.Failed();
+}

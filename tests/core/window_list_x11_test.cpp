@@ -1,0 +1,110 @@
+// The window list over fixture windows on the test display: which of them are
+// listed, in stacking order, with the browser kind and the capture rectangle.
+#include "core/settings/app_settings.h"
+#include "core/text_utils.h"
+#include "core/window_list.h"
+#include "platform/x11/desktop_services.h"
+#include "platform/x11/enum_windows.h"
+#include "tests/support/x11_fixture_windows.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <unistd.h>
+
+namespace {
+
+QString Unique(const char* name)
+{
+    return QStringLiteral("%1 %2").arg(QString::fromUtf8(name)).arg(getpid());
+}
+
+const WindowListEntry* Find(HWND w)
+{
+    for (int i = 0; i < g_nWindowListCount; ++i) {
+        if (g_pWindowList[i].window == w)
+            return &g_pWindowList[i];
+    }
+    return nullptr;
+}
+
+int PositionOf(HWND w)
+{
+    const WindowListEntry* e = Find(w);
+    return e == nullptr ? -1 : static_cast<int>(e - g_pWindowList);
+}
+
+TEST(WindowListX11, FixturesAppearAsTheRulesSay)
+{
+    ASSERT_TRUE(DesktopIsAvailable());
+    FixtureDisplay fixture;
+    ASSERT_TRUE(fixture.isOpen());
+    FixtureWindowSpec spec;
+    spec.title = Unique("ブラウザ 試験");
+    spec.instanceName = "Navigator";
+    spec.className = "firefox";
+    spec.icon = {2, 2, 0xFF112233u, 0xFF112233u, 0xFF112233u, 0xFF112233u};
+    const HWND browser = fixture.Create(spec);
+    spec = FixtureWindowSpec{};
+    spec.title = Unique("所有される窓");
+    spec.owner = browser;
+    const HWND owned = fixture.Create(spec);
+    spec = FixtureWindowSpec{};
+    spec.title = Unique("tool window");
+    spec.utility = true;
+    const HWND tool = fixture.Create(spec);
+    spec = FixtureWindowSpec{};
+    spec.title = FormatAppTitle() + Unique(" - own");
+    const HWND own = fixture.Create(spec);
+    spec = FixtureWindowSpec{};
+    spec.title = Unique("withdrawn");
+    const HWND withdrawn = fixture.Create(spec);
+    fixture.Unmap(withdrawn);
+    spec = FixtureWindowSpec{};
+    spec.title = "";
+    const HWND untitled = fixture.Create(spec);
+
+    const int saved = AppSettings.CaptureKestrel;
+    AppSettings.CaptureKestrel = 0;
+    AllocWindowList(500);
+    ASSERT_TRUE(WaitUntil([&] {
+        AllocWindowList(500);
+        EnumWindows(EnumWindowListProc, 0);
+        return Find(browser) != nullptr && Find(withdrawn) == nullptr;
+    }));
+    EXPECT_NE(Find(owned), nullptr);
+    EXPECT_NE(Find(tool), nullptr);
+    EXPECT_EQ(Find(own), nullptr);
+    EXPECT_EQ(Find(untitled), nullptr);
+    // Listed in the stacking order of the desktop, topmost first.
+    const std::vector<HWND> stacking = Desktop().windows.TopLevelWindows();
+    auto stackIndex = [&](HWND w) {
+        return std::find(stacking.begin(), stacking.end(), w) - stacking.begin();
+    };
+    for (HWND upper : {browser, owned, tool}) {
+        for (HWND lower : {browser, owned, tool}) {
+            if (stackIndex(upper) < stackIndex(lower)) {
+                EXPECT_LT(PositionOf(upper), PositionOf(lower));
+            }
+        }
+    }
+    const WindowListEntry* b = Find(browser);
+    EXPECT_EQ(b->title, Unique("ブラウザ 試験"));
+    EXPECT_EQ(b->icon.pixel(0, 0), 0xFF112233u);
+    EXPECT_FALSE(Find(owned)->icon.isNull());  // its own, the manager's or the fallback
+    EXPECT_EQ(DetectBrowserWindow(browser), kBrowserFirefox);
+    EXPECT_EQ(DetectBrowserWindow(owned), kBrowserNone);
+
+    RECT r;
+    ASSERT_EQ(GetCaptureTargetRect(browser, r), 1);
+    EXPECT_EQ(r, b->rect);
+
+    AppSettings.CaptureKestrel = 1;
+    AllocWindowList(500);
+    EnumWindows(EnumWindowListProc, 0);
+    EXPECT_NE(Find(own), nullptr);
+    AppSettings.CaptureKestrel = saved;
+    FreeWindowList();
+}
+
+}  // namespace

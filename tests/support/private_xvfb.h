@@ -1,0 +1,23 @@
+// A private X server for one test: Xvfb on a display number of its own
+// choosing, without a window manager, stopped when the object goes.
+#pragma once
+
+#include <QString>
+
+#include <sys/types.h>
+
+class PrivateXvfb {
+public:
+    PrivateXvfb(int width = 800, int height = 600);
+    ~PrivateXvfb();
+    PrivateXvfb(const PrivateXvfb&) = delete;
+    PrivateXvfb& operator=(const PrivateXvfb&) = delete;
+
+    bool running() const { return !display_.isEmpty(); }
+    // ":N", empty when the server did not start.
+    QString display() const { return display_; }
+
+private:
+    pid_t pid_ = -1;
+    QString display_;
+};
