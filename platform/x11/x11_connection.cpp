@@ -112,15 +112,16 @@ Atom X11Connection::atom(const char* name)
     return value;
 }
 
-X11ErrorTrap::X11ErrorTrap(Display* display)
-    : display_(display), previous_(XSetErrorHandler(RecordError)),
+X11ErrorTrap::X11ErrorTrap(Display* display, Mode mode)
+    : display_(display), mode_(mode), previous_(XSetErrorHandler(RecordError)),
       savedCode_(std::exchange(g_lastErrorCode, 0))
 {
 }
 
 X11ErrorTrap::~X11ErrorTrap()
 {
-    XSync(display_, False);
+    if (mode_ == kSyncAtEnd)
+        XSync(display_, False);
     if (previous_ != RecordError && previous_ != nullptr)
         XSetErrorHandler(previous_);
     g_lastErrorCode = savedCode_;
@@ -129,6 +130,11 @@ X11ErrorTrap::~X11ErrorTrap()
 bool X11ErrorTrap::Failed()
 {
     XSync(display_, False);
+    return g_lastErrorCode != 0;
+}
+
+bool X11ErrorTrap::FailedSoFar() const
+{
     return g_lastErrorCode != 0;
 }
 

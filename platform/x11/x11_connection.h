@@ -41,17 +41,23 @@ private:
 // holds the connection's lock.
 class X11ErrorTrap {
 public:
-    explicit X11ErrorTrap(Display* display);
+    enum Mode { kSyncAtEnd, kRepliesOnly };
+    // kRepliesOnly: the scope makes only requests that wait for their reply,
+    // whose errors arrive with it, so no extra round trip is made at the end.
+    explicit X11ErrorTrap(Display* display, Mode mode = kSyncAtEnd);
     ~X11ErrorTrap();
     X11ErrorTrap(const X11ErrorTrap&) = delete;
     X11ErrorTrap& operator=(const X11ErrorTrap&) = delete;
 
     // Waits for the server to answer every request so far; true when any failed.
     bool Failed();
+    // True when an error has arrived so far, without waiting.
+    bool FailedSoFar() const;
     int lastErrorCode() const;
 
 private:
     Display* display_;
+    Mode mode_;
     XErrorHandler previous_;
     int savedCode_;
 };

@@ -140,7 +140,7 @@ bool X11ScreenGrab::GrabShm(int x, int y, int width, int height, QImage& image)
     X11ShmSegment* segment = TakeSegment(bytes);
     if (segment == nullptr)
         return false;
-    X11ErrorTrap trap(x_.display());
+    X11ErrorTrap trap(x_.display(), X11ErrorTrap::kRepliesOnly);
     XImage* header = segment->image;
     if (header == nullptr || header->width != width || header->height != height) {
         DropImageHeader(segment->image);
@@ -150,7 +150,7 @@ bool X11ScreenGrab::GrabShm(int x, int y, int width, int height, QImage& image)
         header = segment->image;
     }
     if (header == nullptr || header->bytes_per_line != width * 4 ||
-        !XShmGetImage(x_.display(), x_.root(), header, x, y, AllPlanes) || trap.Failed()) {
+        !XShmGetImage(x_.display(), x_.root(), header, x, y, AllPlanes) || trap.FailedSoFar()) {
         DestroySegment(segment);
         return false;
     }
