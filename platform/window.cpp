@@ -208,7 +208,7 @@ BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent)
 
 BOOL CWnd::DestroyWindow()
 {
-    if (!m_hWnd || m_destroyPending)
+    if (!m_hWnd || m_destroyPending || m_destroying)
         return m_hWnd != nullptr;
     m_destroyPending = true;
     if (m_widget)
@@ -224,8 +224,10 @@ void CWnd::FinishDestroy()
         m_destroyPending = false;
         return;
     }
-    WindowDispatch::Dispatch(this, WM_DESTROY, 0, 0);
     m_destroyPending = false;
+    m_destroying = true;  // WM_DESTROY's handler may not start another destruction
+    WindowDispatch::Dispatch(this, WM_DESTROY, 0, 0);
+    m_destroying = false;
     for (int qtId : std::as_const(m_timers))
         m_widget->killTimer(qtId);
     m_timers.clear();

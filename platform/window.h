@@ -203,6 +203,7 @@ private:
     int m_dispatchDepth = 0;
     int m_hostDepth = 0;  // nesting of the host widget's event handler
     bool m_destroyPending = false;
+    bool m_destroying = false;
     bool m_paintPending = false;
     bool m_erasePending = false;
     CWnd* m_owner = nullptr;
