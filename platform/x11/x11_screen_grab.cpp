@@ -86,10 +86,10 @@ void DropImageHeader(XImage*& image)
 
 }  // namespace
 
-X11ScreenGrab::X11ScreenGrab(X11Connection& x) : x_(x)
+X11ScreenGrab::X11ScreenGrab(X11Connection& x, bool sharedMemory) : x_(x)
 {
     std::lock_guard lock(x_.mutex());
-    shmUsable_ = XShmQueryExtension(x_.display()) != 0;
+    shmUsable_ = sharedMemory && XShmQueryExtension(x_.display()) != 0;
     directFormat_ = IsDirectFormat(x_.display(), x_.screen());
 }
 

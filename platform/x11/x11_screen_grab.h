@@ -11,7 +11,8 @@ struct X11ShmSegment;
 
 class X11ScreenGrab final : public ScreenGrabService {
 public:
-    explicit X11ScreenGrab(X11Connection& x);
+    // sharedMemory false: XGetImage only (as for a server on another machine).
+    explicit X11ScreenGrab(X11Connection& x, bool sharedMemory = true);
     // Images handed out must have been released before (the process's grabber is never destroyed).
     ~X11ScreenGrab() override;
     SIZE ScreenSize() override;

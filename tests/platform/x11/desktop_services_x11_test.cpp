@@ -318,6 +318,13 @@ TEST(DesktopX11WithoutManager, FallbackListControlAndGrab)
     ASSERT_TRUE(grab.Grab(RECT{40, 50, 240, 170}, image));
     EXPECT_EQ(image.pixel(5, 5) & 0xFFFFFF, 0x00FF00u);
     EXPECT_EQ(image.pixel(199, 119) & 0xFFFFFF, 0x00FF00u);
+    X11ScreenGrab plain(*x, false);
+    QImage copied;
+    ASSERT_TRUE(plain.Grab(RECT{-20, 30, 260, 190}, copied));
+    ASSERT_TRUE(grab.Grab(RECT{-20, 30, 260, 190}, image));
+    EXPECT_EQ(copied, image);
+    EXPECT_EQ(copied.pixel(60, 20) & 0xFFFFFF, 0x00FF00u);
+    EXPECT_EQ(copied.pixel(5, 20) & 0xFFFFFF, 0u);  // off screen
     image = QImage();  // the grab's segments go back before the connection closes
 }
 
