@@ -1,5 +1,7 @@
 #include "imaging/load_bitmap_for_dlg.h"
 
+#include "platform/gdi_dib.h"
+
 CLoadBitmap_for_Dlg::~CLoadBitmap_for_Dlg()
 {
     ReleaseSurfaces();
@@ -7,6 +9,46 @@ CLoadBitmap_for_Dlg::~CLoadBitmap_for_Dlg()
 
 void CLoadBitmap_for_Dlg::ReleaseSurfaces()
 {
+    if (ddb != nullptr)
+        DeleteObject(ddb);
+    ddb = nullptr;
+    if (memDC != nullptr)
+        DeleteDC(memDC);
+    memDC = nullptr;
+}
+
+int CLoadBitmap_for_Dlg::CreateBitmap(HDC hdc)
+{
+    if (bits == nullptr || info == nullptr)
+        return 0;
+    HDC dc = ::CreateCompatibleDC(hdc);
+    if (dc == nullptr)
+        return 0;
+    HBITMAP bitmap = CreateDIBitmap(hdc, &infoHeader, CBM_INIT, bits, info, DIB_RGB_COLORS);
+    if (bitmap == nullptr) {
+        DeleteDC(dc);
+        return 0;
+    }
+    ReleaseSurfaces();
+    memDC = dc;
+    ddb = bitmap;
+    return 1;
+}
+
+int CLoadBitmap_for_Dlg::PaintStretched(HDC hdc, HWND, const RECT& dst, const RECT& src, int mode)
+{
+    if (memDC == nullptr || ddb == nullptr || info == nullptr || hdc == nullptr)
+        return 0;
+    // Painting goes to the DC given: there is no paint cycle to open here.
+    HGDIOBJ previous = SelectObject(memDC, ddb);
+    if (previous == nullptr)
+        return 0;
+    const int oldMode = SetStretchBltMode(hdc, mode);
+    const BOOL done = StretchBlt(hdc, dst.left, dst.top, dst.right - dst.left, dst.bottom - dst.top, memDC,
+        src.left, src.top, src.right - src.left, src.bottom - src.top, SRCCOPY);
+    SetStretchBltMode(hdc, oldMode);
+    SelectObject(memDC, previous);
+    return done;
 }
 
 void CLoadBitmap_for_Dlg::Free()

@@ -4,6 +4,7 @@
 
 #include "imaging/file_path_info.h"
 #include "imaging/load_bitmap.h"
+#include "platform/gdi.h"
 
 #include <QString>
 
@@ -20,6 +21,15 @@ public:
     // Reads the BMP file of the stored path again; 0 without a stored name.
     int Reload();
 
+    // Makes a memory DC compatible with hdc and a bitmap of the image for
+    // painting (call again after every change of the pixels); 1, or 0.
+    int CreateBitmap(HDC hdc);
+    // Copies the src rectangle of the image, stretched with the given mode,
+    // onto the dst rectangle of hdc; 0 without a bitmap.
+    int PaintStretched(HDC hdc, HWND hwnd, const RECT& dst, const RECT& src, int mode);
+
+    HDC memDC = nullptr;
+    HBITMAP ddb = nullptr;
     CFilePathInfo path;
 
 private:

@@ -1,0 +1,253 @@
+// JPEG and PNG of a 4000 x 3000 picture: loading into and saving from the
+// holder, against a bare libjpeg-turbo / libpng loop on the same file that
+// decodes straight into the DIB's byte order.
+#include "core/settings/app_settings.h"
+#include "imaging/dib_helpers.h"
+#include "imaging/jpeg_file.h"
+#include "imaging/png_codec.h"
+#include "platform/msgbox.h"
+
+#include <QDir>
+#include <QFile>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <jpeglib.h>
+#include <png.h>
+#include <vector>
+
+namespace {
+
+constexpr int kWidth = 4000;
+constexpr int kHeight = 3000;
+
+struct Fixture {
+    QString folder;
+    QString jpegPath, pngPath, outJpeg, outPng;
+    CLoadBitmap picture;
+
+    Fixture()
+    {
+        AppSettings.MaxSaveSizeWidth = 10000;
+        AppSettings.MaxSaveSizeHeight = 10000;
+        AppSettings.BMP_dpi = 96;
+        SetMessageBoxHookForTesting([](const MessageBoxRequest&) { return IDOK; });
+        folder = QDir::tempPath() + "/kestrel_codec_bench";
+        QDir().mkpath(folder);
+        jpegPath = folder + "/in.jpg";
+        pngPath = folder + "/in.png";
+        outJpeg = folder + "/out.jpg";
+        outPng = folder + "/out.png";
+        InitDibHeaders(&picture.fileHeader, &picture.infoHeader, kWidth, kHeight, 24, 0, 0, 0);
+        picture.AllocInfo();
+        picture.AllocBits();
+        CopyInfoHeader(&picture.info->bmiHeader, &picture.infoHeader);
+        // A photograph-like picture: smooth gradients with a little noise.
+        const std::uint32_t stride = GetDibStride(24, kWidth);
+        std::uint32_t seed = 12345;
+        for (int y = 0; y < kHeight; ++y) {
+            BYTE* row = picture.bits + static_cast<std::size_t>(y) * stride;
+            for (int x = 0; x < kWidth; ++x) {
+                seed = seed * 1103515245 + 12345;
+                const int noise = static_cast<int>((seed >> 16) & 15) - 8;
+                row[x * 3] = static_cast<BYTE>(std::clamp(x * 255 / kWidth + noise, 0, 255));
+                row[x * 3 + 1] = static_cast<BYTE>(std::clamp(y * 255 / kHeight + noise, 0, 255));
+                row[x * 3 + 2] = static_cast<BYTE>(std::clamp(((x + y) / 16) % 256 + noise, 0, 255));
+            }
+        }
+        WriteJpegFile(jpegPath, &picture.infoHeader, picture.bits, 90);
+        DibSaveSource source;
+        source.info = picture.info;
+        source.fileHeader = &picture.fileHeader;
+        source.infoHeader = &picture.infoHeader;
+        source.bits = picture.bits;
+        CPngTransparency none;
+        BYTE code = 0;
+        SavePngFile(pngPath, source, 0, &none, &code);
+    }
+};
+
+Fixture& Shared()
+{
+    static Fixture fixture;
+    return fixture;
+}
+
+void JpegLoadHolder(benchmark::State& state)
+{
+    Fixture& f = Shared();
+    for (auto _ : state) {
+        CLoadBitmap_for_Dlg holder;
+        holder.path.SetPath(f.jpegPath);
+        if (LoadJpegFile(&holder, nullptr, 0) != kJpegDecoded)
+            state.SkipWithError("decode failed");
+        benchmark::DoNotOptimize(holder.bits);
+    }
+}
+
+void JpegLoadBare(benchmark::State& state)
+{
+    Fixture& f = Shared();
+    const QByteArray name = QFile::encodeName(f.jpegPath);
+    for (auto _ : state) {
+        std::FILE* file = std::fopen(name.constData(), "rb");
+        jpeg_decompress_struct cinfo;
+        jpeg_error_mgr err;
+        cinfo.err = jpeg_std_error(&err);
+        jpeg_create_decompress(&cinfo);
+        jpeg_stdio_src(&cinfo, file);
+        jpeg_read_header(&cinfo, TRUE);
+        cinfo.out_color_space = JCS_EXT_BGR;
+        jpeg_start_decompress(&cinfo);
+        const std::uint32_t stride = GetDibStride(24, static_cast<int>(cinfo.output_width));
+        auto* bits = static_cast<BYTE*>(std::malloc(static_cast<std::size_t>(stride) * cinfo.output_height));
+        while (cinfo.output_scanline < cinfo.output_height) {
+            JSAMPROW row =
+                bits + static_cast<std::size_t>(cinfo.output_height - 1 - cinfo.output_scanline) * stride;
+            jpeg_read_scanlines(&cinfo, &row, 1);
+        }
+        jpeg_finish_decompress(&cinfo);
+        jpeg_destroy_decompress(&cinfo);
+        std::fclose(file);
+        benchmark::DoNotOptimize(bits);
+        std::free(bits);
+    }
+}
+
+void JpegSaveHolder(benchmark::State& state)
+{
+    Fixture& f = Shared();
+    for (auto _ : state) {
+        if (WriteJpegFile(f.outJpeg, &f.picture.infoHeader, f.picture.bits, 90) != kJpegWritten)
+            state.SkipWithError("encode failed");
+    }
+}
+
+void JpegSaveBare(benchmark::State& state)
+{
+    Fixture& f = Shared();
+    const QByteArray name = QFile::encodeName(f.outJpeg);
+    const std::uint32_t stride = GetDibStride(24, kWidth);
+    for (auto _ : state) {
+        std::FILE* file = std::fopen(name.constData(), "wb");
+        jpeg_compress_struct cinfo;
+        jpeg_error_mgr err;
+        cinfo.err = jpeg_std_error(&err);
+        jpeg_create_compress(&cinfo);
+        jpeg_stdio_dest(&cinfo, file);
+        cinfo.image_width = kWidth;
+        cinfo.image_height = kHeight;
+        cinfo.input_components = 3;
+        cinfo.in_color_space = JCS_EXT_BGR;
+        jpeg_set_defaults(&cinfo);
+        jpeg_set_quality(&cinfo, 90, TRUE);
+        jpeg_start_compress(&cinfo, TRUE);
+        while (cinfo.next_scanline < cinfo.image_height) {
+            JSAMPROW row =
+                f.picture.bits + static_cast<std::size_t>(kHeight - 1 - cinfo.next_scanline) * stride;
+            jpeg_write_scanlines(&cinfo, &row, 1);
+        }
+        jpeg_finish_compress(&cinfo);
+        jpeg_destroy_compress(&cinfo);
+        std::fclose(file);
+    }
+}
+
+void PngLoadHolder(benchmark::State& state)
+{
+    Fixture& f = Shared();
+    const QByteArray name = QFile::encodeName(f.pngPath);
+    for (auto _ : state) {
+        std::FILE* file = std::fopen(name.constData(), "rb");
+        CPngCodec codec;
+        BITMAPINFO* info = nullptr;
+        BYTE* bits = nullptr;
+        BYTE header[124];
+        CPngTransparency transparency;
+        if (codec.ReadPng(file, &info, header, &bits, &transparency) != 1)
+            state.SkipWithError("read failed");
+        std::fclose(file);
+        benchmark::DoNotOptimize(bits);
+        std::free(info);
+        std::free(bits);
+    }
+}
+
+void PngLoadBare(benchmark::State& state)
+{
+    Fixture& f = Shared();
+    const QByteArray name = QFile::encodeName(f.pngPath);
+    for (auto _ : state) {
+        std::FILE* file = std::fopen(name.constData(), "rb");
+        png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+        png_infop info = png_create_info_struct(png);
+        png_init_io(png, file);
+        png_read_info(png, info);
+        png_set_bgr(png);
+        png_read_update_info(png, info);
+        const png_uint_32 w = png_get_image_width(png, info), h = png_get_image_height(png, info);
+        const std::uint32_t stride = GetDibStride(24, static_cast<int>(w));
+        auto* bits = static_cast<BYTE*>(std::malloc(static_cast<std::size_t>(stride) * h));
+        std::vector<png_bytep> rows(h);
+        for (png_uint_32 y = 0; y < h; ++y)
+            rows[y] = bits + static_cast<std::size_t>(h - 1 - y) * stride;
+        png_read_image(png, rows.data());
+        png_read_end(png, nullptr);
+        png_destroy_read_struct(&png, &info, nullptr);
+        std::fclose(file);
+        benchmark::DoNotOptimize(bits);
+        std::free(bits);
+    }
+}
+
+void PngSaveHolder(benchmark::State& state)
+{
+    Fixture& f = Shared();
+    DibSaveSource source;
+    source.info = f.picture.info;
+    source.fileHeader = &f.picture.fileHeader;
+    source.infoHeader = &f.picture.infoHeader;
+    source.bits = f.picture.bits;
+    for (auto _ : state) {
+        CPngTransparency none;
+        BYTE code = 0;
+        if (SavePngFile(f.outPng, source, 0, &none, &code) != 1)
+            state.SkipWithError("write failed");
+    }
+}
+
+void PngSaveBare(benchmark::State& state)
+{
+    Fixture& f = Shared();
+    const QByteArray name = QFile::encodeName(f.outPng);
+    const std::uint32_t stride = GetDibStride(24, kWidth);
+    std::vector<png_bytep> rows(kHeight);
+    for (int y = 0; y < kHeight; ++y)
+        rows[y] = f.picture.bits + static_cast<std::size_t>(kHeight - 1 - y) * stride;
+    for (auto _ : state) {
+        std::FILE* file = std::fopen(name.constData(), "wb");
+        png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+        png_infop info = png_create_info_struct(png);
+        png_init_io(png, file);
+        png_set_IHDR(png, info, kWidth, kHeight, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+            PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+        png_write_info(png, info);
+        png_set_bgr(png);
+        png_write_image(png, rows.data());
+        png_write_end(png, info);
+        png_destroy_write_struct(&png, &info);
+        std::fclose(file);
+    }
+}
+
+}  // namespace
+
+BENCHMARK(JpegLoadHolder)->Unit(benchmark::kMillisecond);
+BENCHMARK(JpegLoadBare)->Unit(benchmark::kMillisecond);
+BENCHMARK(JpegSaveHolder)->Unit(benchmark::kMillisecond);
+BENCHMARK(JpegSaveBare)->Unit(benchmark::kMillisecond);
+BENCHMARK(PngLoadHolder)->Unit(benchmark::kMillisecond);
+BENCHMARK(PngLoadBare)->Unit(benchmark::kMillisecond);
+BENCHMARK(PngSaveHolder)->Unit(benchmark::kMillisecond);
+BENCHMARK(PngSaveBare)->Unit(benchmark::kMillisecond);

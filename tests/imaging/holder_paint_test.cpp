@@ -1,0 +1,40 @@
+// Painting a holder: the bitmap made from its DIB and the stretched copy onto
+// another surface keep the picture's colours and orientation.
+#include "imaging/load_bitmap_for_dlg.h"
+#include "platform/gdi_dib.h"
+#include "tests/support/image_fixtures.h"
+
+#include <gtest/gtest.h>
+
+TEST(HolderPaint, BitmapAndStretchedCopyKeepThePicture)
+{
+    ImageSettingsScope settings;
+    for (int bpp : {8, 24, 32}) {
+        CLoadBitmap_for_Dlg holder;
+        ASSERT_TRUE(FillPatternHolder(&holder, 6, 4, bpp));
+        RECT dst{0, 0, 12, 8}, src{0, 0, 6, 4};
+        EXPECT_EQ(holder.PaintStretched(nullptr, nullptr, dst, src, COLORONCOLOR), 0);  // no bitmap yet
+
+        HDC target = CreateCompatibleDC(nullptr);
+        HBITMAP surface = CreateCompatibleBitmap(target, 12, 8);
+        HGDIOBJ old = SelectObject(target, surface);
+        ASSERT_EQ(holder.CreateBitmap(target), 1) << bpp;
+        ASSERT_NE(holder.ddb, nullptr);
+        EXPECT_EQ(holder.ddb->image.pixel(5, 0) & 0xFFFFFF,
+            PixelFromColorref(PatternColor(5, 0, 6, 4, bpp)) & 0xFFFFFF);
+        ASSERT_NE(holder.PaintStretched(target, nullptr, dst, src, COLORONCOLOR), 0) << bpp;
+        // Doubled: target pixel (2x+1, 2y+1) shows picture pixel (x, y).
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 6; ++x)
+                ASSERT_EQ(ColorrefFromPixel(surface->image.pixel(2 * x + 1, 2 * y + 1)),
+                    PatternColor(x, y, 6, 4, bpp))
+                    << bpp << " at " << x << "," << y;
+        EXPECT_EQ(holder.CreateBitmap(target), 1);  // replaces the earlier surfaces
+        holder.Free();
+        EXPECT_EQ(holder.ddb, nullptr);
+        EXPECT_EQ(holder.memDC, nullptr);
+        SelectObject(target, old);
+        DeleteObject(surface);
+        DeleteDC(target);
+    }
+}
