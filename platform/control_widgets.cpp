@@ -206,10 +206,14 @@ QWidget* MakeSlider(const DialogControl& c, QWidget* parent)
     QObject::connect(s, &QAbstractSlider::actionTriggered, s, [s, vertical](int action) {
         if (action == QAbstractSlider::SliderMove && s->isSliderDown())
             return;  // reported by sliderMoved
-        NotifyScroll(s, vertical, SliderCode(action), s->sliderPosition());
+        // Qt tells before it takes the new position; the parent reads it as taken.
+        s->setValue(s->sliderPosition());
+        NotifyScroll(s, vertical, SliderCode(action), s->value());
     });
-    QObject::connect(s, &QAbstractSlider::sliderMoved, s,
-        [s, vertical](int pos) { NotifyScroll(s, vertical, TB_THUMBTRACK, pos); });
+    QObject::connect(s, &QAbstractSlider::sliderMoved, s, [s, vertical](int pos) {
+        s->setValue(pos);
+        NotifyScroll(s, vertical, TB_THUMBTRACK, pos);
+    });
     QObject::connect(s, &QAbstractSlider::sliderReleased, s,
         [s, vertical] { NotifyScroll(s, vertical, TB_THUMBPOSITION, s->value()); });
     return s;

@@ -25,6 +25,9 @@ enum class ControlKind {
     Tab,
 };
 
+// The id of labels and frames that no code addresses.
+constexpr int IDC_STATIC = -1;
+
 struct DialogControl {
     ControlKind kind;
     int id;
@@ -43,64 +46,62 @@ struct DialogTemplate {
 };
 
 // Control and dialog styles that the tables use.
-enum : DWORD {
-    // Any control: built hidden.
-    CS_HIDDEN = 0x04000000,
-    // Buttons.
-    BS_PUSHBUTTON = 0x0000,
-    BS_DEFPUSHBUTTON = 0x0001,
-    BS_CHECKBOX = 0x0002,
-    BS_AUTOCHECKBOX = 0x0003,
-    BS_RADIOBUTTON = 0x0004,
-    BS_AUTORADIOBUTTON = 0x0009,
-    BS_BITMAP = 0x0080,
-    BS_MULTILINE = 0x2000,
-    BS_PUSHLIKE = 0x1000,
-    // Statics.
-    SS_LEFT = 0x0000,
-    SS_CENTER = 0x0001,
-    SS_RIGHT = 0x0002,
-    SS_BLACKFRAME = 0x0007,
-    SS_ETCHEDFRAME = 0x0012,
-    SS_BITMAP = 0x000E,
-    SS_NOTIFY = 0x0100,
-    SS_CENTERIMAGE = 0x0200,
-    SS_SUNKEN = 0x1000,
-    // Edits.
-    ES_LEFT = 0x0000,
-    ES_CENTER = 0x0001,
-    ES_RIGHT = 0x0002,
-    ES_MULTILINE = 0x0004,
-    ES_AUTOHSCROLL = 0x0080,
-    ES_READONLY = 0x0800,
-    ES_WANTRETURN = 0x1000,
-    ES_NUMBER = 0x2000,
-    // Combo and list boxes.
-    CBS_DROPDOWN = 0x0002,
-    CBS_DROPDOWNLIST = 0x0003,
-    CBS_SORT = 0x0100,
-    LBS_NOTIFY = 0x0001,
-    LBS_SORT = 0x0002,
-    LBS_MULTIPLESEL = 0x0008,
-    LBS_EXTENDEDSEL = 0x0800,
-    // Track bars.
-    TBS_HORZ = 0x0000,
-    TBS_AUTOTICKS = 0x0001,
-    TBS_VERT = 0x0002,
-    TBS_BOTH = 0x0008,
-    TBS_NOTICKS = 0x0010,
-    // Up-down controls.
-    UDS_WRAP = 0x0001,
-    UDS_SETBUDDYINT = 0x0002,
-    UDS_ALIGNRIGHT = 0x0004,
-    UDS_AUTOBUDDY = 0x0010,
-    UDS_ARROWKEYS = 0x0020,
-    UDS_HORZ = 0x0040,
-    UDS_NOTHOUSANDS = 0x0080,
-    // Progress bars.
-    PBS_SMOOTH = 0x0001,
-    PBS_VERTICAL = 0x0004,
-    // Dialogs.
-    DS_MODALFRAME = 0x0080,
-    DS_CENTER = 0x0800,
-};
+// Any control: built hidden.
+inline constexpr DWORD CS_HIDDEN = 0x04000000;
+// Buttons.
+inline constexpr DWORD BS_PUSHBUTTON = 0x0000;
+inline constexpr DWORD BS_DEFPUSHBUTTON = 0x0001;
+inline constexpr DWORD BS_CHECKBOX = 0x0002;
+inline constexpr DWORD BS_AUTOCHECKBOX = 0x0003;
+inline constexpr DWORD BS_RADIOBUTTON = 0x0004;
+inline constexpr DWORD BS_AUTORADIOBUTTON = 0x0009;
+inline constexpr DWORD BS_BITMAP = 0x0080;
+inline constexpr DWORD BS_MULTILINE = 0x2000;
+inline constexpr DWORD BS_PUSHLIKE = 0x1000;
+// Statics.
+inline constexpr DWORD SS_LEFT = 0x0000;
+inline constexpr DWORD SS_CENTER = 0x0001;
+inline constexpr DWORD SS_RIGHT = 0x0002;
+inline constexpr DWORD SS_BLACKFRAME = 0x0007;
+inline constexpr DWORD SS_ETCHEDFRAME = 0x0012;
+inline constexpr DWORD SS_BITMAP = 0x000E;
+inline constexpr DWORD SS_NOTIFY = 0x0100;
+inline constexpr DWORD SS_CENTERIMAGE = 0x0200;
+inline constexpr DWORD SS_SUNKEN = 0x1000;
+// Edits.
+inline constexpr DWORD ES_LEFT = 0x0000;
+inline constexpr DWORD ES_CENTER = 0x0001;
+inline constexpr DWORD ES_RIGHT = 0x0002;
+inline constexpr DWORD ES_MULTILINE = 0x0004;
+inline constexpr DWORD ES_AUTOHSCROLL = 0x0080;
+inline constexpr DWORD ES_READONLY = 0x0800;
+inline constexpr DWORD ES_WANTRETURN = 0x1000;
+inline constexpr DWORD ES_NUMBER = 0x2000;
+// Combo and list boxes.
+inline constexpr DWORD CBS_DROPDOWN = 0x0002;
+inline constexpr DWORD CBS_DROPDOWNLIST = 0x0003;
+inline constexpr DWORD CBS_SORT = 0x0100;
+inline constexpr DWORD LBS_NOTIFY = 0x0001;
+inline constexpr DWORD LBS_SORT = 0x0002;
+inline constexpr DWORD LBS_MULTIPLESEL = 0x0008;
+inline constexpr DWORD LBS_EXTENDEDSEL = 0x0800;
+// Track bars.
+inline constexpr DWORD TBS_HORZ = 0x0000;
+inline constexpr DWORD TBS_AUTOTICKS = 0x0001;
+inline constexpr DWORD TBS_VERT = 0x0002;
+inline constexpr DWORD TBS_BOTH = 0x0008;
+inline constexpr DWORD TBS_NOTICKS = 0x0010;
+// Up-down controls.
+inline constexpr DWORD UDS_WRAP = 0x0001;
+inline constexpr DWORD UDS_SETBUDDYINT = 0x0002;
+inline constexpr DWORD UDS_ALIGNRIGHT = 0x0004;
+inline constexpr DWORD UDS_AUTOBUDDY = 0x0010;
+inline constexpr DWORD UDS_ARROWKEYS = 0x0020;
+inline constexpr DWORD UDS_HORZ = 0x0040;
+inline constexpr DWORD UDS_NOTHOUSANDS = 0x0080;
+// Progress bars.
+inline constexpr DWORD PBS_SMOOTH = 0x0001;
+inline constexpr DWORD PBS_VERTICAL = 0x0004;
+// Dialogs.
+inline constexpr DWORD DS_MODALFRAME = 0x0080;
+inline constexpr DWORD DS_CENTER = 0x0800;

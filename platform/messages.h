@@ -313,24 +313,22 @@ inline const HWND HWND_TOPMOST = reinterpret_cast<HWND>(std::intptr_t{-1});
 inline const HWND HWND_NOTOPMOST = reinterpret_cast<HWND>(std::intptr_t{-2});
 
 // Window styles (templates and CreateEx).
-enum : DWORD {
-    WS_OVERLAPPED = 0x00000000,
-    WS_TABSTOP = 0x00010000,
-    WS_MAXIMIZEBOX = 0x00010000,
-    WS_GROUP = 0x00020000,
-    WS_MINIMIZEBOX = 0x00020000,
-    WS_THICKFRAME = 0x00040000,
-    WS_SYSMENU = 0x00080000,
-    WS_HSCROLL = 0x00100000,
-    WS_VSCROLL = 0x00200000,
-    WS_DLGFRAME = 0x00400000,
-    WS_BORDER = 0x00800000,
-    WS_CAPTION = 0x00C00000,
-    WS_DISABLED = 0x08000000,
-    WS_VISIBLE = 0x10000000,
-    WS_CHILD = 0x40000000,
-    WS_POPUP = 0x80000000,
-    WS_EX_TOPMOST = 0x00000008,
-    WS_EX_TOOLWINDOW = 0x00000080,
-    WS_EX_ACCEPTFILES = 0x00000010,
-};
+inline constexpr DWORD WS_OVERLAPPED = 0x00000000;
+inline constexpr DWORD WS_TABSTOP = 0x00010000;
+inline constexpr DWORD WS_MAXIMIZEBOX = 0x00010000;
+inline constexpr DWORD WS_GROUP = 0x00020000;
+inline constexpr DWORD WS_MINIMIZEBOX = 0x00020000;
+inline constexpr DWORD WS_THICKFRAME = 0x00040000;
+inline constexpr DWORD WS_SYSMENU = 0x00080000;
+inline constexpr DWORD WS_HSCROLL = 0x00100000;
+inline constexpr DWORD WS_VSCROLL = 0x00200000;
+inline constexpr DWORD WS_DLGFRAME = 0x00400000;
+inline constexpr DWORD WS_BORDER = 0x00800000;
+inline constexpr DWORD WS_CAPTION = 0x00C00000;
+inline constexpr DWORD WS_DISABLED = 0x08000000;
+inline constexpr DWORD WS_VISIBLE = 0x10000000;
+inline constexpr DWORD WS_CHILD = 0x40000000;
+inline constexpr DWORD WS_POPUP = 0x80000000;
+inline constexpr DWORD WS_EX_TOPMOST = 0x00000008;
+inline constexpr DWORD WS_EX_TOOLWINDOW = 0x00000080;
+inline constexpr DWORD WS_EX_ACCEPTFILES = 0x00000010;

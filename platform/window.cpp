@@ -1,5 +1,6 @@
 // Window objects: creation, the handle table, and destruction.
 #include "platform/window.h"
+#include "platform/dialog_template.h"
 #include "platform/window_dispatch.h"
 #include "platform/window_registry.h"
 
@@ -92,7 +93,7 @@ void CWnd::BindWidget(QWidget* widget, UINT id, CWnd* parent)
     m_id = id;
     m_hWnd = RegisterWindowHandle(widget);
     WindowDispatch::Bind(m_hWnd, this);
-    if (parent && id != 0)
+    if (parent && id != 0 && id != static_cast<UINT>(IDC_STATIC))
         parent->m_childIds.insert(id, m_hWnd);
     // A widget deleted by Qt (with its parent) takes its handle with it.
     QObject::connect(widget, &QObject::destroyed, widget, [this, hwnd = m_hWnd] {
