@@ -1,6 +1,7 @@
 #include "core/window_list.h"
 
 #include "core/settings/app_settings.h"
+#include "core/system_figures.h"
 #include "core/text_utils.h"
 #include "platform/x11/desktop_services.h"
 
@@ -57,7 +58,10 @@ WindowListRules CurrentRules()
 {
     const WindowListHost& host = GetWindowListHost();
     WindowListRules rules;
-    const SIZE screen = host.screenSize ? host.screenSize() : Desktop().grab.ScreenSize();
+    // The frame's cached figures; before the frame has cached them, the desktop's.
+    SIZE screen{g_ScreenMetrics.screenWidth, g_ScreenMetrics.screenHeight};
+    if (screen.cx <= 0 || screen.cy <= 0)
+        screen = Desktop().grab.ScreenSize();
     rules.screenWidth = screen.cx;
     rules.screenHeight = screen.cy;
     rules.captureKestrel = AppSettings.CaptureKestrel == 1;

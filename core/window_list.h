@@ -125,7 +125,6 @@ struct WindowListHost {
     HWND mainFrame = nullptr;
     std::function<std::optional<QString>()> continuousDialogTitle;
     std::function<bool()> isChooserOpen;
-    std::function<SIZE()> screenSize;  // the frame's cached figures; else the desktop's
     // The scroll-capture question for a window and browser name; true for OK.
     std::function<bool(HWND, const QString&)> askScrollCapture;
 };

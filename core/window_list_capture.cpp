@@ -1,6 +1,7 @@
 // The capture rectangle of a window, browser recognition and the
 // scroll-capture decision.
 #include "core/settings/app_settings.h"
+#include "core/system_figures.h"
 #include "core/window_list.h"
 #include "platform/x11/desktop_services.h"
 
@@ -8,8 +9,6 @@ namespace {
 
 // The platform's version code from which the visible frame bounds are used.
 constexpr int kFrameBoundsVersion = 0x700;
-// Every platform query answers this code (the newest the program knows).
-constexpr int kPlatformVersionCode = 0x700;
 
 bool IsInsideBy(LONG inner, LONG outer)
 {
@@ -64,7 +63,7 @@ BOOL GetCaptureTargetRect(HWND w, RECT& rect)
     Desktop().windows.QueryWindow(w, kQueryText, target);
     const QString title = target.title.left(kWindowTitleCapacity - 1);
     RECT r;
-    GetWindowRectForOs(kPlatformVersionCode, w, r);
+    GetWindowRectForOs(static_cast<int>(g_nWindowsVersion), w, r);
     if (r.right - r.left != 0 && r.bottom - r.top != 0) {
         rect = r;
         return 1;

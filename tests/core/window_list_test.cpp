@@ -373,6 +373,23 @@ TEST_F(FakeDesktop, CaptureTargetFallsBackToForegroundOfTheSameTitle)
     EXPECT_EQ(r, RECT{});
 }
 
+TEST_F(FakeDesktop, FrameBoundsFromVersion0x700)
+{
+    Add(1, "csd", {100, 100, 500, 400});
+    windows_.windows[0].second.hasFrameBounds = true;
+    windows_.windows[0].second.frameBounds = {107, 103, 493, 393};
+    Add(2, "plain", {100, 100, 500, 400});
+    RECT r;
+    GetWindowRectForOs(0x700, H(1), r);
+    EXPECT_EQ(r, (RECT{107, 103, 493, 393}));
+    GetWindowRectForOs(0x600, H(1), r);
+    EXPECT_EQ(r, (RECT{100, 100, 500, 400}));
+    GetWindowRectForOs(0x700, H(2), r);
+    EXPECT_EQ(r, (RECT{100, 100, 500, 400}));
+    GetWindowRectForOs(0x700, H(77), r);  // gone: nothing to read
+    EXPECT_EQ(r, RECT{});
+}
+
 TEST(CaptureRect, FrameBoundsWithinFifteenPixels)
 {
     const RECT window{100, 100, 500, 400};
