@@ -56,8 +56,18 @@ int RecordError(Display* display, XErrorEvent* event)
     return 0;
 }
 
-// A broken connection is not worth ending the process for: the services
-// then simply fail.
+// A broken connection of our own is not worth ending the process for: the
+// services then simply fail. Other connections keep the handler they had.
+std::atomic<XIOErrorHandler> g_baseIoHandler{nullptr};
+
+int NoteIoError(Display* display)
+{
+    if (IsOwnDisplay(display))
+        return 0;
+    const XIOErrorHandler base = g_baseIoHandler.load();
+    return base != nullptr && base != NoteIoError ? base(display) : 0;
+}
+
 void KeepRunningOnIoError(Display*, void*)
 {
 }
@@ -85,6 +95,9 @@ X11Connection* X11Connection::Open(const char* name)
     XErrorHandler previous = XSetErrorHandler(RecordError);
     if (previous != RecordError)
         g_baseHandler.store(previous);
+    XIOErrorHandler previousIo = XSetIOErrorHandler(NoteIoError);
+    if (previousIo != NoteIoError)
+        g_baseIoHandler.store(previousIo);
     XSetIOErrorExitHandler(display, KeepRunningOnIoError, nullptr);
     return new X11Connection(display);
 }

@@ -329,3 +329,24 @@ TEST(DesktopX11WithoutManager, FallbackListControlAndGrab)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DesktopX11WithoutManager, ServerLossEndsServicesNotTheProcess)
+{
+    auto server = std::make_unique<PrivateXvfb>();
+    ASSERT_TRUE(server->running());
+    std::unique_ptr<X11Connection> x(X11Connection::Open(server->display().toLocal8Bit().constData()));
+    ASSERT_NE(x, nullptr);
+    X11WindowList windows(*x);
+    X11ScreenGrab grab(*x);
+    QImage image;
+    EXPECT_TRUE(grab.Grab(RECT{0, 0, 10, 10}, image));
+    image = QImage();
+    server.reset();
+    EXPECT_TRUE(windows.TopLevelWindows().empty());
+    EXPECT_FALSE(grab.Grab(RECT{0, 0, 10, 10}, image));
+    EXPECT_FALSE(windows.HasWindowManager());
+}
+
+}  // namespace
