@@ -46,6 +46,8 @@ class CStatic : public CWnd {
 public:
     HBITMAP SetBitmap(HBITMAP bitmap);
     HBITMAP GetBitmap() const { return m_bitmap; }
+    // A picture control draws its bitmap and frame.
+    void OnPaint() override;
 
 private:
     HBITMAP m_bitmap = nullptr;

@@ -105,21 +105,32 @@ void CBitmapButton::SetBitmaps(CBitmap* up, CBitmap* down, CBitmap* disabled)
 HBITMAP CStatic::SetBitmap(HBITMAP bitmap)
 {
     HBITMAP old = std::exchange(m_bitmap, bitmap);
-    if (QImage* surface = GetSurface()) {
-        // A picture control: the bitmap is drawn into its surface.
-        surface->fill(PixelFromColorref(GetBackgroundColor()));
-        if (bitmap) {
-            CClientDC dc(this);
-            CDC memory;
-            memory.CreateCompatibleDC(&dc);
-            ::SelectObject(memory.GetSafeHdc(), bitmap);
-            dc.BitBlt(0, 0, bitmap->image.width(), bitmap->image.height(), &memory, 0, 0, SRCCOPY);
-        }
-        PresentSurface();
+    if (GetSurface()) {
+        Invalidate(TRUE);  // a picture control: drawn by its WM_PAINT
+        UpdateWindow();
     } else if (auto* label = qobject_cast<QLabel*>(m_widget)) {
         label->setPixmap(bitmap ? QPixmap::fromImage(bitmap->image) : QPixmap());
     }
     return old;
+}
+
+void CStatic::OnPaint()
+{
+    CPaintDC dc(this);
+    if (m_bitmap) {
+        CDC memory;
+        memory.CreateCompatibleDC(&dc);
+        ::SelectObject(memory.GetSafeHdc(), m_bitmap);
+        dc.BitBlt(0, 0, m_bitmap->image.width(), m_bitmap->image.height(), &memory, 0, 0, SRCCOPY);
+    }
+    const QImage* surface = GetSurface();
+    const DWORD frame = m_style & 0x1F;
+    if (surface && (frame == SS_BLACKFRAME || frame == SS_ETCHEDFRAME || (m_style & SS_SUNKEN))) {
+        const COLORREF colour = frame == SS_BLACKFRAME ? RGB(0, 0, 0) : GetSysColor(COLOR_BTNSHADOW);
+        CBrush brush(colour);
+        const RECT r{0, 0, surface->width(), surface->height()};
+        dc.FrameRect(&r, &brush);
+    }
 }
 
 // ---- tab strip ----

@@ -2,15 +2,21 @@
 // deliver them (press and release, with a rising timestamp).
 #pragma once
 
+#include "platform/message_pump.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
 
+// Input times follow a monotonic clock (as a window system's do), so a flush of
+// queued mouse input drops only events made before it.
 inline quint64 NextInputTimestamp()
 {
-    static quint64 t = 1000;
-    return ++t;
+    static quint64 last = 0;
+    const quint64 now = static_cast<quint64>(GetTickCount64()) + 1000000000ull;
+    last = std::max(now, last + 1);
+    return last;
 }
 
 inline void SendMouse(QWidget* w, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons,
