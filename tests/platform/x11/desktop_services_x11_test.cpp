@@ -14,6 +14,7 @@
 #include "platform/x11/desktop_rules.h"
 #include "platform/x11/desktop_services.h"
 #include "platform/x11/x11_connection.h"
+#include "platform/x11/x11_pointer.h"
 #include "platform/x11/x11_screen_grab.h"
 #include "platform/x11/x11_window_list.h"
 #include "tests/support/private_xvfb.h"
@@ -195,31 +196,6 @@ TEST_F(DesktopX11, MinimiseRestoreAndActivate)
     EXPECT_TRUE(WaitUntil([&] { return Desktop().control.ForegroundWindow() == w; }));
 }
 
-TEST_F(DesktopX11, CursorImageAndConfinement)
-{
-    DesktopCursorImage cursor;
-    ASSERT_TRUE(Desktop().cursor.CursorImage(cursor));
-    EXPECT_FALSE(cursor.image.isNull());
-    EXPECT_EQ(cursor.image.format(), QImage::Format_ARGB32_Premultiplied);
-    EXPECT_GE(cursor.hotspot.x, 0);
-    EXPECT_LT(cursor.hotspot.x, cursor.image.width());
-
-    const POINT p{613, 407};
-    ASSERT_TRUE(Desktop().pointer.ConfinePointerTo(p));
-    POINT at;
-    ASSERT_TRUE(Desktop().cursor.CursorPosition(at));
-    EXPECT_EQ(at, p);
-    for (auto [dx, dy] : {std::pair{30, 30}, {-25, 0}, {0, -40}}) {
-        fixture_.MovePointerBy(dx, dy);
-        ASSERT_TRUE(Desktop().cursor.CursorPosition(at));
-        EXPECT_EQ(at, p) << dx << "," << dy;
-    }
-    Desktop().pointer.ReleasePointer();
-    fixture_.MovePointerBy(30, 20);
-    ASSERT_TRUE(Desktop().cursor.CursorPosition(at));
-    EXPECT_EQ(at, (POINT{p.x + 30, p.y + 20}));
-}
-
 class InputRecorder : public QWidget {
 public:
     InputRecorder() : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint) { }
@@ -331,6 +307,42 @@ TEST(DesktopX11WithoutManager, FallbackListControlAndGrab)
 }  // namespace
 
 namespace {
+
+// On a server of its own: nothing else moves the pointer meanwhile.
+TEST(DesktopX11WithoutManager, CursorImageAndConfinement)
+{
+    PrivateXvfb server;
+    ASSERT_TRUE(server.running());
+    FixtureDisplay fixture(server.display());
+    std::unique_ptr<X11Connection> x(X11Connection::Open(server.display().toLocal8Bit().constData()));
+    ASSERT_NE(x, nullptr);
+    X11Cursor cursor(*x);
+    X11PointerConfinement pointer(*x);
+
+    DesktopCursorImage image;
+    ASSERT_TRUE(cursor.CursorImage(image));
+    EXPECT_FALSE(image.image.isNull());
+    EXPECT_EQ(image.image.format(), QImage::Format_ARGB32_Premultiplied);
+    EXPECT_GE(image.hotspot.x, 0);
+    EXPECT_LT(image.hotspot.x, image.image.width());
+
+    const POINT p{313, 207};
+    ASSERT_TRUE(pointer.ConfinePointerTo(p));
+    POINT at;
+    ASSERT_TRUE(cursor.CursorPosition(at));
+    EXPECT_EQ(at, p);
+    ASSERT_TRUE(cursor.CursorImage(image));
+    EXPECT_EQ(image.position, p);
+    for (auto [dx, dy] : {std::pair{30, 30}, {-25, 0}, {0, -40}, {1, 1}}) {
+        fixture.MovePointerBy(dx, dy);
+        ASSERT_TRUE(cursor.CursorPosition(at));
+        EXPECT_EQ(at, p) << dx << "," << dy;
+    }
+    pointer.ReleasePointer();
+    fixture.MovePointerBy(30, 20);
+    ASSERT_TRUE(cursor.CursorPosition(at));
+    EXPECT_EQ(at, (POINT{p.x + 30, p.y + 20}));
+}
 
 TEST(DesktopX11WithoutManager, ServerLossEndsServicesNotTheProcess)
 {
