@@ -1,9 +1,9 @@
 // Writing a DibSaveSource as a BMP file: 14-byte file header, 40-byte info
 // header, the depth's colour table and the rows.
+#include "core/system_figures.h"
 #include "imaging/bmp_file.h"
 #include "imaging/dib_helpers.h"
 #include "platform/image_safe_file.h"
-#include "platform/kernel.h"
 
 #include <algorithm>
 #include <atomic>
@@ -25,10 +25,7 @@ std::uint64_t BmpFreeMegabytesForPath(const QString& path)
 {
     if (const FreeSpaceProbe probe = g_freeSpaceProbe.load())
         return probe(path);
-    const qsizetype slash = path.lastIndexOf(u'/');
-    const QString folder = slash < 0 ? QStringLiteral(".") : path.left(std::max<qsizetype>(slash, 1));
-    ULONGLONG bytes = 0;
-    return QueryDiskFreeBytes(folder, &bytes) ? bytes >> 20 : 0;
+    return GetDiskFreeMBForPath(path);
 }
 
 void SetFreeSpaceProbeForTesting(FreeSpaceProbe probe)

@@ -2,6 +2,8 @@
 
 #include "imaging/image_settings.h"
 
+#include <QImage>
+#include <cstdlib>
 #include <cstring>
 
 std::uint32_t GetDibStride(int bpp, int width)
@@ -106,4 +108,25 @@ void Copy32To24Rows(int w, int h, BYTE* dst, const BYTE* src)
 LONG BmpDpiPixelsPerMeter()
 {
     return ImageDpiToPixelsPerMeter(ImageSettingBmpDpi());
+}
+
+BYTE* CreateDibForBitmap(HBITMAP bitmap)
+{
+    if (bitmap == nullptr || bitmap->image.isNull())
+        return nullptr;
+    const QImage image = bitmap->image.convertToFormat(QImage::Format_BGR888);
+    BITMAPFILEHEADER fh{};
+    BITMAPINFOHEADER ih{};
+    if (!InitDibHeaders(&fh, &ih, image.width(), image.height(), 24, 0, 0, 0))
+        return nullptr;
+    auto* dib = static_cast<BYTE*>(std::calloc(fh.bfSize, 1));
+    if (dib == nullptr)
+        return nullptr;
+    std::memcpy(dib, &fh, sizeof fh);
+    std::memcpy(dib + sizeof fh, &ih, sizeof ih);
+    const std::uint32_t stride = GetDibStride(24, image.width());
+    for (int y = 0; y < image.height(); ++y)
+        std::memcpy(dib + fh.bfOffBits + static_cast<std::size_t>(image.height() - 1 - y) * stride,
+            image.constScanLine(y), static_cast<std::size_t>(image.width()) * 3);
+    return dib;
 }

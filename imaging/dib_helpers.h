@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/dib_types.h"
+#include "platform/gdi_objects.h"
 
 #include <cstdint>
 
@@ -28,5 +29,10 @@ int InitDibHeaders(BITMAPFILEHEADER* fileHeader, BITMAPINFOHEADER* infoHeader, i
     DWORD offset, LONG xPpm, LONG yPpm);
 // Copies blue, green, red of every 32-bit pixel into 24-bit rows.
 void Copy32To24Rows(int w, int h, BYTE* dst, const BYTE* src);
+// A new packed DIB (file header, info header, rows) of the bitmap's picture
+// at 24 bits (the platform's bitmaps hold 32-bit colour), with the BMP_dpi
+// resolution; null when memory runs out or there is no bitmap. The caller
+// releases it with std::free.
+BYTE* CreateDibForBitmap(HBITMAP bitmap);
 // Pixels per metre of the BMP_dpi setting.
 LONG BmpDpiPixelsPerMeter();

@@ -2,9 +2,11 @@
 // a file shows ("no_path", "no_name", "no_directory").
 #pragma once
 
+#include "platform/hwnd.h"
 #include "platform/types.h"
 
 #include <QString>
+#include <QStringList>
 
 class CFilePathInfo {
 public:
@@ -40,6 +42,14 @@ public:
     // path has no '.'.
     int ChangeExtension(QString* out, const QString& ext) const;
 
+    // The open (open 1) or save dialog. filter is "text|patterns|...||" with
+    // patterns separated by ';'. 1 when a file was chosen and taken.
+    int ShowFileDialog(BOOL open, const QString& title, const QString& filter, const QString& initialFolder,
+        const QString& defaultExt, const QString& fileName = QString());
+    // The image-file open dialog from a start folder; on 1 the path, name and
+    // folder are those of the chosen file.
+    int ShowOpenItemDialog(HWND owner, const QString& startFolder);
+
     DWORD dialogFlags = kDefaultDialogFlags;
 
 private:
@@ -50,6 +60,8 @@ private:
     QString folder;
 };
 
+// "text|*.a;*.b|...||" as Qt name filters ("text (*.a *.b)").
+QStringList NameFiltersFromFilterText(const QString& filter);
 // The folder part of a path including its trailing '/' (empty when none).
 QString FolderPartOfPath(const QString& path);
 // The file part of a path (after the last '/').

@@ -1,7 +1,7 @@
 #include "imaging/image_settings.h"
 
-#include "core/geometry.h"
 #include "core/settings/app_settings.h"
+#include "core/system_figures.h"
 
 int ImageSettingMaxWidth()
 {
@@ -35,5 +35,5 @@ bool ImageSettingShowQualityDlg()
 
 LONG ImageDpiToPixelsPerMeter(int dpi)
 {
-    return RoundToInt(dpi * 39.37007874015748);
+    return DpiToPixelsPerMeter(dpi);
 }

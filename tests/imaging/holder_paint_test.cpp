@@ -1,9 +1,12 @@
 // Painting a holder: the bitmap made from its DIB and the stretched copy onto
 // another surface keep the picture's colours and orientation.
+#include "imaging/dib_helpers.h"
 #include "imaging/load_bitmap_for_dlg.h"
 #include "platform/gdi_dib.h"
 #include "tests/support/image_fixtures.h"
 
+#include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
 
 TEST(HolderPaint, BitmapAndStretchedCopyKeepThePicture)
@@ -37,4 +40,28 @@ TEST(HolderPaint, BitmapAndStretchedCopyKeepThePicture)
         DeleteObject(surface);
         DeleteDC(target);
     }
+}
+
+TEST(HolderPaint, PackedDibOfABitmapIsBottomUp24Bits)
+{
+    ImageSettingsScope settings;
+    EXPECT_EQ(CreateDibForBitmap(nullptr), nullptr);
+    GdiBitmap bitmap;
+    bitmap.image = QImage(3, 2, QImage::Format_RGB32);
+    bitmap.image.fill(qRgb(1, 2, 3));
+    bitmap.image.setPixel(2, 0, qRgb(200, 100, 50));
+    BYTE* dib = CreateDibForBitmap(&bitmap);
+    ASSERT_NE(dib, nullptr);
+    BITMAPFILEHEADER fh;
+    BITMAPINFOHEADER ih;
+    std::memcpy(&fh, dib, 14);
+    std::memcpy(&ih, dib + 14, 40);
+    EXPECT_EQ(DWORD(fh.bfOffBits), 54u);
+    EXPECT_EQ(DWORD(fh.bfSize), 54u + 2 * 12);
+    EXPECT_EQ(ih.biBitCount, 24);
+    EXPECT_EQ(ih.biXPelsPerMeter, 3780);
+    const BYTE* topRight = dib + 54 + 12 + 6;  // the top row is stored last
+    EXPECT_EQ(topRight[0], 50);
+    EXPECT_EQ(topRight[2], 200);
+    std::free(dib);
 }
