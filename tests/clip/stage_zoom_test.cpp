@@ -383,3 +383,28 @@ TEST(StageZoom, DragThresholdsAndPanning)
     z.BeginDrag(100, 100);
     EXPECT_EQ(z.DragTo(50, 50), 0);
 }
+
+TEST(StageZoom, HistoryAndSourceRectangleFollowTheView)
+{
+    ZoomSettings settings;
+    CStageZoom z;
+    Fit(z, 1000, 800, 500, 400);
+    EXPECT_EQ(z.GetHistorySize().cx, 500);
+    EXPECT_EQ(z.HistoryAt(0).zoom, 1.0);
+    ASSERT_TRUE(StepAt(z, 1, 0.35, POINT{250, 200}, SIZE{500, 400}));
+    EXPECT_EQ(z.GetHistorySize().cx, 325);  // round(1000 x 0.65 / 2)
+    EXPECT_EQ(z.GetHistorySize().cy, 260);
+    // The present view becomes level 0; the level itself stays.
+    z.ResetHistory();
+    EXPECT_EQ(z.HistoryAt(0).width, 325);
+    EXPECT_EQ(z.HistoryAt(0).zoom, 0.65);
+    EXPECT_EQ(z.HistoryAt(1).width, 0);
+    EXPECT_EQ(z.level, 1);
+    // Whole-image units from image pixels, truncated.
+    z.SetVisibleImageRect(101, 301, 51, 151);
+    z.visibleRect = RECT{101, 51, 303, 153};
+    z.UpdateSourceRect();
+    ExpectRect(z.wholeRect, 50, 25, 151, 76);
+    EXPECT_EQ(CStageZoom::RoundPoint(2.9, -2.9).x, 2);
+    EXPECT_EQ(CStageZoom::RoundPoint(2.9, -2.9).y, -2);
+}
