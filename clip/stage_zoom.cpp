@@ -52,9 +52,12 @@ double CellOffset(double pos, double ratio)
 double RoundZoomUp7(double z)
 {
     const double c = z * 1e7;
+    if (!(std::fabs(c) < 9e18))
+        return z;
+    // Rounded halves upwards differs from truncated exactly when the
+    // fraction is at least one half.
     const std::int64_t truncated = static_cast<std::int64_t>(c);
-    const std::int64_t rounded = static_cast<std::int64_t>(std::floor(c + 0.5));
-    if (rounded != truncated)
+    if (c - static_cast<double>(truncated) >= 0.5)
         return static_cast<double>(truncated + 1) / 1e7;
     return z;
 }
