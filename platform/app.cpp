@@ -43,8 +43,9 @@ public:
             return false;
         if (g_app ? g_app->PreTranslateMessage(&msg) : WalkPreTranslateTree(&msg))
             return true;
+        // The frame's accelerators do not reach into modal dialogs.
         if (g_app && (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) &&
-            g_app->TranslateAccelerator(&msg))
+            !QApplication::activeModalWidget() && g_app->TranslateAccelerator(&msg))
             return true;
         return false;
     }

@@ -5,6 +5,7 @@
 #include "platform/message_pump.h"
 #include "platform/window_dispatch.h"
 #include "platform/window_registry.h"
+#include "platform/x11/desktop_services.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -113,7 +114,7 @@ BOOL IsWindow(HWND hwnd)
     if (!hwnd)
         return FALSE;
     if (IsX11WindowHandle(hwnd))
-        return FALSE;  // foreign windows are answered by the X11 services
+        return Desktop().windows.WindowExists(hwnd);  // a foreign window: asked of the X server
     return WidgetFromHwnd(hwnd) != nullptr;
 }
 

@@ -4,6 +4,7 @@
 #include "platform/window_dispatch.h"
 #include "platform/window_registry.h"
 #include "platform/window_text.h"
+#include "platform/x11/desktop_services.h"
 
 #include <cstring>
 
@@ -528,7 +529,10 @@ HWND GetActiveWindow()
 }
 HWND GetForegroundWindow()
 {
-    return GetActiveWindow();
+    // One of ours when it is active, else whatever the desktop says.
+    if (HWND own = GetActiveWindow())
+        return own;
+    return Desktop().control.ForegroundWindow();
 }
 HWND GetCapture()
 {
