@@ -58,8 +58,8 @@ protected:
         Edit(d)->setFocus();
         PumpUntil([&] { return Edit(d)->hasFocus(); }, 500);
         Edit(d)->setText(text);
-        Slider(d)->setFocus();
-        PumpUntil([&] { return Slider(d)->hasFocus(); }, 500);
+        Slider(d)->setFocus();  // a refused text takes the focus back to the edit
+        PumpFor(5);
     }
     static void ClickOk(CDlgJpegQuality& d) { MouseClick(d.GetDlgItem(IDOK)->GetWidget(), QPoint(5, 5)); }
 };
@@ -79,6 +79,8 @@ TEST_F(JpegQualityDialog, OpensWithTheSettingsAndTheCaptionWithoutCloseBox)
         sliderMax = Slider(d)->maximum();
         shown = Edit(d)->text();
         checked = d.IsDlgButtonChecked(CDlgJpegQuality::kAlwaysAsk) == 1;
+        PumpFor(10);
+        d.GetWidget()->grab().save(QStringLiteral(KESTREL_BINARY_DIR "/jpeg_quality_dialog.png"));
         ClickOk(d);
     });
     EXPECT_EQ(result, IDOK);
