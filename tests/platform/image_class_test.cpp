@@ -4,6 +4,7 @@
 #include "platform/image_class.h"
 #include "platform/image_quantizer.h"
 #include "tests/support/image_codec_fixtures.h"
+#include "tests/support/image_fixtures.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -210,4 +211,38 @@ TEST(ImageClass, BrokenAndOversizedFilesAreRefused)
         EXPECT_EQ(photo.Save(link), CImage::kFailed) << ext;
     }
     EXPECT_TRUE(QFileInfo("/dev/full").exists());
+}
+
+TEST(ImageClass, BmpFilesOfEveryDepthLoad)
+{
+    // Depths the holder's own reader refuses load here (1 and 4 bits become
+    // 8-bit palette pictures), with top-down files the right way up.
+    struct Case {
+        BmpFileSpec spec;
+        int bpp;
+    };
+    const Case cases[] = {
+        {BmpFileSpec{.width = 9, .height = 3, .bpp = 1}, 8},
+        {BmpFileSpec{.width = 9, .height = 3, .bpp = 4}, 8},
+        {BmpFileSpec{.width = 9, .height = -3, .bpp = 8}, 8},
+        {BmpFileSpec{.width = 9, .height = 3, .bpp = 24}, 24},
+        {BmpFileSpec{.width = 9, .height = 3, .bpp = 32}, 32},
+    };
+    for (const Case& c : cases) {
+        const QByteArray bytes = MakeBmpFile(c.spec);
+        CImage image;
+        ASSERT_EQ(image.Load(reinterpret_cast<const BYTE*>(bytes.constData()), bytes.size()), CImage::kOk)
+            << c.spec.bpp;
+        EXPECT_EQ(image.GetBPP(), c.bpp);
+        // Picture row 0 is file row 2 of a bottom-up file, file row 0 of a top-down one.
+        const int fileRow = c.spec.height < 0 ? 0 : 2;
+        const BYTE first = BmpPatternByte(0, fileRow, 0);
+        if (c.spec.bpp >= 24) {
+            EXPECT_EQ(GetBValue(image.GetPixel(0, 0)), first) << c.spec.bpp;
+        } else {
+            const int index = first >> (8 - c.spec.bpp);  // the first pixel's bits
+            EXPECT_EQ(image.GetRow(0)[0], index) << c.spec.bpp;
+            EXPECT_EQ(GetGValue(image.GetPixel(0, 0)), 255 - index) << c.spec.bpp;
+        }
+    }
 }

@@ -82,6 +82,10 @@ QByteArray MakeBmpFile(const BmpFileSpec& s)
         out.truncate(static_cast<int>(offBits));
     for (int row = 0; row < absHeight; ++row) {
         QByteArray line(stride, '\0');
+        // Below 8 bits each byte of the row carries the pattern as it is.
+        const int packedBytes = s.bpp < 8 ? (s.width * s.bpp + 7) / 8 : 0;
+        for (int i = 0; i < packedBytes && i < stride; ++i)
+            line[i] = static_cast<char>(BmpPatternByte(i, row, 0));
         const int channels = s.bpp / 8;
         for (int x = 0; x < s.width && channels > 0 && (x + 1) * channels <= stride; ++x)
             for (int c = 0; c < channels; ++c)

@@ -38,7 +38,8 @@ struct BmpFileSpec {
 };
 QByteArray MakeBmpFile(const BmpFileSpec& spec);
 // The byte of pixel (x, row) in memory-row order that MakeBmpFile writes
-// (row 0 is the first row of the file's pixel block).
+// (row 0 is the first row of the file's pixel block); below 8 bits, byte x
+// of the row.
 BYTE BmpPatternByte(int x, int fileRow, int channel);
 
 // Writes bytes to a file; false on failure.
