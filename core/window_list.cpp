@@ -3,6 +3,7 @@
 #include "core/settings/app_settings.h"
 #include "core/system_figures.h"
 #include "core/text_utils.h"
+#include "platform/x11/desktop_handles.h"
 #include "platform/x11/desktop_services.h"
 
 #include <new>
@@ -66,7 +67,7 @@ WindowListRules CurrentRules()
     rules.screenHeight = screen.cy;
     rules.captureKestrel = AppSettings.CaptureKestrel == 1;
     rules.appTitle = FormatAppTitle();
-    rules.mainFrame = host.mainFrame;
+    rules.mainFrame = DesktopHandleOf(host.mainFrame);  // as the desktop lists it
     if (host.continuousDialogTitle)
         rules.continuousDialogTitle = host.continuousDialogTitle();
     rules.fallbackIcon = FallbackWindowIcon();

@@ -3,9 +3,12 @@
 #include "core/settings/app_settings.h"
 #include "core/text_utils.h"
 #include "core/window_list.h"
+#include "platform/window_registry.h"
 #include "platform/x11/desktop_services.h"
 #include "platform/x11/enum_windows.h"
 #include "tests/support/x11_fixture_windows.h"
+
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -104,6 +107,50 @@ TEST(WindowListX11, FixturesAppearAsTheRulesSay)
     EnumWindows(EnumWindowListProc, 0);
     EXPECT_NE(Find(own), nullptr);
     AppSettings.CaptureKestrel = saved;
+    FreeWindowList();
+}
+
+}  // namespace
+
+namespace {
+
+TEST(WindowListX11, OwnFrameAndItsToolWindows)
+{
+    QWidget frame;
+    frame.setWindowTitle(Unique("frame of the program"));
+    frame.setGeometry(120, 140, 320, 200);
+    QWidget tool(&frame, Qt::Tool);
+    tool.setWindowTitle(Unique("tool of the frame"));
+    tool.setGeometry(500, 140, 160, 120);
+    frame.show();
+    tool.show();
+    const HWND frameHandle = RegisterWindowHandle(&frame);
+    GetWindowListHost().mainFrame = frameHandle;
+    const HWND frameX = HwndFromX11Window(frame.winId());
+    const HWND toolX = HwndFromX11Window(tool.winId());
+
+    const int saved = AppSettings.CaptureKestrel;
+    auto fill = [&] {
+        AllocWindowList(500);
+        EnumWindows(EnumWindowListProc, 0);
+    };
+    AppSettings.CaptureKestrel = 1;
+    EXPECT_TRUE(WaitUntil([&] {
+        fill();
+        DesktopWindowInfo info;
+        return Find(frameX) != nullptr && Desktop().windows.QueryWindow(toolX, kQueryAll, info) &&
+            info.visible;
+    }));
+    fill();
+    EXPECT_EQ(Find(toolX), nullptr);  // a tool window of the frame never
+    AppSettings.CaptureKestrel = 0;
+    fill();
+    EXPECT_EQ(Find(frameX), nullptr);
+    EXPECT_EQ(Find(toolX), nullptr);
+
+    AppSettings.CaptureKestrel = saved;
+    GetWindowListHost().mainFrame = nullptr;
+    UnregisterWindowHandle(frameHandle);
     FreeWindowList();
 }
 
