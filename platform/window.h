@@ -103,6 +103,8 @@ public:
     virtual void OnContextMenu(CWnd* wnd, CPoint screenPoint);
     virtual void OnCaptureChanged(CWnd* wnd);
     virtual void OnEnable(BOOL enable);
+    // wParam of WM_DROPFILES: see platform/drop_files.h.
+    virtual void OnDropFiles(struct HDROP__* drop);
 
     // Window state.
     BOOL ShowWindow(int command);
@@ -141,6 +143,8 @@ public:
     CFont* GetFont() const;
     DWORD GetStyle() const { return m_style; }
     DWORD GetExStyle() const { return m_exStyle; }
+    // Whether files dropped on the window arrive as WM_DROPFILES.
+    void DragAcceptFiles(BOOL accept = TRUE);
 
     // Dialog-item helpers.
     void SetDlgItemText(int id, const QString& text);

@@ -1,10 +1,13 @@
 // Qt events of a window's host widget, turned into the window's messages
 // with the platform's packing of wParam and lParam.
+#include "platform/drop_files.h"
 #include "platform/input_keys.h"
 #include "platform/message_pump.h"
 #include "platform/window_dispatch.h"
 
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimerEvent>
@@ -42,6 +45,18 @@ UINT SizeKind(const QWidget* w)
 LPARAM PointParam(QPoint p)
 {
     return MAKELPARAM(p.x(), p.y());
+}
+
+// The local files of a drag (text/uri-list).
+QStringList LocalFiles(const QMimeData* data)
+{
+    QStringList files;
+    if (!data || !data->hasUrls())
+        return files;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile())
+            files << url.toLocalFile();
+    return files;
 }
 
 bool HandleMouse(CWnd* wnd, QMouseEvent* e)
@@ -176,6 +191,25 @@ bool WindowHostAccess::HandleEvent(CWnd* wnd, QWidget* host, QEvent* e)
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
         return HandleKey(wnd, static_cast<QKeyEvent*>(e));
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* d = static_cast<QDropEvent*>(e);
+        if (!LocalFiles(d->mimeData()).isEmpty())
+            d->acceptProposedAction();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* d = static_cast<QDropEvent*>(e);
+        const QStringList files = LocalFiles(d->mimeData());
+        if (files.isEmpty())
+            return true;
+        d->acceptProposedAction();
+        const QPoint at = d->position().toPoint();
+        HDROP drop = MakeDropRecord(files, POINT{at.x(), at.y()});
+        WindowDispatch::Dispatch(wnd, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+        FreeDropRecord(drop);
+        return true;
+    }
     default:
         return false;
     }

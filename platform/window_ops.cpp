@@ -46,6 +46,12 @@ BOOL CWnd::ShowWindow(int command)
     return wasVisible;
 }
 
+void CWnd::DragAcceptFiles(BOOL accept)
+{
+    if (m_widget)
+        m_widget->setAcceptDrops(accept != FALSE);
+}
+
 BOOL CWnd::IsWindowVisible() const
 {
     return m_widget && m_widget->isVisible();

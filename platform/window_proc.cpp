@@ -111,6 +111,9 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ENABLE:
         OnEnable(static_cast<BOOL>(wParam));
         return 0;
+    case WM_DROPFILES:
+        OnDropFiles(reinterpret_cast<HDROP__*>(wParam));
+        return 0;
     case WM_COMMAND:
         return OnCommand(wParam, lParam) ? 0 : DefWindowProc(message, wParam, lParam);
     case WM_NOTIFY: {

@@ -1,9 +1,12 @@
 // Windows and messages: posting order, sending (also from a worker),
 // timers, deferred destruction, input translated to messages, painting.
+#include "platform/drop_files.h"
 #include "platform/window.h"
 #include "tests/support/pump_until.h"
 #include "tests/support/synthetic_input.h"
 
+#include <QMimeData>
+#include <QUrl>
 #include <QWheelEvent>
 #include <atomic>
 #include <gtest/gtest.h>
@@ -220,6 +223,42 @@ TEST(WindowMessages, PaintingDrawsToTheSurfaceThatReachesTheScreen)
     w.ReleaseDC(dc);
     PumpFor(10);
     EXPECT_EQ(w.GetWidget()->grab().toImage().pixel(42, 22), qRgb(0, 0, 255));
+}
+
+}  // namespace
+
+namespace {
+
+class DropTarget : public CWnd {
+public:
+    QStringList files;
+    POINT at;
+    void OnDropFiles(HDROP__* drop) override
+    {
+        const UINT n = DragQueryFileW(drop, 0xFFFFFFFFu, nullptr);
+        for (UINT i = 0; i < n; ++i) {
+            QString path;
+            DragQueryFileW(drop, i, &path);
+            files << path;
+        }
+        DragQueryPoint(drop, &at);
+        DragFinish(drop);
+    }
+};
+
+TEST(WindowMessages, DroppedLocalFilesArriveAsDropFiles)
+{
+    DropTarget w;
+    ASSERT_TRUE(w.CreateEx(0, QStringLiteral("drop"), WS_POPUP | WS_VISIBLE, RECT{0, 0, 80, 60}, nullptr, 0));
+    w.DragAcceptFiles();
+    EXPECT_TRUE(w.GetWidget()->acceptDrops());
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/画像 1.png")),
+        QUrl(QStringLiteral("https://example.org/x")), QUrl::fromLocalFile(QStringLiteral("/tmp/b.jpg"))});
+    QDropEvent drop(QPointF(12, 7), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w.GetWidget(), &drop);
+    EXPECT_EQ(w.files, QStringList({QStringLiteral("/tmp/画像 1.png"), QStringLiteral("/tmp/b.jpg")}));
+    EXPECT_EQ(w.at, (POINT{12, 7}));
 }
 
 }  // namespace
