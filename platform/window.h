@@ -21,6 +21,7 @@
 #include <QString>
 
 class QWidget;
+struct HDROP__;
 
 class CWnd {
 public:
@@ -104,7 +105,7 @@ public:
     virtual void OnCaptureChanged(CWnd* wnd);
     virtual void OnEnable(BOOL enable);
     // wParam of WM_DROPFILES: see platform/drop_files.h.
-    virtual void OnDropFiles(struct HDROP__* drop);
+    virtual void OnDropFiles(HDROP__* drop);
 
     // Window state.
     BOOL ShowWindow(int command);

@@ -277,3 +277,6 @@ void CWnd::OnCaptureChanged(CWnd*)
 void CWnd::OnEnable(BOOL)
 {
 }
+void CWnd::OnDropFiles(HDROP__*)
+{
+}

@@ -255,6 +255,9 @@ TEST(WindowMessages, DroppedLocalFilesArriveAsDropFiles)
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/画像 1.png")),
         QUrl(QStringLiteral("https://example.org/x")), QUrl::fromLocalFile(QStringLiteral("/tmp/b.jpg"))});
+    QDragEnterEvent enter(QPoint(12, 7), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w.GetWidget(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(12, 7), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(w.GetWidget(), &drop);
     EXPECT_EQ(w.files, QStringList({QStringLiteral("/tmp/画像 1.png"), QStringLiteral("/tmp/b.jpg")}));
