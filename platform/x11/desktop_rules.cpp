@@ -66,6 +66,12 @@ RECT ClipRectToScreen(const RECT& rect, SIZE screen)
     return clipped;
 }
 
+void MakePixelsOpaque(std::uint32_t* pixels, size_t count)
+{
+    for (size_t i = 0; i < count; ++i)
+        pixels[i] |= 0xFF000000u;
+}
+
 unsigned long KeysymOfVirtualKey(UINT vk)
 {
     struct Pair {

@@ -6,6 +6,8 @@
 
 #include <QImage>
 
+#include <cstddef>
+#include <cstdint>
 #include <vector>
 
 // Picks from a _NET_WM_ICON value (width, height, then width x height ARGB
@@ -31,6 +33,11 @@ RECT ShrinkByFrame(const RECT& client, const FrameExtents& frame);
 // The part of `rect` that lies on a screen of the given size; empty when none.
 RECT ClipRectToScreen(const RECT& rect, SIZE screen);
 bool IsRectEmptyArea(const RECT& rect);
+
+// Sets the fourth byte of every 32-bit pixel to 0xFF. The server leaves it 0
+// in screen images, while Format_RGB32 promises 0xFFRRGGBB: a painter copies
+// the byte as it stands into images with alpha, where 0 means transparent.
+void MakePixelsOpaque(std::uint32_t* pixels, size_t count);
 
 // The X keysym of a virtual-key code; 0 when the key has none.
 unsigned long KeysymOfVirtualKey(UINT virtualKey);

@@ -69,8 +69,7 @@ public:
     // The size of the whole screen; 0 x 0 without a display.
     virtual SIZE ScreenSize() = 0;
     // Copies the screen rectangle into `image`: Format_RGB32, top-down rows, the
-    // rectangle's size. Parts outside the screen are black. The fourth byte of each
-    // pixel is left as the server delivers it (Format_RGB32 ignores it). False for
+    // rectangle's size, every pixel 0xFFRRGGBB. Parts outside the screen are black. False for
     // an empty rectangle, one wholly off screen, or without a display.
     virtual bool Grab(const RECT& rect, QImage& image) = 0;
 };

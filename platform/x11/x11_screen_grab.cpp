@@ -154,8 +154,10 @@ bool X11ScreenGrab::GrabShm(int x, int y, int width, int height, QImage& image)
         DestroySegment(segment);
         return false;
     }
-    image = QImage(reinterpret_cast<uchar*>(segment->info.shmaddr), width, height, width * 4,
-        QImage::Format_RGB32, &X11ScreenGrab::ReleaseSegment, segment);
+    auto* pixels = reinterpret_cast<std::uint32_t*>(segment->info.shmaddr);
+    MakePixelsOpaque(pixels, static_cast<size_t>(width) * static_cast<size_t>(height));
+    image = QImage(reinterpret_cast<uchar*>(pixels), width, height, width * 4, QImage::Format_RGB32,
+        &X11ScreenGrab::ReleaseSegment, segment);
     return true;
 }
 
@@ -171,9 +173,12 @@ bool X11ScreenGrab::GrabPlain(int x, int y, int width, int height, QImage& image
     }
     if (directFormat_ && source->bits_per_pixel == 32) {
         image = QImage(width, height, QImage::Format_RGB32);
-        for (int row = 0; row < height; ++row)
+        for (int row = 0; row < height; ++row) {
             std::memcpy(image.scanLine(row), source->data + static_cast<size_t>(row) * source->bytes_per_line,
                 static_cast<size_t>(width) * 4);
+            MakePixelsOpaque(
+                reinterpret_cast<std::uint32_t*>(image.scanLine(row)), static_cast<size_t>(width));
+        }
     } else {
         image = ConvertXImage(source);
     }

@@ -64,6 +64,17 @@ TEST(Geometry, FramesAndScreenClipping)
     EXPECT_EQ(ClipRectToScreen(RECT{5, 5, 5, 10}, screen), RECT{});
 }
 
+TEST(Pixels, MadeOpaqueColoursKept)
+{
+    std::uint32_t pixels[] = {0x00123456u, 0x80ABCDEFu, 0xFF000000u, 0u, 0x00FFFFFFu};
+    MakePixelsOpaque(pixels, 4);
+    EXPECT_EQ(pixels[0], 0xFF123456u);
+    EXPECT_EQ(pixels[1], 0xFFABCDEFu);
+    EXPECT_EQ(pixels[2], 0xFF000000u);
+    EXPECT_EQ(pixels[3], 0xFF000000u);
+    EXPECT_EQ(pixels[4], 0x00FFFFFFu);  // beyond the count: untouched
+}
+
 TEST(InputTables, KeysAndWheel)
 {
     EXPECT_EQ(KeysymOfVirtualKey(0x22), 0xFF56u);  // Page Down

@@ -1,6 +1,7 @@
 // The X11 desktop services against fixture windows on a real X server: the
 // shared test display (with its window manager) and a private server without one.
 #include <QKeyEvent>
+#include <QPainter>
 #include <QWheelEvent>
 #include <QWidget>
 
@@ -153,6 +154,12 @@ TEST_F(DesktopX11, GrabReturnsTheWindowsColours)
     }));
     EXPECT_EQ(image.format(), QImage::Format_RGB32);
     EXPECT_EQ(image.size(), QSize(120, 60));
+    // Valid RGB32: drawn onto a picture with alpha, the pixels stay opaque.
+    QImage onAlpha(120, 60, QImage::Format_ARGB32_Premultiplied);
+    onAlpha.fill(Qt::transparent);
+    QPainter(&onAlpha).drawImage(0, 0, image);
+    EXPECT_EQ(onAlpha.pixel(10, 10), 0xFFFF0000u);
+    EXPECT_EQ(onAlpha.pixel(100, 50), 0xFF0000FFu);
     QImage again;
     ASSERT_TRUE(Desktop().grab.Grab(rect, again));  // a second segment while the first is held
     EXPECT_EQ(image, again);
@@ -301,6 +308,7 @@ TEST(DesktopX11WithoutManager, FallbackListControlAndGrab)
     EXPECT_EQ(copied, image);
     EXPECT_EQ(copied.pixel(60, 20) & 0xFFFFFF, 0x00FF00u);
     EXPECT_EQ(copied.pixel(5, 20) & 0xFFFFFF, 0u);  // off screen
+    EXPECT_EQ(reinterpret_cast<const quint32*>(copied.constScanLine(20))[60], 0xFF00FF00u);
     image = QImage();  // the grab's segments go back before the connection closes
 }
 
