@@ -2,7 +2,7 @@
 
 #include "core/settings/app_settings.h"
 
-#include <QComboBox>
+#include "platform/controls.h"
 
 int IsRectWithinMaxImageSize(const RECT& r, SIZE maxSize)
 {
@@ -175,9 +175,9 @@ int FindPathInHistory(const QString* paths, const QString& path, int n)
     return -1;
 }
 
-void InsertComboHistory(QComboBox& box, const QString& text, int position, int limit)
+void InsertComboHistory(CComboBox& box, const QString& text, int position, int limit)
 {
-    if (limit != 0 && box.count() >= limit)
-        box.removeItem(limit - 1);
-    box.insertItem(position, text);
+    if (limit != 0 && box.GetCount() >= limit)
+        box.DeleteString(static_cast<UINT>(limit - 1));
+    box.InsertString(position, text);
 }

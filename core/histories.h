@@ -7,7 +7,7 @@
 
 #include <QString>
 
-class QComboBox;
+class CComboBox;
 
 constexpr int kClipHistoryCount = 12;
 constexpr int kWorkFolderCount = 10;
@@ -51,4 +51,4 @@ int FindPathInHistory(const QString* paths, const QString& path, int n);
 
 // Deletes item limit - 1 when limit is not 0 and the box holds at least limit
 // items, then inserts the text at the position.
-void InsertComboHistory(QComboBox& box, const QString& text, int position, int limit);
+void InsertComboHistory(CComboBox& box, const QString& text, int position, int limit);

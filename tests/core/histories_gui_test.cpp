@@ -1,4 +1,5 @@
 #include "core/histories.h"
+#include "platform/controls.h"
 
 #include <QComboBox>
 
@@ -17,13 +18,15 @@ QString Items(const QComboBox& box)
 TEST(ComboHistory, InsertDropsTheItemAtTheLimit)
 {
     QComboBox box;
-    InsertComboHistory(box, "a", 0, 3);
-    InsertComboHistory(box, "b", 0, 3);
-    InsertComboHistory(box, "c", 0, 3);
+    CComboBox combo;
+    ASSERT_TRUE(combo.AttachWidget(&box, 1001, nullptr));
+    InsertComboHistory(combo, "a", 0, 3);
+    InsertComboHistory(combo, "b", 0, 3);
+    InsertComboHistory(combo, "c", 0, 3);
     EXPECT_EQ(Items(box), "c,b,a");
-    InsertComboHistory(box, "d", 0, 3);
+    InsertComboHistory(combo, "d", 0, 3);
     EXPECT_EQ(Items(box), "d,c,b");
-    InsertComboHistory(box, "e", 1, 0);  // no limit
+    InsertComboHistory(combo, "e", 1, 0);  // no limit
     EXPECT_EQ(Items(box), "d,e,c,b");
 }
 
