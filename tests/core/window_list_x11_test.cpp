@@ -6,6 +6,7 @@
 #include "platform/window_registry.h"
 #include "platform/x11/desktop_services.h"
 #include "platform/x11/enum_windows.h"
+#include "tests/support/private_xvfb.h"
 #include "tests/support/x11_fixture_windows.h"
 
 #include <QWidget>
@@ -13,7 +14,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <unistd.h>
+
+// Xlib's macros come after Qt's and the test library's headers.
+#include "platform/x11/null_desktop_services.h"
+#include "platform/x11/x11_connection.h"
+#include "platform/x11/x11_window_list.h"
 
 namespace {
 
@@ -152,6 +159,73 @@ TEST(WindowListX11, OwnFrameAndItsToolWindows)
     GetWindowListHost().mainFrame = nullptr;
     UnregisterWindowHandle(frameHandle);
     FreeWindowList();
+}
+
+}  // namespace
+
+namespace {
+
+// The whole list on a server without a window manager: the fallback enumeration and the real rules.
+TEST(WindowListX11, WithoutManagerOnAServerOfItsOwn)
+{
+    PrivateXvfb server;
+    ASSERT_TRUE(server.running());
+    FixtureDisplay fixture(server.display());
+    std::unique_ptr<X11Connection> x(X11Connection::Open(server.display().toLocal8Bit().constData()));
+    ASSERT_NE(x, nullptr);
+    X11WindowList windows(*x);
+    X11WindowControl control(*x);
+    struct Screen final : NullScreenGrab {
+        SIZE ScreenSize() override { return {800, 600}; }
+    } grab;
+    NullCursor cursor;
+    NullPointerConfinement pointer;
+    NullInput input;
+    DesktopServices services{windows, control, grab, cursor, pointer, input};
+    SetDesktopServicesForTesting(&services);
+
+    FixtureWindowSpec spec;
+    spec.title = "ブラウザ";
+    spec.className = "Firefox";
+    spec.icon = {1, 1, 0xFF445566u};
+    spec.pid = 77;
+    const HWND browser = fixture.Create(spec);
+    spec = FixtureWindowSpec{};
+    spec.title = "一画素";
+    spec.width = 1;
+    spec.height = 1;
+    const HWND tiny = fixture.Create(spec);
+    spec = FixtureWindowSpec{};
+    spec.title = "右の外";
+    spec.x = 801;
+    const HWND outside = fixture.Create(spec);
+    spec = FixtureWindowSpec{};
+    spec.title = "道具";
+    spec.utility = true;
+    spec.owner = browser;
+    const HWND tool = fixture.Create(spec);
+    spec = FixtureWindowSpec{};
+    spec.title = "最後";
+    spec.x = 300;
+    const HWND last = fixture.Create(spec);
+
+    AllocWindowList(30);
+    EnumWindows(EnumWindowListProc, 0);
+    ASSERT_EQ(g_nWindowListCount, 3);
+    EXPECT_EQ(g_pWindowList[0].window, last);  // the last mapped lies on top
+    EXPECT_EQ(g_pWindowList[1].window, tool);
+    EXPECT_EQ(g_pWindowList[2].window, browser);
+    EXPECT_EQ(Find(tiny), nullptr);
+    EXPECT_EQ(Find(outside), nullptr);
+    EXPECT_EQ(g_pWindowList[2].title, "ブラウザ");
+    EXPECT_EQ(g_pWindowList[2].icon.pixel(0, 0), 0xFF445566u);
+    EXPECT_EQ(g_pWindowList[2].threadId, 77u);
+    EXPECT_EQ(g_pWindowList[2].rect, (RECT{100, 100, 300, 220}));
+    EXPECT_EQ(g_pWindowList[1].icon, FallbackWindowIcon());
+    EXPECT_EQ(DetectBrowserWindow(browser), kBrowserFirefox);
+
+    FreeWindowList();
+    SetDesktopServicesForTesting(nullptr);
 }
 
 }  // namespace
