@@ -117,6 +117,10 @@ HBITMAP CStatic::SetBitmap(HBITMAP bitmap)
 void CStatic::OnPaint()
 {
     CPaintDC dc(this);
+    // The parent may draw into the control while it asks for its colours.
+    if (CWnd* parent = GetParent())
+        parent->SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.GetSafeHdc()),
+            reinterpret_cast<LPARAM>(GetSafeHwnd()));
     if (m_bitmap) {
         CDC memory;
         memory.CreateCompatibleDC(&dc);

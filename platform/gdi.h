@@ -84,6 +84,9 @@ public:
     // Takes over a copy of an image (converted to Format_RGB32).
     BOOL CreateFromImage(const QImage& image);
     int GetBitmap(BITMAP* info) const;
+    // The pixels as top-down rows of 4 bytes (B, G, R, unused); returns the bytes copied.
+    DWORD GetBitmapBits(DWORD count, void* bits) const;
+    DWORD SetBitmapBits(DWORD count, const void* bits);
     CSize GetSize() const;
     QImage* GetImage() const;
     operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }

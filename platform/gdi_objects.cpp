@@ -441,3 +441,36 @@ DWORD GetSysColor(int index)
         return 0;
     }
 }
+
+DWORD CBitmap::GetBitmapBits(DWORD count, void* bits) const
+{
+    const QImage* img = GetImage();
+    if (!img || !bits)
+        return 0;
+    const std::size_t row = std::size_t(img->width()) * 4;
+    std::size_t done = 0;
+    for (int y = 0; y < img->height() && done < count; ++y) {
+        const std::size_t n = std::min<std::size_t>(row, count - done);
+        std::memcpy(static_cast<uchar*>(bits) + done, img->constScanLine(y), n);
+        done += n;
+    }
+    return static_cast<DWORD>(done);
+}
+
+DWORD CBitmap::SetBitmapBits(DWORD count, const void* bits)
+{
+    QImage* img = GetImage();
+    if (!img || !bits)
+        return 0;
+    const std::size_t row = std::size_t(img->width()) * 4;
+    std::size_t done = 0;
+    for (int y = 0; y < img->height() && done < count; ++y) {
+        const std::size_t n = std::min<std::size_t>(row, count - done);
+        uchar* line = img->scanLine(y);
+        std::memcpy(line, static_cast<const uchar*>(bits) + done, n);
+        for (std::size_t x = 3; x < n; x += 4)  // the fourth byte is ignored, as on the platform
+            line[x] = 0xFF;
+        done += n;
+    }
+    return static_cast<DWORD>(done);
+}

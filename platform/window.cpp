@@ -276,3 +276,17 @@ void DeleteWindowLater(CWnd* wnd)
         },
         Qt::QueuedConnection);
 }
+
+HWND WindowHostAccess::EnabledPopupOf(CWnd* wnd)
+{
+    CWnd* best = nullptr;
+    for (CWnd* w : std::as_const(HandleTable())) {
+        if (w == wnd || w->m_owner != wnd || !w->m_widget || !w->m_widget->isWindow())
+            continue;
+        if (!w->m_widget->isVisible() || !w->m_widget->isEnabled())
+            continue;
+        if (!best || w->m_activated > best->m_activated)
+            best = w;
+    }
+    return best ? best->m_hWnd : wnd->m_hWnd;
+}

@@ -104,6 +104,9 @@ public:
     virtual void OnContextMenu(CWnd* wnd, CPoint screenPoint);
     virtual void OnCaptureChanged(CWnd* wnd);
     virtual void OnEnable(BOOL enable);
+    // A control asks for its colours while it paints (dc is the control's);
+    // a picture control's parent may draw into it here. Returns a brush or null.
+    virtual HBRUSH OnCtlColor(CDC* dc, CWnd* control, UINT kind);
     // wParam of WM_DROPFILES: see platform/drop_files.h.
     virtual void OnDropFiles(HDROP__* drop);
 
@@ -206,7 +209,8 @@ private:
     };
     Current m_current{};
     int m_dispatchDepth = 0;
-    int m_hostDepth = 0;  // nesting of the host widget's event handler
+    int m_hostDepth = 0;      // nesting of the host widget's event handler
+    quint64 m_activated = 0;  // when it was last activated (a counter)
     bool m_destroyPending = false;
     bool m_destroying = false;
     bool m_paintPending = false;
@@ -257,6 +261,11 @@ BOOL SetWindowTextW(HWND hwnd, const QString& text);
 HDC GetDC(HWND hwnd);
 int ReleaseDC(HWND hwnd, HDC dc);
 BOOL DestroyWindow(HWND hwnd);
+
+// GW_OWNER: the owner; GW_ENABLEDPOPUP: the most recently active visible,
+// enabled window that hwnd owns, else hwnd itself.
+HWND GetWindow(HWND hwnd, UINT relation);
+void MessageBeep(UINT type);
 
 // Destroys a window and deletes its object once no handler of it is running
 // (safe from inside its own handlers and from handlers it called).

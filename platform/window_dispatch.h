@@ -32,6 +32,8 @@ struct WindowHostAccess {
     static int& HostDepth(CWnd* wnd);
     static void RunPaint(CWnd* wnd) { wnd->RunPaint(); }
     static QHash<UINT_PTR, int>& Timers(CWnd* wnd) { return wnd->m_timers; }
+    // The most recently active visible, enabled top-level window owned by wnd; else wnd.
+    static HWND EnabledPopupOf(CWnd* wnd);
 };
 
 // The event type that asks a window to run WM_PAINT.

@@ -164,6 +164,10 @@ bool WindowHostAccess::HandleEvent(CWnd* wnd, QWidget* host, QEvent* e)
         return true;
     case QEvent::WindowActivate:
     case QEvent::WindowDeactivate:
+        if (type == QEvent::WindowActivate) {
+            static quint64 activations = 0;
+            wnd->m_activated = ++activations;
+        }
         WindowDispatch::Dispatch(
             wnd, WM_ACTIVATE, type == QEvent::WindowActivate ? WA_ACTIVE : WA_INACTIVE, 0);
         return false;

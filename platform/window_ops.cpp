@@ -604,3 +604,22 @@ int ReleaseDC(HWND hwnd, HDC dc)
         w->PresentSurface();
     return 1;
 }
+
+HWND GetWindow(HWND hwnd, UINT relation)
+{
+    CWnd* w = CWnd::FromHandle(hwnd);
+    if (!w)
+        return nullptr;
+    if (relation == GW_OWNER) {
+        CWnd* owner = w->GetWidget() && w->GetWidget()->isWindow() ? w->GetOwner() : nullptr;
+        return owner ? owner->GetSafeHwnd() : nullptr;
+    }
+    if (relation != GW_ENABLEDPOPUP)
+        return nullptr;
+    return WindowHostAccess::EnabledPopupOf(w);
+}
+
+void MessageBeep(UINT)
+{
+    QApplication::beep();
+}

@@ -111,6 +111,15 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ENABLE:
         OnEnable(static_cast<BOOL>(wParam));
         return 0;
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+        return reinterpret_cast<LRESULT>(OnCtlColor(CDC::FromHandle(reinterpret_cast<HDC>(wParam)),
+            FromHandle(reinterpret_cast<HWND>(lParam)), message - WM_CTLCOLORMSGBOX));
     case WM_DROPFILES:
         OnDropFiles(reinterpret_cast<HDROP__*>(wParam));
         return 0;
@@ -279,4 +288,8 @@ void CWnd::OnEnable(BOOL)
 }
 void CWnd::OnDropFiles(HDROP__*)
 {
+}
+HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT)
+{
+    return nullptr;
 }

@@ -375,3 +375,45 @@ TEST(DialogControls, PreFilterThenAcceleratorsThenTheWindow)
 }
 
 }  // namespace
+
+namespace {
+
+class ColouringDialog : public CDialog {
+public:
+    ColouringDialog() : CDialog(&kDemoTemplate) { }
+    int asked = 0;
+    HBRUSH OnCtlColor(CDC* dc, CWnd* control, UINT kind) override
+    {
+        if (control && control->GetDlgCtrlID() == kPicture && kind == CTLCOLOR_STATIC) {
+            ++asked;
+            dc->FillSolidRect(0, 0, 10, 10, RGB(0, 200, 0));  // the owner's picture goes into the control
+        }
+        return nullptr;
+    }
+};
+
+TEST(DialogControls, PictureControlsLetTheParentDrawWhileTheyPaint)
+{
+    ColouringDialog d;
+    ASSERT_TRUE(d.Create());
+    ASSERT_TRUE(PumpUntil([&] { return d.asked > 0; }));
+    PumpFor(10);
+    const QImage shot = W(d, kPicture)->grab().toImage();
+    EXPECT_EQ(shot.pixel(5, 5), qRgb(0, 200, 0));
+    EXPECT_EQ(shot.pixel(0, 20), qRgb(0, 0, 0));  // then the control's own black frame
+
+    // The owned, enabled window the frame has shown last is its enabled popup.
+    CWnd frame;
+    ASSERT_TRUE(
+        frame.CreateEx(0, QStringLiteral("frame"), WS_POPUP | WS_VISIBLE, RECT{0, 0, 60, 60}, nullptr, 0));
+    EXPECT_EQ(GetWindow(frame.GetSafeHwnd(), GW_ENABLEDPOPUP), frame.GetSafeHwnd());
+    CWnd tool;
+    ASSERT_TRUE(tool.CreateEx(
+        WS_EX_TOOLWINDOW, QStringLiteral("tool"), WS_POPUP | WS_VISIBLE, RECT{0, 0, 30, 30}, &frame, 0));
+    EXPECT_EQ(GetWindow(tool.GetSafeHwnd(), GW_OWNER), frame.GetSafeHwnd());
+    EXPECT_EQ(GetWindow(frame.GetSafeHwnd(), GW_ENABLEDPOPUP), tool.GetSafeHwnd());
+    tool.EnableWindow(FALSE);
+    EXPECT_EQ(GetWindow(frame.GetSafeHwnd(), GW_ENABLEDPOPUP), frame.GetSafeHwnd());
+}
+
+}  // namespace
