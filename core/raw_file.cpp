@@ -36,10 +36,12 @@ CRawFile::~CRawFile()
 bool CRawFile::OpenRead(const QString& path)
 {
     Close();
-    const int fd = OpenPath(path, O_RDONLY);
+    // Non-blocking, so that a named pipe in the file's place cannot hang the
+    // open; it is refused below like every other file that is not regular.
+    const int fd = OpenPath(path, O_RDONLY | O_NONBLOCK);
     if (fd < 0)
         return false;
-    if (!IsRegularFile(fd)) {
+    if (!IsRegularFile(fd) || ::fcntl(fd, F_SETFL, O_RDONLY) != 0) {
         ::close(fd);
         return false;
     }

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -25,6 +26,11 @@ TEST(RawFile, LengthCountsOnlyRegularFiles)
     EXPECT_EQ(GetFileSizeOfPath(dir.path()), 0u);  // a folder
     char buffer[4];
     EXPECT_EQ(ReadFileToBuffer(dir.path(), buffer, sizeof buffer), 0);
+    // A named pipe without a writer: refused at once instead of blocking.
+    const QString pipe = dir.filePath(QStringLiteral("Kestrel.cfg"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_EQ(GetFileSizeOfPath(pipe), 0u);
+    EXPECT_EQ(ReadFileToBuffer(pipe, buffer, sizeof buffer), 0);
 }
 
 TEST(RawFile, WriteTruncatesAnExistingLongerFile)
