@@ -68,6 +68,10 @@ bool StopThreadWithTimeout(QThread*& holder, DWORD milliseconds)
         return true;
     const ULONGLONG start = GetTickCount64();
     for (;;) {
+        // A message handled below may have stopped and released the same
+        // worker through this holder.
+        if (!holder)
+            return true;
         if (!holder->isRunning()) {
             holder->wait();
             delete holder;
@@ -76,9 +80,9 @@ bool StopThreadWithTimeout(QThread*& holder, DWORD milliseconds)
         }
         if (GetTickCount64() - start >= milliseconds)
             return false;
+        holder->wait(QDeadlineTimer(1));
         // The worker may be waiting for this thread: keep handling messages.
         PumpMessages();
-        holder->wait(QDeadlineTimer(1));
     }
 }
 

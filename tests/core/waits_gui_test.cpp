@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QThread>
+#include <QTimer>
 #include <QWidget>
 #include <atomic>
 #include <gtest/gtest.h>
@@ -101,6 +102,26 @@ TEST(Waits, StopThreadWithTimeout)
     release = true;
     EXPECT_TRUE(StopThreadWithTimeout(stubborn, 10000));
     EXPECT_EQ(stubborn, nullptr);
+}
+
+TEST(Waits, StopThreadWithTimeoutSurvivesAStopFromAHandledMessage)
+{
+    // While one wait pumps messages, a handler stops the same worker through
+    // the same holder: the outer wait must see the released holder.
+    std::atomic<bool> release{false};
+    QThread* worker = QThread::create([&] {
+        while (!release)
+            QThread::msleep(1);
+    });
+    worker->start();
+    bool innerResult = false;
+    QTimer::singleShot(5, [&] {
+        release = true;
+        innerResult = StopThreadWithTimeout(worker, 10000);
+    });
+    EXPECT_TRUE(StopThreadWithTimeout(worker, 10000));
+    EXPECT_TRUE(innerResult);
+    EXPECT_EQ(worker, nullptr);
 }
 
 TEST(Waits, ShiftCtrlState)
