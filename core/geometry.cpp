@@ -3,10 +3,20 @@
 #include "core/system_figures.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <vector>
 
 int RoundToInt(double x)
 {
+    // Beyond the 32-bit range (and for NaN) the conversion below would be
+    // undefined: such values saturate (NaN gives 0).
+    if (std::isnan(x))
+        return 0;
+    if (x >= 2147483647.5)
+        return std::numeric_limits<int>::max();
+    if (x < -2147483648.5)
+        return std::numeric_limits<int>::min();
     const int t = static_cast<int>(x);
     const double fraction = x - t;
     if (fraction >= 0.5)
@@ -24,31 +34,34 @@ std::int64_t RoundUpToMultiple(std::int64_t a, std::int64_t unit)
     return rest == 0 ? a : a + unit - rest;
 }
 
-int ClampInt(int low, int high, int v)
+namespace {
+
+// Bounds first; low wins when the bounds cross (unlike std::clamp, which
+// requires low <= high).
+template <typename T> T ClampBetween(T low, T high, T v)
 {
     if (v < low)
         return low;
     if (v > high)
         return high;
     return v;
+}
+
+}  // namespace
+
+int ClampInt(int low, int high, int v)
+{
+    return ClampBetween(low, high, v);
 }
 
 UINT ClampUInt(UINT low, UINT high, UINT v)
 {
-    if (v < low)
-        return low;
-    if (v > high)
-        return high;
-    return v;
+    return ClampBetween(low, high, v);
 }
 
 BYTE ClampByte(BYTE low, BYTE high, BYTE v)
 {
-    if (v < low)
-        return low;
-    if (v > high)
-        return high;
-    return v;
+    return ClampBetween(low, high, v);
 }
 
 int IsInRange(int low, int high, int v)

@@ -2,12 +2,17 @@
 #include "core/system_figures.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 #include <vector>
 
 TEST(Geometry, RoundToIntRoundsHalvesUpwards)
 {
     const std::pair<double, int> cases[] = {{2.5, 3}, {-2.5, -2}, {-2.6, -3}, {0.5, 1}, {-0.5, 0}, {-1.5, -1},
-        {0.49999999999999994, 0}, {1.4999, 1}, {-0.4, 0}, {7.0, 7}, {-7.0, -7}};
+        {0.49999999999999994, 0}, {1.4999, 1}, {-0.4, 0}, {7.0, 7}, {-7.0, -7},
+        // The ends of the 32-bit range, and beyond it (saturated).
+        {2147483647.4, 2147483647}, {2147483647.5, 2147483647}, {1e300, 2147483647},
+        {-2147483648.5, -2147483647 - 1}, {-2147483648.6, -2147483647 - 1}, {-1e300, -2147483647 - 1},
+        {std::numeric_limits<double>::quiet_NaN(), 0}};
     for (const auto& [x, expected] : cases)
         EXPECT_EQ(RoundToInt(x), expected) << x;
 }
