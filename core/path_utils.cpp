@@ -100,7 +100,9 @@ int CreateFolderPath(const QString& path, int capacity)
         const QString level = copy.left(end);
         if (level.endsWith(u'/'))
             continue;  // a doubled separator adds no level
-        if (!IsDirectory(level) && mkdir(QFile::encodeName(level).constData(), 0777) != 0)
+        // A folder made meanwhile by another thread or program counts as made.
+        if (!IsDirectory(level) && mkdir(QFile::encodeName(level).constData(), 0777) != 0 &&
+            !IsDirectory(level))
             return 0;
     }
     return 1;

@@ -5,9 +5,12 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <atomic>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -115,6 +118,27 @@ TEST(PathUtils, CreateFolderPathMakesEachMissingLevel)
     EXPECT_EQ(CreateFolderPath(base + QStringLiteral("/long"), static_cast<int>(base.size()) + 6), 0);
     EXPECT_EQ(GetPathKind(base + QStringLiteral("/long")), 0);
     EXPECT_EQ(CreateFolderPath(base + QStringLiteral("/long"), static_cast<int>(base.size()) + 7), 1);
+}
+
+TEST(PathUtils, CreateFolderPathFromManyThreadsAtOnce)
+{
+    // Workers may create the same output folder together: a level another
+    // thread made first counts as made.
+    QTemporaryDir dir;
+    for (int round = 0; round < 20; ++round) {
+        const QString deep = dir.path() + QStringLiteral("/r%1/a/b/c").arg(round);
+        std::atomic<int> failures{0};
+        std::vector<std::thread> threads;
+        for (int t = 0; t < 8; ++t)
+            threads.emplace_back([&] {
+                if (CreateFolderPath(deep, 520) != 1)
+                    ++failures;
+            });
+        for (std::thread& t : threads)
+            t.join();
+        EXPECT_EQ(failures.load(), 0) << qPrintable(deep);
+        EXPECT_EQ(IsFolder(deep), 1);
+    }
 }
 
 TEST(FileQueries, KindsAndExistence)
