@@ -102,7 +102,9 @@ qsizetype AppendCfgUIntA(QByteArray& out, const char* key, unsigned value, int c
 qsizetype AppendCfgStringA(QByteArray& out, const char* key, const QString& text, int crlf)
 {
     out.append(key).append(" = ");
-    const bool breaksLine = text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'));
+    // A line break would end the value early, a zero byte the whole text.
+    const bool breaksLine =
+        text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')) || text.contains(QChar(u'\0'));
     if (!breaksLine) {
         if (const std::optional<QByteArray> bytes = EncodeCp932(text)) {
             out.append(*bytes);

@@ -19,8 +19,8 @@ qsizetype AppendCfgIntA(QByteArray& out, const char* key, int value, int crlf);
 // "key = value" in decimal (unsigned); with crlf 1 followed by CR LF.
 qsizetype AppendCfgUIntA(QByteArray& out, const char* key, unsigned value, int crlf);
 // "key = text" with the text in code page 932. A text that does not convert,
-// or that holds a line break (which would end the line early), is written as
-// an empty value.
+// or that holds a line break or a zero character (which would end the line or
+// the whole text early for the reader), is written as an empty value.
 qsizetype AppendCfgStringA(QByteArray& out, const char* key, const QString& text, int crlf);
 // CR LF: the empty line after a section.
 qsizetype AppendCrLfA(QByteArray& out);

@@ -13,12 +13,14 @@ TEST(CfgText, WritersFormatKeyLines)
     AppendCfgStringA(out, "Folder", QStringLiteral("/home/ユーザー/"), 1);
     AppendCfgStringA(out, "Emoji", QStringLiteral("a\U0001F600"), 1);          // not convertible
     AppendCfgStringA(out, "Broken", QStringLiteral("a\nJpegQuality = 1"), 1);  // would split the line
+    AppendCfgStringA(out, "Nul", QString::fromUtf16(u"a\0b", 3), 1);  // would end the text for the reader
     const qsizetype end = AppendCfgIntA(out, "Last", 7, 0);
     AppendCrLfA(out);
     EXPECT_EQ(end, out.size() - 2);
     EXPECT_EQ(out,
         QByteArray("[-Print-]\r\nMarginLeft = -2000\r\nColour = 4294967295\r\nFolder = /home/"
-                   "\x83\x86\x81\x5B\x83\x55\x81\x5B/\r\nEmoji = \r\nBroken = \r\nLast = 7\r\n"));
+                   "\x83\x86\x81\x5B\x83\x55\x81\x5B/\r\nEmoji = \r\nBroken = \r\nNul = \r\n"
+                   "Last = 7\r\n"));
 }
 
 TEST(CfgText, RectTextsHoldTheWholeRangeAndParseOnlyFourFields)
