@@ -1,10 +1,12 @@
 #include "core/settings/replace_file.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -49,17 +51,38 @@ void SyncFolderOf(const QByteArray& path)
     }
 }
 
+// The file a write to path lands in, as creating or truncating it would: a
+// link is followed to the file it names.
+QByteArray ResolveTarget(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isSymLink()) {
+        const QString resolved = info.canonicalFilePath();
+        if (!resolved.isEmpty()) {
+            return QFile::encodeName(resolved);
+        }
+    }
+    return QFile::encodeName(path);
+}
+
 }  // namespace
 
 int ReplaceFileContents(const QString& path, const QByteArray& bytes)
 {
-    const QByteArray target = QFile::encodeName(path);
+    const QByteArray target = ResolveTarget(path);
+    struct stat old { };
+    const bool exists = ::stat(target.constData(), &old) == 0;
+    if (exists && !S_ISREG(old.st_mode)) {
+        return 0;  // a folder or a device is never replaced
+    }
     QByteArray tempPath;
     const int fd = CreateTemporaryNextTo(target, tempPath);
     if (fd < 0) {
         return 0;
     }
-    bool ok = WriteAll(fd, bytes.constData(), bytes.size());
+    // The replacement keeps the permissions the old file had.
+    bool ok = !exists || ::fchmod(fd, old.st_mode & 07777) == 0;
+    ok = WriteAll(fd, bytes.constData(), bytes.size()) && ok;
     ok = ::fsync(fd) == 0 && ok;
     ok = ::close(fd) == 0 && ok;
     ok = ok && ::rename(tempPath.constData(), target.constData()) == 0;
