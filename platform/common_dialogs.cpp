@@ -1,21 +1,14 @@
 #include "platform/common_dialogs.h"
 
+#include "platform/service_hook.h"
 #include "platform/window_registry.h"
 
 #include <QApplication>
 #include <QFileDialog>
-#include <mutex>
 
 namespace {
 
-std::mutex g_hookMutex;
-FileDialogHook g_hook;
-
-FileDialogHook CurrentHook()
-{
-    std::lock_guard lock(g_hookMutex);
-    return g_hook;
-}
+ServiceHook<FileDialogHook> g_hook;
 
 void Configure(QFileDialog& dialog, const FileDialogRequest& request)
 {
@@ -71,13 +64,12 @@ FileDialogAnswer ShowRealDialog(const FileDialogRequest& request)
 
 FileDialogAnswer RunFileDialog(const FileDialogRequest& request)
 {
-    if (FileDialogHook hook = CurrentHook())
+    if (FileDialogHook hook = g_hook.Get())
         return hook(request);
     return ShowRealDialog(request);
 }
 
 void SetFileDialogHookForTesting(FileDialogHook hook)
 {
-    std::lock_guard lock(g_hookMutex);
-    g_hook = std::move(hook);
+    g_hook.Set(std::move(hook));
 }

@@ -1,23 +1,16 @@
 #include "platform/msgbox.h"
 
+#include "platform/service_hook.h"
 #include "platform/window_registry.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QThread>
-#include <mutex>
 
 namespace {
 
-std::mutex g_hookMutex;
-MessageBoxHook g_hook;
-
-MessageBoxHook CurrentHook()
-{
-    std::lock_guard lock(g_hookMutex);
-    return g_hook;
-}
+ServiceHook<MessageBoxHook> g_hook;
 
 // Button labels as the Japanese system shows them.
 QString ButtonText(int id)
@@ -84,7 +77,7 @@ int ShowRealBox(const MessageBoxRequest& request)
 
 int Answer(const MessageBoxRequest& request)
 {
-    if (MessageBoxHook hook = CurrentHook())
+    if (MessageBoxHook hook = g_hook.Get())
         return hook(request);
     if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
         return MessageBoxEscapeAnswer(request.type) ? MessageBoxEscapeAnswer(request.type) : IDOK;
@@ -144,6 +137,5 @@ int AfxMessageBox(const QString& text, UINT type, UINT /*helpId*/)
 
 void SetMessageBoxHookForTesting(MessageBoxHook hook)
 {
-    std::lock_guard lock(g_hookMutex);
-    g_hook = std::move(hook);
+    g_hook.Set(std::move(hook));
 }
