@@ -175,11 +175,14 @@ BOOL CDC::Rectangle(int l, int t, int r, int b)
     // The interior, then the outline: each pixel is touched once, so a
     // mixing mode such as exclusive-or applies exactly once.
     if (m_hDC->st.brush && !m_hDC->st.brush->hollow) {
+        // Under a pen the interior is inside the outline; without one the
+        // figure is a pixel narrower and lower, as on the platform.
         const int inset = outline && thin ? 1 : 0;
+        const int shrink = outline ? 2 * inset : 1;
         const int rop = m_hDC->st.rop2;
         const QRgb brush = PixelFromColorref(m_hDC->st.brush->color);
         const QRect interior =
-            QRect(l + inset, t + inset, r - l - 2 * inset, b - t - 2 * inset).translated(m_hDC->st.origin);
+            QRect(l + inset, t + inset, r - l - shrink, b - t - shrink).translated(m_hDC->st.origin);
         for (const QRect& rr : DrawableRegion(*m_hDC, interior))
             for (int y = rr.top(); y <= rr.bottom(); ++y) {
                 auto* d = reinterpret_cast<QRgb*>(m_hDC->target->scanLine(y));

@@ -71,6 +71,15 @@ TEST(GdiRaster, RectangleOutlineCoversRightAndBottomMinusOne)
     EXPECT_EQ(c.At(10, 7), RGB(0, 0, 0));
     EXPECT_EQ(c.At(9, 8), RGB(0, 0, 0));
     EXPECT_EQ(c.At(5, 5), RGB(0, 0, 0));  // hollow inside
+    // Without a pen the filled figure leaves out the right column and bottom row.
+    CBrush white(RGB(255, 255, 255));
+    c.dc.SelectStockObject(NULL_PEN);
+    c.dc.SelectObject(&white);
+    c.dc.Rectangle(12, 12, 16, 16);
+    EXPECT_EQ(c.At(14, 14), RGB(255, 255, 255));
+    EXPECT_EQ(c.At(15, 14), RGB(0, 0, 0));
+    EXPECT_EQ(c.At(14, 15), RGB(0, 0, 0));
+    c.dc.SelectObject(&pen);
     // A line leaves out its last point.
     c.dc.MoveTo(0, 15);
     c.dc.LineTo(5, 15);
