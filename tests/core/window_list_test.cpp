@@ -1,5 +1,7 @@
 #include "core/window_list.h"
 
+#include "core/settings/app_settings.h"
+
 #include "platform/x11/enum_windows.h"
 #include "platform/x11/null_desktop_services.h"
 
@@ -452,6 +454,30 @@ TEST_F(FakeDesktop, DetectBrowserWindowNeverGivesWindowsOnlyKinds)
     EXPECT_EQ(DetectBrowserWindow(H(2)), kBrowserNone);
     EXPECT_EQ(DetectBrowserWindow(H(3)), kBrowserFirefox);
     EXPECT_EQ(DetectBrowserWindow(H(99)), kBrowserNone);
+}
+
+TEST_F(FakeDesktop, ScrollCaptureQueryAsksWithTheBrowserName)
+{
+    Add(1, "page", {0, 0, 300, 200}, "firefox");
+    Add(2, "editor", {0, 0, 300, 200}, "kate");
+    const BYTE saved = AppSettings.DoScrollCapture;
+    WindowListHost& host = GetWindowListHost();
+    AppSettings.DoScrollCapture = 2;
+    EXPECT_EQ(QueryScrollCaptureForWindow(H(1)), kScrollCaptureNo);  // no question yet: declined
+    QString asked;
+    host.askScrollCapture = [&](HWND w, const QString& name) {
+        asked = name;
+        return w == H(1);
+    };
+    EXPECT_EQ(QueryScrollCaptureForWindow(H(1)), kScrollCaptureYes);
+    EXPECT_EQ(asked, "Mozilla FireFox");
+    EXPECT_EQ(QueryScrollCaptureForWindow(H(2)), kScrollCaptureNo);
+    host.isChooserOpen = [] { return true; };
+    EXPECT_EQ(QueryScrollCaptureForWindow(H(1)), kScrollCaptureRefused);
+    AppSettings.DoScrollCapture = 1;
+    EXPECT_EQ(QueryScrollCaptureForWindow(H(1)), kScrollCaptureYes);
+    AppSettings.DoScrollCapture = saved;
+    host = WindowListHost{};
 }
 
 TEST(BrowserDetection, Names)
