@@ -3,15 +3,13 @@
 // outside the values, and nothing outside the EXIF block is written.
 #include "exif/exif_reader.h"
 
+#include "exif/exif_file_io.h"
 #include "exif/exif_tag_descriptions.h"
 #include "exif/exif_value_decoders.h"
 
-#include <QFile>
-#include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -30,36 +28,6 @@ std::vector<WORD> TagsClearedBy(WORD tag)
     default:
         return {tag};
     }
-}
-
-bool WriteAll(int fd, const char* data, std::size_t length, off_t offset)
-{
-    while (length > 0) {
-        const ssize_t n = ::pwrite(fd, data, length, offset);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        data += n;
-        length -= static_cast<std::size_t>(n);
-        offset += n;
-    }
-    return true;
-}
-
-bool ReadAll(int fd, char* data, std::size_t length, off_t offset)
-{
-    while (length > 0) {
-        const ssize_t n = ::pread(fd, data, length, offset);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        data += n;
-        length -= static_cast<std::size_t>(n);
-        offset += n;
-    }
-    return true;
 }
 
 }  // namespace
@@ -149,14 +117,15 @@ bool CExifReader::BlankExifValueAt(ExifBlock& block, WORD tag, WORD type, DWORD 
 
 int CExifReader::WriteBlock(const QString& path, const QByteArray& original)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CLOEXEC);
-    if (fd < 0)
+    ExifFileHandle file(path, O_RDWR);
+    if (file.Get() < 0)
         return 1;
     struct stat info { };
     QByteArray onDisk(m_prefix.size(), Qt::Uninitialized);
     // The file must still be the one that was read.
-    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size >= m_prefix.size() &&
-        ReadAll(fd, onDisk.data(), static_cast<std::size_t>(onDisk.size()), 0) && onDisk == original;
+    bool ok = ::fstat(file.Get(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size >= m_prefix.size() &&
+        ExifReadAt(file.Get(), onDisk.data(), static_cast<std::size_t>(onDisk.size()), 0) &&
+        onDisk == original;
     // Only the bytes that changed are written.
     qsizetype first = 0;
     while (first < m_prefix.size() && m_prefix[first] == original[first])
@@ -166,12 +135,12 @@ int CExifReader::WriteBlock(const QString& path, const QByteArray& original)
         --last;
     if (ok && first < m_prefix.size()) {
         const std::size_t length = static_cast<std::size_t>(last - first + 1);
-        if (!WriteAll(fd, m_prefix.constData() + first, length, first)) {
-            WriteAll(fd, original.constData() + first, length, first);  // put back what was there
+        if (!ExifWriteAt(file.Get(), m_prefix.constData() + first, length, first)) {
+            ExifWriteAt(file.Get(), original.constData() + first, length, first);  // put back what was there
             ok = false;
         }
     }
-    if (::close(fd) != 0)
+    if (!file.Close())
         ok = false;
     return ok ? 2 : 1;
 }

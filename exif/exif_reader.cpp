@@ -1,54 +1,16 @@
 #include "exif/exif_reader.h"
 
+#include "exif/exif_file_io.h"
 #include "exif/exif_tag_descriptions.h"
 #include "exif/exif_value_decoders.h"
 
-#include <QFile>
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
 constexpr DWORD kMaxPrefixLength = 65535;  // the prefix length is a 16-bit number
-
-// Reads exactly length bytes at offset; false on a short read or an error.
-bool ReadAt(int fd, void* buffer, std::size_t length, off_t offset)
-{
-    auto* out = static_cast<char*>(buffer);
-    while (length > 0) {
-        const ssize_t n = ::pread(fd, out, length, offset);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        out += n;
-        length -= static_cast<std::size_t>(n);
-        offset += n;
-    }
-    return true;
-}
-
-class FileHandle {
-public:
-    explicit FileHandle(const QString& path)
-        : m_fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC))
-    {
-    }
-    ~FileHandle()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    int Get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 // The value field as the reader keeps it: inline BYTE and SHORT values are
 // left-justified in the field in both byte orders.
@@ -97,18 +59,18 @@ ExifBlock CExifReader::Block()
 int CExifReader::LoadPrefix(const QString& path)
 {
     ReleasePrefix();
-    FileHandle file(path);
+    ExifFileHandle file(path, O_RDONLY);
     if (file.Get() < 0)
         return 0;
     BYTE start[6];
-    if (!ReadAt(file.Get(), start, sizeof start, 0))
+    if (!ExifReadAt(file.Get(), start, sizeof start, 0))
         return 0;
     if (start[0] != 0xFF || start[1] != 0xD8 || start[2] != 0xFF || (start[3] != 0xE0 && start[3] != 0xE1))
         return 0;
     const DWORD app1 = start[3] == 0xE0 ? 4 + ((DWORD{start[4]} << 8) | start[5]) : 2;
 
     BYTE head[18];
-    if (!ReadAt(file.Get(), head, sizeof head, app1))
+    if (!ExifReadAt(file.Get(), head, sizeof head, app1))
         return 0;
     if (head[0] != 0xFF || head[1] != 0xE1 || std::memcmp(head + 4, "Exif\0\0", 6) != 0)
         return 0;
@@ -121,7 +83,7 @@ int CExifReader::LoadPrefix(const QString& path)
         return 0;
 
     QByteArray prefix(static_cast<qsizetype>(prefixLength), Qt::Uninitialized);
-    if (!ReadAt(file.Get(), prefix.data(), prefixLength, 0))
+    if (!ExifReadAt(file.Get(), prefix.data(), prefixLength, 0))
         return 0;
     m_littleEndian = head[10] == 'I';
     m_app1Length = app1Length;

@@ -143,9 +143,10 @@ TEST_F(ExifFormatterTest, GpsFormatAndAltitudeSign)
     ExifDisplaySettings.gpsFormat = 1;
     ExifBuilder above = Camera(true);
     above.Byte(B::Gps, 5, 0);  // the second entry is never looked at: the first one says below
-    const QStringList lines = Lines(Camera(true));
+    const QStringList lines = Lines(above);
     ASSERT_EQ(lines.size(), 2);
     EXPECT_EQ(lines[0], QStringLiteral("位置情報 : 北緯 35度40分3.00000秒, 東経 139度45分30.00000秒"));
+    EXPECT_EQ(lines[1], N(u"高度") + "-12.300 m");
 
     ExifBuilder noReference(false);
     noReference.Rationals(B::Gps, 2, {{35, 1}, {40, 1}, {3, 1}})
