@@ -2,6 +2,7 @@
 
 #include "imaging/dib_accessor.h"
 #include "imaging/dib_helpers.h"
+#include "imaging/dib_row_fit.h"
 #include "imaging/load_bitmap_dup_mem.h"
 #include "platform/msgbox.h"
 
@@ -38,7 +39,8 @@ void FlipRows(const BYTE* src, BYTE* dst, int w, int h, int n)
 {
     const std::size_t stride = Stride(w, n);
     for (int y = 0; y < h; ++y)
-        std::memcpy(dst + static_cast<std::size_t>(h - 1 - y) * stride, src + y * stride, w * n);
+        std::memcpy(dst + static_cast<std::size_t>(h - 1 - y) * stride, src + y * stride,
+            static_cast<std::size_t>(w) * n);
 }
 
 void RotateRowsRight(const BYTE* src, BYTE* dst, int w, int h, int n)
@@ -103,7 +105,7 @@ BYTE CImageTransform::Prepare(int w, int h, int outWidth, int outHeight)
     if (bitCount != 8 && bitCount != 24 && bitCount != 32)
         return kUnsupported;
     // The region is the attached image; another size would run past it.
-    if (!pixels || w <= 0 || h <= 0 || w != width || h != height)
+    if (!pixels || w != width || h != height || !DibRowFits(bitCount, w) || !DibRowFits(bitCount, h))
         return kNoMemory;
     const std::size_t size = static_cast<std::size_t>(GetDibStride(bitCount, outWidth)) * outHeight;
     // Zeroed, so that row padding is defined.

@@ -2,6 +2,7 @@
 
 #include "imaging/clip_image_store.h"
 #include "imaging/dib_helpers.h"
+#include "imaging/dib_row_fit.h"
 
 #include <cstring>
 #include <new>
@@ -54,12 +55,12 @@ int CDibResampler::Resample(
     Reset();
     if (bpp != 8 && bpp != 24 && bpp != 32)
         return 0;
-    if (!src || srcWidth <= 0 || srcHeight <= 0 || dstWidth <= 0 || dstHeight <= 0)
+    if (!src || srcHeight <= 0 || dstHeight <= 0 || !DibRowFits(bpp, srcWidth) || !DibRowFits(bpp, dstWidth))
         return 0;
     const std::uint32_t srcStride = GetDibStride(bpp, srcWidth);
     const std::uint32_t dstStride = GetDibStride(bpp, dstWidth);
     const std::uint64_t bytes = static_cast<std::uint64_t>(dstStride) * static_cast<std::uint64_t>(dstHeight);
-    if (dstStride == 0 || srcStride == 0 || bytes > SIZE_MAX)
+    if (bytes > SIZE_MAX)
         return 0;
     result.reset(new (std::nothrow) BYTE[bytes]);
     if (!result)

@@ -97,6 +97,24 @@ TEST(ImageTransform, RefusalsChangeNothing)
     AttachTo(a, pic.bytes.data(), 3, 2, 24);
     t.Attach(&a);
     EXPECT_EQ(t.MirrorLeftRight(4, 2), CImageTransform::kNoMemory);  // not the image's size
+    // Sizes whose padded rows would not fit a 32-bit row size are refused
+    // before any pixel is touched.
+    const int huge = (1 << 30) + 1;
+    AttachTo(a, pic.bytes.data(), huge, 2, 32);
+    t.Attach(&a);
+    EXPECT_EQ(t.MirrorLeftRight(huge, 2), CImageTransform::kNoMemory);
+    struct UnusedHost : CRotationHost {
+        BYTE* AllocEditCopy(int, int, std::uint32_t) override
+        {
+            ADD_FAILURE() << "no edit copy for a refused turn";
+            return nullptr;
+        }
+        int RebuildFromEditCopy() override { return 0; }
+        void TakeImage(int) override { }
+    } host;
+    AttachTo(a, pic.bytes.data(), 3, huge, 32);
+    t.Attach(&a);
+    EXPECT_EQ(t.RotateRight90(3, huge, &host), 0);
     EXPECT_EQ(pic.bytes, original);
     EXPECT_EQ(t.ResultCopy(), nullptr);
 }

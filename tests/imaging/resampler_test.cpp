@@ -98,6 +98,11 @@ TEST(Resampler, RefusesOtherDepthsAndEmptySizes)
     EXPECT_EQ(r.Resample(24, px, 0, 2, 4, 4), 0);
     EXPECT_EQ(r.Resample(24, px, 2, 2, 4, 0), 0);
     EXPECT_EQ(r.Resample(24, nullptr, 2, 2, 4, 4), 0);
+    // Widths whose padded rows would wrap the 32-bit row size.
+    const int huge = (1 << 30) + 1;
+    EXPECT_EQ(r.Resample(32, px, 2, 2, huge, 1), 0);
+    EXPECT_EQ(r.Resample(32, px, huge, 1, 2, 2), 0);
+    EXPECT_EQ(r.Resample(24, px, 2, 2, 1500000000, 1), 0);
     EXPECT_EQ(r.Result(), nullptr);
     EXPECT_EQ(r.rowCursor, -1);
     EXPECT_EQ(r.xScale, 1.0);
