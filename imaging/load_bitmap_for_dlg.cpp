@@ -44,6 +44,8 @@ int CLoadBitmap_for_Dlg::PaintStretched(HDC hdc, HWND, const RECT& dst, const RE
     if (previous == nullptr)
         return 0;
     const int oldMode = SetStretchBltMode(hdc, mode);
+    if (mode == HALFTONE)
+        CDC::FromHandle(hdc)->SetBrushOrg(0, 0);
     const BOOL done = StretchBlt(hdc, dst.left, dst.top, dst.right - dst.left, dst.bottom - dst.top, memDC,
         src.left, src.top, src.right - src.left, src.bottom - src.top, SRCCOPY);
     SetStretchBltMode(hdc, oldMode);

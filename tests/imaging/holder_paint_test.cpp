@@ -32,6 +32,9 @@ TEST(HolderPaint, BitmapAndStretchedCopyKeepThePicture)
                 ASSERT_EQ(ColorrefFromPixel(surface->image.pixel(2 * x + 1, 2 * y + 1)),
                     PatternColor(x, y, 6, 4, bpp))
                     << bpp << " at " << x << "," << y;
+        // Smoothing at the same size leaves the pixels as they are.
+        ASSERT_NE(holder.PaintStretched(target, nullptr, RECT{0, 0, 6, 4}, src, HALFTONE), 0) << bpp;
+        EXPECT_EQ(ColorrefFromPixel(surface->image.pixel(5, 3)), PatternColor(5, 3, 6, 4, bpp)) << bpp;
         EXPECT_EQ(holder.CreateBitmap(target), 1);  // replaces the earlier surfaces
         holder.Free();
         EXPECT_EQ(holder.ddb, nullptr);
