@@ -2,6 +2,7 @@
 
 #include "imaging/dib_accessor.h"
 #include "imaging/dib_helpers.h"
+#include "imaging/dib_row_fit.h"
 
 #include <algorithm>
 #include <new>
@@ -17,6 +18,8 @@ std::size_t CColorAdjust::RequiredSize() const
         return 0;
     if (image->bitCount == 8)
         return kPaletteBytes;
+    if (!DibRowFits(image->bitCount, image->width))
+        return 0;
     return static_cast<std::size_t>(GetDibStride(image->bitCount, image->width)) * image->height;
 }
 
@@ -58,7 +61,8 @@ void CColorAdjust::Reset()
 
 int CColorAdjust::SetOffsets(int value, int channels)
 {
-    value = std::min(value, kMaxOffset);
+    // Offsets stay within -127..127 (which also keeps their mean exact).
+    value = std::clamp(value, -kMaxOffset, kMaxOffset);
     int changed = 0;
     const auto set = [&](int& offset, int bit) {
         if ((channels & bit) != 0 && offset != value) {

@@ -30,7 +30,7 @@ public:
     void FreeSaved();
     // FreeSaved, offsets 0, image detached.
     void Reset();
-    // Stores value (at most kMaxOffset) into every channel named in
+    // Stores value (limited to -kMaxOffset..kMaxOffset) into every channel named in
     // channels; 1 when an offset changed.
     int SetOffsets(int value, int channels);
 

@@ -94,6 +94,9 @@ TEST(ColorAdjust, PaletteKeepsIndicesAndReservedBytes)
     EXPECT_EQ(adjust.SetOffsets(-20, CColorAdjust::kRed), 0);  // unchanged: nothing to apply
     EXPECT_EQ(adjust.SetOffsets(300, CColorAdjust::kGreen), 1);
     EXPECT_EQ(adjust.greenOffset, 127);
+    EXPECT_EQ(adjust.SetOffsets(-300, CColorAdjust::kGreen), 1);
+    EXPECT_EQ(adjust.greenOffset, -127);
+    EXPECT_EQ(adjust.SetOffsets(127, CColorAdjust::kGreen), 1);
     RGBQUAD palette[256];
     adjust.ApplyToPalette(palette);
     adjust.ApplyToPixels(indices.data());  // no pixels to adjust at 8 bits
