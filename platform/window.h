@@ -18,6 +18,7 @@
 
 #include <QHash>
 #include <QImage>
+#include <QList>
 #include <QString>
 
 class QWidget;
@@ -220,6 +221,10 @@ private:
     QHash<UINT, HWND> m_childIds;   // control id -> child handle
     CDC* m_lastDc = nullptr;
 
+    bool m_hiddenAsMinimized = false;  // minimised where no window manager can iconify
+    QList<HWND> m_hiddenOwned;         // owned windows hidden with it
+    void HideAsMinimized();
+    void ShowFromMinimized();
     void FinishDestroy();
     void UnbindWidget();
     void RunPaint();

@@ -24,13 +24,18 @@ BOOL CWnd::ShowWindow(int command)
     case SW_MINIMIZE:
     case SW_SHOWMINIMIZED:
     case SW_SHOWMINNOACTIVE:
-        m_widget->showMinimized();
+        if (m_widget->isWindow() && !Desktop().windows.HasWindowManager())
+            HideAsMinimized();  // nothing would iconify it: it and its owned windows go from the screen
+        else
+            m_widget->showMinimized();
         break;
     case SW_MAXIMIZE:
         m_widget->showMaximized();
         break;
     case SW_RESTORE:
     case SW_SHOWNORMAL:
+        if (m_hiddenAsMinimized)
+            ShowFromMinimized();
         m_widget->showNormal();
         break;
     case SW_SHOWNA:
@@ -59,7 +64,34 @@ BOOL CWnd::IsWindowVisible() const
 
 BOOL CWnd::IsIconic() const
 {
-    return m_widget && m_widget->isMinimized();
+    return m_widget && (m_widget->isMinimized() || m_hiddenAsMinimized);
+}
+
+void CWnd::HideAsMinimized()
+{
+    if (m_hiddenAsMinimized || !m_widget)
+        return;
+    m_hiddenAsMinimized = true;
+    m_hiddenOwned.clear();
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        CWnd* w = WindowDispatch::FromWidget(top, false);
+        if (w && w != this && w->GetOwner() == this && top->isVisible()) {
+            m_hiddenOwned.push_back(w->GetSafeHwnd());
+            top->hide();
+        }
+    }
+    m_widget->hide();
+    SendMessage(WM_SIZE, SIZE_MINIMIZED, 0);
+}
+
+void CWnd::ShowFromMinimized()
+{
+    m_hiddenAsMinimized = false;
+    m_widget->show();
+    for (HWND h : std::as_const(m_hiddenOwned))
+        if (CWnd* w = FromHandle(h))
+            w->GetWidget()->show();
+    m_hiddenOwned.clear();
 }
 
 BOOL CWnd::IsZoomed() const
