@@ -145,6 +145,19 @@ int ReadFileToBuffer(const QString& path, void* buffer, std::int64_t capacity, s
     return 1;
 }
 
+std::optional<QByteArray> ReadFileBytes(const QString& path, std::uint64_t maxBytes)
+{
+    const std::uint64_t length = GetFileSizeOfPath(path);
+    if (length == 0 || length > maxBytes)
+        return std::nullopt;
+    QByteArray bytes(static_cast<qsizetype>(length), '\0');
+    std::int64_t read = 0;
+    if (ReadFileToBuffer(path, bytes.data(), bytes.size(), &read) != 1)
+        return std::nullopt;
+    bytes.truncate(static_cast<qsizetype>(read));
+    return bytes;
+}
+
 int WriteBufferToFile(const QString& path, const void* data, std::int64_t length)
 {
     CRawFile file;

@@ -4,8 +4,10 @@
 // cannot be opened.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 class CRawFile {
 public:
@@ -47,6 +49,11 @@ std::uint64_t GetFileSizeOfPath(const QString& path);
 // which is below capacity only when the file is shorter), else 0.
 int ReadFileToBuffer(
     const QString& path, void* buffer, std::int64_t capacity, std::int64_t* bytesRead = nullptr);
+
+// The whole regular file, when it holds 1 to maxBytes bytes and reads
+// without error (a file that shrank meanwhile gives what it still holds);
+// nothing otherwise.
+std::optional<QByteArray> ReadFileBytes(const QString& path, std::uint64_t maxBytes);
 
 // Writes the bytes as the whole file (created or truncated). Returns 1 only
 // when every byte was written and the file was closed without error.

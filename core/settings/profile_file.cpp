@@ -7,7 +7,7 @@
 namespace {
 
 // A legacy file larger than this is no settings file.
-constexpr std::int64_t kMaxProfileBytes = 16 * 1024 * 1024;
+constexpr std::uint64_t kMaxProfileBytes = 16 * 1024 * 1024;
 
 QString Trim(QStringView text)
 {
@@ -44,17 +44,11 @@ bool SameName(const QString& a, const QString& b)
 bool ProfileFile::Load(const QString& path)
 {
     m_sections.clear();
-    const std::uint64_t length = GetFileSizeOfPath(path);
-    if (length == 0 || length > static_cast<std::uint64_t>(kMaxProfileBytes)) {
+    const std::optional<QByteArray> bytes = ReadFileBytes(path, kMaxProfileBytes);
+    if (!bytes) {
         return false;
     }
-    QByteArray bytes(static_cast<qsizetype>(length), '\0');
-    std::int64_t read = 0;
-    if (ReadFileToBuffer(path, bytes.data(), bytes.size(), &read) != 1) {
-        return false;
-    }
-    bytes.truncate(static_cast<qsizetype>(read));
-    Parse(bytes);
+    Parse(*bytes);
     return true;
 }
 

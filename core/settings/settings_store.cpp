@@ -43,18 +43,9 @@ void SettingsStore::LoadSettings()
 
 void SettingsStore::ReadSettingsFile(const QString& folder)
 {
-    const QString path = PathIn(folder, kSettingsFileName);
-    const std::uint64_t length = GetFileSizeOfPath(path);
-    QByteArray text;  // null: every section absent
-    if (length > 0 && length <= kMaxSettingsFileBytes) {
-        QByteArray buffer(static_cast<qsizetype>(length), '\0');
-        std::int64_t read = 0;
-        if (ReadFileToBuffer(path, buffer.data(), buffer.size(), &read) == 1) {
-            buffer.truncate(static_cast<qsizetype>(read));
-            text = buffer;
-        }
-    }
-    ParseSettingsText(text);
+    // Absent, empty, unreadable or oversized: a null text, every section absent.
+    ParseSettingsText(
+        ReadFileBytes(PathIn(folder, kSettingsFileName), kMaxSettingsFileBytes).value_or(QByteArray()));
 }
 
 int SettingsStore::WriteSettingsFile(const QString& folder) const

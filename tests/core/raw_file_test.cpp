@@ -57,6 +57,19 @@ TEST(RawFile, ReadStopsAtTheCapacityAndReportsTheCount)
     EXPECT_EQ(count, 10);  // a file shorter than the buffer
 }
 
+TEST(RawFile, ReadFileBytesTakesOnlyFilesWithinTheLimit)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("f.bin"));
+    ASSERT_EQ(WriteBufferToFile(path, "0123456789", 10), 1);
+    EXPECT_EQ(ReadFileBytes(path, 10), QByteArray("0123456789"));
+    EXPECT_EQ(ReadFileBytes(path, 9), std::nullopt);  // larger than the limit
+    ASSERT_EQ(WriteBufferToFile(path, "", 0), 1);
+    EXPECT_EQ(ReadFileBytes(path, 10), std::nullopt);  // empty
+    EXPECT_EQ(ReadFileBytes(dir.filePath(QStringLiteral("missing")), 10), std::nullopt);
+    EXPECT_EQ(ReadFileBytes(dir.path(), 10), std::nullopt);  // a folder
+}
+
 TEST(RawFile, FailedWritesAreReported)
 {
     QTemporaryDir dir;
