@@ -1,0 +1,14 @@
+// The image named on the command line.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The paths of images are held in buffers of this many characters.
+inline constexpr int kOpenFilePathCapacity = 520;
+// Arguments this long or longer are not taken as paths.
+inline constexpr int kMaxArgumentPathLength = 260;
+
+// The last argument after the program name whose file type is a supported
+// image; empty when there is none.
+QString PickOpenFilePath(const QStringList& arguments);

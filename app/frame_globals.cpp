@@ -1,0 +1,11 @@
+#include "app/frame_globals.h"
+
+CMainFrame* g_pMainFrame = nullptr;
+BYTE g_nAppMode = 1;
+RECT g_rcStageArea{};
+int g_nStageAreaWidth = 0;
+int g_nStageAreaHeight = 0;
+int g_nSaveSizeWidth = 0;
+int g_nSaveSizeHeight = 0;
+QString g_szOpenFilePath;
+std::atomic<BYTE> g_bFileOperationBusy{0};

@@ -1,0 +1,26 @@
+// Process-wide values owned by the main frame.
+#pragma once
+
+#include "platform/types.h"
+
+#include <QString>
+
+#include <atomic>
+
+class CMainFrame;
+
+// The frame; set by its constructor, null once it is gone.
+extern CMainFrame* g_pMainFrame;
+// 1 clip mode, 2 multi view.
+extern BYTE g_nAppMode;
+// The area below the frame's title band that the stages may occupy.
+extern RECT g_rcStageArea;
+extern int g_nStageAreaWidth;
+extern int g_nStageAreaHeight;
+// The size a clip image is to be saved at.
+extern int g_nSaveSizeWidth;
+extern int g_nSaveSizeHeight;
+// The image named on the command line, opened at the first show.
+extern QString g_szOpenFilePath;
+// 1 while the multi view's drop copy runs (written by its worker thread).
+extern std::atomic<BYTE> g_bFileOperationBusy;

@@ -1,0 +1,145 @@
+// The application's message filter: keyboard shortcuts by the active window,
+// the zoom lens on Space during a two-click selection, the mouse wheel for
+// windows in the background, and transient windows closed when the pointer
+// leaves them.
+#include "app/ctrl_key_table.h"
+#include "app/frame_globals.h"
+#include "app/frame_messages.h"
+#include "app/kestrel_app.h"
+#include "core/app_state_queries.h"
+#include "platform/input_keys.h"
+
+#include <QCursor>
+
+namespace {
+
+bool Inside(const RECT& r, POINT p)
+{
+    return p.x >= r.left && p.x <= r.right && p.y >= r.top && p.y <= r.bottom;
+}
+
+bool IsItemEnabled(HWND dialog, int id)
+{
+    const CWnd* item = CWnd::FromHandle(GetDlgItem(dialog, id));
+    return item && item->IsWindowEnabled();
+}
+
+CtrlKeyState TakeCtrlKeyState(const CMainFrame& frame)
+{
+    CtrlKeyState s;
+    s.canUseImageCommands = frame.CanUseImageCommands();
+    s.controlIdle = frame.IsControlIdle();
+    const HWND panel = frame.Window(AppWindow::ControlPanel);
+    s.controlPanelVisible = panel && frame.IsWindowVisible(panel);
+    if (s.controlPanelVisible) {
+        s.rangeClickButtonEnabled = IsItemEnabled(panel, 1111);
+        s.wheelButtonEnabled = IsItemEnabled(panel, 1112);
+        s.fixedModeButtonEnabled = IsItemEnabled(panel, 1246);
+    }
+    s.canUseMaskSettings = frame.CanUseMaskSettings();
+    // The multi view's current item is asked once the multi view exists.
+    s.multiViewHasCurrentItem = false;
+    return s;
+}
+
+HWND TargetOf(const CMainFrame& frame, const CtrlKeyCommand& c)
+{
+    switch (c.target) {
+    case CtrlKeyTarget::Frame:
+        return frame.GetSafeHwnd();
+    case CtrlKeyTarget::ControlPanel:
+        return frame.Window(AppWindow::ControlPanel);
+    case CtrlKeyTarget::ClipWindow:
+        return frame.ClipWindow(c.clipIndex);
+    default:
+        return nullptr;
+    }
+}
+
+}  // namespace
+
+BOOL CKestrelApp::PreTranslateMessage(MSG* msg)
+{
+    CMainFrame* frame = g_pMainFrame;
+    if (frame) {
+        switch (msg->message) {
+        case WM_KEYDOWN:
+            if (FilterKeyDown(msg))
+                return TRUE;
+            break;
+        case WM_MOUSEWHEEL:
+            // With the lens open the wheel goes to the lens as dispatched.
+            if (frame->IsZoomLensOpen())
+                return FALSE;
+            FilterWheel(msg);
+            break;
+        case WM_MOUSEMOVE:
+            FilterMouseMove(msg);
+            break;
+        default:
+            break;
+        }
+        // The multi view's rubber band takes the button release and moves here once it exists.
+    }
+    return CWinApp::PreTranslateMessage(msg);
+}
+
+BOOL CKestrelApp::FilterKeyDown(const MSG* msg)
+{
+    CMainFrame& frame = *g_pMainFrame;
+    // Every key is swallowed while files are copied into the multi view.
+    if (g_bFileOperationBusy.load(std::memory_order_relaxed) == 1)
+        return TRUE;
+    const UINT vk = static_cast<UINT>(msg->wParam);
+    if (IsClickClipActive() && (vk == VK_SPACE || vk == VK_PROCESSKEY)) {
+        if (frame.IsZoomLensOpen())
+            frame.CloseZoomLens();
+        else
+            frame.OpenZoomLens();
+        return TRUE;
+    }
+    const bool ctrl = GetKeyState(VK_CONTROL) < 0;
+    const int kind = GetActiveAppWindowKind();
+    if (ctrl && kind != 0) {
+        const CtrlKeyCommand c = RouteCtrlKey(kind, vk, TakeCtrlKeyState(frame));
+        if (c.command != 0) {
+            PostMessageW(TargetOf(frame, c), WM_COMMAND, c.command, 0);
+            return TRUE;
+        }
+    }
+    // Ctrl+V in clip mode loads the clipboard's bitmap into the stage.
+    if (ctrl && GetKeyState('V') < 0 && g_nAppMode == 1)
+        frame.SendMessage(WM_FRAME_PASTE_BITMAP);
+    // In the multi view the multi view's own filter is offered the key once it exists.
+    return FALSE;
+}
+
+void CKestrelApp::FilterWheel(const MSG* msg)
+{
+    CMainFrame& frame = *g_pMainFrame;
+    const HWND stage = frame.Window(AppWindow::ViewStage);
+    if (stage && frame.IsWindowVisible(stage) && GetForegroundWindow() != stage) {
+        if (Inside(frame.WindowRect(stage), msg->pt))
+            SendMessageW(stage, WM_STAGE_TAKE_FOCUS);
+        return;
+    }
+    const HWND multi = frame.Window(AppWindow::MultiViewStage);
+    if (!multi || GetForegroundWindow() == multi)
+        return;
+    // Not over the folder tree while it is the frame's enabled popup.
+    const HWND tree = frame.Window(AppWindow::FolderTree);
+    if (tree && frame.IsWindowVisible(tree) && Inside(frame.WindowRect(tree), msg->pt))
+        return;
+    SendMessageW(multi, WM_MOUSEWHEEL, msg->wParam, MAKELPARAM(msg->pt.x, msg->pt.y));
+}
+
+void CKestrelApp::FilterMouseMove(const MSG*)
+{
+    CMainFrame& frame = *g_pMainFrame;
+    const QPoint c = QCursor::pos();
+    const HWND chooser = frame.Window(AppWindow::CaptureChooser);
+    if (chooser && !Inside(frame.m_rcChooser, POINT{c.x(), c.y()}))
+        SendMessageW(chooser, WM_CLOSE);
+    // An overview drag ends, and the zoom lens closes, here when the pointer
+    // leaves them, once those windows exist.
+}

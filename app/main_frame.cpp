@@ -1,0 +1,151 @@
+// The main frame's creation, its message switch and its commands.
+#include "app/main_frame.h"
+
+#include "app/frame_bars.h"
+#include "app/frame_globals.h"
+#include "app/frame_messages.h"
+#include "app/kestrel_app.h"
+#include "core/path_utils.h"
+#include "core/text_utils.h"
+#include "platform/msgbox.h"
+#include "platform/screen_metrics.h"
+#include "platform/shell.h"
+#include "res/frame_command_ids.h"
+#include "res/frame_menus.h"
+#include "res/frame_strings.h"
+
+CMainFrame::CMainFrame()
+{
+    g_pMainFrame = this;
+}
+
+CMainFrame::~CMainFrame()
+{
+    if (GetSafeHwnd())
+        DestroyWindow();
+    if (g_pMainFrame == this)
+        g_pMainFrame = nullptr;
+}
+
+BOOL CMainFrame::CreateMainFrame()
+{
+    // At the screen's size at first; creation moves it into the work area.
+    const SIZE screen = QueryScreenSize();
+    return CreateFrame(FormatAppTitle(), RECT{0, 0, screen.cx, screen.cy});
+}
+
+int CMainFrame::OnCreate()
+{
+    SwitchFrameBars(1);
+    SetMessageText(QString::fromUtf16(kIdleStatusText));
+    InitDpiScale();
+    FillScreenMetrics();
+
+    FindTaskbar();
+    m_rcWorkArea = ComputeWorkArea(
+        m_rcTaskbar, m_nTaskbarEdge, g_ScreenMetrics.screenWidth, g_ScreenMetrics.screenHeight);
+    g_nAppMode = 1;
+    ComputeStageArea();
+    m_rcFrame = m_rcWorkArea;
+    MoveFrameTo(m_rcFrame);
+
+    m_bClosing = 0;
+    InitSpecialFolderPaths();
+
+    m_bOsSupported = DetectWindowsVersion() != 0 ? 1 : 0;
+    if (!m_bOsSupported) {
+        MessageBoxW(GetSafeHwnd(),
+            QStringLiteral("対応していないWindowsバージョンです。\n起動する事が出来ません。"),
+            FormatAppTitle(), MB_OK | MB_ICONEXCLAMATION);
+        PostMessage(WM_CLOSE);
+    }
+
+    RegisterAppBar(GetSafeHwnd(), WM_FRAME_APPBAR);
+    m_hWndNextViewer = JoinClipboardViewerChain(GetSafeHwnd());
+    // The desktop's panels moving shows as a change of the available area.
+    const HWND self = GetSafeHwnd();
+    m_workAreaWatch = WatchWorkArea([self] { PostMessageW(self, WM_FRAME_APPBAR, ABN_POSCHANGED, 0); });
+    SetAppStateSource(this);
+    return 0;
+}
+
+void CMainFrame::SwitchFrameBars(BYTE mode)
+{
+    m_pMenu = mode == 1 ? &kMenu128Main : &kMenu134MultiView;
+    BuildFrameMenu(*this, *m_pMenu);
+    BuildFrameToolbar(*this, mode == 1 ? kToolbar128Main : kToolbar134MultiView);
+}
+
+LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_FRAME_APPBAR:
+        if (wParam == ABN_POSCHANGED)
+            OnTaskbarMoved();
+        return 0;
+    case WM_FRAME_FIT:
+        if (lParam == 278)
+            FitMultiFrame(static_cast<int>(wParam));
+        else
+            FitClipFrame(static_cast<int>(wParam));
+        return 0;
+    case WM_FRAME_REFIT_MODE:
+        if (wParam == 130)
+            FitClipFrame(0);
+        else
+            FitMultiFrame(0);
+        return 0;
+    case WM_FRAME_SET_MODE:
+        SwitchFrameBars(wParam == 130 || wParam == 1 ? 1 : 2);
+        for (int i = 0; i < kClipWindowCount; ++i)
+            if (wParam == 130 || wParam == 1)
+                ShowClipWindow(i);
+        return 0;
+    case WM_FRAME_FOREGROUND:
+        SetForegroundWindow();
+        return 1;
+    case WM_FRAME_CLOSE_TREEFILE:
+        CloseTreeFileWindow();
+        return 0;
+    case WM_FRAME_CLOSE_TREEFOLDER:
+        CloseTreeFolderWindow();
+        return 0;
+    case WM_FRAME_CLOSE_CLIPWINDOW:
+        CloseClipWindow(static_cast<int>(wParam));
+        return 0;
+    case WM_FRAME_CLOSE_MEASURE:
+        CloseMeasureWindow();
+        return 0;
+    case WM_FRAME_CLOSE_EXIFVIEW:
+        CloseExifView();
+        return 0;
+    default:
+        return CFrameWnd::WindowProc(message, wParam, lParam);
+    }
+}
+
+BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    switch (LOWORD(wParam)) {
+    case ID_APP_EXIT:
+        PostMessage(WM_CLOSE);
+        return TRUE;
+    case ID_HELP_MANUAL:
+        OpenManual();
+        return TRUE;
+    default:
+        break;
+    }
+    // The application object takes its own commands; the rest have no handler yet.
+    if (auto* app = dynamic_cast<CKestrelApp*>(AfxGetApp()); app && app->OnAppCommand(LOWORD(wParam)))
+        return TRUE;
+    return CFrameWnd::OnCommand(wParam, lParam);
+}
+
+void CMainFrame::OpenManual()
+{
+    QString folder = g_szExeFolder.isEmpty() ? ProgramFolder() : g_szExeFolder;
+    AddBackslash(folder);
+    // No message when the manual is missing or cannot be opened.
+    ShellOpenDocument(folder + QStringLiteral("Kestrel.pdf"));
+}

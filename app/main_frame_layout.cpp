@@ -1,0 +1,235 @@
+// The frame's place on the screen: its figures, the taskbar and work area,
+// the fit around the panels, and its reaction to moves and resizes.
+#include "app/main_frame.h"
+
+#include "app/frame_globals.h"
+#include "app/frame_messages.h"
+#include "core/geometry.h"
+#include "platform/message_pump.h"
+#include "platform/x11/desktop_services.h"
+
+#include <chrono>
+#include <thread>
+
+namespace {
+
+// Stands for the end of a resize by the user: no resize for this long.
+constexpr UINT_PTR kExitSizeMoveTimer = 30;
+constexpr UINT kExitSizeMoveDelayMs = 250;
+
+bool IsEmpty(const RECT& r)
+{
+    return r.right <= r.left || r.bottom <= r.top;
+}
+
+}  // namespace
+
+void CMainFrame::FillScreenMetrics()
+{
+    ScreenMetrics m = QueryScreenMetrics();
+    m.toolbarHeight = ToolbarHeight();
+    m.statusBarHeight = StatusBarHeight();
+    g_ScreenMetrics = m;
+}
+
+void CMainFrame::FindTaskbar()
+{
+    m_rcTaskbar = TaskbarFromAvailableArea(QueryScreenRect(), QueryAvailableScreenRect());
+    const bool none =
+        m_rcTaskbar.left == 0 && m_rcTaskbar.top == 0 && m_rcTaskbar.right == 0 && m_rcTaskbar.bottom == 0;
+    m_nTaskbarEdge = none
+        ? BYTE{kTaskbarNone}
+        : TaskbarEdgeOf(m_rcTaskbar, g_ScreenMetrics.screenWidth, g_ScreenMetrics.screenHeight);
+}
+
+void CMainFrame::ComputeStageArea()
+{
+    g_rcStageArea = ::ComputeStageArea(m_rcWorkArea, g_ScreenMetrics);
+    g_nStageAreaWidth = g_rcStageArea.right - g_rcStageArea.left;
+    g_nStageAreaHeight = g_rcStageArea.bottom - g_rcStageArea.top;
+}
+
+void CMainFrame::MoveFrameTo(const RECT& rect)
+{
+    RECT r = rect;
+    // Before the window manager has framed the window its decorations are not
+    // known: leave room for the frame the figures describe.
+    QWidget* w = GetWidget();
+    if (w && w->frameGeometry() == w->geometry() && Desktop().windows.HasWindowManager()) {
+        r.right -= 2 * (g_ScreenMetrics.frameWidth - 4);
+        r.bottom -= g_ScreenMetrics.captionHeight + 2 * (g_ScreenMetrics.frameHeight - 4);
+    }
+    MoveWindow(&r);
+    if (w)
+        m_requestedClientSize = w->size();
+}
+
+void CMainFrame::FitClipFrame(int flag)
+{
+    // The control panel (or the measure panel in its place) and the view stage.
+    RECT frame;
+    GetWindowRect(&frame);
+    const RECT panel = WindowRect(Window(m_pMeasure ? AppWindow::Measure : AppWindow::ControlPanel));
+    const RECT stage = WindowRect(Window(AppWindow::ViewStage));
+    const RECT fitted = FitFrameRect(frame, panel, stage, g_ScreenMetrics, GetExtraFrameHeight());
+    m_bStageResizePending = flag;
+    if (!IsEmpty(panel) || !IsEmpty(stage))
+        MoveFrameTo(fitted);
+}
+
+void CMainFrame::FitMultiFrame(int flag)
+{
+    RECT frame;
+    GetWindowRect(&frame);
+    const RECT panel = WindowRect(Window(AppWindow::MultiViewPanel));
+    const RECT view = WindowRect(Window(AppWindow::MultiViewStage));
+    (void)flag;
+    if (!IsEmpty(panel) || !IsEmpty(view))
+        MoveFrameTo(FitFrameRect(frame, panel, view, g_ScreenMetrics, GetExtraFrameHeight()));
+}
+
+void CMainFrame::OnTaskbarMoved()
+{
+    FindTaskbar();
+    m_rcWorkArea = ComputeWorkArea(
+        m_rcTaskbar, m_nTaskbarEdge, g_ScreenMetrics.screenWidth, g_ScreenMetrics.screenHeight);
+    ComputeStageArea();
+    RECT frame;
+    GetWindowRect(&frame);
+    const int overlap = GetRectOverlap(m_nTaskbarEdge, frame, m_rcTaskbar);
+    const POINT d = TaskbarPushOffset(
+        m_nTaskbarEdge, frame, overlap, g_ScreenMetrics.screenWidth, g_ScreenMetrics.screenHeight);
+    if (d.x != 0 || d.y != 0)
+        MoveFrameTo(RECT{frame.left + d.x, frame.top + d.y, frame.right + d.x, frame.bottom + d.y});
+    // The view stage recomputes its limits here once it exists.
+}
+
+void CMainFrame::OnMove(int, int)
+{
+    // The client origin by the frame figures the layout uses, so that the
+    // window manager's own decorations do not shift the bounds.
+    RECT frame;
+    GetWindowRect(&frame);
+    const int x = frame.left + g_ScreenMetrics.frameWidth;
+    const int y =
+        frame.top + g_ScreenMetrics.captionHeight + g_ScreenMetrics.frameHeight + g_ScreenMetrics.menuHeight;
+    switch (ClassifyFrameMove(x, y, g_rcStageArea, g_ScreenMetrics.captionHeight)) {
+    case FrameMoveAction::Ignore:
+        return;
+    case FrameMoveAction::Accept: {
+        const WPARAM dx = static_cast<WPARAM>(x - g_rcStageArea.left);
+        const LPARAM dy = y + g_ScreenMetrics.toolbarHeight - g_rcStageArea.top;
+        // The control panel, or else the measure panel standing in its place.
+        const HWND control = Window(AppWindow::ControlPanel);
+        const AppWindow panel =
+            control && IsWindowVisible(control) ? AppWindow::ControlPanel : AppWindow::Measure;
+        for (AppWindow which : {panel, AppWindow::ViewStage, AppWindow::MultiViewPanel,
+                 AppWindow::MultiViewStage, AppWindow::ModeBar}) {
+            const HWND h = Window(which);
+            if (h && IsWindowVisible(h))
+                SendMessageW(h, WM_REPOSITION_PANEL, dx, dy);
+        }
+        m_rcFrame = frame;
+        return;
+    }
+    case FrameMoveAction::SnapBack:
+        MoveFrameTo(m_rcFrame);
+        return;
+    }
+}
+
+void CMainFrame::OnSize(UINT, int cx, int cy)
+{
+    if (cx == 0 || cy == 0)
+        return;
+    // A size the frame did not ask for comes from the user's resize.
+    QWidget* w = GetWidget();
+    if (w && w->isVisible() && QSize(cx, cy) != m_requestedClientSize) {
+        OnSizing();
+        SetTimer(kExitSizeMoveTimer, kExitSizeMoveDelayMs);
+    }
+    GetWindowRect(&m_rcFrame);
+    if (m_bStageResizePending) {
+        const HWND stage = Window(AppWindow::ViewStage);
+        const HWND multi = Window(AppWindow::MultiViewStage);
+        const LPARAM none = 0;
+        if (stage && IsWindowVisible(stage))
+            SendMessageW(stage, WM_RESIZE_STAGE, reinterpret_cast<WPARAM>(&m_rcFrame), none);
+        else if (multi && IsWindowVisible(multi))
+            SendMessageW(multi, WM_RESIZE_STAGE, reinterpret_cast<WPARAM>(&m_rcFrame), none);
+        m_bStageResizePending = 0;
+    }
+}
+
+void CMainFrame::OnSizing()
+{
+    m_rcBeforeExif = RECT{};
+    m_bStageResizePending = 1;
+}
+
+void CMainFrame::OnExitSizeMove()
+{
+    // Refit around the pair that is visible.
+    if (Window(AppWindow::MultiViewStage) && IsWindowVisible(Window(AppWindow::MultiViewStage)))
+        FitMultiFrame(0);
+    else if (m_pViewStage)
+        FitClipFrame(0);
+}
+
+void CMainFrame::OnTimer(UINT_PTR id)
+{
+    if (id == kExitSizeMoveTimer) {
+        KillTimer(id);
+        OnExitSizeMove();
+        return;
+    }
+    CFrameWnd::OnTimer(id);
+}
+
+int CMainFrame::ForceForegroundWindow(HWND target)
+{
+    CWnd* own = CWnd::FromHandle(target);
+    const auto activate = [&] {
+        if (own)
+            own->SetForegroundWindow();
+        else
+            Desktop().control.Activate(target);
+    };
+    activate();
+    if (own)
+        own->BringWindowToTop();
+    else
+        Desktop().control.Raise(target);
+    if (own && own->IsIconic())
+        own->ShowWindow(SW_RESTORE);
+    else if (!own) {
+        DesktopWindowInfo info;
+        if (Desktop().windows.QueryWindow(target, kQueryState, info) && info.minimized)
+            Desktop().control.Restore(target);
+    }
+    if (g_nWindowsVersion < 0x600)
+        return 1;
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        if (::GetForegroundWindow() == target) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            return 1;
+        }
+        activate();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        PumpMessages();
+    }
+    RestoreFrame();
+    return 0;
+}
+
+void CMainFrame::MinimizeFrame()
+{
+    ShowWindow(SW_MINIMIZE);
+}
+
+void CMainFrame::RestoreFrame()
+{
+    m_bRestoring = 1;
+    ShowWindow(SW_RESTORE);
+    m_bRestoring = 0;
+}
