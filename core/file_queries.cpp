@@ -18,9 +18,28 @@ bool StatPath(const QString& path, struct stat* info)
     return !path.isEmpty() && stat(QFile::encodeName(path).constData(), info) == 0;
 }
 
-// Calls visit(name, isFolder) for each entry of the folder but "." and "..";
-// isFolder follows links only when followLinks is set.
-template <typename Visit> bool ForEachEntry(const QString& folder, bool followLinks, Visit visit)
+enum class EntryKind { Other, Folder, LinkToFolder };
+
+// The kind of a folder entry; the listing's own type spares a look-up for
+// plain files and folders.
+EntryKind KindOf(const QByteArray& full, unsigned char type)
+{
+    if (type == DT_DIR)
+        return EntryKind::Folder;
+    if (type == DT_REG)
+        return EntryKind::Other;
+    struct stat info { };
+    if (lstat(full.constData(), &info) != 0)
+        return EntryKind::Other;
+    if (S_ISDIR(info.st_mode))
+        return EntryKind::Folder;
+    if (S_ISLNK(info.st_mode) && stat(full.constData(), &info) == 0 && S_ISDIR(info.st_mode))
+        return EntryKind::LinkToFolder;
+    return EntryKind::Other;
+}
+
+// Calls visit(name, kind) for each entry of the folder but "." and "..".
+template <typename Visit> bool ForEachEntry(const QString& folder, Visit visit)
 {
     const QByteArray native = QFile::encodeName(folder.isEmpty() ? QStringLiteral(".") : folder);
     std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(native.constData()), closedir);
@@ -31,9 +50,7 @@ template <typename Visit> bool ForEachEntry(const QString& folder, bool followLi
         if (name == "." || name == "..")
             continue;
         const QByteArray full = native + (native.endsWith('/') ? "" : "/") + name;
-        struct stat info { };
-        const int rc = followLinks ? stat(full.constData(), &info) : lstat(full.constData(), &info);
-        visit(name, rc == 0 && S_ISDIR(info.st_mode));
+        visit(name, KindOf(full, entry->d_type));
     }
     return true;
 }
@@ -76,10 +93,10 @@ int CountFolderEntries(const QString& pattern, int kind)
         namePattern = QStringLiteral("*");
     const QByteArray glob = QFile::encodeName(namePattern);
     int count = 0;
-    ForEachEntry(folder, true, [&](const QByteArray& name, bool isFolder) {
+    ForEachEntry(folder, [&](const QByteArray& name, EntryKind entry) {
         if (fnmatch(glob.constData(), name.constData(), FNM_CASEFOLD) != 0)
             return;
-        if ((kind == 1) != isFolder)
+        if ((kind == 1) == (entry == EntryKind::Other))
             ++count;
     });
     return count;
@@ -105,16 +122,11 @@ int CountFilesRecursive(const QString& folder, int count)
 {
     QString base = folder;
     AddBackslash(base);
-    ForEachEntry(base, false, [&](const QByteArray& name, bool isFolder) {
-        const QString path = base + QFile::decodeName(name);
-        if (isFolder) {
-            count = CountFilesRecursive(path, count);
-            return;
-        }
-        struct stat target { };
-        if (StatPath(path, &target) && S_ISDIR(target.st_mode))
-            return;  // a link to a folder: neither a file nor followed
-        ++count;
+    ForEachEntry(base, [&](const QByteArray& name, EntryKind entry) {
+        if (entry == EntryKind::Folder)
+            count = CountFilesRecursive(base + QFile::decodeName(name), count);
+        else if (entry == EntryKind::Other)
+            ++count;  // a link to a folder is neither a file nor followed
     });
     return count;
 }

@@ -201,6 +201,9 @@ TEST(FileQueries, LinkLoopIsNotFollowed)
         QFile::link(base + QStringLiteral("/tree/inner/f.png"), base + QStringLiteral("/tree/alias.png")));
     EXPECT_EQ(CountFilesRecursive(base + QStringLiteral("/tree"), 0), 2);
     EXPECT_EQ(CountDroppedFiles({base + QStringLiteral("/tree")}), 2);
+    // A listing counts a link by what it names.
+    EXPECT_EQ(CountFolderEntries(base + QStringLiteral("/tree/inner/*"), 0), 1);
+    EXPECT_EQ(CountFolderEntries(base + QStringLiteral("/tree/*"), 1), 1);
 }
 
 TEST(FileQueries, WriteTimes)
