@@ -27,7 +27,8 @@ void CopyInfoHeader(BITMAPINFOHEADER* dst, const BITMAPINFOHEADER* src);
 // setting. Returns 1, or 0 for any other depth or a size that does not fit.
 int InitDibHeaders(BITMAPFILEHEADER* fileHeader, BITMAPINFOHEADER* infoHeader, int w, int h, int bpp,
     DWORD offset, LONG xPpm, LONG yPpm);
-// Copies blue, green, red of every 32-bit pixel into 24-bit rows.
+// Copies blue, green, red of every 32-bit pixel into 24-bit rows; dst may be
+// src (the rows are then converted where they lie).
 void Copy32To24Rows(int w, int h, BYTE* dst, const BYTE* src);
 // A new packed DIB (file header, info header, rows) of the bitmap's picture
 // at 24 bits (the platform's bitmaps hold 32-bit colour), with the BMP_dpi

@@ -160,47 +160,19 @@ int CLoadBitmapDlg_DupMem::AllocEditBuffer(int w, int h, std::uint32_t bytes)
     return 1;
 }
 
-namespace {
-
-// A new 24-bit block of w x h converted from 32-bit rows; null when memory
-// runs out.
-BYTE* Converted24(const BYTE* src, LONG w, LONG h)
-{
-    if (src == nullptr || w <= 0 || h <= 0)
-        return nullptr;
-    BYTE* block = AllocBlock(GetDibStride(24, w) * static_cast<std::uint32_t>(h));
-    if (block != nullptr)
-        Copy32To24Rows(w, h, block, src);
-    return block;
-}
-
-}  // namespace
-
 int ConvertDib32To24(CLoadBitmapDlg_DupMem* holder)
 {
     const LONG w = holder->infoHeader.biWidth;
     const LONG h = std::abs(holder->infoHeader.biHeight);
     if (holder->infoHeader.biBitCount != 32 || holder->bits == nullptr || w <= 0 || h <= 0)
         return 0;
-    // Every new block is made before anything is released.
-    BYTE* image = Converted24(holder->bits, w, h);
-    BYTE* copy1 =
-        holder->dup1Bits ? Converted24(holder->dup1Bits, holder->dup1Width, holder->dup1Height) : nullptr;
-    BYTE* copy2 =
-        holder->dup2Bits ? Converted24(holder->dup2Bits, holder->dup2Width, holder->dup2Height) : nullptr;
-    const bool ok = image != nullptr && (holder->dup1Bits == nullptr || copy1 != nullptr) &&
-        (holder->dup2Bits == nullptr || copy2 != nullptr);
-    if (!ok) {
-        std::free(image);
-        std::free(copy1);
-        std::free(copy2);
-        return 0;
-    }
-    holder->ReplaceDuplicates24(copy1, copy2);
+    // Each block is converted where it lies: 24-bit rows are shorter, so
+    // every byte is written at or before the place it was read from, and all
+    // views of the image and of the undo copies stay valid.
+    Copy32To24Rows(w, h, holder->bits, holder->bits);
+    holder->ConvertDuplicatesTo24();
 
     const std::uint32_t imageBytes = GetDibStride(24, w) * static_cast<std::uint32_t>(h);
-    std::free(holder->bits);
-    holder->bits = image;
     holder->infoHeader.biSize = 40;
     holder->infoHeader.biBitCount = 24;
     holder->infoHeader.biSizeImage = imageBytes;
@@ -212,17 +184,17 @@ int ConvertDib32To24(CLoadBitmapDlg_DupMem* holder)
     return 1;
 }
 
-void CLoadBitmapDlg_DupMem::ReplaceDuplicates24(BYTE* copy1, BYTE* copy2)
+void CLoadBitmapDlg_DupMem::ConvertDuplicatesTo24()
 {
+    if (dupBitCount != 32)
+        return;
     dupBitCount = 24;
-    if (copy1 != nullptr) {
-        std::free(dup1Bits);
-        dup1Bits = copy1;
-        dup1Bytes = dup1Capacity = GetDibStride(24, dup1Width) * static_cast<std::uint32_t>(dup1Height);
+    if (dup1Bits != nullptr && dup1Width > 0 && dup1Height > 0) {
+        Copy32To24Rows(dup1Width, dup1Height, dup1Bits, dup1Bits);
+        dup1Bytes = GetDibStride(24, dup1Width) * static_cast<std::uint32_t>(dup1Height);
     }
-    if (copy2 != nullptr) {
-        std::free(dup2Bits);
-        dup2Bits = copy2;
-        dup2Bytes = dup2Capacity = GetDibStride(24, dup2Width) * static_cast<std::uint32_t>(dup2Height);
+    if (dup2Bits != nullptr && dup2Width > 0 && dup2Height > 0) {
+        Copy32To24Rows(dup2Width, dup2Height, dup2Bits, dup2Bits);
+        dup2Bytes = GetDibStride(24, dup2Width) * static_cast<std::uint32_t>(dup2Height);
     }
 }

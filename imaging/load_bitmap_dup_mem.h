@@ -40,8 +40,8 @@ public:
     std::uint32_t dup1Bytes = 0;
     std::uint32_t dup2Bytes = 0;
 
-    // Takes two converted 24-bit copies (either may be null: that copy stays).
-    void ReplaceDuplicates24(BYTE* copy1, BYTE* copy2);
+    // Turns 32-bit undo copies into 24 bits where they lie.
+    void ConvertDuplicatesTo24();
 
 private:
     void CopyPalette(BYTE* dst, const BYTE* src) const;
@@ -51,8 +51,8 @@ private:
     std::uint32_t dup2Capacity = 0;
 };
 
-// Turns a 32-bit image into 24 bits in place (used before a JPEG save). The
-// new block is filled before the old one is released, and the undo copies are
-// converted too, so that views of copy 1 stay valid after a refresh. 1, or 0
-// when memory runs out (the holder then keeps its 32-bit image unchanged).
+// Turns a 32-bit image and its undo copies into 24 bits where they lie
+// (used before a JPEG save): no block is moved or released, so every view of
+// the pixels stays valid whatever the save gives. 1, or 0 when the image is
+// not a 32-bit one (then nothing changes).
 int ConvertDib32To24(CLoadBitmapDlg_DupMem* holder);

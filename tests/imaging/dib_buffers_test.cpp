@@ -186,7 +186,12 @@ TEST(DupMem, ConvertDib32To24ConvertsImageAndUndoCopies)
     ASSERT_EQ(holder.AllocDuplicates(holder.PixelBytes(), 32), 1);
     holder.SaveToDup1();
     holder.CopyDup1ToDup2();
+    const BYTE* viewed[] = {holder.bits, holder.dup1Bits, holder.dup2Bits};
     ASSERT_EQ(ConvertDib32To24(&holder), 1);
+    // Views of the pixels (the stage keeps one on copy 1) stay valid.
+    EXPECT_EQ(holder.bits, viewed[0]);
+    EXPECT_EQ(holder.dup1Bits, viewed[1]);
+    EXPECT_EQ(holder.dup2Bits, viewed[2]);
 
     EXPECT_EQ(holder.infoHeader.biBitCount, 24);
     EXPECT_EQ(DWORD(holder.fileHeader.bfOffBits), 54u);
