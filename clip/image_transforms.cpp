@@ -125,24 +125,24 @@ void CImageTransform::Complete()
     workSize = 0;
 }
 
-BYTE CImageTransform::MirrorLeftRight(int w, int h)
+BYTE CImageTransform::TransformInPlace(int w, int h, RowTransform rows)
 {
     const BYTE code = Prepare(w, h, w, h);
     if (code != kDone)
         return code;
-    MirrorRows(pixels, work.get(), w, h, bitCount / 8);
+    rows(pixels, work.get(), w, h, bitCount / 8);
     Complete();
     return kDone;
 }
 
+BYTE CImageTransform::MirrorLeftRight(int w, int h)
+{
+    return TransformInPlace(w, h, MirrorRows);
+}
+
 BYTE CImageTransform::FlipUpsideDown(int w, int h)
 {
-    const BYTE code = Prepare(w, h, w, h);
-    if (code != kDone)
-        return code;
-    FlipRows(pixels, work.get(), w, h, bitCount / 8);
-    Complete();
-    return kDone;
+    return TransformInPlace(w, h, FlipRows);
 }
 
 void CImageTransform::RestoreEditCopy(CRotationHost* host, int w, int h)

@@ -68,7 +68,11 @@ public:
     int height = 0;
 
 private:
+    using RowTransform = void (*)(const BYTE* src, BYTE* dst, int w, int h, int n);
+
     BYTE Prepare(int w, int h, int outWidth, int outHeight);
+    // Prepare, rows into the work buffer, Complete: a transform that keeps the size.
+    BYTE TransformInPlace(int w, int h, RowTransform rows);
     void Complete();
     void RestoreEditCopy(CRotationHost* host, int w, int h);
 

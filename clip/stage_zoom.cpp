@@ -249,44 +249,34 @@ void CStageZoom::ZoomAt(POINT pt, int w, int h, int centred)
     SetVisibleFitRect(r.left, r.right, r.top, r.bottom);
 }
 
+namespace {
+
+// Shifts [low, high) without resizing it so that it starts at 0 or above and
+// ends at limit or below (a span longer than limit ends at limit).
+void ShiftInside(LONG& low, LONG& high, int limit)
+{
+    if (low < 0) {
+        high -= low;
+        low = 0;
+    }
+    if (high > limit) {
+        low -= high - limit;
+        high = limit;
+    }
+}
+
+}  // namespace
+
 void CStageZoom::ClampToClient(RECT& r) const
 {
-    if (r.left < 0) {
-        r.right -= r.left;
-        r.left = 0;
-    }
-    if (r.right > clientWidth) {
-        r.left -= r.right - clientWidth;
-        r.right = clientWidth;
-    }
-    if (r.top < 0) {
-        r.bottom -= r.top;
-        r.top = 0;
-    }
-    if (r.bottom > clientHeight) {
-        r.top -= r.bottom - clientHeight;
-        r.bottom = clientHeight;
-    }
+    ShiftInside(r.left, r.right, clientWidth);
+    ShiftInside(r.top, r.bottom, clientHeight);
 }
 
 void CStageZoom::ClampToImage(RECT& r) const
 {
-    if (r.left < 0) {
-        r.right -= r.left;
-        r.left = 0;
-    }
-    if (r.right >= imageWidth) {
-        r.left -= r.right - imageWidth;
-        r.right = imageWidth;
-    }
-    if (r.top < 0) {
-        r.bottom -= r.top;
-        r.top = 0;
-    }
-    if (r.bottom >= imageHeight) {
-        r.top -= r.bottom - imageHeight;
-        r.bottom = imageHeight;
-    }
+    ShiftInside(r.left, r.right, imageWidth);
+    ShiftInside(r.top, r.bottom, imageHeight);
 }
 
 void CStageZoom::SnapToFullScale()

@@ -2,23 +2,11 @@
 #include "clip/color_adjust.h"
 #include "imaging/dib_accessor.h"
 #include "imaging/dib_helpers.h"
+#include "tests/clip/attach_accessor.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
 #include <vector>
-
-namespace {
-
-void AttachTo(CDibAccessor& a, BYTE* bits, int w, int h, int bpp)
-{
-    a.Reset();
-    a.SetBitCount(bpp);
-    a.SetWidth(w);
-    a.SetHeight(h);
-    a.SetBits(bits);
-}
-
-}  // namespace
 
 TEST(ColorAdjust, ChannelsClampToTheByteRange)
 {

@@ -4,6 +4,7 @@
 #include "imaging/dib_accessor.h"
 #include "imaging/dib_helpers.h"
 #include "imaging/load_bitmap_dup_mem.h"
+#include "tests/clip/attach_accessor.h"
 #include "tests/support/image_fixtures.h"
 #include "tests/support/scripted_dialogs.h"
 
@@ -36,15 +37,6 @@ std::vector<BYTE> PixelOf(const BYTE* rows, int w, int h, int bpp, int x, int y)
 {
     const BYTE* p = rows + (h - 1 - y) * GetDibStride(bpp, w) + x * (bpp / 8);
     return std::vector<BYTE>(p, p + bpp / 8);
-}
-
-void AttachTo(CDibAccessor& a, BYTE* bits, int w, int h, int bpp)
-{
-    a.Reset();
-    a.SetBitCount(bpp);
-    a.SetWidth(w);
-    a.SetHeight(h);
-    a.SetBits(bits);
 }
 
 }  // namespace

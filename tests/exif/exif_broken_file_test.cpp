@@ -1,5 +1,6 @@
 // Broken and hostile files: nothing outside the EXIF block is read or written.
 #include "exif/exif_reader.h"
+#include "tests/exif/exif_settings_test.h"
 #include "tests/exif/exif_test_print.h"
 #include "tests/support/exif_builder.h"
 
@@ -11,21 +12,14 @@ namespace {
 
 using B = ExifBuilder;
 
-class ExifBrokenFileTest : public testing::Test {
+class ExifBrokenFileTest : public ExifSettingsTest {
 protected:
     void SetUp() override
     {
-        m_display = ExifDisplaySettings;
-        m_clear = ExifClearSettings;
         SetExifClearCameraGroup(1, ExifDisplaySettings.mask);
         SetExifClearShootingGroup(1, ExifDisplaySettings.mask);
         SetExifClearGpsGroup(1, ExifDisplaySettings.mask);
         ExifClearSettings.mask = ExifDisplaySettings.mask;
-    }
-    void TearDown() override
-    {
-        ExifDisplaySettings = m_display;
-        ExifClearSettings = m_clear;
     }
     QString Write(const QByteArray& bytes)
     {
@@ -47,8 +41,6 @@ protected:
     }
 
     QTemporaryDir m_dir;
-    ExifDisplaySettingsRecord m_display;
-    ExifClearSettingsRecord m_clear;
 };
 
 TEST_F(ExifBrokenFileTest, DirectoryOffsetsPastTheEnd)

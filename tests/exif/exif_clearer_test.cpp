@@ -1,4 +1,5 @@
 #include "exif/exif_reader.h"
+#include "tests/exif/exif_settings_test.h"
 #include "tests/exif/exif_test_print.h"
 #include "tests/support/exif_builder.h"
 
@@ -24,19 +25,9 @@ QByteArray ReadAll(const QString& path)
 // Byte ranges [begin, end) of the file that may change when the tags are cleared.
 using Ranges = std::vector<std::pair<qsizetype, qsizetype>>;
 
-class ExifClearerTest : public testing::Test {
+class ExifClearerTest : public ExifSettingsTest {
 protected:
-    void SetUp() override
-    {
-        m_display = ExifDisplaySettings;
-        m_clear = ExifClearSettings;
-        ExifClearSettings = ExifClearSettingsRecord{};
-    }
-    void TearDown() override
-    {
-        ExifDisplaySettings = m_display;
-        ExifClearSettings = m_clear;
-    }
+    void SetUp() override { ExifClearSettings = ExifClearSettingsRecord{}; }
     void Clear(std::initializer_list<WORD> tags)
     {
         ExifClearSettings.mask = ExifTagMask{};
@@ -71,8 +62,6 @@ protected:
     }
 
     QTemporaryDir m_dir;
-    ExifDisplaySettingsRecord m_display;
-    ExifClearSettingsRecord m_clear;
 };
 
 ExifBuilder Photo(bool little)

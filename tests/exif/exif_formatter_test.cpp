@@ -1,4 +1,5 @@
 #include "exif/exif_reader.h"
+#include "tests/exif/exif_settings_test.h"
 #include "tests/exif/exif_test_print.h"
 #include "tests/support/exif_builder.h"
 
@@ -10,18 +11,8 @@ namespace {
 using B = ExifBuilder;
 
 // Keeps the process-wide EXIF settings as they were before each test.
-class ExifFormatterTest : public testing::Test {
+class ExifFormatterTest : public ExifSettingsTest {
 protected:
-    void SetUp() override
-    {
-        m_display = ExifDisplaySettings;
-        m_clear = ExifClearSettings;
-    }
-    void TearDown() override
-    {
-        ExifDisplaySettings = m_display;
-        ExifClearSettings = m_clear;
-    }
     void Show(std::initializer_list<WORD> tags)
     {
         ExifDisplaySettings.mask = ExifTagMask{};
@@ -41,8 +32,6 @@ protected:
     }
 
     QTemporaryDir m_dir;
-    ExifDisplaySettingsRecord m_display;
-    ExifClearSettingsRecord m_clear;
 };
 
 // The name column: the description padded to 20 characters.
