@@ -104,6 +104,7 @@ BYTE RunPngRead(PngReadJob* job)
 
     if (colorType == PNG_COLOR_TYPE_RGB)
         png_set_bgr(png);  // the DIB's byte order, written by the library
+    png_set_interlace_handling(png);
     png_read_update_info(png, info);
     const int channels = png_get_channels(png, info);
     const bool paletted = colorType == PNG_COLOR_TYPE_PALETTE && channels == 1;

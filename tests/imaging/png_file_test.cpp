@@ -79,6 +79,13 @@ TEST_F(PngFileTest, PaletteAndRgbFilesLoadBottomUp)
     EXPECT_EQ(palette.bits[2 * 8 + 1], PngSample(paletteSpec, 1, 0, 0));
     EXPECT_EQ(palette.bits[0 * 8 + 4], PngSample(paletteSpec, 4, 2, 0));
 
+    PngRead interlaced;
+    ReadPngBytes(
+        MakePng(PngSpec{.width = 5, .height = 3, .colorType = 3, .paletteSize = 200, .interlaced = true}),
+        &interlaced);
+    ASSERT_EQ(interlaced.result, 1);
+    EXPECT_EQ(std::memcmp(interlaced.bits, palette.bits, 3 * 8), 0);
+
     PngRead rgb;
     const PngSpec rgbSpec{.width = 5, .height = 3};
     ReadPngBytes(MakePng(rgbSpec), &rgb);

@@ -70,8 +70,9 @@ QByteArray MakePng(const PngSpec& s)
         return QByteArray();
     }
     png_set_write_fn(png, &out, AppendBytes, NoFlush);
-    png_set_IHDR(png, info, s.width, s.height, s.bitDepth, s.colorType, PNG_INTERLACE_NONE,
-        PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_IHDR(png, info, s.width, s.height, s.bitDepth, s.colorType,
+        s.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+        PNG_FILTER_TYPE_DEFAULT);
     std::vector<png_color> palette(256);
     for (int i = 0; i < 256; ++i)
         palette[i] =
@@ -103,8 +104,9 @@ QByteArray MakePng(const PngSpec& s)
     const int channels = s.colorType == 2 ? 3 : s.colorType == 6 ? 4 : s.colorType == 4 ? 2 : 1;
     const int bytesPerSample = s.bitDepth == 16 ? 2 : 1;
     const size_t rowBytes = (static_cast<size_t>(s.width) * channels * s.bitDepth + 7) / 8;
-    std::vector<png_byte> row(rowBytes);
+    std::vector<std::vector<png_byte>> image(static_cast<size_t>(s.height), std::vector<png_byte>(rowBytes));
     for (int y = 0; y < s.height; ++y) {
+        std::vector<png_byte>& row = image[static_cast<size_t>(y)];
         std::fill(row.begin(), row.end(), 0);
         for (int x = 0; x < s.width; ++x)
             for (int c = 0; c < channels; ++c) {
@@ -119,8 +121,11 @@ QByteArray MakePng(const PngSpec& s)
                     row[x * channels + c] = static_cast<png_byte>(v);
                 }
             }
-        png_write_row(png, row.data());
     }
+    std::vector<png_bytep> rows;
+    for (auto& row : image)
+        rows.push_back(row.data());
+    png_write_image(png, rows.data());
     png_write_end(png, info);
     png_destroy_write_struct(&png, &info);
     return out;

@@ -23,6 +23,7 @@ struct PngSpec {
     int trnsRed = -1, trnsGreen = -1, trnsBlue = -1;  // colour key (RGB images)
     int bkgdIndex = -1;
     int bkgdRed = -1, bkgdGreen = -1, bkgdBlue = -1;
+    bool interlaced = false;
 };
 // Samples are (x * 40 + y * 7 + channel * 50) modulo the depth's range;
 // palette entry i is (i, 255 - i, i / 2).
