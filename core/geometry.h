@@ -9,6 +9,7 @@
 #include <cstdint>
 
 // Nearest integer; an exact half rounds upwards (2.5 -> 3, -2.5 -> -2).
+// Values beyond the int range saturate; NaN gives 0.
 int RoundToInt(double x);
 // a itself when it is a multiple of unit, else the next multiple above.
 std::int64_t RoundUpToMultiple(std::int64_t a, std::int64_t unit);
