@@ -409,6 +409,9 @@ int CStageZoom::DragTo(int x, int y)
 {
     if (!IsDragging() || !IsPartView())
         return 0;
+    // A drawing surface of no size has no pixel ratio to pan by.
+    if (!(pixelRatioX > 0.0) || !(pixelRatioY > 0.0))
+        return 0;
     dragThreshold = DragThresholdFor(pixelRatioX, dragMoved);
     if (std::abs(Trunc(dragX) - x) < dragThreshold && std::abs(Trunc(dragY) - y) < dragThreshold)
         return 0;

@@ -382,6 +382,13 @@ TEST(StageZoom, DragThresholdsAndPanning)
     z.Reset();
     z.BeginDrag(100, 100);
     EXPECT_EQ(z.DragTo(50, 50), 0);
+    // A surface of no width (the stage minimised) pans nothing.
+    z.SetVisibleImageRect(100, 200, 100, 175);
+    z.SetClientSize(0, 300);
+    z.ClientToImagePixel(POINT{0, 0});
+    z.BeginDrag(100, 100);
+    EXPECT_EQ(z.DragTo(50, 100), 0);
+    ExpectRect(z.visibleRect, 100, 100, 200, 175);
 }
 
 TEST(StageZoom, HistoryAndSourceRectangleFollowTheView)
