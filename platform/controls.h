@@ -42,15 +42,22 @@ public:
     void SetBitmaps(CBitmap* up, CBitmap* down = nullptr, CBitmap* disabled = nullptr);
 };
 
+struct GdiIcon;
+
 class CStatic : public CWnd {
 public:
     HBITMAP SetBitmap(HBITMAP bitmap);
     HBITMAP GetBitmap() const { return m_bitmap; }
+    // The icon shown (not owned); the previous one is returned.
+    GdiIcon* SetIcon(GdiIcon* icon);
+    GdiIcon* GetIcon() const { return m_icon; }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // A picture control draws its bitmap and frame.
     void OnPaint() override;
 
 private:
     HBITMAP m_bitmap = nullptr;
+    GdiIcon* m_icon = nullptr;
 };
 
 class CEdit : public CWnd {

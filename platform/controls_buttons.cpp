@@ -1,5 +1,6 @@
 // Buttons, statics, tab strips and tool tips.
 #include "platform/controls.h"
+#include "platform/gdi_icons.h"
 #include "platform/window_dispatch.h"
 
 #include <QAbstractButton>
@@ -114,6 +115,30 @@ HBITMAP CStatic::SetBitmap(HBITMAP bitmap)
     return old;
 }
 
+GdiIcon* CStatic::SetIcon(GdiIcon* icon)
+{
+    GdiIcon* old = std::exchange(m_icon, icon);
+    if (GetSurface()) {
+        Invalidate(TRUE);
+        UpdateWindow();
+    } else if (auto* label = qobject_cast<QLabel*>(m_widget)) {
+        label->setPixmap(icon ? QPixmap::fromImage(icon->image) : QPixmap());
+    }
+    return old;
+}
+
+LRESULT CStatic::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case STM_SETICON:
+        return reinterpret_cast<LRESULT>(SetIcon(reinterpret_cast<GdiIcon*>(wParam)));
+    case STM_GETICON:
+        return reinterpret_cast<LRESULT>(m_icon);
+    default:
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+}
+
 void CStatic::OnPaint()
 {
     CPaintDC dc(this);
@@ -127,6 +152,8 @@ void CStatic::OnPaint()
         ::SelectObject(memory.GetSafeHdc(), m_bitmap);
         dc.BitBlt(0, 0, m_bitmap->image.width(), m_bitmap->image.height(), &memory, 0, 0, SRCCOPY);
     }
+    if (m_icon)
+        DrawIconEx(dc.GetSafeHdc(), 0, 0, m_icon, 0, 0, 0, nullptr, DI_NORMAL);
     const QImage* surface = GetSurface();
     const DWORD frame = m_style & 0x1F;
     if (surface && (frame == SS_BLACKFRAME || frame == SS_ETCHEDFRAME || (m_style & SS_SUNKEN))) {

@@ -98,6 +98,7 @@ enum : UINT {
     WM_SETCURSOR = 0x0020,
     WM_SETFONT = 0x0030,
     WM_GETFONT = 0x0031,
+    WM_GETMINMAXINFO = 0x0024,
     WM_NOTIFY = 0x004E,
     WM_CONTEXTMENU = 0x007B,
     WM_NCDESTROY = 0x0082,
@@ -230,6 +231,18 @@ enum : UINT {
     MK_CONTROL = 0x0008,
     MK_MBUTTON = 0x0010,
 };
+
+// Size limits a window gives when asked (WM_GETMINMAXINFO), outer sizes.
+struct MINMAXINFO {
+    POINT ptReserved;
+    POINT ptMaxSize;
+    POINT ptMaxPosition;
+    POINT ptMinTrackSize;
+    POINT ptMaxTrackSize;
+};
+
+// Hit-test code of WM_SETCURSOR: the client area.
+inline constexpr UINT HTCLIENT = 1;
 
 // The kinds of OnCtlColor; GetWindow relations.
 enum : UINT {

@@ -105,6 +105,10 @@ public:
     virtual void OnContextMenu(CWnd* wnd, CPoint screenPoint);
     virtual void OnCaptureChanged(CWnd* wnd);
     virtual void OnEnable(BOOL enable);
+    // Before each mouse move over the window; TRUE when the handler set the cursor.
+    virtual BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);
+    // The window's size limits (asked when it is made and shown); applied to a top-level window.
+    virtual void OnGetMinMaxInfo(MINMAXINFO* info);
     // A control asks for its colours while it paints (dc is the control's);
     // a picture control's parent may draw into it here. Returns a brush or null.
     virtual HBRUSH OnCtlColor(CDC* dc, CWnd* control, UINT kind);

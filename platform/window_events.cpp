@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QTimerEvent>
 #include <QWheelEvent>
 #include <QWindowStateChangeEvent>
@@ -59,6 +60,25 @@ QStringList LocalFiles(const QMimeData* data)
     return files;
 }
 
+// Asks the window for its size limits and applies the ones it changed.
+void ApplySizeLimits(CWnd* wnd, QWidget* host)
+{
+    const QRect screen = host->screen() ? host->screen()->geometry() : QRect(0, 0, 1920, 1080);
+    MINMAXINFO info;
+    info.ptMaxSize = POINT{screen.width(), screen.height()};
+    info.ptMinTrackSize = POINT{0, 0};
+    info.ptMaxTrackSize = POINT{screen.width(), screen.height()};
+    const MINMAXINFO asked = info;
+    WindowDispatch::Dispatch(wnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    const QSize frame = host->frameGeometry().size() - host->geometry().size();
+    if (info.ptMinTrackSize != asked.ptMinTrackSize)
+        host->setMinimumSize(std::max(0, int(info.ptMinTrackSize.x) - frame.width()),
+            std::max(0, int(info.ptMinTrackSize.y) - frame.height()));
+    if (info.ptMaxTrackSize != asked.ptMaxTrackSize)
+        host->setMaximumSize(std::max(1, int(info.ptMaxTrackSize.x) - frame.width()),
+            std::max(1, int(info.ptMaxTrackSize.y) - frame.height()));
+}
+
 bool HandleMouse(CWnd* wnd, QMouseEvent* e)
 {
     if (IsMouseInputFlushed(static_cast<qint64>(e->timestamp())))
@@ -70,6 +90,10 @@ bool HandleMouse(CWnd* wnd, QMouseEvent* e)
     switch (e->type()) {
     case QEvent::MouseMove:
         message = WM_MOUSEMOVE;
+        WindowDispatch::Dispatch(wnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(wnd->GetSafeHwnd()),
+            MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        if (!wnd->GetSafeHwnd())
+            return true;
         break;
     case QEvent::MouseButtonPress:
         message = b == Qt::LeftButton ? WM_LBUTTONDOWN
@@ -149,6 +173,8 @@ bool WindowHostAccess::HandleEvent(CWnd* wnd, QWidget* host, QEvent* e)
         return false;
     case QEvent::Show:
         if (!e->spontaneous()) {
+            if (host->isWindow())
+                ApplySizeLimits(wnd, host);
             WindowDispatch::Dispatch(wnd, WM_SHOWWINDOW, TRUE, 0);
             if (wnd->GetSafeHwnd())
                 wnd->Invalidate(TRUE);

@@ -120,6 +120,12 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CTLCOLORSTATIC:
         return reinterpret_cast<LRESULT>(OnCtlColor(CDC::FromHandle(reinterpret_cast<HDC>(wParam)),
             FromHandle(reinterpret_cast<HWND>(lParam)), message - WM_CTLCOLORMSGBOX));
+    case WM_SETCURSOR:
+        return OnSetCursor(FromHandle(reinterpret_cast<HWND>(wParam)),
+            LOWORD(static_cast<std::uintptr_t>(lParam)), HIWORD(static_cast<std::uintptr_t>(lParam)));
+    case WM_GETMINMAXINFO:
+        OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));
+        return 0;
     case WM_DROPFILES:
         OnDropFiles(reinterpret_cast<HDROP__*>(wParam));
         return 0;
@@ -292,4 +298,11 @@ void CWnd::OnDropFiles(HDROP__*)
 HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT)
 {
     return nullptr;
+}
+BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT)
+{
+    return FALSE;
+}
+void CWnd::OnGetMinMaxInfo(MINMAXINFO*)
+{
 }

@@ -2,6 +2,7 @@
 // stretched copies, lines, clipping and the DIB conversions.
 #include "platform/gdi.h"
 #include "platform/gdi_dib.h"
+#include "platform/gdi_icons.h"
 
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
@@ -270,6 +271,33 @@ TEST(GdiRaster, BitmapBitsAreTopDownRowsOfFourBytes)
     EXPECT_EQ(b.GetBitmapBits(20, back.data()), 20u);  // a short buffer is not overrun
     for (std::size_t i = 0; i < 20; ++i)
         EXPECT_EQ(back[i], i % 4 == 3 ? 0xFF : bits[i]) << i;
+}
+
+}  // namespace
+
+namespace {
+
+TEST(GdiRaster, IconsDrawOverWhatIsBelowAndGiveTheirMask)
+{
+    QImage picture(4, 4, QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    picture.setPixel(1, 1, qRgba(255, 0, 0, 255));
+    HICON icon = CreateIconFromImage(picture, POINT{1, 2});
+    ASSERT_NE(icon, nullptr);
+    Canvas c(8, 8, RGB(0, 0, 255));
+    ASSERT_TRUE(DrawIconEx(c.dc.GetSafeHdc(), 2, 2, icon, 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE));
+    EXPECT_EQ(c.At(3, 3), RGB(255, 0, 0));
+    EXPECT_EQ(c.At(2, 2), RGB(0, 0, 255));  // transparent pixels leave the blue
+
+    ICONINFO info;
+    ASSERT_TRUE(GetIconInfo(icon, &info));
+    EXPECT_EQ(info.xHotspot, 1u);
+    EXPECT_EQ(info.yHotspot, 2u);
+    EXPECT_EQ(info.hbmMask->image.pixel(1, 1), qRgb(0, 0, 0));
+    EXPECT_EQ(info.hbmMask->image.pixel(0, 0), qRgb(255, 255, 255));
+    DeleteObject(info.hbmMask);
+    DeleteObject(info.hbmColor);
+    DestroyIcon(icon);
 }
 
 }  // namespace

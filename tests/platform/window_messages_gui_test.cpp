@@ -291,3 +291,30 @@ TEST(WindowMessages, MinimisingWithoutAWindowManagerHidesTheOwnedWindowsToo)
 }
 
 }  // namespace
+
+namespace {
+
+class Limited : public CWnd {
+public:
+    std::vector<UINT> order;
+    LRESULT WindowProc(UINT message, WPARAM w, LPARAM l) override
+    {
+        if (message == WM_SETCURSOR || message == WM_MOUSEMOVE)
+            order.push_back(message);
+        return CWnd::WindowProc(message, w, l);
+    }
+    void OnGetMinMaxInfo(MINMAXINFO* info) override { info->ptMinTrackSize = POINT{150, 120}; }
+};
+
+TEST(WindowMessages, CursorAndSizeLimitsAreAskedOfTheWindow)
+{
+    Limited w;
+    ASSERT_TRUE(w.CreateEx(0, QStringLiteral("limits"), WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_VISIBLE,
+        RECT{0, 0, 200, 160}, nullptr, 0));
+    EXPECT_GE(w.GetWidget()->minimumWidth(), 140);
+    EXPECT_GE(w.GetWidget()->minimumHeight(), 100);
+    SendMouse(w.GetWidget(), QEvent::MouseMove, Qt::NoButton, Qt::NoButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_EQ(w.order, (std::vector<UINT>{WM_SETCURSOR, WM_MOUSEMOVE}));
+}
+
+}  // namespace
