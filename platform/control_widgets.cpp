@@ -236,6 +236,22 @@ QWidget* MakeStatic(const DialogControl& c, QWidget* parent)
 
 }  // namespace
 
+ComboGeometry ComboGeometryFor(int requestedHeight, int naturalHeight, int rowHeight)
+{
+    if (requestedHeight <= naturalHeight)
+        return {requestedHeight, 0};
+    return {naturalHeight, std::max(1, (requestedHeight - naturalHeight) / std::max(1, rowHeight))};
+}
+
+void PlaceComboBox(QComboBox* combo, const QRect& rect)
+{
+    const int row = combo->fontMetrics().height() + 2;
+    const ComboGeometry g = ComboGeometryFor(rect.height(), combo->sizeHint().height(), row);
+    combo->setGeometry(rect.x(), rect.y(), rect.width(), g.closedHeight);
+    if (g.visibleRows > 0)
+        combo->setMaxVisibleItems(g.visibleRows);
+}
+
 void NotifyingComboBox::showPopup()
 {
     NotifyCommand(this, CBN_DROPDOWN);
@@ -334,7 +350,10 @@ QWidget* CreateControlWidget(const DialogControl& c, QWidget* parent, QWidget* p
     }
     w->setProperty(kIdProperty, c.id);
     w->setProperty(kKindProperty, static_cast<int>(c.kind));
-    w->setGeometry(c.x, c.y, c.cx, c.cy);
+    if (auto* combo = qobject_cast<QComboBox*>(w))
+        PlaceComboBox(combo, QRect(c.x, c.y, c.cx, c.cy));
+    else
+        w->setGeometry(c.x, c.y, c.cx, c.cy);
     if (c.style & WS_DISABLED)
         w->setEnabled(false);
     w->setVisible(!(c.style & CS_HIDDEN));

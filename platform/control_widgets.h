@@ -38,6 +38,17 @@ public:
     bool popupShown = false;
 };
 
+// A combo box given a rectangle taller than its closed height: the platform
+// counts the rest as its drop-down list. The closed height stays, and the
+// list shows as many rows as fit in the rest (at least 1).
+struct ComboGeometry {
+    int closedHeight;
+    int visibleRows;  // 0: leave the list as it is
+};
+ComboGeometry ComboGeometryFor(int requestedHeight, int naturalHeight, int rowHeight);
+// Applies a rectangle to a combo box by that rule.
+void PlaceComboBox(QComboBox* combo, const QRect& rect);
+
 // The pure rules of an up-down control.
 // The change the up (or right) arrow proposes: toward the upper end of the range.
 int SpinProposedDelta(int lower, int upper, bool upArrow);

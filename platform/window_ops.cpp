@@ -1,5 +1,6 @@
 // Window state (show, move, size, z-order, focus, capture, enable), painting
 // through the surface, timers, and the dialog-item helpers.
+#include "platform/control_widgets.h"
 #include "platform/gdi_dc.h"
 #include "platform/window_dispatch.h"
 #include "platform/window_registry.h"
@@ -125,6 +126,8 @@ void CWnd::MoveWindow(int x, int y, int width, int height, BOOL)
         const int extraH = frame.height() - client.height();
         m_widget->move(x, y);
         m_widget->resize(std::max(1, width - extraW), std::max(1, height - extraH));
+    } else if (auto* combo = qobject_cast<QComboBox*>(m_widget)) {
+        PlaceComboBox(combo, QRect(x, y, std::max(0, width), std::max(0, height)));
     } else {
         m_widget->setGeometry(x, y, std::max(0, width), std::max(0, height));
     }

@@ -2,6 +2,7 @@
 // the notifications user actions send, Enter and Esc, data exchange, and a
 // modal loop ended by a posted message while other windows go on.
 #include "platform/app.h"
+#include "platform/control_widgets.h"
 #include "platform/controls.h"
 #include "platform/dialog.h"
 #include "tests/support/pump_until.h"
@@ -414,6 +415,26 @@ TEST(DialogControls, PictureControlsLetTheParentDrawWhileTheyPaint)
     EXPECT_EQ(GetWindow(frame.GetSafeHwnd(), GW_ENABLEDPOPUP), tool.GetSafeHwnd());
     tool.EnableWindow(FALSE);
     EXPECT_EQ(GetWindow(frame.GetSafeHwnd(), GW_ENABLEDPOPUP), frame.GetSafeHwnd());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DialogControls, ATallComboRectangleSizesTheDropDownList)
+{
+    EXPECT_EQ(ComboGeometryFor(22, 24, 18).closedHeight, 22);
+    EXPECT_EQ(ComboGeometryFor(22, 24, 18).visibleRows, 0);
+    EXPECT_EQ(ComboGeometryFor(24 + 5 * 18 + 2, 24, 18).visibleRows, 5);
+    EXPECT_EQ(ComboGeometryFor(30, 24, 18).visibleRows, 1);
+
+    DemoDialog d;
+    ASSERT_TRUE(d.Create());
+    auto* combo = static_cast<QComboBox*>(W(d, kDropList));
+    const int closed = combo->height();
+    d.GetDlgItem(kDropList)->MoveWindow(100, 146, 100, closed + 200);
+    EXPECT_EQ(combo->height(), closed);
+    EXPECT_GE(combo->maxVisibleItems(), 5);
 }
 
 }  // namespace
