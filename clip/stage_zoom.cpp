@@ -222,8 +222,10 @@ void CStageZoom::ZoomToRect(short direction, int sizeChanged, POINT p, SIZE /*ma
             vh = ch;
             zoom = previousZoom = std::max(vw / imageWidth, vh / imageHeight);
         }
-        w = Round(vw / scaleX);
-        h = Round(vh / scaleY);
+        // At least one whole-image unit stays visible: a client much narrower
+        // than the scale would otherwise round the view to nothing.
+        w = std::max(1, Round(vw / scaleX));
+        h = std::max(1, Round(vh / scaleY));
         history[level] = ZoomHistoryEntry{zoom, w, h, newClient.cx, newClient.cy};
     }
     ZoomAt(ClientToImageScaled(p), w, h, 0);
@@ -284,6 +286,11 @@ void CStageZoom::SnapToFullScale()
     if (IsFullScale()) {
         visibleRect.right = visibleRect.left + clientWidth;
         visibleRect.bottom = visibleRect.top + clientHeight;
+        // Grown to the client size, the part may reach past the image's
+        // edge: it moves back inside, and is cut where the image is smaller.
+        ClampToImage(visibleRect);
+        visibleRect.left = std::max<LONG>(visibleRect.left, 0);
+        visibleRect.top = std::max<LONG>(visibleRect.top, 0);
     }
 }
 

@@ -288,6 +288,12 @@ TEST(StageZoom, VisibleRectanglesStayInsideImageAndClient)
     z.SetVisibleImageRect(10, 409, 20, 320);
     EXPECT_TRUE(z.IsFullScale());
     ExpectRect(z.visibleRect, 10, 20, 410, 320);
+    // Grown at the image's edge, it stays inside the image.
+    z.SetVisibleImageRect(401, 800, 301, 600);
+    ExpectRect(z.visibleRect, 400, 300, 800, 600);
+    z.SetClientSize(400, 700);  // a client taller than the image
+    z.SetVisibleImageRect(0, 400, 0, 600);
+    ExpectRect(z.visibleRect, 0, 0, 400, 600);
 }
 
 TEST(StageZoom, ImageAndClientMappingRoundTrips)
@@ -332,6 +338,19 @@ TEST(StageZoom, ImageAndClientMappingRoundTrips)
     const POINT scaled = z.ClientToImageScaled(POINT{12 + 101, 30 + 51});
     EXPECT_EQ(scaled.x, 101);
     EXPECT_EQ(scaled.y, 51);
+}
+
+TEST(StageZoom, ClientFarNarrowerThanTheImageKeepsAVisiblePart)
+{
+    ZoomSettings settings;
+    CStageZoom z;
+    Fit(z, 5000, 100, 10, 100);  // 500 image pixels per client pixel across
+    for (int step = 0; step < 3; ++step) {
+        ASSERT_TRUE(StepAt(z, 1, 0.35, POINT{5, 50}, SIZE{10, 100}));
+        EXPECT_GE(z.HistoryAt(z.level).width, 1) << "step " << step;
+        EXPECT_GT(z.VisibleWidth(), 0) << "step " << step;
+        EXPECT_GT(z.VisibleHeight(), 0) << "step " << step;
+    }
 }
 
 TEST(StageZoom, FullScaleOfALargerImageMapsPixelsOneToOne)
