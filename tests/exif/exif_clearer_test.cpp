@@ -249,11 +249,13 @@ TEST_F(ExifClearerTest, FileThatCannotBeWrittenIsReportedAndUntouched)
     const QByteArray before = ReadAll(path);
     ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     // The superuser ignores file permissions: check them as another user
-    // (the file-system user id belongs to this thread only).
+    // (the file-system user id belongs to this thread only). The group keeps
+    // root's, so the folder must let the group in as well as the others.
     const bool root = ::geteuid() == 0;
     if (root) {
         QFile::setPermissions(m_dir.path(),
-            QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+            QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
+                QFile::ReadOther | QFile::ExeOther);
         ::setfsuid(65534);
     }
     const QByteArray name = QFile::encodeName(path);
