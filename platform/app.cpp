@@ -129,6 +129,15 @@ void EnsureInputFilter()
     filter = new InputFilter;
     filter->setParent(QCoreApplication::instance());
     QCoreApplication::instance()->installEventFilter(filter);
+    // The application's activation reaches every top-level window.
+    if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        QObject::connect(
+            gui, &QGuiApplication::applicationStateChanged, filter, [](Qt::ApplicationState state) {
+                const WPARAM active = state == Qt::ApplicationActive ? TRUE : FALSE;
+                for (QWidget* top : QApplication::topLevelWidgets())
+                    if (CWnd* w = WindowDispatch::FromWidget(top, false))
+                        w->SendMessage(WM_ACTIVATEAPP, active, 0);
+            });
 }
 
 BOOL WalkPreTranslateTree(MSG* msg)

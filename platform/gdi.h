@@ -330,6 +330,8 @@ enum : int {
     COLOR_INFOBK = 24,
 };
 DWORD GetSysColor(int index);
+// A solid brush of a system colour, kept for the life of the process.
+HBRUSH GetSysColorBrush(int index);
 
 // Colour conversions between COLORREF (0x00BBGGRR) and the surface's pixels.
 constexpr QRgb PixelFromColorref(COLORREF c)

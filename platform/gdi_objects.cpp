@@ -2,6 +2,7 @@
 #include "platform/gdi_dc.h"
 
 #include <QGuiApplication>
+#include <QHash>
 #include <QScreen>
 #include <cstring>
 #include <mutex>
@@ -473,4 +474,17 @@ DWORD CBitmap::SetBitmapBits(DWORD count, const void* bits)
         done += n;
     }
     return static_cast<DWORD>(done);
+}
+
+HBRUSH GetSysColorBrush(int index)
+{
+    static std::mutex mutex;
+    static QHash<int, HBRUSH> brushes;
+    std::lock_guard lock(mutex);
+    HBRUSH& b = brushes[index];
+    if (!b) {
+        b = ::CreateSolidBrush(GetSysColor(index));
+        b->stock = true;  // never deleted
+    }
+    return b;
 }

@@ -105,6 +105,8 @@ public:
     virtual void OnContextMenu(CWnd* wnd, CPoint screenPoint);
     virtual void OnCaptureChanged(CWnd* wnd);
     virtual void OnEnable(BOOL enable);
+    // The application became active or inactive (sent to every top-level window).
+    virtual void OnActivateApp(BOOL active, DWORD threadId);
     // Before each mouse move over the window; TRUE when the handler set the cursor.
     virtual BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);
     // The window's size limits (asked when it is made and shown); applied to a top-level window.
@@ -132,6 +134,8 @@ public:
     void ScreenToClient(POINT* point) const;
     void ScreenToClient(RECT* rect) const;
     void BringWindowToTop();
+    // Centres the window over another (its owner when null; the screen without one).
+    void CenterWindow(CWnd* alternateOwner = nullptr);
     CWnd* SetActiveWindow();
     BOOL SetForegroundWindow();
     CWnd* SetFocus();

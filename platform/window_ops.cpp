@@ -12,6 +12,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QScreen>
 
 BOOL CWnd::ShowWindow(int command)
 {
@@ -240,6 +241,22 @@ void CWnd::BringWindowToTop()
 {
     if (m_widget)
         m_widget->raise();
+}
+
+void CWnd::CenterWindow(CWnd* alternateOwner)
+{
+    if (!m_widget)
+        return;
+    CWnd* over = alternateOwner ? alternateOwner : GetOwner();
+    QRect area;
+    if (over && over->m_widget && over->m_widget->isVisible())
+        area = over->m_widget->frameGeometry();
+    else if (m_widget->screen())
+        area = m_widget->screen()->availableGeometry();
+    if (area.isEmpty())
+        return;
+    const QSize size = m_widget->frameGeometry().size();
+    m_widget->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
 CWnd* CWnd::SetActiveWindow()

@@ -120,6 +120,9 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CTLCOLORSTATIC:
         return reinterpret_cast<LRESULT>(OnCtlColor(CDC::FromHandle(reinterpret_cast<HDC>(wParam)),
             FromHandle(reinterpret_cast<HWND>(lParam)), message - WM_CTLCOLORMSGBOX));
+    case WM_ACTIVATEAPP:
+        OnActivateApp(static_cast<BOOL>(wParam), static_cast<DWORD>(lParam));
+        return 0;
     case WM_SETCURSOR:
         return OnSetCursor(FromHandle(reinterpret_cast<HWND>(wParam)),
             LOWORD(static_cast<std::uintptr_t>(lParam)), HIWORD(static_cast<std::uintptr_t>(lParam)));
@@ -304,5 +307,8 @@ BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT)
     return FALSE;
 }
 void CWnd::OnGetMinMaxInfo(MINMAXINFO*)
+{
+}
+void CWnd::OnActivateApp(BOOL, DWORD)
 {
 }
