@@ -35,6 +35,13 @@ std::optional<QString> FormatGpsCoordinate(
         whole = std::floor(total);
         part = total - whole;
     }
+    if (part >= 1.0) {
+        // Sixty minutes or more: whole degrees carry over, so that the
+        // fraction keeps its nine digits.
+        const double carry = std::floor(part);
+        whole += carry;
+        part -= carry;
+    }
     const auto digits = static_cast<long long>(part * 1e9);
     text = QString::asprintf("%s %.0f.%09lld", reference.toUtf8().constData(), whole, digits);
     return text.left(130);

@@ -70,6 +70,7 @@ TEST(ExifGpsText, CoordinateFormats)
         {{35, 1, 0, 1, 0, 1}, 0, u"北緯 35.000000000"}, {{35, 1, 6, 1, 36, 100}, 0, u"北緯 35.100100000"},
         {{3550, 100, 3015, 100, 0, 1}, 1, u"北緯 35.50度30.15分0.00000秒"},
         {{3550, 100, 30, 1, 0, 1}, 0, u"北緯 36.000000000"},  // fractional degrees carried
+        {{35, 1, 90, 1, 0, 1}, 0, u"北緯 36.500000000"},      // ninety minutes
         {{35, 1, 40, 0, 3, 1}, 0, nullptr},                   // zero denominator
         {{35, 1, 40, 1}, 1, nullptr},                         // two rationals only
     };
