@@ -11,7 +11,7 @@
 struct HWND__;
 using HWND = HWND__*;
 
-constexpr bool IsX11WindowHandle(HWND hwnd)
+inline bool IsX11WindowHandle(HWND hwnd)
 {
     return (reinterpret_cast<std::uintptr_t>(hwnd) & 1u) != 0;
 }
