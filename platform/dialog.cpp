@@ -70,6 +70,7 @@ BOOL CDialog::BuildFromTemplate(const DialogTemplate& t, CWnd* parent, bool moda
     m_ownsWidget = true;
     BindWidget(host, child ? t.id : 0, child ? parent : nullptr);
     ResizeSurface(t.cx, t.cy);
+    NoteRequestedSize();
     BuildControls(t);
     if (!child && parent && parent->GetWidget()) {
         const QRect owner = parent->GetWidget()->frameGeometry();

@@ -241,6 +241,9 @@ struct MINMAXINFO {
     POINT ptMaxTrackSize;
 };
 
+// The edge dragged in WM_SIZING (wParam); lParam points to the outer RECT.
+inline constexpr UINT WMSZ_BOTTOMRIGHT = 8;
+
 // Hit-test code of WM_SETCURSOR: the client area.
 inline constexpr UINT HTCLIENT = 1;
 

@@ -116,6 +116,8 @@ void CWnd::UnbindWidget()
         WindowDispatch::Unbind(m_hWnd);
         UnregisterWindowHandle(m_hWnd);
     }
+    m_sizingEnd = nullptr;  // goes with the widget
+    m_inSizing = false;
     if (auto* host = dynamic_cast<WindowHost*>(m_widget))
         host->Detach();
     else if (auto* dialogHost = dynamic_cast<SurfaceHost<QDialog>*>(m_widget))
@@ -152,6 +154,7 @@ BOOL CWnd::CreateEx(
     widget->setGeometry(rect.left, rect.top, std::max(1, int(rect.right - rect.left)),
         std::max(1, int(rect.bottom - rect.top)));
     ResizeSurface(widget->width(), widget->height());
+    NoteRequestedSize();
     if (style & WS_DISABLED)
         widget->setEnabled(false);
     if (WindowDispatch::Dispatch(this, WM_CREATE, 0, 0) == -1) {

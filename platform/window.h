@@ -19,6 +19,7 @@
 #include <QHash>
 #include <QImage>
 #include <QList>
+#include <QSize>
 #include <QString>
 
 class QWidget;
@@ -207,6 +208,8 @@ protected:
     // Registers widget as this window: gives it its handle and hooks its lifetime.
     void BindWidget(QWidget* widget, UINT id, CWnd* parent);
     void ResizeSurface(int width, int height);
+    // Records the widget's size as the program's own (not a user's resize).
+    void NoteRequestedSize();
 
 private:
     friend class WindowDispatch;
@@ -229,8 +232,11 @@ private:
     QHash<UINT, HWND> m_childIds;   // control id -> child handle
     CDC* m_lastDc = nullptr;
 
-    bool m_hiddenAsMinimized = false;  // minimised where no window manager can iconify
-    QList<HWND> m_hiddenOwned;         // owned windows hidden with it
+    QSize m_requestedSize;                // the client size the program last asked for
+    bool m_inSizing = false;              // the user is resizing (WM_ENTERSIZEMOVE sent)
+    class QTimer* m_sizingEnd = nullptr;  // ends the sizing when resizes stop
+    bool m_hiddenAsMinimized = false;     // minimised where no window manager can iconify
+    QList<HWND> m_hiddenOwned;            // owned windows hidden with it
     void HideAsMinimized();
     void ShowFromMinimized();
     void FinishDestroy();

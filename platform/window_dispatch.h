@@ -31,6 +31,8 @@ struct WindowHostAccess {
     static void PaintSurface(CWnd* wnd, QWidget* host);
     static int& HostDepth(CWnd* wnd);
     static void RunPaint(CWnd* wnd) { wnd->RunPaint(); }
+    // A resize the program did not ask for: the user is sizing the window.
+    static void NoteUserSizing(CWnd* wnd, QWidget* host);
     static QHash<UINT_PTR, int>& Timers(CWnd* wnd) { return wnd->m_timers; }
     // The most recently active visible, enabled top-level window owned by wnd; else wnd.
     static HWND EnabledPopupOf(CWnd* wnd);

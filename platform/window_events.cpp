@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <QTimerEvent>
 #include <QWheelEvent>
 #include <QWindowStateChangeEvent>
@@ -19,6 +20,36 @@ QEvent::Type PaintRequestEventType()
 {
     static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
     return type;
+}
+
+void WindowHostAccess::NoteUserSizing(CWnd* wnd, QWidget* host)
+{
+    // X11 reports a resize only after it happened: WM_SIZING may still adjust
+    // the rectangle, and WM_EXITSIZEMOVE follows when resizes stop for a while.
+    if (!wnd->m_inSizing) {
+        wnd->m_inSizing = true;
+        WindowDispatch::Dispatch(wnd, WM_ENTERSIZEMOVE, 0, 0);
+    }
+    RECT r;
+    wnd->GetWindowRect(&r);
+    const RECT before = r;
+    WindowDispatch::Dispatch(wnd, WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&r));
+    wnd->m_requestedSize = host->size();
+    if (r != before && wnd->GetSafeHwnd())
+        wnd->MoveWindow(&r);
+    if (!wnd->m_sizingEnd) {
+        wnd->m_sizingEnd = new QTimer(host);
+        wnd->m_sizingEnd->setSingleShot(true);
+        wnd->m_sizingEnd->setInterval(250);
+        const HWND hwnd = wnd->GetSafeHwnd();
+        QObject::connect(wnd->m_sizingEnd, &QTimer::timeout, host, [hwnd] {
+            if (CWnd* w = CWnd::FromHandle(hwnd)) {
+                w->m_inSizing = false;
+                WindowDispatch::Dispatch(w, WM_EXITSIZEMOVE, 0, 0);
+            }
+        });
+    }
+    wnd->m_sizingEnd->start();
 }
 
 int& WindowHostAccess::HostDepth(CWnd* wnd)
@@ -159,6 +190,11 @@ bool WindowHostAccess::HandleEvent(CWnd* wnd, QWidget* host, QEvent* e)
     }
     case QEvent::Resize:
         wnd->ResizeSurface(host->width(), host->height());
+        if (host->isWindow() && host->isVisible() && host->windowState() == Qt::WindowNoState &&
+            host->size() != wnd->m_requestedSize)
+            NoteUserSizing(wnd, host);
+        if (!wnd->GetSafeHwnd())
+            return false;
         WindowDispatch::Dispatch(wnd, WM_SIZE, SizeKind(host), MAKELPARAM(host->width(), host->height()));
         if (wnd->GetSafeHwnd())
             wnd->Invalidate(TRUE);

@@ -125,8 +125,10 @@ void CWnd::MoveWindow(int x, int y, int width, int height, BOOL)
         const QRect client = m_widget->geometry();
         const int extraW = frame.width() - client.width();
         const int extraH = frame.height() - client.height();
+        // Recorded first: the resize event arrives while resize() runs.
+        m_requestedSize = QSize(std::max(1, width - extraW), std::max(1, height - extraH));
         m_widget->move(x, y);
-        m_widget->resize(std::max(1, width - extraW), std::max(1, height - extraH));
+        m_widget->resize(m_requestedSize);
     } else if (auto* combo = qobject_cast<QComboBox*>(m_widget)) {
         PlaceComboBox(combo, QRect(x, y, std::max(0, width), std::max(0, height)));
     } else {
@@ -241,6 +243,12 @@ void CWnd::BringWindowToTop()
 {
     if (m_widget)
         m_widget->raise();
+}
+
+void CWnd::NoteRequestedSize()
+{
+    if (m_widget)
+        m_requestedSize = m_widget->size();
 }
 
 void CWnd::CenterWindow(CWnd* alternateOwner)

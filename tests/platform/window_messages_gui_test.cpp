@@ -318,3 +318,42 @@ TEST(WindowMessages, CursorAndSizeLimitsAreAskedOfTheWindow)
 }
 
 }  // namespace
+
+namespace {
+
+class Sized : public CWnd {
+public:
+    std::vector<UINT> steps;
+    LRESULT WindowProc(UINT message, WPARAM w, LPARAM l) override
+    {
+        if (message == WM_ENTERSIZEMOVE || message == WM_EXITSIZEMOVE)
+            steps.push_back(message);
+        if (message == WM_SIZING) {
+            steps.push_back(message);
+            auto* r = reinterpret_cast<RECT*>(l);
+            r->right = std::max<LONG>(r->right, r->left + 150);  // no narrower than 150
+        }
+        return CWnd::WindowProc(message, w, l);
+    }
+};
+
+TEST(WindowMessages, UserResizesBracketedBySizingMessages)
+{
+    Sized w;
+    ASSERT_TRUE(
+        w.CreateEx(0, QStringLiteral("sized"), WS_POPUP | WS_VISIBLE, RECT{0, 0, 200, 100}, nullptr, 0));
+    w.MoveWindow(0, 0, 220, 110);  // the program's own changes are no sizing
+    PumpFor(10);
+    EXPECT_TRUE(w.steps.empty());
+
+    w.GetWidget()->resize(100, 120);  // as a window manager would on a user's drag
+    w.GetWidget()->resize(170, 120);
+    ASSERT_GE(w.steps.size(), 3u);
+    EXPECT_EQ(w.steps[0], UINT(WM_ENTERSIZEMOVE));
+    EXPECT_EQ(w.steps[1], UINT(WM_SIZING));
+    EXPECT_GE(w.GetWidget()->width(), 150);  // the handler's correction is applied
+    ASSERT_TRUE(PumpUntil([&] { return w.steps.back() == WM_EXITSIZEMOVE; }));
+    EXPECT_EQ(std::count(w.steps.begin(), w.steps.end(), UINT(WM_ENTERSIZEMOVE)), 1);
+}
+
+}  // namespace
