@@ -171,7 +171,9 @@ public:
     // The manual "Kestrel.pdf" in the program folder, opened by the desktop.
     void OpenManual();
 
-    // AppStateSource.
+    // AppStateSource; the window's own forms stay in reach.
+    using CFrameWnd::ClientToScreen;
+    using CFrameWnd::IsWindowVisible;
     int AppMode() const override;
     HWND Window(AppWindow which) const override;
     HWND ClipWindow(int index) const override;

@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QVBoxLayout>
 
 CFrameWnd::CFrameWnd() = default;
 
@@ -26,6 +25,9 @@ LRESULT CFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_CREATE && !m_main)
         BuildBars();
+    // The bars fill the whole window.
+    if (message == WM_SIZE && m_main)
+        m_main->setGeometry(0, 0, GetWidget()->width(), GetWidget()->height());
     if (message == WM_MOVE)
         lParam = MAKELPARAM(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam) + MenuBarHeight());
     return CWnd::WindowProc(message, wParam, lParam);
@@ -34,10 +36,12 @@ LRESULT CFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 void CFrameWnd::BuildBars()
 {
     QWidget* host = GetWidget();
-    m_main = new QMainWindow(host, Qt::Widget);
-    auto* layout = new QVBoxLayout(host);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_main);
+    // A main window is made as a window of its own: turned into a child of
+    // the frame's window, it starts out hidden.
+    m_main = new QMainWindow(host);
+    m_main->setWindowFlags(Qt::Widget);
+    m_main->setGeometry(host->rect());
+    m_main->show();
     auto* central = new QWidget(m_main);
     central->setAutoFillBackground(false);
     m_main->setCentralWidget(central);

@@ -1,0 +1,224 @@
+// The main frame made offscreen by the application object in a temporary
+// program folder: caption, bars, the first-run question, the settings read at
+// the first show (once) and written at close, and the About box.
+#include "app/about_dialog.h"
+#include "app/frame_globals.h"
+#include "app/frame_messages.h"
+#include "app/kestrel_app.h"
+#include "core/path_utils.h"
+#include "core/settings/app_settings.h"
+#include "platform/shell.h"
+#include "res/frame_command_ids.h"
+#include "res/frame_toolbars.h"
+#include "tests/support/pump_until.h"
+#include "tests/support/scripted_dialogs.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+class MainFrameGui : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        SetProgramFolderForTesting(m_dir.path());
+        SetShellOpenHookForTesting([this](const QString& path) {
+            m_opened << path;
+            return true;
+        });
+    }
+    void TearDown() override
+    {
+        SetShellOpenHookForTesting({});
+        SetProgramFolderForTesting(QString());
+    }
+
+    QString Folder() const { return m_dir.path() + u'/'; }
+    QString CfgPath() const { return Folder() + QStringLiteral("Kestrel.cfg"); }
+
+    static void Close(CKestrelApp& app)
+    {
+        app.Frame()->SendMessage(WM_CLOSE);
+        PumpUntil([&] { return !app.Frame()->GetSafeHwnd(); }, 2000);
+    }
+
+    QTemporaryDir m_dir;
+    QStringList m_opened;
+};
+
+TEST_F(MainFrameGui, FirstRunAsksThenOpensTheManualAndWritesSettingsAtClose)
+{
+    ScriptedMessageBoxes boxes({IDYES});
+    CKestrelApp app;
+    ASSERT_TRUE(app.InitInstance());
+    CMainFrame* frame = app.Frame();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(g_pMainFrame, frame);
+    EXPECT_EQ(frame->GetWindowText(), QStringLiteral("Kestrel Ver.1.00"));
+    EXPECT_TRUE(frame->IsWindowVisible());
+
+    ASSERT_EQ(boxes.Requests().size(), 1);
+    EXPECT_EQ(boxes.Requests()[0].type & MB_TYPEMASK, MB_YESNO);
+    EXPECT_TRUE(boxes.Texts()[0].startsWith(QStringLiteral(
+        "このメッセージは初回起動、又は設定ファイル Kestrel.cfg が\n 作成されていない時に表示されます。")));
+    EXPECT_TRUE(boxes.Texts()[0].endsWith(QStringLiteral("ヘルプファイルを開きますか？\n\n ")));
+    // Yes opens the manual at once, before any panel exists.
+    EXPECT_EQ(m_opened, QStringList{Folder() + QStringLiteral("Kestrel.pdf")});
+    EXPECT_EQ(g_szExeFolder, Folder());
+    EXPECT_EQ(g_nAppMode, 1);
+
+    EXPECT_FALSE(QFileInfo::exists(CfgPath()));
+    Close(app);
+    EXPECT_FALSE(frame->GetSafeHwnd());
+    EXPECT_EQ(frame->m_bClosing, 1);
+    ASSERT_TRUE(QFileInfo::exists(CfgPath()));
+    EXPECT_GT(QFileInfo(CfgPath()).size(), 100);
+}
+
+TEST_F(MainFrameGui, NoQuestionWhenSettingsExistAndTheyAreReadOnceOnly)
+{
+    AppSettings.ShowZoomDlg = 0;
+    SettingsStore(SIZE{1280, 1024}, Folder()).WriteSettingsFile(Folder());
+    AppSettings.ShowZoomDlg = 1;
+
+    ScriptedMessageBoxes boxes;
+    CKestrelApp app;
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_TRUE(boxes.Requests().isEmpty());
+    EXPECT_TRUE(m_opened.isEmpty());
+    EXPECT_EQ(AppSettings.ShowZoomDlg, 0);
+
+    // Shown again (as after a restore): the session's values stay.
+    AppSettings.ShowZoomDlg = 1;
+    QWidget* w = app.Frame()->GetWidget();
+    w->hide();
+    w->show();
+    PumpFor(50);
+    EXPECT_EQ(AppSettings.ShowZoomDlg, 1);
+
+    Close(app);
+    AppSettings.ShowZoomDlg = 0;
+    SettingsStore(SIZE{1280, 1024}, Folder()).ReadSettingsFile(Folder());
+    EXPECT_EQ(AppSettings.ShowZoomDlg, 1);
+}
+
+TEST_F(MainFrameGui, MenusToolbarAndStatusBarOfClipModeAndMultiView)
+{
+    ScriptedMessageBoxes boxes({IDNO});
+    CKestrelApp app;
+    ASSERT_TRUE(app.InitInstance());
+    CMainFrame& frame = *app.Frame();
+    EXPECT_TRUE(m_opened.isEmpty());
+
+    // File, View, its ClipWindow submenu, Edit, Options, Help.
+    ASSERT_EQ(frame.MenuPopupCount(), 6);
+    EXPECT_EQ(frame.MenuPopupTexts(0),
+        (QStringList{QStringLiteral("新規作成　(Ctrl+N)"), QStringLiteral("開く　(Ctrl+O)"), QString(),
+            QStringLiteral("保存　(Ctrl+S)"), QString(), QStringLiteral("印刷　(Ctrl+P)"), QString(),
+            QStringLiteral("ｱﾌﾟﾘｹｰｼｮﾝの終了　(Ctrl+X)")}));
+    EXPECT_EQ(frame.MenuPopupTexts(2).size(), 14);
+    EXPECT_EQ(frame.MenuPopupTexts(5),
+        (QStringList{QStringLiteral("マニュアルの表示"), QStringLiteral("Kestrelバージョン情報")}));
+
+    std::vector<UINT> expected;
+    for (const FrameToolbarButton& b : kToolbar128Main.buttons)
+        expected.push_back(b.IsSeparator() ? 0 : b.command);
+    EXPECT_EQ(expected.size(), 37u);
+    EXPECT_EQ(frame.ToolbarCommands(), expected);
+
+    EXPECT_EQ(frame.GetPaneText(0), QStringLiteral("Ready : Kestrel"));
+    EXPECT_EQ(frame.GetPaneText(1), QStringLiteral("ｶﾅ"));
+    EXPECT_EQ(frame.GetPaneText(2), QStringLiteral("CAP"));
+    EXPECT_EQ(frame.GetPaneText(3), QStringLiteral("NUM"));
+    EXPECT_EQ(frame.GetPaneText(4), QStringLiteral("SCRL"));
+    EXPECT_GT(g_ScreenMetrics.toolbarHeight, 0);
+    EXPECT_GT(g_ScreenMetrics.statusBarHeight, 2);
+
+    // The multi view's menu and toolbar, and back: each item once.
+    frame.SendMessage(WM_FRAME_SET_MODE, 278);
+    EXPECT_EQ(frame.MenuPopupCount(), 4);
+    EXPECT_EQ(frame.ToolbarCommands().size(), 10u);
+    frame.SendMessage(WM_FRAME_SET_MODE, 130);
+    EXPECT_EQ(frame.MenuPopupCount(), 6);
+    EXPECT_EQ(frame.ToolbarCommands(), expected);
+
+    // The manual through its command; a command without a handler does nothing.
+    frame.SendMessage(WM_COMMAND, ID_HELP_MANUAL);
+    frame.SendMessage(WM_COMMAND, ID_FILE_SAVE_IMAGE);
+    EXPECT_EQ(m_opened, QStringList{Folder() + QStringLiteral("Kestrel.pdf")});
+    // Exit closes the frame through WM_CLOSE.
+    frame.SendMessage(WM_COMMAND, ID_APP_EXIT);
+    EXPECT_TRUE(PumpUntil([&] { return !frame.GetSafeHwnd(); }, 2000));
+    EXPECT_TRUE(QFileInfo::exists(CfgPath()));
+}
+
+TEST_F(MainFrameGui, FrameFillsTheWorkAreaAndTheStageAreaLiesInside)
+{
+    ScriptedMessageBoxes boxes({IDNO});
+    CKestrelApp app;
+    ASSERT_TRUE(app.InitInstance());
+    CMainFrame& frame = *app.Frame();
+    const RECT screen = QueryScreenRect();
+    // Offscreen there is no panel: the work area is the whole screen.
+    EXPECT_EQ(frame.m_nTaskbarEdge, kTaskbarNone);
+    EXPECT_EQ(frame.m_rcWorkArea.right, screen.right);
+    EXPECT_EQ(frame.m_rcWorkArea.bottom, screen.bottom);
+    EXPECT_GT(g_nStageAreaWidth, 0);
+    EXPECT_GT(g_nStageAreaHeight, 0);
+    EXPECT_GE(g_rcStageArea.left, frame.m_rcWorkArea.left);
+    EXPECT_LE(g_rcStageArea.bottom, frame.m_rcWorkArea.bottom);
+    // Dragged far off to the left, the frame comes back to its last place.
+    const RECT before = frame.m_rcFrame;
+    frame.GetWidget()->move(-1000, before.top);
+    PumpFor(50);
+    RECT now;
+    frame.GetWindowRect(&now);
+    EXPECT_EQ(now.left, before.left);
+    EXPECT_EQ(now.top, before.top);
+    Close(app);
+}
+
+TEST_F(MainFrameGui, AboutBoxShowsTheVersionLinesAndOpensFromItsCommand)
+{
+    CAboutDlg about;
+    QString version, platform, name, caption;
+    QTimer::singleShot(0, [&] {
+        version = about.GetDlgItem(1066)->GetWindowText();
+        platform = about.GetDlgItem(1067)->GetWindowText();
+        name = about.GetDlgItem(1069)->GetWindowText();
+        caption = about.GetWindowText();
+        about.EndDialog(IDOK);
+    });
+    EXPECT_EQ(about.DoModal(), IDOK);
+    EXPECT_EQ(version, QStringLiteral("Version 1.00"));
+    EXPECT_EQ(name, QStringLiteral("Kestrel"));
+    EXPECT_EQ(caption, QStringLiteral("About Kestrel"));
+    EXPECT_TRUE(platform.startsWith(QStringLiteral("WindowsVersion : Major="))) << platform.toStdString();
+    EXPECT_EQ(
+        AboutPlatformVersionText(10, 0, 0), QStringLiteral("WindowsVersion : Major=10, Minor=0, Build=0"));
+
+    ScriptedMessageBoxes boxes({IDNO});
+    CKestrelApp app;
+    ASSERT_TRUE(app.InitInstance());
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->isVisible() && top->windowTitle() == QStringLiteral("About Kestrel")) {
+                shown = top->windowTitle();
+                top->close();  // the close box answers IDCANCEL
+            }
+        }
+    });
+    app.Frame()->SendMessage(WM_COMMAND, ID_APP_ABOUT);
+    EXPECT_EQ(shown, QStringLiteral("About Kestrel"));
+    Close(app);
+}
+
+}  // namespace
