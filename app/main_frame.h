@@ -163,8 +163,11 @@ public:
 
     // Settings in the program folder, through the settings store.
     void LoadSettings();
+    void ReadSettingsFile(const QString& folder);
+    void ReadLegacyIni(const QString& folder);
     void CheckSettings();
     int WriteSettingsFile();
+    int WriteSettingsFile(const QString& folder);
     int IsFirstRun() const;
 
     void DestroyAllWindows();

@@ -75,9 +75,24 @@ void CMainFrame::CheckSettings()
     Store().CheckSettings();
 }
 
+void CMainFrame::ReadSettingsFile(const QString& folder)
+{
+    Store().ReadSettingsFile(folder);
+}
+
+void CMainFrame::ReadLegacyIni(const QString& folder)
+{
+    Store().ReadLegacyIni(folder);
+}
+
 int CMainFrame::WriteSettingsFile()
 {
-    return Store().WriteSettingsFile(Store().ProgramFolderPath());
+    return WriteSettingsFile(Store().ProgramFolderPath());
+}
+
+int CMainFrame::WriteSettingsFile(const QString& folder)
+{
+    return Store().WriteSettingsFile(folder);
 }
 
 int CMainFrame::IsFirstRun() const

@@ -1,6 +1,8 @@
 // Opening, closing and asking after the frame's windows. Each operation
 // works on its window's pointer member; a window whose class is not part of
-// the program yet stays closed, so its operations find nothing to do.
+// the program yet stays closed, so its operations find nothing to do. A
+// close goes through CloseOwnedWindow (app/owned_window.h), which deletes the
+// object only after its own handlers have returned.
 #include "app/main_frame.h"
 
 #include "app/frame_globals.h"

@@ -132,7 +132,9 @@ void CFrameWnd::AddToolbarButton(
     QAction* action = m_toolbar->addAction(QIcon(QPixmap::fromImage(icon)), toolTip);
     action->setToolTip(toolTip.isEmpty() ? prompt : toolTip);
     action->setStatusTip(prompt);
-    action->setCheckable(checkStyle);
+    // The pressed state of a check-style button follows its command's state,
+    // which its command rule sets; a click alone does not latch it.
+    action->setProperty("checkStyle", checkStyle);
     action->setData(id);
     QObject::connect(action, &QAction::triggered, action, [this, id] { OnMenuCommand(id); });
 }

@@ -221,4 +221,32 @@ TEST_F(MainFrameGui, AboutBoxShowsTheVersionLinesAndOpensFromItsCommand)
     Close(app);
 }
 
+TEST_F(MainFrameGui, KeysAreSwallowedDuringADropCopyAndOtherwiseDispatched)
+{
+    ScriptedMessageBoxes boxes({IDNO});
+    CKestrelApp app;
+    ASSERT_TRUE(app.InitInstance());
+    MSG msg{};
+    msg.hwnd = app.Frame()->GetSafeHwnd();
+    msg.message = WM_KEYDOWN;
+    msg.wParam = 'X';
+    g_bFileOperationBusy = 1;
+    EXPECT_TRUE(app.PreTranslateMessage(&msg));
+    g_bFileOperationBusy = 0;
+    EXPECT_FALSE(app.PreTranslateMessage(&msg));  // no Ctrl: left to the window
+    msg.message = WM_MOUSEWHEEL;
+    EXPECT_FALSE(app.PreTranslateMessage(&msg));
+    Close(app);
+}
+
+TEST_F(MainFrameGui, ForegroundForcingOfTheFrameSucceeds)
+{
+    ScriptedMessageBoxes boxes({IDNO});
+    CKestrelApp app;
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_EQ(app.Frame()->ForceForegroundWindow(app.Frame()->GetSafeHwnd()), 1);
+    EXPECT_EQ(GetForegroundWindow(), app.Frame()->GetSafeHwnd());
+    Close(app);
+}
+
 }  // namespace
