@@ -87,6 +87,17 @@ protected:
         ASSERT_TRUE(m_process.waitForStarted(10000));
     }
 
+    // Presses the keys on the frame until the program has ended (a few tries).
+    bool CloseWith(const QString& frame, const QString& keys)
+    {
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            PressKeysOn(frame, keys);
+            if (m_process.waitForFinished(7000))
+                return true;
+        }
+        return false;
+    }
+
     // The screen with the frame on it, saved as a PNG under the build folder.
     static void KeepScreenshot(const QString& name)
     {
@@ -108,16 +119,18 @@ TEST_F(KestrelProcess, FirstStartAsksShowsTheFrameAndLeavesSettingsAtCtrlX)
     // No settings yet: the first-run question comes; "No" goes on without the manual.
     const QString box = WaitForWindow(pid, QStringLiteral("^Kestrel$"));
     ASSERT_FALSE(box.isEmpty()) << "no first-run question";
-    PressKeysOn(box, QStringLiteral("alt+n"));
-
-    const QString frame = WaitForWindow(pid, QStringLiteral("^Kestrel Ver\\.1\\.00$"));
+    // Other tests share the display and may take the focus: press again if needed.
+    QString frame;
+    for (int attempt = 0; attempt < 3 && frame.isEmpty(); ++attempt) {
+        PressKeysOn(box, QStringLiteral("alt+n"));
+        frame = WaitForWindow(pid, QStringLiteral("^Kestrel Ver\\.1\\.00$"), 7000);
+    }
     ASSERT_FALSE(frame.isEmpty()) << "no frame with the caption";
     QThread::msleep(700);  // let it paint
     KeepScreenshot(QStringLiteral("main_frame_e2e.png"));
     EXPECT_FALSE(QFileInfo::exists(Cfg()));
 
-    PressKeysOn(frame, QStringLiteral("ctrl+x"));
-    ASSERT_TRUE(m_process.waitForFinished(20000)) << "the frame did not close on Ctrl+X";
+    ASSERT_TRUE(CloseWith(frame, QStringLiteral("ctrl+x"))) << "the frame did not close on Ctrl+X";
     EXPECT_EQ(m_process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(m_process.exitCode(), 0);
     ASSERT_TRUE(QFileInfo::exists(Cfg()));
@@ -144,8 +157,7 @@ TEST_F(KestrelProcess, LaterStartAsksNothingAndClosesThroughTheWindowManager)
                             QStringLiteral("^Kestrel$")})
                     .isEmpty());
     // The window manager's close (Alt+F4) arrives as the window's close request.
-    PressKeysOn(frame, QStringLiteral("alt+F4"));
-    ASSERT_TRUE(m_process.waitForFinished(20000)) << "the frame did not close";
+    ASSERT_TRUE(CloseWith(frame, QStringLiteral("alt+F4"))) << "the frame did not close";
     EXPECT_EQ(m_process.exitCode(), 0);
     EXPECT_GT(QFileInfo(Cfg()).size(), 1000);
 }
