@@ -1,0 +1,53 @@
+// Foreground forcing of another program's window on a real display with a
+// window manager: the window becomes the active one, restored when it was
+// minimised.
+#include "app/kestrel_app.h"
+#include "platform/program_folder.h"
+#include "platform/x11/desktop_services.h"
+#include "tests/support/scripted_dialogs.h"
+#include "tests/support/x11_fixture_windows.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(MainFrameX11, ForceForegroundActivatesAndRestoresAForeignWindow)
+{
+    if (!DesktopIsAvailable() || !Desktop().windows.HasWindowManager())
+        GTEST_SKIP() << "needs a display with a window manager";
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    SetProgramFolderForTesting(dir.path());
+    ScriptedMessageBoxes boxes({IDNO});
+    CKestrelApp app;
+    ASSERT_TRUE(app.InitInstance());
+    CMainFrame& frame = *app.Frame();
+
+    FixtureDisplay fixtures;
+    ASSERT_TRUE(fixtures.isOpen());
+    FixtureWindowSpec spec;
+    spec.title = QStringLiteral("foreground target");
+    const HWND target = fixtures.Create(spec);
+    ASSERT_NE(target, nullptr);
+
+    EXPECT_EQ(frame.ForceForegroundWindow(target), 1);
+    EXPECT_EQ(Desktop().control.ForegroundWindow(), target);
+
+    // Minimised first: forcing restores it too.
+    ASSERT_TRUE(Desktop().control.Minimize(target));
+    ASSERT_TRUE(WaitUntil([&] {
+        DesktopWindowInfo info;
+        return Desktop().windows.QueryWindow(target, kQueryState, info) && info.minimized;
+    }));
+    EXPECT_EQ(frame.ForceForegroundWindow(target), 1);
+    DesktopWindowInfo info;
+    ASSERT_TRUE(Desktop().windows.QueryWindow(target, kQueryState, info));
+    EXPECT_FALSE(info.minimized);
+
+    fixtures.Destroy(target);
+    frame.SendMessage(WM_CLOSE);
+    SetProgramFolderForTesting(QString());
+}
+
+}  // namespace
