@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QDialog>
+#include <QMetaObject>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -136,6 +138,13 @@ BOOL CDialog::Create(CWnd* parent)
 
 INT_PTR CDialog::DoModal()
 {
+    if (!WindowDispatch::OnUiThread()) {
+        // Asked from a worker: the UI thread runs the dialog while the worker waits.
+        INT_PTR result = -1;
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [&] { result = DoModal(); }, Qt::BlockingQueuedConnection);
+        return result;
+    }
     if (!m_template || !BuildFromTemplate(*m_template, m_parentWnd, true))
         return -1;
     auto* host = static_cast<QDialog*>(GetWidget());

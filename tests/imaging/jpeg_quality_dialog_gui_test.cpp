@@ -7,13 +7,16 @@
 #include "tests/support/scripted_dialogs.h"
 #include "tests/support/synthetic_input.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QSlider>
 #include <QTimer>
+#include <atomic>
 #include <functional>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -183,6 +186,35 @@ TEST(JpegQualityRule, ClampsToOneThroughHundred)
     EXPECT_EQ(ClampJpegQuality(1), 1);
     EXPECT_EQ(ClampJpegQuality(100), 100);
     EXPECT_EQ(ClampJpegQuality(255), 100);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(JpegQualityDialog, AskedFromAWorkerTheUiThreadRunsIt)
+{
+    std::atomic<bool> done{false};
+    INT_PTR result = 0;
+    // The dialog's loop runs on this thread: the OK click comes from a timer inside it.
+    QTimer clicker;
+    QObject::connect(&clicker, &QTimer::timeout, [] {
+        QWidget* shown = QApplication::activeModalWidget();
+        if (!shown)
+            return;
+        for (auto* button : shown->findChildren<QAbstractButton*>())
+            if (button->text() == QStringLiteral("OK"))
+                MouseClick(button, QPoint(5, 5));
+    });
+    clicker.start(10);
+    std::thread worker([&] {
+        CDlgJpegQuality dialog;
+        result = dialog.DoModal();
+        done = true;
+    });
+    EXPECT_TRUE(PumpUntil([&] { return done.load(); }));
+    worker.join();
+    EXPECT_EQ(result, IDOK);
 }
 
 }  // namespace
