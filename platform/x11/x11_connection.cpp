@@ -5,55 +5,48 @@
 #include <atomic>
 #include <cstdlib>
 #include <cstring>
-#include <utility>
 
 namespace {
 
 constexpr int kMaxOwnDisplays = 8;
-std::atomic<Display*> g_ownDisplays[kMaxOwnDisplays];
+using DisplaySet = std::atomic<Display*>[kMaxOwnDisplays];
+DisplaySet g_ownDisplays;
+// Own displays whose server has gone: every later request of theirs fails.
+DisplaySet g_lostDisplays;
 // Errors arrive on the thread that waits for the server's answer, which is
-// the thread holding the trap.
-thread_local int g_lastErrorCode = 0;
+// the thread holding the traps.
+thread_local X11ErrorTrap* g_innermostTrap = nullptr;
 std::atomic<XErrorHandler> g_baseHandler{nullptr};
 
-bool IsOwnDisplay(Display* display)
+bool IsIn(const DisplaySet& set, Display* display)
 {
-    for (const auto& own : g_ownDisplays) {
+    for (const auto& own : set) {
         if (own.load() == display)
             return true;
     }
     return false;
 }
 
-void AddOwnDisplay(Display* display)
+void AddTo(DisplaySet& set, Display* display)
 {
-    for (auto& own : g_ownDisplays) {
+    for (auto& own : set) {
         Display* expected = nullptr;
         if (own.compare_exchange_strong(expected, display))
             return;
     }
 }
 
-void RemoveOwnDisplay(Display* display)
+void RemoveFrom(DisplaySet& set, Display* display)
 {
-    for (auto& own : g_ownDisplays) {
+    for (auto& own : set) {
         Display* expected = display;
         own.compare_exchange_strong(expected, nullptr);
     }
 }
 
-// Errors on the program's own connection are recorded; others go to the
-// handler that was in place before, when there was one. Never exits.
-int RecordError(Display* display, XErrorEvent* event)
+bool IsOwnDisplay(Display* display)
 {
-    if (IsOwnDisplay(display)) {
-        g_lastErrorCode = event->error_code;
-        return 0;
-    }
-    const XErrorHandler base = g_baseHandler.load();
-    if (base != nullptr && base != RecordError)
-        return base(display, event);
-    return 0;
+    return IsIn(g_ownDisplays, display);
 }
 
 // A broken connection of our own is not worth ending the process for: the
@@ -62,8 +55,10 @@ std::atomic<XIOErrorHandler> g_baseIoHandler{nullptr};
 
 int NoteIoError(Display* display)
 {
-    if (IsOwnDisplay(display))
+    if (IsOwnDisplay(display)) {
+        AddTo(g_lostDisplays, display);
         return 0;
+    }
     const XIOErrorHandler base = g_baseIoHandler.load();
     return base != nullptr && base != NoteIoError ? base(display) : 0;
 }
@@ -91,9 +86,9 @@ X11Connection* X11Connection::Open(const char* name)
     Display* display = XOpenDisplay(name);
     if (display == nullptr)
         return nullptr;
-    AddOwnDisplay(display);
-    XErrorHandler previous = XSetErrorHandler(RecordError);
-    if (previous != RecordError)
+    AddTo(g_ownDisplays, display);
+    XErrorHandler previous = XSetErrorHandler(X11ErrorTrap::HandleError);
+    if (previous != X11ErrorTrap::HandleError)
         g_baseHandler.store(previous);
     XIOErrorHandler previousIo = XSetIOErrorHandler(NoteIoError);
     if (previousIo != NoteIoError)
@@ -109,7 +104,8 @@ X11Connection::X11Connection(Display* display)
 
 X11Connection::~X11Connection()
 {
-    RemoveOwnDisplay(display_);
+    RemoveFrom(g_ownDisplays, display_);
+    RemoveFrom(g_lostDisplays, display_);
     XCloseDisplay(display_);
 }
 
@@ -126,34 +122,47 @@ Atom X11Connection::atom(const char* name)
 }
 
 X11ErrorTrap::X11ErrorTrap(Display* display, Mode mode)
-    : display_(display), mode_(mode), previous_(XSetErrorHandler(RecordError)),
-      savedCode_(std::exchange(g_lastErrorCode, 0))
+    : display_(display), mode_(mode), previous_(XSetErrorHandler(HandleError)),
+      firstSerial_(NextRequest(display)), outer_(g_innermostTrap)
 {
+    g_innermostTrap = this;
 }
 
 X11ErrorTrap::~X11ErrorTrap()
 {
     if (mode_ == kSyncAtEnd)
         XSync(display_, False);
-    if (previous_ != RecordError && previous_ != nullptr)
+    g_innermostTrap = outer_;
+    if (previous_ != HandleError && previous_ != nullptr)
         XSetErrorHandler(previous_);
-    g_lastErrorCode = savedCode_;
 }
 
 bool X11ErrorTrap::Failed()
 {
     XSync(display_, False);
-    return g_lastErrorCode != 0;
+    return FailedSoFar();
 }
 
 bool X11ErrorTrap::FailedSoFar() const
 {
-    return g_lastErrorCode != 0;
+    return code_ != 0 || IsIn(g_lostDisplays, display_);
 }
 
-int X11ErrorTrap::lastErrorCode() const
+int X11ErrorTrap::HandleError(Display* display, XErrorEvent* event)
 {
-    return g_lastErrorCode;
+    if (IsOwnDisplay(display)) {
+        for (X11ErrorTrap* trap = g_innermostTrap; trap != nullptr; trap = trap->outer_) {
+            if (trap->display_ == display && event->serial >= trap->firstSerial_) {
+                trap->code_ = event->error_code;
+                break;
+            }
+        }
+        return 0;
+    }
+    const XErrorHandler base = g_baseHandler.load();
+    if (base != nullptr && base != HandleError)
+        return base(display, event);
+    return 0;
 }
 
 bool ReadX11Property(

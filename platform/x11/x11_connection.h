@@ -37,8 +37,10 @@ private:
     std::vector<std::pair<std::string, Atom>> atoms_;
 };
 
-// Records X errors of one display for the lifetime of the trap. The caller
-// holds the connection's lock.
+// Records the X errors of the requests that one display makes during the
+// trap's lifetime. Traps nest: an error belongs to the innermost trap on this
+// thread that was set before its request was made. A connection whose server
+// has gone counts as failed. The caller holds the connection's lock.
 class X11ErrorTrap {
 public:
     enum Mode { kSyncAtEnd, kRepliesOnly };
@@ -53,13 +55,19 @@ public:
     bool Failed();
     // True when an error has arrived so far, without waiting.
     bool FailedSoFar() const;
-    int lastErrorCode() const;
+    int lastErrorCode() const { return code_; }
+
+    // The process's X error handler (installed with the first connection):
+    // errors of the program's own connections go to their traps, never to an exit.
+    static int HandleError(Display* display, XErrorEvent* event);
 
 private:
     Display* display_;
     Mode mode_;
     XErrorHandler previous_;
-    int savedCode_;
+    unsigned long firstSerial_;
+    int code_ = 0;
+    X11ErrorTrap* outer_;
 };
 
 // A window property as raw items (format 8, 16 or 32; format-32 items are longs).

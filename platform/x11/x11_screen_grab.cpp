@@ -5,6 +5,7 @@
 
 #include <X11/Xutil.h>
 #include <X11/extensions/XShm.h>
+#include <X11/extensions/Xrender.h>
 #include <sys/ipc.h>
 #include <sys/shm.h>
 
@@ -18,6 +19,11 @@ struct X11ShmSegment {
     XShmSegmentInfo info{};
     size_t bytes = 0;
     XImage* image = nullptr;  // the header for the last size grabbed
+    // The 32-bit pixmap and picture on the segment's memory, for the last size rendered.
+    Pixmap pixmap = 0;
+    Picture picture = 0;
+    int pixmapWidth = 0;
+    int pixmapHeight = 0;
 };
 
 namespace {
@@ -39,6 +45,18 @@ bool IsDirectFormat(Display* display, int screen)
     if (formats != nullptr)
         XFree(formats);
     return bits32 && ImageByteOrder(display) == LSBFirst;
+}
+
+bool HasPixmapFormat(Display* display, int depth, int bitsPerPixel)
+{
+    int count = 0;
+    XPixmapFormatValues* formats = XListPixmapFormats(display, &count);
+    bool found = false;
+    for (int i = 0; i < count; ++i)
+        found |= formats[i].depth == depth && formats[i].bits_per_pixel == bitsPerPixel;
+    if (formats != nullptr)
+        XFree(formats);
+    return found;
 }
 
 int ShiftOfMask(unsigned long mask)
@@ -84,13 +102,26 @@ void DropImageHeader(XImage*& image)
     image = nullptr;
 }
 
+void DropPixmap(Display* display, X11ShmSegment& segment)
+{
+    if (segment.picture != 0)
+        XRenderFreePicture(display, segment.picture);
+    if (segment.pixmap != 0)
+        XFreePixmap(display, segment.pixmap);
+    segment.picture = 0;
+    segment.pixmap = 0;
+    segment.pixmapWidth = 0;
+    segment.pixmapHeight = 0;
+}
+
 }  // namespace
 
-X11ScreenGrab::X11ScreenGrab(X11Connection& x, bool sharedMemory) : x_(x)
+X11ScreenGrab::X11ScreenGrab(X11Connection& x, Path fastest) : x_(x)
 {
     std::lock_guard lock(x_.mutex());
-    shmUsable_ = sharedMemory && XShmQueryExtension(x_.display()) != 0;
+    shmUsable_ = fastest != kPlainImage && XShmQueryExtension(x_.display()) != 0;
     directFormat_ = IsDirectFormat(x_.display(), x_.screen());
+    renderUsable_ = fastest == kRenderedPixmap && shmUsable_ && directFormat_ && SetUpRender();
 }
 
 X11ScreenGrab::~X11ScreenGrab()
@@ -98,6 +129,37 @@ X11ScreenGrab::~X11ScreenGrab()
     std::lock_guard lock(x_.mutex());
     for (X11ShmSegment* segment : spare_)
         DestroySegment(segment);
+    if (rootPicture_ != 0) {
+        X11ErrorTrap trap(x_.display());
+        XRenderFreePicture(x_.display(), rootPicture_);
+    }
+}
+
+// The root window as a RENDER source, children included, and the server's
+// support for 32-bit pixmaps in shared memory.
+bool X11ScreenGrab::SetUpRender()
+{
+    Display* d = x_.display();
+    int event = 0;
+    int error = 0;
+    int major = 0;
+    int minor = 0;
+    Bool sharedPixmaps = False;
+    if (!XRenderQueryExtension(d, &event, &error) || !XShmQueryVersion(d, &major, &minor, &sharedPixmaps) ||
+        !sharedPixmaps || XShmPixmapFormat(d) != ZPixmap || !HasPixmapFormat(d, 32, 32))
+        return false;
+    XRenderPictFormat* screen = XRenderFindVisualFormat(d, DefaultVisual(d, x_.screen()));
+    if (screen == nullptr || XRenderFindStandardFormat(d, PictStandardARGB32) == nullptr)
+        return false;
+    X11ErrorTrap trap(d);
+    XRenderPictureAttributes attributes{};
+    attributes.subwindow_mode = IncludeInferiors;
+    rootPicture_ = XRenderCreatePicture(d, x_.root(), screen, CPSubwindowMode, &attributes);
+    if (trap.Failed()) {
+        rootPicture_ = 0;
+        return false;
+    }
+    return true;
 }
 
 SIZE X11ScreenGrab::ScreenSize()
@@ -116,8 +178,12 @@ bool X11ScreenGrab::Grab(const RECT& rect, QImage& image)
     const int height = onScreen.bottom - onScreen.top;
     std::lock_guard lock(x_.mutex());
     QImage part;
-    if (!(shmUsable_ && directFormat_ && GrabShm(onScreen.left, onScreen.top, width, height, part)) &&
-        !GrabPlain(onScreen.left, onScreen.top, width, height, part))
+    const int x = onScreen.left;
+    const int y = onScreen.top;
+    const bool grabbed = (renderUsable_ && GrabRendered(x, y, width, height, part)) ||
+        (shmUsable_ && directFormat_ && GrabShm(x, y, width, height, part)) ||
+        GrabPlain(x, y, width, height, part);
+    if (!grabbed)
         return false;
     if (onScreen == rect) {
         image = std::move(part);
@@ -131,6 +197,35 @@ bool X11ScreenGrab::Grab(const RECT& rect, QImage& image)
     for (int y = 0; y < height; ++y)
         std::memcpy(whole.scanLine(y + dy) + dx * 4, part.constScanLine(y), static_cast<size_t>(width) * 4);
     image = std::move(whole);
+    return true;
+}
+
+// The server converts the screen's pixels into the ARGB pixmap with an opaque
+// alpha byte: the pixels need no pass of their own here.
+bool X11ScreenGrab::GrabRendered(int x, int y, int width, int height, QImage& image)
+{
+    X11ShmSegment* segment = TakeSegment(static_cast<size_t>(width) * static_cast<size_t>(height) * 4);
+    if (segment == nullptr)
+        return false;
+    Display* d = x_.display();
+    X11ErrorTrap trap(d);
+    if (segment->pixmap == 0 || segment->pixmapWidth != width || segment->pixmapHeight != height) {
+        DropPixmap(d, *segment);
+        segment->pixmap = XShmCreatePixmap(d, x_.root(), segment->info.shmaddr, &segment->info,
+            static_cast<unsigned>(width), static_cast<unsigned>(height), 32);
+        segment->picture = XRenderCreatePicture(
+            d, segment->pixmap, XRenderFindStandardFormat(d, PictStandardARGB32), 0, nullptr);
+        segment->pixmapWidth = width;
+        segment->pixmapHeight = height;
+    }
+    XRenderComposite(d, PictOpSrc, rootPicture_, None, segment->picture, x, y, 0, 0, 0, 0,
+        static_cast<unsigned>(width), static_cast<unsigned>(height));
+    if (trap.Failed()) {
+        DestroySegment(segment);
+        renderUsable_ = false;  // the next ways serve from now on
+        return false;
+    }
+    image = WrapSegment(segment, width, height);
     return true;
 }
 
@@ -154,11 +249,17 @@ bool X11ScreenGrab::GrabShm(int x, int y, int width, int height, QImage& image)
         DestroySegment(segment);
         return false;
     }
-    auto* pixels = reinterpret_cast<std::uint32_t*>(segment->info.shmaddr);
-    MakePixelsOpaque(pixels, static_cast<size_t>(width) * static_cast<size_t>(height));
-    image = QImage(reinterpret_cast<uchar*>(pixels), width, height, width * 4, QImage::Format_RGB32,
-        &X11ScreenGrab::ReleaseSegment, segment);
+    MakePixelsOpaque(reinterpret_cast<std::uint32_t*>(segment->info.shmaddr),
+        static_cast<size_t>(width) * static_cast<size_t>(height));
+    image = WrapSegment(segment, width, height);
     return true;
+}
+
+// The image on the segment's memory; releasing it hands the segment back.
+QImage X11ScreenGrab::WrapSegment(X11ShmSegment* segment, int width, int height)
+{
+    return QImage(reinterpret_cast<uchar*>(segment->info.shmaddr), width, height, width * 4,
+        QImage::Format_RGB32, &X11ScreenGrab::ReleaseSegment, segment);
 }
 
 bool X11ScreenGrab::GrabPlain(int x, int y, int width, int height, QImage& image)
@@ -203,8 +304,7 @@ X11ShmSegment* X11ScreenGrab::TakeSegment(size_t bytes)
     segment->bytes = size;
     segment->info.shmid = shmget(IPC_PRIVATE, size, IPC_CREAT | 0600);
     if (segment->info.shmid < 0) {
-        delete segment;
-        shmUsable_ = false;
+        delete segment;  // out of segments for now (callers hold many images): this grab takes another way
         return nullptr;
     }
     segment->info.shmaddr = static_cast<char*>(shmat(segment->info.shmid, nullptr, 0));
@@ -219,6 +319,7 @@ X11ShmSegment* X11ScreenGrab::TakeSegment(size_t bytes)
             shmdt(segment->info.shmaddr);
         delete segment;
         shmUsable_ = false;  // e.g. a server on another machine
+        renderUsable_ = false;
         return nullptr;
     }
     return segment;
@@ -228,6 +329,7 @@ void X11ScreenGrab::DestroySegment(X11ShmSegment* segment)
 {
     X11ErrorTrap trap(x_.display());
     DropImageHeader(segment->image);
+    DropPixmap(x_.display(), *segment);
     XShmDetach(x_.display(), &segment->info);
     XSync(x_.display(), False);
     shmdt(segment->info.shmaddr);

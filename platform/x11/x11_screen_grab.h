@@ -1,5 +1,7 @@
-// The X11 screen grab: shared-memory images of the root window (MIT-SHM),
-// with XGetImage where shared memory cannot be used.
+// The X11 screen grab. The fastest way has the server compose the screen
+// into a 32-bit shared-memory pixmap (RENDER), which also sets the fourth
+// byte to 0xFF as Format_RGB32 wants it; then shared-memory images of the
+// root window (MIT-SHM), whose fourth byte is set here; then XGetImage.
 #pragma once
 
 #include "platform/x11/desktop_services.h"
@@ -11,8 +13,11 @@ struct X11ShmSegment;
 
 class X11ScreenGrab final : public ScreenGrabService {
 public:
-    // sharedMemory false: XGetImage only (as for a server on another machine).
-    explicit X11ScreenGrab(X11Connection& x, bool sharedMemory = true);
+    // The ways of reading the screen, fastest first. Each falls back to the next
+    // where the server cannot serve it.
+    enum Path { kRenderedPixmap, kSharedImage, kPlainImage };
+    // `fastest`: the first way tried (kPlainImage as for a server on another machine).
+    explicit X11ScreenGrab(X11Connection& x, Path fastest = kRenderedPixmap);
     // Images handed out must have been released before (the process's grabber is never destroyed).
     ~X11ScreenGrab() override;
     SIZE ScreenSize() override;
@@ -22,14 +27,19 @@ public:
     static constexpr size_t kSpareSegments = 3;
 
 private:
+    bool SetUpRender();
+    bool GrabRendered(int x, int y, int width, int height, QImage& image);
     bool GrabShm(int x, int y, int width, int height, QImage& image);
     bool GrabPlain(int x, int y, int width, int height, QImage& image);
+    QImage WrapSegment(X11ShmSegment* segment, int width, int height);
     X11ShmSegment* TakeSegment(size_t bytes);
     void DestroySegment(X11ShmSegment* segment);
     static void ReleaseSegment(void* segment);
 
     X11Connection& x_;
+    bool renderUsable_ = false;
     bool shmUsable_ = false;
     bool directFormat_ = false;  // 32 bits per pixel, 0xRRGGBB, little-endian: the memory of Format_RGB32
+    unsigned long rootPicture_ = 0;
     std::vector<X11ShmSegment*> spare_;
 };

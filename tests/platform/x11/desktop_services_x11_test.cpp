@@ -114,6 +114,33 @@ TEST_F(DesktopX11, WindowFactsOfFixtures)
     EXPECT_TRUE(windows.WindowExists(wa));
 }
 
+// An error belongs to the trap that was innermost when its request was made,
+// even when it arrives while an inner trap waits.
+TEST(X11ErrorTrapTest, ErrorsBelongToTheTrapOfTheirRequest)
+{
+    X11Connection* x = X11Connection::Get();
+    ASSERT_NE(x, nullptr);
+    std::lock_guard lock(x->mutex());
+    Display* d = x->display();
+    const Window gone = XCreateSimpleWindow(d, x->root(), 0, 0, 10, 10, 0, 0, 0);
+    XDestroyWindow(d, gone);
+    X11ErrorTrap outer(d);
+    XRaiseWindow(d, gone);  // no reply: the error arrives with the next round trip
+    {
+        X11ErrorTrap inner(d);
+        EXPECT_FALSE(inner.Failed());
+    }
+    EXPECT_TRUE(outer.FailedSoFar());
+    EXPECT_EQ(outer.lastErrorCode(), BadWindow);
+    X11ErrorTrap clean(d);
+    {
+        X11ErrorTrap inner(d);
+        XMapWindow(d, gone);
+        EXPECT_TRUE(inner.Failed());
+    }
+    EXPECT_FALSE(clean.Failed());
+}
+
 TEST_F(DesktopX11, StackingOrderIsTopmostFirst)
 {
     FixtureWindowSpec spec;
@@ -301,10 +328,14 @@ TEST(DesktopX11WithoutManager, FallbackListControlAndGrab)
     ASSERT_TRUE(grab.Grab(RECT{40, 50, 240, 170}, image));
     EXPECT_EQ(image.pixel(5, 5) & 0xFFFFFF, 0x00FF00u);
     EXPECT_EQ(image.pixel(199, 119) & 0xFFFFFF, 0x00FF00u);
-    X11ScreenGrab plain(*x, false);
+    // Every way of reading the screen gives the same pixels.
+    X11ScreenGrab plain(*x, X11ScreenGrab::kPlainImage);
+    X11ScreenGrab shared(*x, X11ScreenGrab::kSharedImage);
     QImage copied;
     ASSERT_TRUE(plain.Grab(RECT{-20, 30, 260, 190}, copied));
     ASSERT_TRUE(grab.Grab(RECT{-20, 30, 260, 190}, image));
+    EXPECT_EQ(copied, image);
+    ASSERT_TRUE(shared.Grab(RECT{-20, 30, 260, 190}, image));
     EXPECT_EQ(copied, image);
     EXPECT_EQ(copied.pixel(60, 20) & 0xFFFFFF, 0x00FF00u);
     EXPECT_EQ(copied.pixel(5, 20) & 0xFFFFFF, 0u);  // off screen
