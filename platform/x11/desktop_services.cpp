@@ -3,6 +3,7 @@
 
 #include "platform/x11/null_desktop_services.h"
 #include "platform/x11/x11_connection.h"
+#include "platform/x11/x11_frame_extents.h"
 #include "platform/x11/x11_pointer.h"
 #include "platform/x11/x11_screen_grab.h"
 #include "platform/x11/x11_window_list.h"
@@ -34,7 +35,8 @@ DesktopServices* MakeX11Services(X11Connection& x)
     auto* cursor = new X11Cursor(x);
     auto* pointer = new X11PointerConfinement(x);
     auto* input = new X11Input(x);
-    return new DesktopServices{*windows, *control, *grab, *cursor, *pointer, *input};
+    auto* frameExtents = new X11FrameExtents(x);
+    return new DesktopServices{*windows, *control, *grab, *cursor, *pointer, *input, *frameExtents};
 }
 
 DesktopServices* ChosenServices()
@@ -47,6 +49,12 @@ DesktopServices* ChosenServices()
 }
 
 }  // namespace
+
+FrameExtentsService& NullFrameExtentsService()
+{
+    static NullFrameExtents none;
+    return none;
+}
 
 DesktopServices& Desktop()
 {

@@ -1,12 +1,13 @@
 // The desktop's operating-system services, one interface each: the list of
 // top-level windows, window control, screen grab, cursor image, pointer
-// confinement and simulated input. An X11 implementation serves a real
-// display; a null one (every call fails cleanly) serves headless runs. The
-// choice is made once, in Desktop().
+// confinement, simulated input and the window manager's frames. An X11
+// implementation serves a real display; a null one (every call fails cleanly)
+// serves headless runs. The choice is made once, in Desktop().
 #pragma once
 
 #include "platform/hwnd.h"
 #include "platform/types.h"
+#include "platform/x11/desktop_rules.h"
 
 #include <QImage>
 #include <QString>
@@ -105,6 +106,18 @@ public:
     virtual bool SendKey(UINT virtualKey) = 0;
 };
 
+class FrameExtentsService {
+public:
+    virtual ~FrameExtentsService() = default;
+    // The frame (left, right, top, bottom) the running window manager puts
+    // around a normal top-level window; false when unknown: no window manager,
+    // or none that answers in time.
+    virtual bool NormalWindowExtents(FrameExtents& extents) = 0;
+};
+
+// The frame service that knows no frame; the default of DesktopServices.
+FrameExtentsService& NullFrameExtentsService();
+
 struct DesktopServices {
     WindowListService& windows;
     WindowControlService& control;
@@ -112,6 +125,7 @@ struct DesktopServices {
     CursorService& cursor;
     PointerConfinementService& pointer;
     InputService& input;
+    FrameExtentsService& frameExtents = NullFrameExtentsService();
 };
 
 // The services of this process: X11 when the display named by DISPLAY opens, null otherwise.

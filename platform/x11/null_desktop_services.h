@@ -49,3 +49,8 @@ public:
     bool SendWheelNotches(int) override { return false; }
     bool SendKey(UINT) override { return false; }
 };
+
+class NullFrameExtents : public FrameExtentsService {
+public:
+    bool NormalWindowExtents(FrameExtents&) override { return false; }
+};
