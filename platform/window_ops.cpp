@@ -12,7 +12,19 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QScreen>
+
+namespace {
+
+// A window manager iconifies the program's windows only when they are real
+// X11 windows (Qt's xcb platform) and one runs on that display.
+bool OwnWindowsAreManaged()
+{
+    return QGuiApplication::platformName() == QLatin1String("xcb") && Desktop().windows.HasWindowManager();
+}
+
+}  // namespace
 
 BOOL CWnd::ShowWindow(int command)
 {
@@ -26,7 +38,7 @@ BOOL CWnd::ShowWindow(int command)
     case SW_MINIMIZE:
     case SW_SHOWMINIMIZED:
     case SW_SHOWMINNOACTIVE:
-        if (m_widget->isWindow() && !Desktop().windows.HasWindowManager())
+        if (m_widget->isWindow() && !OwnWindowsAreManaged())
             HideAsMinimized();  // nothing would iconify it: it and its owned windows go from the screen
         else
             m_widget->showMinimized();
