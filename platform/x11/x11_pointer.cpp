@@ -33,6 +33,10 @@ bool X11Cursor::CursorImage(DesktopCursorImage& cursor)
     if (source == nullptr)
         return false;
     QImage image(source->width, source->height, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull()) {  // an empty cursor, or one too large to hold
+        XFree(source);
+        return false;
+    }
     const unsigned long* pixel = source->pixels;
     for (int y = 0; y < source->height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));

@@ -25,13 +25,6 @@ Window TopLevelOf(X11Connection& x, Window window)
     return 0;
 }
 
-bool Exists(X11Connection& x, Window window)
-{
-    X11ErrorTrap trap(x.display());
-    XWindowAttributes attributes{};
-    return XGetWindowAttributes(x.display(), window, &attributes) != 0 && !trap.Failed();
-}
-
 // _NET_ACTIVE_WINDOW request with source indication 2 (a pager: honoured without focus-stealing checks).
 void SendActivateRequest(X11Connection& x, Window window)
 {
@@ -43,6 +36,22 @@ void SendActivateRequest(X11Connection& x, Window window)
     event.xclient.data.l[0] = 2;
     event.xclient.data.l[1] = CurrentTime;
     XSendEvent(x.display(), x.root(), False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
+}
+
+// Carries out `act` on a live window under an error trap; false for a null,
+// own or dead handle (requests about a window that has gone would reach
+// nobody and report no error) and when the server refused a request.
+template <typename Act> bool ControlWindow(X11Connection& x, HWND hwnd, Act act)
+{
+    const Window window = X11WindowOfHwnd(hwnd);
+    if (window == 0)
+        return false;
+    std::lock_guard lock(x.mutex());
+    if (!X11WindowAlive(x, window))
+        return false;
+    X11ErrorTrap trap(x.display());
+    act(window, X11WindowManagerRuns(x));
+    return !trap.Failed();
 }
 
 }  // namespace
@@ -67,63 +76,36 @@ HWND X11WindowControl::ForegroundWindow()
 
 bool X11WindowControl::Activate(HWND hwnd)
 {
-    const Window window = X11WindowOfHwnd(hwnd);
-    if (window == 0)
-        return false;
-    std::lock_guard lock(x_.mutex());
-    // Requests about a window that has gone would reach nobody and report no error.
-    if (!Exists(x_, window))
-        return false;
-    X11ErrorTrap trap(x_.display());
-    if (X11WindowManagerRuns(x_)) {
-        SendActivateRequest(x_, window);
-    } else {
-        XRaiseWindow(x_.display(), window);
-        XSetInputFocus(x_.display(), window, RevertToParent, CurrentTime);
-    }
-    return !trap.Failed();
+    return ControlWindow(x_, hwnd, [this](Window window, bool managed) {
+        if (managed) {
+            SendActivateRequest(x_, window);
+        } else {
+            XRaiseWindow(x_.display(), window);
+            XSetInputFocus(x_.display(), window, RevertToParent, CurrentTime);
+        }
+    });
 }
 
 bool X11WindowControl::Minimize(HWND hwnd)
 {
-    const Window window = X11WindowOfHwnd(hwnd);
-    if (window == 0)
-        return false;
-    std::lock_guard lock(x_.mutex());
-    if (!Exists(x_, window))
-        return false;
-    X11ErrorTrap trap(x_.display());
-    if (X11WindowManagerRuns(x_))
-        XIconifyWindow(x_.display(), window, x_.screen());
-    else  // nobody would act on an iconify request: take the window off the screen
-        XUnmapWindow(x_.display(), window);
-    return !trap.Failed();
+    return ControlWindow(x_, hwnd, [this](Window window, bool managed) {
+        if (managed)
+            XIconifyWindow(x_.display(), window, x_.screen());
+        else  // nobody would act on an iconify request: take the window off the screen
+            XUnmapWindow(x_.display(), window);
+    });
 }
 
 bool X11WindowControl::Restore(HWND hwnd)
 {
-    const Window window = X11WindowOfHwnd(hwnd);
-    if (window == 0)
-        return false;
-    std::lock_guard lock(x_.mutex());
-    if (!Exists(x_, window))
-        return false;
-    X11ErrorTrap trap(x_.display());
-    XMapRaised(x_.display(), window);
-    if (X11WindowManagerRuns(x_))
-        SendActivateRequest(x_, window);
-    return !trap.Failed();
+    return ControlWindow(x_, hwnd, [this](Window window, bool managed) {
+        XMapRaised(x_.display(), window);
+        if (managed)
+            SendActivateRequest(x_, window);
+    });
 }
 
 bool X11WindowControl::Raise(HWND hwnd)
 {
-    const Window window = X11WindowOfHwnd(hwnd);
-    if (window == 0)
-        return false;
-    std::lock_guard lock(x_.mutex());
-    if (!Exists(x_, window))
-        return false;
-    X11ErrorTrap trap(x_.display());
-    XRaiseWindow(x_.display(), window);
-    return !trap.Failed();
+    return ControlWindow(x_, hwnd, [this](Window window, bool) { XRaiseWindow(x_.display(), window); });
 }

@@ -183,13 +183,18 @@ bool X11WindowList::QueryWindow(HWND hwnd, unsigned what, DesktopWindowInfo& inf
     return info.exists;
 }
 
+bool X11WindowAlive(X11Connection& x, unsigned long window)
+{
+    X11ErrorTrap trap(x.display(), X11ErrorTrap::kRepliesOnly);
+    XWindowAttributes attributes{};
+    return XGetWindowAttributes(x.display(), window, &attributes) != 0 && !trap.FailedSoFar();
+}
+
 bool X11WindowList::WindowExists(HWND hwnd)
 {
     const Window window = X11WindowOfHwnd(hwnd);
     if (window == 0)
         return false;
     std::lock_guard lock(x_.mutex());
-    X11ErrorTrap trap(x_.display());
-    XWindowAttributes attributes{};
-    return XGetWindowAttributes(x_.display(), window, &attributes) != 0 && !trap.Failed();
+    return X11WindowAlive(x_, window);
 }

@@ -32,3 +32,5 @@ private:
 
 // True when a window manager announces itself on the connection's root.
 bool X11WindowManagerRuns(X11Connection& x);
+// True when the window exists on the connection's server. The caller holds the connection's lock.
+bool X11WindowAlive(X11Connection& x, unsigned long window);
