@@ -121,11 +121,11 @@ POINT TaskbarPushOffset(BYTE edge, const RECT& frame, int overlap, int screenWid
     }
 }
 
-FrameMoveAction ClassifyFrameMove(int x, int y, const RECT& stageArea, int captionHeight)
+FrameMoveAction ClassifyFrameMove(int x, int y, const RECT& stageArea, int captionHeight, int restingY)
 {
     if (x < -3000 || y < -3000)
         return FrameMoveAction::Ignore;
-    if (x >= -300 && y >= stageArea.top - 1.5 * captionHeight)
+    if (x >= -300 && (y >= stageArea.top - 1.5 * captionHeight || y >= restingY))
         return FrameMoveAction::Accept;
     return FrameMoveAction::SnapBack;
 }

@@ -47,4 +47,7 @@ enum class FrameMoveAction {
     Accept,    // the panels follow
     SnapBack,  // too far up or left: back to the last accepted place
 };
-FrameMoveAction ClassifyFrameMove(int x, int y, const RECT& stageArea, int captionHeight);
+// y must not lie above the stage area's top by more than 1.5 caption heights;
+// a frame resting at the top of the work area (client origin at restingY) is
+// always accepted, whatever its toolbar and caption heights.
+FrameMoveAction ClassifyFrameMove(int x, int y, const RECT& stageArea, int captionHeight, int restingY);

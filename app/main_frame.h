@@ -204,12 +204,14 @@ protected:
 private:
     bool m_bFirstShowDone = false;
     QSize m_requestedClientSize;  // the client size of the frame's own last move
+    RECT m_rcAwaitingFrame{};     // placed before the window manager framed the window
     std::unique_ptr<SettingsStore> m_settings;
     std::unique_ptr<WorkAreaWatch> m_workAreaWatch;
 
     void FillScreenMetrics();
     void FindTaskbar();
     void MoveFrameTo(const RECT& rect);
+    bool PlaceAgainOnceFramed();
     void RunFirstShow();
     void SwitchFrameBars(BYTE mode);
     SettingsStore& Store();

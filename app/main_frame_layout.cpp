@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -58,6 +59,7 @@ void CMainFrame::MoveFrameTo(const RECT& rect)
     if (w && w->frameGeometry() == w->geometry() && Desktop().windows.HasWindowManager()) {
         r.right -= 2 * (g_ScreenMetrics.frameWidth - 4);
         r.bottom -= g_ScreenMetrics.captionHeight + 2 * (g_ScreenMetrics.frameHeight - 4);
+        m_rcAwaitingFrame = rect;
     }
     MoveWindow(&r);
     if (w)
@@ -104,16 +106,31 @@ void CMainFrame::OnTaskbarMoved()
     // The view stage recomputes its limits here once it exists.
 }
 
+bool CMainFrame::PlaceAgainOnceFramed()
+{
+    QWidget* w = GetWidget();
+    if (IsEmpty(m_rcAwaitingFrame) || !w || w->frameGeometry() == w->geometry())
+        return false;
+    // The window manager's frame is known now: the outer rectangle can be exact.
+    const RECT r = std::exchange(m_rcAwaitingFrame, RECT{});
+    MoveFrameTo(r);
+    return true;
+}
+
 void CMainFrame::OnMove(int, int)
 {
+    if (PlaceAgainOnceFramed())
+        return;
     // The client origin by the frame figures the layout uses, so that the
     // window manager's own decorations do not shift the bounds.
     RECT frame;
     GetWindowRect(&frame);
     const int x = frame.left + g_ScreenMetrics.frameWidth;
-    const int y =
-        frame.top + g_ScreenMetrics.captionHeight + g_ScreenMetrics.frameHeight + g_ScreenMetrics.menuHeight;
-    switch (ClassifyFrameMove(x, y, g_rcStageArea, g_ScreenMetrics.captionHeight)) {
+    const int titleBand =
+        g_ScreenMetrics.captionHeight + g_ScreenMetrics.frameHeight + g_ScreenMetrics.menuHeight;
+    const int y = frame.top + titleBand;
+    const int restingY = m_rcWorkArea.top + titleBand;
+    switch (ClassifyFrameMove(x, y, g_rcStageArea, g_ScreenMetrics.captionHeight, restingY)) {
     case FrameMoveAction::Ignore:
         return;
     case FrameMoveAction::Accept: {
@@ -140,7 +157,7 @@ void CMainFrame::OnMove(int, int)
 
 void CMainFrame::OnSize(UINT, int cx, int cy)
 {
-    if (cx == 0 || cy == 0)
+    if (cx == 0 || cy == 0 || PlaceAgainOnceFramed())
         return;
     // A size the frame did not ask for comes from the user's resize.
     QWidget* w = GetWidget();

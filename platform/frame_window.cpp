@@ -50,6 +50,9 @@ void CFrameWnd::BuildBars()
     m_toolbar->setMovable(false);
     m_toolbar->setFloatable(false);
     m_toolbar->setIconSize(QSize(16, 16));
+    // The classic height of a toolbar of 16-pixel pictures: the frame's
+    // placement rules are measured against it.
+    m_toolbar->setFixedHeight(kFrameToolbarHeight);
     m_main->addToolBar(Qt::TopToolBarArea, m_toolbar);
 
     QStatusBar* status = m_main->statusBar();
@@ -174,7 +177,7 @@ QString CFrameWnd::GetPaneText(int pane) const
 
 int CFrameWnd::ToolbarHeight() const
 {
-    return m_toolbar ? m_toolbar->sizeHint().height() : 0;
+    return m_toolbar ? m_toolbar->maximumHeight() : 0;
 }
 
 int CFrameWnd::StatusBarHeight() const

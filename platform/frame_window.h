@@ -15,6 +15,9 @@ class QMenu;
 class QToolBar;
 class QLabel;
 
+// The toolbar's height in pixels.
+inline constexpr int kFrameToolbarHeight = 28;
+
 class CFrameWnd : public CWnd {
 public:
     CFrameWnd();

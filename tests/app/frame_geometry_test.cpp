@@ -133,22 +133,30 @@ TEST(FrameGeometry, FrameMoveIsAcceptedSnappedBackOrIgnored)
 {
     const RECT stage{8, 82, 1272, 956};
     // 1.5 caption heights of 23 is 34.5: y 48 is below 47.5, y 47 is not.
+    // A frame at the top of the work area has its client origin at y 51.
     struct Case {
         int x, y;
+        RECT stage;
         FrameMoveAction action;
     };
+    // A taller toolbar or a lower caption puts the stage area lower: the frame
+    // at the work area's top still stays, one pixel higher does not.
+    const RECT lowStage{8, 90, 1272, 956};
     const Case cases[] = {
-        {8, 51, FrameMoveAction::Accept},
-        {-300, 48, FrameMoveAction::Accept},
-        {-301, 48, FrameMoveAction::SnapBack},
-        {8, 47, FrameMoveAction::SnapBack},
-        {-32000, -32000, FrameMoveAction::Ignore},
-        {8, -3001, FrameMoveAction::Ignore},
-        {-3000, 200, FrameMoveAction::SnapBack},
+        {8, 51, stage, FrameMoveAction::Accept},
+        {-300, 48, stage, FrameMoveAction::Accept},
+        {-301, 48, stage, FrameMoveAction::SnapBack},
+        {8, 47, stage, FrameMoveAction::SnapBack},
+        {-32000, -32000, stage, FrameMoveAction::Ignore},
+        {8, -3001, stage, FrameMoveAction::Ignore},
+        {-3000, 200, stage, FrameMoveAction::SnapBack},
+        {8, 51, lowStage, FrameMoveAction::Accept},
+        {8, 50, lowStage, FrameMoveAction::SnapBack},
+        {8, 56, lowStage, FrameMoveAction::Accept},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.x << "," << c.y);
-        EXPECT_EQ(ClassifyFrameMove(c.x, c.y, stage, 23), c.action);
+        SCOPED_TRACE(testing::Message() << c.x << "," << c.y << " stage top " << c.stage.top);
+        EXPECT_EQ(ClassifyFrameMove(c.x, c.y, c.stage, 23, 51), c.action);
     }
 }
 

@@ -87,10 +87,11 @@ TEST(MainFrameWorkArea, APanelAppearingOnTheLeftPushesTheFrameRight)
         {QStringLiteral("-root"), QStringLiteral("-f"), QStringLiteral("_NET_WORKAREA"),
             QStringLiteral("32c"), QStringLiteral("-set"), QStringLiteral("_NET_WORKAREA"),
             QStringLiteral("60,0,1220,1024")});
-    const bool pushed = WaitFor([&] { return FrameLeft(server.display()) == 60; });
+    int left = -1;
+    const bool pushed = WaitFor([&] { return (left = FrameLeft(server.display())) == 60; });
     kestrel.kill();
     kestrel.waitForFinished(5000);
-    EXPECT_TRUE(pushed) << "frame left at " << FrameLeft(server.display());
+    EXPECT_TRUE(pushed) << "frame left at " << left;
 }
 
 }  // namespace
