@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
@@ -49,6 +50,17 @@ void PressKeysOn(const QString& window, const QString& keys)
     Xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys});
 }
 
+// The test's environment; a sanitizer build of the program also gets the
+// project's leak suppressions when the caller set none.
+QProcessEnvironment ProgramEnvironment()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (!env.contains(QStringLiteral("LSAN_OPTIONS")))
+        env.insert(QStringLiteral("LSAN_OPTIONS"),
+            QStringLiteral("suppressions=" KESTREL_TEST_DATA_DIR "/../support/lsan.supp"));
+    return env;
+}
+
 bool HasWindowManager()
 {
     return Desktop().windows.HasWindowManager();
@@ -82,6 +94,7 @@ protected:
     void Start()
     {
         m_process.setWorkingDirectory(QDir::tempPath());
+        m_process.setProcessEnvironment(ProgramEnvironment());
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_process.start(Binary(), {});
         ASSERT_TRUE(m_process.waitForStarted(10000));

@@ -77,6 +77,9 @@ TEST(MainFrameWorkArea, APanelAppearingOnTheLeftPushesTheFrameRight)
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), server.display());
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    if (!env.contains(QStringLiteral("LSAN_OPTIONS")))
+        env.insert(QStringLiteral("LSAN_OPTIONS"),
+            QStringLiteral("suppressions=" KESTREL_TEST_DATA_DIR "/../support/lsan.supp"));
     kestrel.setProcessEnvironment(env);
     kestrel.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     kestrel.start(binary, {});
