@@ -45,13 +45,17 @@ void ReadText(X11Connection& x, Window window, DesktopWindowInfo& info)
     }
 }
 
-FrameExtents ReadExtents(X11Connection& x, Window window, const char* property)
+// Frame extents (left, right, top, bottom); false when the window has none
+// in the form the window-manager conventions give them. A frame is never
+// wider than any screen, so the figures are held to that.
+bool ReadExtents(X11Connection& x, Window window, const char* property, FrameExtents& extents)
 {
     const auto v = ReadX11Cardinals(x.display(), window, x.atom(property), XA_CARDINAL, 4);
-    if (v.size() < 4)
-        return {};
-    return FrameExtents{
-        static_cast<long>(v[0]), static_cast<long>(v[1]), static_cast<long>(v[2]), static_cast<long>(v[3])};
+    if (v.size() != 4)
+        return false;
+    auto held = [](unsigned long value) { return static_cast<long>(std::min(value, 32767ul)); };
+    extents = FrameExtents{held(v[0]), held(v[1]), held(v[2]), held(v[3])};
+    return true;
 }
 
 void ReadGeometry(
@@ -62,12 +66,12 @@ void ReadGeometry(
     Window child = 0;
     XTranslateCoordinates(x.display(), window, x.root(), 0, 0, &rootX, &rootY, &child);
     const RECT client{rootX, rootY, rootX + attributes.width, rootY + attributes.height};
-    info.rect = GrowByFrame(client, ReadExtents(x, window, "_NET_FRAME_EXTENTS"));
-    X11Property gtk;
-    if (ReadX11Property(x.display(), window, x.atom("_GTK_FRAME_EXTENTS"), XA_CARDINAL, 4, gtk) &&
-        gtk.count == 4) {
+    FrameExtents frame;
+    info.rect = ReadExtents(x, window, "_NET_FRAME_EXTENTS", frame) ? GrowByFrame(client, frame) : client;
+    FrameExtents shadow;
+    if (ReadExtents(x, window, "_GTK_FRAME_EXTENTS", shadow)) {
         info.hasFrameBounds = true;
-        info.frameBounds = ShrinkByFrame(client, ReadExtents(x, window, "_GTK_FRAME_EXTENTS"));
+        info.frameBounds = ShrinkByFrame(client, shadow);
     }
 }
 

@@ -138,6 +138,25 @@ void FixtureDisplay::AddChild(HWND parent, int x, int y, int width, int height, 
     XSync(display_, False);
 }
 
+void FixtureDisplay::SetCardinalProperty(
+    HWND window, const char* property, int format, const std::vector<unsigned long>& items)
+{
+    std::vector<unsigned char> bytes;
+    for (unsigned long item : items) {
+        // Xlib takes format-32 items as longs, format 16 as shorts and format 8 as chars.
+        const long l = static_cast<long>(item);
+        const short h = static_cast<short>(item);
+        const auto c = static_cast<unsigned char>(item);
+        const auto* p = format == 32 ? reinterpret_cast<const unsigned char*>(&l)
+            : format == 16           ? reinterpret_cast<const unsigned char*>(&h)
+                                     : &c;
+        bytes.insert(bytes.end(), p, p + (format == 32 ? sizeof l : format == 16 ? sizeof h : 1));
+    }
+    XChangeProperty(display_, X11WindowOfHwnd(window), AtomOf(display_, property), XA_CARDINAL, format,
+        PropModeReplace, bytes.data(), static_cast<int>(items.size()));
+    XSync(display_, False);
+}
+
 void FixtureDisplay::Destroy(HWND window)
 {
     const Window w = X11WindowOfHwnd(window);

@@ -43,6 +43,9 @@ public:
     HWND Create(const FixtureWindowSpec& spec);
     // A child window filling part of `parent` with another colour.
     void AddChild(HWND parent, int x, int y, int width, int height, unsigned long background);
+    // Replaces a CARDINAL property with items of the given format (8, 16 or 32).
+    void SetCardinalProperty(
+        HWND window, const char* property, int format, const std::vector<unsigned long>& items);
     void Destroy(HWND window);
     void Unmap(HWND window);
     void Sync();

@@ -322,6 +322,16 @@ TEST(DesktopX11WithoutManager, FallbackListControlAndGrab)
     EXPECT_TRUE(info.visible);
     EXPECT_TRUE(info.icon.isNull());  // none set, and no manager lends one
 
+    // Properties that lie about their sizes or come in another format are not believed.
+    fixture.SetCardinalProperty(one, "_NET_WM_ICON", 32, {100000, 100000, 1, 2, 3});
+    fixture.SetCardinalProperty(one, "_GTK_FRAME_EXTENTS", 16, {1, 2, 3, 4});
+    fixture.SetCardinalProperty(one, "_NET_FRAME_EXTENTS", 32, {0xFFFFFFFFul, 0, 0, 0});
+    ASSERT_TRUE(windows.QueryWindow(one, kQueryAll, info));
+    EXPECT_TRUE(info.icon.isNull());
+    EXPECT_FALSE(info.hasFrameBounds);
+    EXPECT_EQ(info.rect, (RECT{40 - 32767, 50, 240, 170}));  // a frame no wider than any screen
+    fixture.SetCardinalProperty(one, "_NET_FRAME_EXTENTS", 32, {});
+
     ASSERT_TRUE(control.Activate(two));
     EXPECT_EQ(control.ForegroundWindow(), two);
     ASSERT_TRUE(control.Minimize(one));
