@@ -169,7 +169,10 @@ SIZE X11ScreenGrab::ScreenSize()
 
 bool X11ScreenGrab::Grab(const RECT& rect, QImage& image)
 {
-    if (IsRectEmptyArea(rect))
+    // Nothing on an X screen is wider or taller than its 16-bit coordinates reach.
+    constexpr std::int64_t kMaxSide = 32767;
+    if (IsRectEmptyArea(rect) || std::int64_t{rect.right} - rect.left > kMaxSide ||
+        std::int64_t{rect.bottom} - rect.top > kMaxSide)
         return false;
     const RECT onScreen = ClipRectToScreen(rect, ScreenSize());
     if (IsRectEmptyArea(onScreen))
@@ -191,6 +194,8 @@ bool X11ScreenGrab::Grab(const RECT& rect, QImage& image)
     }
     // Partly off screen: the rest stays black.
     QImage whole(rect.right - rect.left, rect.bottom - rect.top, QImage::Format_RGB32);
+    if (whole.isNull())
+        return false;  // no memory for it
     whole.fill(0xFF000000u);
     const int dx = onScreen.left - rect.left;
     const int dy = onScreen.top - rect.top;

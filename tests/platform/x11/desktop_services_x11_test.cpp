@@ -204,6 +204,9 @@ TEST_F(DesktopX11, GrabReturnsTheWindowsColours)
     EXPECT_EQ(image.pixel(image.width() - 1, 0) & 0xFFFFFF, 0u);
     EXPECT_FALSE(Desktop().grab.Grab(RECT{screen.cx, 0, screen.cx + 10, 10}, image));
     EXPECT_FALSE(Desktop().grab.Grab(RECT{10, 10, 10, 20}, image));
+    // Wider than any X screen can be, or beyond the int range: refused, never allocated.
+    EXPECT_FALSE(Desktop().grab.Grab(RECT{-40000, 0, 10, 10}, image));
+    EXPECT_FALSE(Desktop().grab.Grab(RECT{0, -2147483647, 10, 2147483647}, image));
 }
 
 TEST_F(DesktopX11, MinimiseRestoreAndActivate)
