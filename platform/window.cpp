@@ -32,6 +32,7 @@ void WindowDispatch::Bind(HWND hwnd, CWnd* wnd)
 void WindowDispatch::Unbind(HWND hwnd)
 {
     HandleTable().remove(hwnd);
+    ReleaseMessagesSentTo(hwnd);
 }
 
 bool WindowDispatch::OnUiThread()

@@ -21,6 +21,10 @@ public:
     static CWnd* FromWidget(const QWidget* widget, bool ancestors);
 };
 
+// Lets go, answered with 0, the workers whose messages sent to hwnd wait to
+// be handled (the window is going).
+void ReleaseMessagesSentTo(HWND hwnd);
+
 // Installs the application-wide input filter (pre-translation, dialog keys,
 // accelerators) once a QApplication exists; called when windows are made.
 void EnsureInputFilter();

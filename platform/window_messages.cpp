@@ -1,7 +1,10 @@
 // Sending and posting messages. Posted messages wait in one first-in
 // first-out queue shared by every thread; the UI thread takes them in
 // batches, woken by a single Qt event per batch, so posting stays cheap and
-// nested loops (modal dialogs) keep taking them in order.
+// nested loops (modal dialogs) keep taking them in order. A message sent from
+// a worker waits in its own list until the UI thread has handled it; the
+// worker is let go with 0 when the window goes, when the application's loop
+// ends, or when the application object goes.
 #include "platform/message_pump.h"
 #include "platform/window_dispatch.h"
 #include "platform/window_registry.h"
@@ -9,10 +12,11 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QMetaObject>
 #include <QObject>
 #include <QThread>
+#include <condition_variable>
 #include <deque>
+#include <memory>
 #include <mutex>
 
 namespace {
@@ -25,13 +29,95 @@ struct PostedMessage {
 };
 
 const QEvent::Type kWakeEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
+const QEvent::Type kSentEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
 constexpr int kBatch = 256;
+
+struct SentMessage {
+    HWND hwnd;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    LRESULT result = 0;
+    bool answered = false;
+};
+
+// Messages sent from worker threads that the UI thread has not taken yet.
+// Never destroyed: a worker may still wait on it while the program ends.
+struct SentMessages {
+    std::mutex mutex;
+    std::condition_variable answered;
+    std::deque<std::shared_ptr<SentMessage>> waiting;
+    bool closed = true;  // no queue object (no application) to handle them
+
+    // Answers with 0 the waiting messages that match; the caller holds the mutex.
+    template <class Match> void Release(Match match)
+    {
+        std::erase_if(waiting, [&](const std::shared_ptr<SentMessage>& m) {
+            if (!match(*m))
+                return false;
+            m->answered = true;
+            return true;
+        });
+        answered.notify_all();
+    }
+};
+
+SentMessages& Sent()
+{
+    static auto* sent = new SentMessages;
+    return *sent;
+}
+
+void HandleSentMessages()
+{
+    SentMessages& s = Sent();
+    for (;;) {
+        std::shared_ptr<SentMessage> m;
+        {
+            std::lock_guard lock(s.mutex);
+            if (s.waiting.empty())
+                return;
+            m = s.waiting.front();
+            s.waiting.pop_front();
+        }
+        LRESULT result = 0;
+        if (CWnd* wnd = WindowDispatch::Lookup(m->hwnd))
+            result = WindowDispatch::Dispatch(wnd, m->message, m->wParam, m->lParam);
+        {
+            std::lock_guard lock(s.mutex);
+            m->result = result;
+            m->answered = true;
+        }
+        s.answered.notify_all();
+    }
+}
+
+class PostedQueue;
+std::mutex g_queueMutex;
+PostedQueue* g_queue = nullptr;
 
 class PostedQueue : public QObject {
 public:
     PostedQueue()
     {
         SetPostedMessageFlushHandler([this](UINT lo, UINT hi) { Remove(lo, hi); });
+        SentMessages& s = Sent();
+        std::lock_guard lock(s.mutex);
+        s.closed = false;
+    }
+
+    ~PostedQueue() override
+    {
+        SetPostedMessageFlushHandler({});
+        {
+            std::lock_guard lock(g_queueMutex);
+            if (g_queue == this)
+                g_queue = nullptr;
+        }
+        SentMessages& s = Sent();
+        std::lock_guard lock(s.mutex);
+        s.closed = true;
+        s.Release([](const SentMessage&) { return true; });
     }
 
     void Post(const PostedMessage& m)
@@ -57,6 +143,10 @@ public:
 protected:
     bool event(QEvent* e) override
     {
+        if (e->type() == kSentEvent) {
+            HandleSentMessages();
+            return true;
+        }
         if (e->type() != kWakeEvent)
             return QObject::event(e);
         {
@@ -93,18 +183,41 @@ private:
     bool m_wakePending = false;
 };
 
+// Made on first use and moved to the UI thread; lives as long as the
+// application object (a later application gets a new one).
 PostedQueue* TheQueue()
 {
-    // Made on first use and moved to the UI thread; lives as long as the application.
-    static PostedQueue* queue = [] {
+    std::lock_guard lock(g_queueMutex);
+    if (!g_queue) {
         auto* q = new PostedQueue;
         if (QCoreApplication* app = QCoreApplication::instance()) {
             q->moveToThread(app->thread());
             q->setParent(app);
+            // Sends waiting when the loop ends would wait for a loop that may
+            // never run again: they are answered with 0.
+            QObject::connect(app, &QCoreApplication::aboutToQuit, q, [] {
+                SentMessages& s = Sent();
+                std::lock_guard sentLock(s.mutex);
+                s.Release([](const SentMessage&) { return true; });
+            });
         }
-        return q;
-    }();
-    return queue;
+        g_queue = q;
+    }
+    return g_queue;
+}
+
+LRESULT SendFromWorker(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    PostedQueue* queue = TheQueue();
+    auto m = std::make_shared<SentMessage>(SentMessage{hwnd, message, wParam, lParam});
+    SentMessages& s = Sent();
+    std::unique_lock lock(s.mutex);
+    if (s.closed)
+        return 0;
+    s.waiting.push_back(m);
+    QCoreApplication::postEvent(queue, new QEvent(kSentEvent));
+    s.answered.wait(lock, [&] { return m->answered; });
+    return m->result;
 }
 
 }  // namespace
@@ -124,17 +237,17 @@ LRESULT SendMessageW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         CWnd* wnd = WindowDispatch::Lookup(hwnd);
         return wnd ? WindowDispatch::Dispatch(wnd, message, wParam, lParam) : 0;
     }
-    if (!IsWindow(hwnd))
+    // Foreign windows take none of our messages.
+    if (IsX11WindowHandle(hwnd) || !IsWindow(hwnd))
         return 0;
-    LRESULT result = 0;
-    QMetaObject::invokeMethod(
-        TheQueue(),
-        [&] {
-            if (CWnd* wnd = WindowDispatch::Lookup(hwnd))
-                result = WindowDispatch::Dispatch(wnd, message, wParam, lParam);
-        },
-        Qt::BlockingQueuedConnection);
-    return result;
+    return SendFromWorker(hwnd, message, wParam, lParam);
+}
+
+void ReleaseMessagesSentTo(HWND hwnd)
+{
+    SentMessages& s = Sent();
+    std::lock_guard lock(s.mutex);
+    s.Release([hwnd](const SentMessage& m) { return m.hwnd == hwnd; });
 }
 
 BOOL PostMessageW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)

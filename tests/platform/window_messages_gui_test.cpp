@@ -137,6 +137,30 @@ TEST(WindowMessages, SendReturnsTheHandlersResultAlsoFromAWorker)
     EXPECT_EQ(fromWorker, 201);
 }
 
+TEST(WindowMessages, AWorkerSendingToAWindowThatGoesIsLetGo)
+{
+    // The UI thread destroys the window and waits for the worker without
+    // pumping: the worker's message is dropped and the worker returns 0.
+    Log log;
+    auto w = std::make_unique<Recorder>(&log);
+    ASSERT_TRUE(w->Make());
+    const HWND h = w->GetSafeHwnd();
+    std::atomic<bool> started{false};
+    LRESULT fromWorker = -1;
+    std::thread worker([&] {
+        started = true;
+        fromWorker = SendMessage(h, WM_TEST_ECHO, 5, 0);
+    });
+    while (!started)
+        std::this_thread::yield();
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));  // most likely waiting by now
+    w.reset();
+    worker.join();
+    EXPECT_EQ(fromWorker, 0);
+    PumpFor(20);
+    EXPECT_TRUE(log.entries.empty());
+}
+
 TEST(WindowMessages, TimersFireByIdAndStop)
 {
     Recorder w;
