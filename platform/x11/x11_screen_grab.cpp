@@ -167,6 +167,13 @@ SIZE X11ScreenGrab::ScreenSize()
     return SIZE{DisplayWidth(x_.display(), x_.screen()), DisplayHeight(x_.display(), x_.screen())};
 }
 
+X11ScreenGrab::Path X11ScreenGrab::FastestUsable() const
+{
+    if (renderUsable_)
+        return kRenderedPixmap;
+    return shmUsable_ && directFormat_ ? kSharedImage : kPlainImage;
+}
+
 bool X11ScreenGrab::Grab(const RECT& rect, QImage& image)
 {
     // Nothing on an X screen is wider or taller than its 16-bit coordinates reach.

@@ -116,17 +116,19 @@ HWND FixtureDisplay::Create(const FixtureWindowSpec& s)
     XMapWindow(d, w);
     XSync(d, False);
     const bool managed = HasWindowManager();
-    WaitUntil([&] {
-        XWindowAttributes a{};
-        XGetWindowAttributes(d, w, &a);
-        if (a.map_state != IsViewable)
-            return false;
-        if (!managed)
-            return true;
-        const auto list = Cardinals(d, root, "_NET_CLIENT_LIST_STACKING", XA_WINDOW);
-        return std::find(list.begin(), list.end(), w) != list.end() &&
-            !Cardinals(d, w, "_NET_FRAME_EXTENTS", XA_CARDINAL).empty();
-    });
+    WaitUntil(
+        [&] {
+            XWindowAttributes a{};
+            XGetWindowAttributes(d, w, &a);
+            if (a.map_state != IsViewable)
+                return false;
+            if (!managed)
+                return true;
+            const auto list = Cardinals(d, root, "_NET_CLIENT_LIST_STACKING", XA_WINDOW);
+            return std::find(list.begin(), list.end(), w) != list.end() &&
+                !Cardinals(d, w, "_NET_FRAME_EXTENTS", XA_CARDINAL).empty();
+        },
+        10000);
     return HwndFromX11Window(w);
 }
 

@@ -353,6 +353,9 @@ TEST(DesktopX11WithoutManager, FallbackListControlAndGrab)
     // Every way of reading the screen gives the same pixels.
     X11ScreenGrab plain(*x, X11ScreenGrab::kPlainImage);
     X11ScreenGrab shared(*x, X11ScreenGrab::kSharedImage);
+    EXPECT_EQ(grab.FastestUsable(), X11ScreenGrab::kRenderedPixmap);  // Xvfb serves every way
+    EXPECT_EQ(shared.FastestUsable(), X11ScreenGrab::kSharedImage);
+    EXPECT_EQ(plain.FastestUsable(), X11ScreenGrab::kPlainImage);
     QImage copied;
     ASSERT_TRUE(plain.Grab(RECT{-20, 30, 260, 190}, copied));
     ASSERT_TRUE(grab.Grab(RECT{-20, 30, 260, 190}, image));
