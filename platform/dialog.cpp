@@ -7,7 +7,6 @@
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QDialog>
-#include <QMetaObject>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -139,10 +138,10 @@ BOOL CDialog::Create(CWnd* parent)
 INT_PTR CDialog::DoModal()
 {
     if (!WindowDispatch::OnUiThread()) {
-        // Asked from a worker: the UI thread runs the dialog while the worker waits.
+        // Asked from a worker: the UI thread runs the dialog while the worker
+        // waits; -1 when the application's loop ended first.
         INT_PTR result = -1;
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(), [&] { result = DoModal(); }, Qt::BlockingQueuedConnection);
+        CallOnUiThread([&] { result = DoModal(); });
         return result;
     }
     if (!m_template || !BuildFromTemplate(*m_template, m_parentWnd, true))

@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QEvent>
 #include <QWidget>
+#include <functional>
 
 class WindowDispatch {
 public:
@@ -24,6 +25,10 @@ public:
 // Lets go, answered with 0, the workers whose messages sent to hwnd wait to
 // be handled (the window is going).
 void ReleaseMessagesSentTo(HWND hwnd);
+
+// Runs call on the UI thread; a worker waits until it has run. False when
+// the worker was let go without it (the loop ended or the application went).
+bool CallOnUiThread(std::function<void()> call);
 
 // Installs the application-wide input filter (pre-translation, dialog keys,
 // accelerators) once a QApplication exists; called when windows are made.

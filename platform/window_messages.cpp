@@ -16,6 +16,7 @@
 #include <QThread>
 #include <condition_variable>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 
@@ -37,6 +38,7 @@ struct SentMessage {
     UINT message;
     WPARAM wParam;
     LPARAM lParam;
+    std::function<void()> call;  // when set: run instead of a message
     LRESULT result = 0;
     bool answered = false;
 };
@@ -80,9 +82,13 @@ void HandleSentMessages()
             m = s.waiting.front();
             s.waiting.pop_front();
         }
-        LRESULT result = 0;
-        if (CWnd* wnd = WindowDispatch::Lookup(m->hwnd))
+        LRESULT result = 1;
+        if (m->call)
+            m->call();
+        else if (CWnd* wnd = WindowDispatch::Lookup(m->hwnd))
             result = WindowDispatch::Dispatch(wnd, m->message, m->wParam, m->lParam);
+        else
+            result = 0;
         {
             std::lock_guard lock(s.mutex);
             m->result = result;
@@ -206,10 +212,9 @@ PostedQueue* TheQueue()
     return g_queue;
 }
 
-LRESULT SendFromWorker(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT SendFromWorker(std::shared_ptr<SentMessage> m)
 {
     PostedQueue* queue = TheQueue();
-    auto m = std::make_shared<SentMessage>(SentMessage{hwnd, message, wParam, lParam});
     SentMessages& s = Sent();
     std::unique_lock lock(s.mutex);
     if (s.closed)
@@ -240,11 +245,22 @@ LRESULT SendMessageW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     // Foreign windows take none of our messages.
     if (IsX11WindowHandle(hwnd) || !IsWindow(hwnd))
         return 0;
-    return SendFromWorker(hwnd, message, wParam, lParam);
+    return SendFromWorker(std::make_shared<SentMessage>(SentMessage{hwnd, message, wParam, lParam, {}}));
+}
+
+bool CallOnUiThread(std::function<void()> call)
+{
+    if (WindowDispatch::OnUiThread()) {
+        call();
+        return true;
+    }
+    return SendFromWorker(std::make_shared<SentMessage>(SentMessage{nullptr, 0, 0, 0, std::move(call)})) != 0;
 }
 
 void ReleaseMessagesSentTo(HWND hwnd)
 {
+    if (!hwnd)
+        return;
     SentMessages& s = Sent();
     std::lock_guard lock(s.mutex);
     s.Release([hwnd](const SentMessage& m) { return m.hwnd == hwnd; });

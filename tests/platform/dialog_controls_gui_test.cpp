@@ -325,6 +325,28 @@ TEST(DialogControls, ModalLoopEndsByPostedMessageWhileOthersReceiveTheirs)
     EXPECT_EQ(dialog.GetSafeHwnd(), nullptr);  // the window is gone, the object stays
 }
 
+TEST(DialogControls, ModalLoopsNestAndEachReturnsItsOwnCode)
+{
+    // The outer dialog is ended from inside the inner loop: it closes only
+    // once the inner one has returned, and each keeps its own code.
+    EndsOnMessage outer, inner;
+    INT_PTR innerResult = -1;
+    bool outerOpenAfterInner = false;
+    QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, [&] {
+            outer.PostMessage(WM_USER + 8, 9);
+            inner.PostMessage(WM_USER + 8, 7);
+        });
+        innerResult = inner.DoModal();
+        outerOpenAfterInner = outer.GetSafeHwnd() != nullptr;
+    });
+    EXPECT_EQ(outer.DoModal(), 9);
+    EXPECT_EQ(innerResult, 7);
+    EXPECT_TRUE(outerOpenAfterInner);
+    EXPECT_EQ(outer.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(inner.GetSafeHwnd(), nullptr);
+}
+
 class KeyFilterApp : public CWinApp {
 public:
     std::vector<UINT> seen;
