@@ -1,6 +1,8 @@
 #include "platform/gdi_dib.h"
 #include "platform/gdi_dc.h"
 
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 DWORD DibStride(LONG width, WORD bitCount)
@@ -22,6 +24,35 @@ QRgb PaletteColor(const BITMAPINFO* info, unsigned index)
     return qRgb(q.rgbRed, q.rgbGreen, q.rgbBlue);
 }
 
+// Channel masks of a 16- or 32-bit DIB: the three DWORDs after the header
+// with BI_BITFIELDS, else the platform's defaults (5-5-5 and 8-8-8).
+struct ChannelMasks {
+    DWORD red, green, blue;
+};
+
+ChannelMasks MasksOf(const BITMAPINFO* info)
+{
+    const BITMAPINFOHEADER& h = info->bmiHeader;
+    if (h.biCompression == BI_BITFIELDS) {
+        DWORD m[3];
+        std::memcpy(m, info->bmiColors, sizeof m);
+        return {m[0], m[1], m[2]};
+    }
+    if (h.biBitCount == 16)
+        return {0x7C00, 0x03E0, 0x001F};
+    return {0xFF0000, 0x00FF00, 0x0000FF};
+}
+
+// The masked bits of v scaled to 0..255.
+int Channel(DWORD v, DWORD mask)
+{
+    if (mask == 0)
+        return 0;
+    const int shift = std::countr_zero(mask);
+    const DWORD top = mask >> shift;
+    return static_cast<int>(std::uint64_t((v & mask) >> shift) * 255 / top);
+}
+
 bool Readable(const BITMAPINFOHEADER& h)
 {
     const WORD bpp = h.biBitCount;
@@ -32,17 +63,16 @@ bool Readable(const BITMAPINFOHEADER& h)
         std::abs(static_cast<long long>(h.biHeight)) <= 65535;
 }
 
-}  // namespace
-
-QImage ImageFromDib(const BITMAPINFO* info, const void* bits)
+// The first `height` stored rows of a DIB as an image, top row first.
+QImage ReadDibRows(const BITMAPINFO* info, const void* bits, int height)
 {
     if (!info || !bits || !Readable(info->bmiHeader))
         return {};
     const BITMAPINFOHEADER& h = info->bmiHeader;
     const int width = h.biWidth;
-    const int height = static_cast<int>(std::abs(static_cast<long long>(h.biHeight)));
     const bool bottomUp = h.biHeight > 0;
     const DWORD stride = DibStride(width, h.biBitCount);
+    const ChannelMasks masks = MasksOf(info);
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull())
         return {};
@@ -62,21 +92,33 @@ QImage ImageFromDib(const BITMAPINFO* info, const void* bits)
                 out[x] = PaletteColor(info, row[x]);
                 break;
             case 16: {
-                const unsigned v = row[2 * x] | (row[2 * x + 1] << 8);
-                const int r = (v >> 10) & 31, g = (v >> 5) & 31, b = v & 31;
-                out[x] = qRgb(r * 255 / 31, g * 255 / 31, b * 255 / 31);
+                const DWORD v = row[2 * x] | (row[2 * x + 1] << 8);
+                out[x] = qRgb(Channel(v, masks.red), Channel(v, masks.green), Channel(v, masks.blue));
                 break;
             }
             case 24:
                 out[x] = qRgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
                 break;
-            default:
-                out[x] = qRgb(row[4 * x + 2], row[4 * x + 1], row[4 * x]);
+            default: {
+                DWORD v;
+                std::memcpy(&v, row + 4 * x, 4);
+                out[x] = qRgb(Channel(v, masks.red), Channel(v, masks.green), Channel(v, masks.blue));
                 break;
+            }
             }
         }
     }
     return image;
+}
+
+}  // namespace
+
+QImage ImageFromDib(const BITMAPINFO* info, const void* bits)
+{
+    if (!info)
+        return {};
+    return ReadDibRows(
+        info, bits, static_cast<int>(std::abs(static_cast<long long>(info->bmiHeader.biHeight))));
 }
 
 int WriteDibRows(const QImage& image, const BITMAPINFO* info, UINT start, UINT lines, void* bits)
@@ -148,25 +190,36 @@ int GetDIBits(HDC, HBITMAP bitmap, UINT start, UINT lines, void* bits, BITMAPINF
 namespace {
 
 // The image rows a DIB source rectangle covers: ySrc counts from the bottom of a bottom-up DIB.
-QRect SourceRect(const BITMAPINFO* info, const QImage& image, int xSrc, int ySrc, int w, int h)
+QRect SourceRect(const BITMAPINFO* info, int height, int xSrc, int ySrc, int w, int h)
 {
-    const int top = info->bmiHeader.biHeight > 0 ? image.height() - ySrc - h : ySrc;
+    const int top = info->bmiHeader.biHeight > 0 ? height - ySrc - h : ySrc;
     return QRect(xSrc, top, w, h);
 }
 
 }  // namespace
 
-int SetDIBitsToDevice(HDC dc, int x, int y, DWORD w, DWORD h, int xSrc, int ySrc, UINT, UINT lines,
+int SetDIBitsToDevice(HDC dc, int x, int y, DWORD w, DWORD h, int xSrc, int ySrc, UINT start, UINT lines,
     const void* bits, const BITMAPINFO* info, UINT)
 {
-    const QImage image = ImageFromDib(info, bits);
-    if (!dc || image.isNull())
+    if (!dc || !info || !Readable(info->bmiHeader))
         return 0;
+    // bits hold only the stored rows start .. start + lines - 1: that band is
+    // read and placed where it lies in the whole DIB.
+    const int height = static_cast<int>(std::abs(static_cast<long long>(info->bmiHeader.biHeight)));
+    if (start >= static_cast<UINT>(height) || lines == 0)
+        return 0;
+    const int band = static_cast<int>(std::min<UINT>(lines, static_cast<UINT>(height) - start));
+    const QImage image = ReadDibRows(info, bits, band);
+    if (image.isNull())
+        return 0;
+    const bool bottomUp = info->bmiHeader.biHeight > 0;
+    const int bandTop = bottomUp ? height - static_cast<int>(start) - band : static_cast<int>(start);
     GdiDc source;
     source.target = const_cast<QImage*>(&image);
-    const QRect r = SourceRect(info, image, xSrc, ySrc, static_cast<int>(w), static_cast<int>(h));
+    const QRect r = SourceRect(info, height, xSrc, ySrc, static_cast<int>(w), static_cast<int>(h))
+                        .translated(0, -bandTop);
     BitBlt(dc, x, y, static_cast<int>(w), static_cast<int>(h), &source, r.x(), r.y(), SRCCOPY);
-    return static_cast<int>(std::min<UINT>(lines, static_cast<UINT>(image.height())));
+    return band;
 }
 
 int StretchDIBits(HDC dc, int x, int y, int w, int h, int xSrc, int ySrc, int wSrc, int hSrc,
@@ -177,7 +230,7 @@ int StretchDIBits(HDC dc, int x, int y, int w, int h, int xSrc, int ySrc, int wS
         return 0;
     GdiDc source;
     source.target = const_cast<QImage*>(&image);
-    const QRect r = SourceRect(info, image, xSrc, ySrc, wSrc, hSrc);
+    const QRect r = SourceRect(info, image.height(), xSrc, ySrc, wSrc, hSrc);
     if (!StretchBlt(dc, x, y, w, h, &source, r.x(), r.y(), wSrc, hSrc, rop))
         return 0;
     return image.height();
