@@ -220,7 +220,7 @@ bool X11ScreenGrab::GrabRendered(int x, int y, int width, int height, QImage& im
     if (segment == nullptr)
         return false;
     Display* d = x_.display();
-    X11ErrorTrap trap(d);
+    X11ErrorTrap trap(d, X11ErrorTrap::kRepliesOnly);  // the one round trip is Failed() below
     if (segment->pixmap == 0 || segment->pixmapWidth != width || segment->pixmapHeight != height) {
         DropPixmap(d, *segment);
         segment->pixmap = XShmCreatePixmap(d, x_.root(), segment->info.shmaddr, &segment->info,
