@@ -115,7 +115,8 @@ void ReadState(X11Connection& x, Window window, const XWindowAttributes& attribu
 bool X11WindowManagerRuns(X11Connection& x)
 {
     std::lock_guard lock(x.mutex());
-    X11ErrorTrap trap(x.display());  // a stale check window must not count against the caller
+    // A stale check window must not count against the caller. Every request here waits for its reply.
+    X11ErrorTrap trap(x.display(), X11ErrorTrap::kRepliesOnly);
     const Atom check = x.atom("_NET_SUPPORTING_WM_CHECK");
     const auto onRoot = ReadX11Cardinals(x.display(), x.root(), check, XA_WINDOW, 1);
     if (onRoot.empty() || onRoot[0] == 0)
@@ -167,9 +168,10 @@ bool X11WindowList::QueryWindow(HWND hwnd, unsigned what, DesktopWindowInfo& inf
     if (window == 0)
         return false;
     std::lock_guard lock(x_.mutex());
-    X11ErrorTrap trap(x_.display());
+    // Every request here waits for its reply: errors have arrived when it returns.
+    X11ErrorTrap trap(x_.display(), X11ErrorTrap::kRepliesOnly);
     XWindowAttributes attributes{};
-    if (XGetWindowAttributes(x_.display(), window, &attributes) == 0 || trap.Failed())
+    if (XGetWindowAttributes(x_.display(), window, &attributes) == 0 || trap.FailedSoFar())
         return false;
     if (what & kQueryGeometry)
         ReadGeometry(x_, window, attributes, info);
@@ -181,7 +183,7 @@ bool X11WindowList::QueryWindow(HWND hwnd, unsigned what, DesktopWindowInfo& inf
         info.icon = PickNetWmIcon(
             ReadX11Cardinals(x_.display(), window, x_.atom("_NET_WM_ICON"), XA_CARDINAL, 1 << 20), 16);
     // A window destroyed half way through counts as gone.
-    info.exists = !trap.Failed();
+    info.exists = !trap.FailedSoFar();
     if (!info.exists)
         info = DesktopWindowInfo{};
     return info.exists;
