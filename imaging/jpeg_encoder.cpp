@@ -9,7 +9,7 @@
 #include "imaging/jpeg_quality_ask.h"
 #include "imaging/load_bitmap_dup_mem.h"
 #include "platform/image_jpeg_errors.h"
-#include "platform/image_safe_file.h"
+#include "platform/safe_file_writer.h"
 
 #include <cstdlib>
 #include <cstring>

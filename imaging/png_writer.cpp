@@ -1,7 +1,7 @@
 // Writing DIBs as PNG files, and the saver of a DibSaveSource.
 #include "imaging/dib_helpers.h"
 #include "imaging/png_codec.h"
-#include "platform/image_safe_file.h"
+#include "platform/safe_file_writer.h"
 
 #include <QImage>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #include "platform/image_class.h"
 
 #include "platform/image_codecs.h"
-#include "platform/image_safe_file.h"
+#include "platform/safe_file_writer.h"
 
 #include <QFile>
 #include <cstring>

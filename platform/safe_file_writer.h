@@ -1,0 +1,53 @@
+// Writes a file so that a failure never leaves a half-written file behind and
+// never destroys the file it was to replace: the bytes go to a new hidden file
+// in the same folder, which replaces the target only when every write and the
+// close succeeded. A link is followed to the file it names, and a replaced
+// file keeps its permissions. Serves the image writers and the settings file.
+#pragma once
+
+#include <QString>
+#include <cstddef>
+#include <cstdio>
+
+class CSafeFileWriter {
+public:
+    // What Open does when the path names something that is not a regular file
+    // (a device such as /dev/full). A folder is always refused.
+    enum class OtherTargets {
+        WriteInPlace,  // written directly, never removed
+        Refuse,
+    };
+
+    CSafeFileWriter() = default;
+    ~CSafeFileWriter();
+    CSafeFileWriter(const CSafeFileWriter&) = delete;
+    CSafeFileWriter& operator=(const CSafeFileWriter&) = delete;
+
+    // false when the file cannot be created (or is refused).
+    bool Open(const QString& path, OtherTargets others = OtherTargets::WriteInPlace);
+    int Handle() const { return m_fd; }
+    // A stdio stream over the handle (for libraries that write through one);
+    // null when it cannot be made. Commit and Abandon close it.
+    std::FILE* Stream();
+    bool Write(const void* data, std::size_t size);
+    // Closes and puts the file in place; false (and nothing left behind) when
+    // a flush, the close or the rename fails. durable also forces the data and
+    // the rename to the disk before returning.
+    bool Commit(bool durable = false);
+    // Closes and removes what was written.
+    void Abandon();
+    // Marks the written data as failed: Commit will then refuse.
+    void SetFailed() { m_failed = true; }
+
+private:
+    bool OpenInPlace();
+    // replacedMode: permissions of the file replaced, or -1 for a new file.
+    bool OpenTemporary(int replacedMode);
+    bool CloseHandle(bool durable);
+
+    int m_fd = -1;
+    std::FILE* m_stream = nullptr;
+    QString m_target;
+    QString m_temp;  // empty when the target is written in place
+    bool m_failed = false;
+};
