@@ -180,6 +180,16 @@ TEST(WindowMessages, TimersFireByIdAndStop)
     PumpFor(60);
     EXPECT_EQ(w.ticks.value(7), stopped);
     EXPECT_GT(w.ticks.value(8), 1);
+
+    // A destroyed window's timers stop with it and it takes no new ones.
+    const HWND h = w.GetSafeHwnd();
+    w.DestroyWindow();
+    const int last = w.ticks.value(8);
+    EXPECT_EQ(w.SetTimer(7, 10), 0u);
+    EXPECT_EQ(SetTimer(h, 7, 10, nullptr), 0u);
+    EXPECT_FALSE(w.KillTimer(8));
+    PumpFor(80);
+    EXPECT_EQ(w.ticks.value(8), last);
 }
 
 TEST(WindowMessages, DestroyingAWindowFromItsOwnHandlerWaitsForTheHandler)
