@@ -2,28 +2,12 @@
 
 #include "imaging/dib_helpers.h"
 #include "imaging/image_settings.h"
+#include "platform/image_png_errors.h"
 
 #include <cstdlib>
 #include <cstring>
-#include <png.h>
 
 namespace {
-
-[[noreturn]] void PngErrorFn(png_structp png, png_const_charp)
-{
-    png_longjmp(png, 1);
-}
-
-void PngWarningFn(png_structp, png_const_charp)
-{
-}
-
-void ReadCallback(png_structp png, png_bytep data, png_size_t length)
-{
-    auto* file = static_cast<std::FILE*>(png_get_io_ptr(png));
-    if (std::fread(data, 1, length, file) != length)
-        png_error(png, "short read");
-}
 
 PngColor16 FromPng(const png_color_16& c)
 {
@@ -45,7 +29,7 @@ struct PngReadJob {
 
 BYTE RunPngRead(PngReadJob* job)
 {
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, PngErrorFn, PngWarningFn);
+    png_structp png = CreatePngReadStruct();
     if (png == nullptr)
         return kPngRead;  // nothing could be started: the code stays 1
     png_infop info = png_create_info_struct(png);
@@ -63,7 +47,7 @@ BYTE RunPngRead(PngReadJob* job)
         job->info = nullptr;
         return job->failCode;
     }
-    png_set_read_fn(png, job->file, ReadCallback);
+    SetPngStdioRead(png, job->file);
     job->failCode = kPngBadHeader;
     png_read_info(png, info);
     png_uint_32 width = 0, height = 0;

@@ -1,37 +1,14 @@
 // Writing DIBs as PNG files, and the saver of a DibSaveSource.
 #include "imaging/dib_helpers.h"
 #include "imaging/png_codec.h"
+#include "platform/image_png_errors.h"
 #include "platform/safe_file_writer.h"
 
 #include <QImage>
 #include <cstdlib>
 #include <cstring>
-#include <png.h>
 
 namespace {
-
-[[noreturn]] void PngErrorFn(png_structp png, png_const_charp)
-{
-    png_longjmp(png, 1);
-}
-
-void PngWarningFn(png_structp, png_const_charp)
-{
-}
-
-void WriteCallback(png_structp png, png_bytep data, png_size_t length)
-{
-    auto* file = static_cast<std::FILE*>(png_get_io_ptr(png));
-    if (std::fwrite(data, 1, length, file) != length)
-        png_error(png, "short write");
-}
-
-void FlushCallback(png_structp png)
-{
-    auto* file = static_cast<std::FILE*>(png_get_io_ptr(png));
-    if (std::fflush(file) != 0)
-        png_error(png, "flush failed");
-}
 
 // The state of one write, in plain memory so that it survives the error jump.
 struct PngWriteJob {
@@ -51,7 +28,7 @@ bool KeyFitsEightBits(const PngColor16& c)
 
 BYTE RunPngWrite(PngWriteJob* job)
 {
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, PngErrorFn, PngWarningFn);
+    png_structp png = CreatePngWriteStruct();
     if (png == nullptr)
         return kPngNoInfo;
     png_infop info = png_create_info_struct(png);
@@ -80,7 +57,7 @@ BYTE RunPngWrite(PngWriteJob* job)
         const png_uint_32 dibRow = h.biHeight < 0 ? i : height - 1 - i;
         job->rows[i] = const_cast<png_bytep>(job->bits) + static_cast<std::size_t>(dibRow) * stride;
     }
-    png_set_write_fn(png, job->file, WriteCallback, FlushCallback);
+    SetPngStdioWrite(png, job->file);
 
     const CPngTransparency* t = job->transparency;
     if (bpp == 8) {

@@ -3,20 +3,11 @@
 // alpha 32 bits with alpha, 16-bit samples are reduced), any layout out.
 #include "platform/image_codecs.h"
 
-#include <csetjmp>
+#include "platform/image_png_errors.h"
+
 #include <cstring>
-#include <png.h>
 
 namespace {
-
-[[noreturn]] void ErrorFn(png_structp png, png_const_charp)
-{
-    png_longjmp(png, 1);
-}
-
-void WarningFn(png_structp, png_const_charp)
-{
-}
 
 struct MemoryReader {
     const BYTE* data;
@@ -33,29 +24,19 @@ void ReadFromMemory(png_structp png, png_bytep out, png_size_t length)
     reader->offset += length;
 }
 
-void WriteToFile(png_structp png, png_bytep data, png_size_t length)
-{
-    if (std::fwrite(data, 1, length, static_cast<std::FILE*>(png_get_io_ptr(png))) != length)
-        png_error(png, "short write");
-}
-
-void FlushFile(png_structp png)
-{
-    if (std::fflush(static_cast<std::FILE*>(png_get_io_ptr(png))) != 0)
-        png_error(png, "flush failed");
-}
-
 struct PngImageJob {
     MemoryReader reader;
     ImageDecodeLimits limits;
     QImage* out;
     png_bytep* rows;
     bool tooLarge;
+    QRgb palette[256];  // the colour table of an indexed picture
+    bool indexed;
 };
 
 bool RunPngImageDecode(PngImageJob* job)
 {
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, ErrorFn, WarningFn);
+    png_structp png = CreatePngReadStruct();
     if (png == nullptr)
         return false;
     png_infop info = png_create_info_struct(png);
@@ -109,20 +90,17 @@ bool RunPngImageDecode(PngImageJob* job)
     if (job->out->isNull() || job->rows == nullptr)
         png_error(png, "no memory");
     if (format == QImage::Format_Indexed8) {
-        QList<QRgb> table;
-        if (colorType == PNG_COLOR_TYPE_PALETTE) {
-            png_colorp palette = nullptr;
-            int count = 0;
-            png_get_PLTE(png, info, &palette, &count);
-            for (int i = 0; i < count; ++i)
-                table.append(qRgb(palette[i].red, palette[i].green, palette[i].blue));
-        } else {
+        // Entries the file does not give stay black; grey pictures get a ramp.
+        png_colorp palette = nullptr;
+        int count = 0;
+        if (colorType == PNG_COLOR_TYPE_PALETTE && png_get_PLTE(png, info, &palette, &count) != 0) {
+            for (int i = 0; i < count && i < 256; ++i)
+                job->palette[i] = qRgb(palette[i].red, palette[i].green, palette[i].blue);
+        } else if (colorType != PNG_COLOR_TYPE_PALETTE) {
             for (int i = 0; i < 256; ++i)
-                table.append(qRgb(i, i, i));
+                job->palette[i] = qRgb(i, i, i);
         }
-        while (table.size() < 256)
-            table.append(qRgb(0, 0, 0));
-        job->out->setColorTable(table);
+        job->indexed = true;
     }
     for (png_uint_32 y = 0; y < h; ++y)
         job->rows[y] = job->out->scanLine(static_cast<int>(y));
@@ -138,11 +116,13 @@ struct PngImageEncodeJob {
     const QImage* image;
     std::FILE* file;
     png_bytep* rows;
+    png_color palette[256];  // of an indexed picture
+    int paletteCount;
 };
 
 bool RunPngImageEncode(PngImageEncodeJob* job)
 {
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, ErrorFn, WarningFn);
+    png_structp png = CreatePngWriteStruct();
     if (png == nullptr)
         return false;
     png_infop info = png_create_info_struct(png);
@@ -159,18 +139,12 @@ bool RunPngImageEncode(PngImageEncodeJob* job)
     const QImage& image = *job->image;
     const auto w = static_cast<png_uint_32>(image.width());
     const auto h = static_cast<png_uint_32>(image.height());
-    png_set_write_fn(png, job->file, WriteToFile, FlushFile);
+    SetPngStdioWrite(png, job->file);
     const QImage::Format format = image.format();
     if (format == QImage::Format_Indexed8) {
         png_set_IHDR(png, info, w, h, 8, PNG_COLOR_TYPE_PALETTE, PNG_INTERLACE_NONE,
             PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-        png_color palette[256] = {};
-        const QList<QRgb> table = image.colorTable();
-        const int count = static_cast<int>(std::min<qsizetype>(table.size(), 256));
-        for (int i = 0; i < count; ++i)
-            palette[i] = png_color{static_cast<png_byte>(qRed(table[i])),
-                static_cast<png_byte>(qGreen(table[i])), static_cast<png_byte>(qBlue(table[i]))};
-        png_set_PLTE(png, info, palette, std::max(count, 1));
+        png_set_PLTE(png, info, job->palette, job->paletteCount);
     } else {
         const bool alpha = format == QImage::Format_ARGB32;
         png_set_IHDR(png, info, w, h, 8, alpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB,
@@ -199,9 +173,15 @@ bool RunPngImageEncode(PngImageEncodeJob* job)
 
 ImageDecodeResult DecodePngImage(const BYTE* data, std::size_t size, ImageDecodeLimits limits, QImage* out)
 {
-    PngImageJob job{{data, size, 0}, limits, out, nullptr, false};
-    if (RunPngImageDecode(&job))
+    PngImageJob job{{data, size, 0}, limits, out, nullptr, false, {}, false};
+    for (QRgb& entry : job.palette)
+        entry = qRgb(0, 0, 0);
+    if (RunPngImageDecode(&job)) {
+        // Set here: no Qt object may live across the error jump.
+        if (job.indexed)
+            out->setColorTable(QList<QRgb>(std::begin(job.palette), std::end(job.palette)));
         return ImageDecodeResult::Ok;
+    }
     *out = QImage();
     return job.tooLarge ? ImageDecodeResult::TooLarge : ImageDecodeResult::Failed;
 }
@@ -211,6 +191,14 @@ bool EncodePngImage(const QImage& image, std::FILE* file)
     QImage source = image;
     if (image.format() == QImage::Format_BGR888)
         source = image.convertToFormat(QImage::Format_RGB32);
-    PngImageEncodeJob job{&source, file, nullptr};
+    PngImageEncodeJob job{&source, file, nullptr, {}, 1};
+    // The palette is taken here: no Qt object may live across the error jump.
+    if (source.format() == QImage::Format_Indexed8) {
+        const QList<QRgb> table = source.colorTable();
+        job.paletteCount = static_cast<int>(std::clamp<qsizetype>(table.size(), 1, 256));
+        for (int i = 0; i < job.paletteCount && i < table.size(); ++i)
+            job.palette[i] = png_color{static_cast<png_byte>(qRed(table[i])),
+                static_cast<png_byte>(qGreen(table[i])), static_cast<png_byte>(qBlue(table[i]))};
+    }
     return RunPngImageEncode(&job);
 }
