@@ -311,7 +311,7 @@ int CDC::SelectClipRgn(CRgn* region)
         return SIMPLEREGION;
     }
     m_hDC->st.clip = static_cast<HRGN>(region->m_hObject)->region;
-    return m_hDC->st.clip->isEmpty() ? NULLREGION : SIMPLEREGION;
+    return RegionKind(*m_hDC->st.clip);
 }
 
 int CDC::IntersectClipRect(int l, int t, int r, int b)
@@ -321,7 +321,7 @@ int CDC::IntersectClipRect(int l, int t, int r, int b)
     const QRegion base = m_hDC->st.clip.value_or(QRegion(m_hDC->target->rect()));
     const QRect rect = QRect(l, t, std::max(0, r - l), std::max(0, b - t)).translated(m_hDC->st.origin);
     m_hDC->st.clip = base & rect;
-    return m_hDC->st.clip->isEmpty() ? NULLREGION : SIMPLEREGION;
+    return RegionKind(*m_hDC->st.clip);
 }
 
 int CDC::ExcludeClipRect(int l, int t, int r, int b)
@@ -331,7 +331,7 @@ int CDC::ExcludeClipRect(int l, int t, int r, int b)
     const QRegion base = m_hDC->st.clip.value_or(QRegion(m_hDC->target->rect()));
     const QRect rect = QRect(l, t, std::max(0, r - l), std::max(0, b - t)).translated(m_hDC->st.origin);
     m_hDC->st.clip = base - rect;
-    return m_hDC->st.clip->isEmpty() ? NULLREGION : COMPLEXREGION;
+    return RegionKind(*m_hDC->st.clip);
 }
 
 int CDC::SaveDC()

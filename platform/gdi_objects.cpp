@@ -348,14 +348,12 @@ BOOL CRgn::CreateEllipticRgn(int l, int t, int r, int b)
     return Attach(g);
 }
 
-namespace {
 int RegionKind(const QRegion& r)
 {
     if (r.isEmpty())
         return NULLREGION;
     return r.rectCount() == 1 ? SIMPLEREGION : COMPLEXREGION;
 }
-}  // namespace
 
 int CRgn::CombineRgn(CRgn* a, CRgn* b, int mode)
 {

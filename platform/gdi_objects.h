@@ -72,6 +72,9 @@ struct GdiRegion : GdiObject {
     QRegion region;
 };
 
+// NULLREGION, SIMPLEREGION (one rectangle) or COMPLEXREGION.
+int RegionKind(const QRegion& region);
+
 using HGDIOBJ = GdiObject*;
 using HBITMAP = GdiBitmap*;
 using HPEN = GdiPen*;

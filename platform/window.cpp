@@ -104,6 +104,7 @@ void CWnd::BindWidget(QWidget* widget, UINT id, CWnd* parent)
             m_hWnd = nullptr;
             m_widget = nullptr;
             m_ownsWidget = false;
+            m_timers.clear();  // Qt's timers went with the widget
         }
     });
 }

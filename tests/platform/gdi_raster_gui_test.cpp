@@ -133,6 +133,14 @@ TEST(GdiRaster, PatternFillUsesTheSelectedBrushAndClipRegion)
     c.dc.SelectClipRgn(nullptr);
     c.dc.PatBlt(0, 0, 10, 10, PATCOPY);
     EXPECT_EQ(c.At(9, 9), RGB(255, 0, 0));
+
+    // Each clipping call answers the kind of region left.
+    EXPECT_EQ(c.dc.SelectClipRgn(&clip), SIMPLEREGION);
+    EXPECT_EQ(c.dc.ExcludeClipRect(1, 1, 2, 2), COMPLEXREGION);
+    EXPECT_EQ(c.dc.IntersectClipRect(3, 3, 5, 5), SIMPLEREGION);
+    EXPECT_EQ(c.dc.IntersectClipRect(6, 6, 8, 8), NULLREGION);
+    c.dc.SelectClipRgn(nullptr);
+    EXPECT_EQ(c.dc.ExcludeClipRect(0, 0, 10, 5), SIMPLEREGION);
 }
 
 TEST(GdiRaster, TransparentCopyLeavesKeyColouredPixelsOut)
