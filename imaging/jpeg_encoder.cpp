@@ -8,59 +8,13 @@
 #include "imaging/jpeg_file.h"
 #include "imaging/jpeg_quality_ask.h"
 #include "imaging/load_bitmap_dup_mem.h"
-#include "platform/image_jpeg_errors.h"
+#include "platform/image_codecs.h"
 #include "platform/safe_file_writer.h"
 
 #include <cstdlib>
 #include <cstring>
 
 namespace {
-
-struct JpegEncodeJob {
-    std::FILE* file;
-    const BITMAPINFOHEADER* header;
-    const BYTE* bits;
-    int quality;
-};
-
-bool RunJpegEncode(JpegEncodeJob* job)
-{
-    jpeg_compress_struct cinfo;
-    JpegErrorManager errors;
-    cinfo.err = InstallJpegErrorManager(&errors);
-    if (setjmp(errors.jump)) {
-        jpeg_destroy_compress(&cinfo);
-        return false;
-    }
-    jpeg_create_compress(&cinfo);
-    jpeg_stdio_dest(&cinfo, job->file);
-    const BITMAPINFOHEADER& h = *job->header;
-    const int height = h.biHeight < 0 ? -h.biHeight : h.biHeight;
-    const std::uint32_t stride = GetDibStride(h.biBitCount, h.biWidth);
-    cinfo.image_width = static_cast<JDIMENSION>(h.biWidth);
-    cinfo.image_height = static_cast<JDIMENSION>(height);
-    // The library reads blue, green, red (and a spare byte) itself.
-    cinfo.input_components = h.biBitCount == 32 ? 4 : 3;
-    cinfo.in_color_space = h.biBitCount == 32 ? JCS_EXT_BGRX : JCS_EXT_BGR;
-    jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, job->quality, TRUE);
-    jpeg_start_compress(&cinfo, TRUE);
-    JSAMPROW rows[16];
-    while (cinfo.next_scanline < cinfo.image_height) {
-        const JDIMENSION first = cinfo.next_scanline;
-        const JDIMENSION count = std::min<JDIMENSION>(16, cinfo.image_height - first);
-        for (JDIMENSION i = 0; i < count; ++i) {
-            // The top row of the picture is the last row in memory of a bottom-up DIB.
-            const JDIMENSION y = first + i;
-            const std::size_t memoryRow = h.biHeight < 0 ? y : static_cast<std::size_t>(height) - 1 - y;
-            rows[i] = const_cast<JSAMPROW>(job->bits + memoryRow * stride);
-        }
-        jpeg_write_scanlines(&cinfo, rows, count);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    return true;
-}
 
 // The source's picture as a 24-bit bottom-up image in the holder: from its
 // drawing surface when it has one, else from its DIB.
@@ -123,11 +77,16 @@ int WriteJpegFile(const QString& path, const BITMAPINFOHEADER* infoHeader, const
         (infoHeader->biBitCount != 24 && infoHeader->biBitCount != 32) || infoHeader->biWidth <= 0 ||
         infoHeader->biHeight == 0 || infoHeader->biWidth > 65500 || std::abs(infoHeader->biHeight) > 65500)
         return kJpegWriteFailed;
+    const int height = std::abs(infoHeader->biHeight);
+    const std::ptrdiff_t stride = GetDibStride(infoHeader->biBitCount, infoHeader->biWidth);
+    // The top row of the picture is the last row in memory of a bottom-up DIB.
+    const bool bottomUp = infoHeader->biHeight > 0;
+    const BYTE* topRow = bottomUp ? bits + (height - 1) * stride : bits;
     CSafeFileWriter writer;
     if (!writer.Open(path) || writer.Stream() == nullptr)
         return kJpegWriteFailed;
-    JpegEncodeJob job{writer.Stream(), infoHeader, bits, std::clamp(quality, 1, 100)};
-    if (!RunJpegEncode(&job)) {
+    if (!EncodeJpegRows(writer.Stream(), topRow, bottomUp ? -stride : stride, infoHeader->biWidth, height,
+            infoHeader->biBitCount == 32, quality)) {
         writer.Abandon();
         return kJpegWriteFailed;
     }

@@ -93,13 +93,17 @@ bool RunJpegImageDecode(JpegImageJob* job, BYTE* cmykRow)
     return true;
 }
 
-struct JpegImageEncodeJob {
-    const QImage* image;
+struct JpegRowsJob {
     std::FILE* file;
+    const BYTE* topRow;
+    std::ptrdiff_t rowStep;
+    int width;
+    int height;
+    bool fourBytes;
     int quality;
 };
 
-bool RunJpegImageEncode(JpegImageEncodeJob* job)
+bool RunJpegRowsEncode(JpegRowsJob* job)
 {
     jpeg_compress_struct cinfo;
     JpegErrorManager errors;
@@ -110,18 +114,22 @@ bool RunJpegImageEncode(JpegImageEncodeJob* job)
     }
     jpeg_create_compress(&cinfo);
     jpeg_stdio_dest(&cinfo, job->file);
-    const QImage& image = *job->image;
-    cinfo.image_width = static_cast<JDIMENSION>(image.width());
-    cinfo.image_height = static_cast<JDIMENSION>(image.height());
-    const bool bgr = image.format() == QImage::Format_BGR888;
-    cinfo.input_components = bgr ? 3 : 4;
-    cinfo.in_color_space = bgr ? JCS_EXT_BGR : JCS_EXT_BGRX;
+    cinfo.image_width = static_cast<JDIMENSION>(job->width);
+    cinfo.image_height = static_cast<JDIMENSION>(job->height);
+    // The library reads blue, green, red (and a spare byte) itself.
+    cinfo.input_components = job->fourBytes ? 4 : 3;
+    cinfo.in_color_space = job->fourBytes ? JCS_EXT_BGRX : JCS_EXT_BGR;
     jpeg_set_defaults(&cinfo);
     jpeg_set_quality(&cinfo, job->quality, TRUE);
     jpeg_start_compress(&cinfo, TRUE);
+    JSAMPROW rows[16];
     while (cinfo.next_scanline < cinfo.image_height) {
-        JSAMPROW row = const_cast<JSAMPROW>(image.constScanLine(static_cast<int>(cinfo.next_scanline)));
-        jpeg_write_scanlines(&cinfo, &row, 1);
+        const JDIMENSION first = cinfo.next_scanline;
+        const JDIMENSION count = std::min<JDIMENSION>(16, cinfo.image_height - first);
+        for (JDIMENSION i = 0; i < count; ++i)
+            rows[i] =
+                const_cast<JSAMPROW>(job->topRow + static_cast<std::ptrdiff_t>(first + i) * job->rowStep);
+        jpeg_write_scanlines(&cinfo, rows, count);
     }
     jpeg_finish_compress(&cinfo);
     jpeg_destroy_compress(&cinfo);
@@ -143,12 +151,21 @@ ImageDecodeResult DecodeJpegImage(const BYTE* data, std::size_t size, ImageDecod
     return ImageDecodeResult::Ok;
 }
 
+bool EncodeJpegRows(std::FILE* file, const BYTE* topRow, std::ptrdiff_t rowStep, int width, int height,
+    bool fourBytes, int quality)
+{
+    if (file == nullptr || topRow == nullptr || width <= 0 || height <= 0 || width > 65500 || height > 65500)
+        return false;
+    JpegRowsJob job{file, topRow, rowStep, width, height, fourBytes, std::clamp(quality, 1, 100)};
+    return RunJpegRowsEncode(&job);
+}
+
 bool EncodeJpegImage(const QImage& image, std::FILE* file, int quality)
 {
     QImage source = image;
     if (image.format() != QImage::Format_BGR888 && image.format() != QImage::Format_RGB32 &&
         image.format() != QImage::Format_ARGB32)
         source = image.convertToFormat(QImage::Format_RGB32);
-    JpegImageEncodeJob job{&source, file, quality};
-    return RunJpegImageEncode(&job);
+    return EncodeJpegRows(file, source.constBits(), source.bytesPerLine(), source.width(), source.height(),
+        source.format() != QImage::Format_BGR888, quality);
 }

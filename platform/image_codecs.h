@@ -25,6 +25,11 @@ ImageDecodeResult DecodeGifImage(const BYTE* data, std::size_t size, ImageDecode
 
 bool EncodeBmpImage(const QImage& image, std::FILE* file);
 bool EncodeJpegImage(const QImage& image, std::FILE* file, int quality);
+// Baseline JPEG of rows of blue, green, red (fourBytes: and a spare byte) per
+// pixel: the picture's top row at topRow, each next row rowStep bytes on
+// (negative for a bottom-up DIB). Also the holder's JPEG writer.
+bool EncodeJpegRows(std::FILE* file, const BYTE* topRow, std::ptrdiff_t rowStep, int width, int height,
+    bool fourBytes, int quality);
 bool EncodePngImage(const QImage& image, std::FILE* file);
 bool EncodeTiffImage(const QImage& image, std::FILE* file);
 bool EncodeGifImage(const QImage& image, std::FILE* file);
