@@ -4,7 +4,12 @@
 #include "platform/safe_file_writer.h"
 
 #include <QFile>
+#include <cerrno>
+#include <climits>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -23,6 +28,35 @@ FileFormat SniffFormat(const BYTE* d, std::size_t n)
     if (n >= 6 && (std::memcmp(d, "GIF87a", 6) == 0 || std::memcmp(d, "GIF89a", 6) == 0))
         return FileFormat::Gif;
     return FileFormat::Unknown;
+}
+
+// The whole content of a regular file. A device or a named pipe in its place
+// is refused: its read might never start (a pipe without a writer) or never
+// end (/dev/zero).
+bool ReadRegularFile(const QString& path, QByteArray* out)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st { };
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0 && st.st_size <= INT32_MAX;
+    if (ok) {
+        out->resize(static_cast<qsizetype>(st.st_size));
+        qsizetype got = 0;
+        while (got < out->size()) {
+            const ssize_t n =
+                ::pread(fd, out->data() + got, static_cast<std::size_t>(out->size() - got), got);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;  // the file ended early: what was read is decoded
+            got += n;
+        }
+        out->truncate(got);
+        ok = got > 0;
+    }
+    ::close(fd);
+    return ok;
 }
 
 QString LowerExtension(const QString& path)
@@ -58,11 +92,9 @@ bool ImageSizeAllowed(long long width, long long height, ImageDecodeLimits limit
 
 int CImage::Load(const QString& path, int maxWidth, int maxHeight)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return kFailed;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    Destroy();
+    QByteArray bytes;
+    if (!ReadRegularFile(path, &bytes))
         return kFailed;
     return Load(reinterpret_cast<const BYTE*>(bytes.constData()), static_cast<std::size_t>(bytes.size()),
         maxWidth, maxHeight);

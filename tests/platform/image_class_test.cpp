@@ -12,6 +12,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <jpeglib.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -201,6 +202,12 @@ TEST(ImageClass, BrokenAndOversizedFilesAreRefused)
     }
     CImage image;
     EXPECT_EQ(image.Load(dir.filePath("missing.png")), CImage::kFailed);
+    // Only regular files are read: an endless device or a pipe without a
+    // writer in a picture's place is refused at once.
+    const QString pipe = dir.filePath("pipe.gif");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_EQ(image.Load(pipe), CImage::kFailed);
+    EXPECT_EQ(image.Load(QStringLiteral("/dev/zero")), CImage::kFailed);
     EXPECT_EQ(image.Load(reinterpret_cast<const BYTE*>("hello"), 5), CImage::kFailed);
     EXPECT_EQ(photo.Save(dir.filePath("x.webp")), CImage::kFailed);
     EXPECT_EQ(photo.Save(dir.filePath("none/x.tif")), CImage::kFailed);
