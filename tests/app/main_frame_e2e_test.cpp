@@ -1,8 +1,10 @@
 // The real kestrel, copied into a temporary folder (its program folder) and
-// started on the test display: its frame appears with its caption, closes on
-// Ctrl+X or the window manager's close, and leaves Kestrel.cfg beside it. A
-// screenshot of the frame is kept under the build folder.
-#include "platform/x11/desktop_services.h"
+// started on an X server of the test's own with openbox: its frame appears
+// with its caption, closes on Ctrl+X or the window manager's close, and leaves
+// Kestrel.cfg beside it. A screenshot of the frame is kept under the build
+// folder. The server of its own keeps the full-screen frame off the display
+// other tests share.
+#include "tests/support/private_xvfb.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -16,64 +18,63 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <functional>
+#include <memory>
+
 namespace {
 
-QString Xdotool(const QStringList& args)
-{
-    QProcess p;
-    p.start(QStringLiteral("xdotool"), args);
-    p.waitForFinished(5000);
-    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
-}
-
-// The first visible window of the process whose name matches; empty when none
-// appears in time.
-QString WaitForWindow(qint64 pid, const QString& nameRegex, int timeoutMs = 20000)
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs)
 {
     QElapsedTimer clock;
     clock.start();
-    while (clock.elapsed() < timeoutMs) {
-        const QString ids =
-            Xdotool({QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--onlyvisible"),
-                QStringLiteral("--pid"), QString::number(pid), QStringLiteral("--name"), nameRegex});
-        if (!ids.isEmpty())
-            return ids.split(u'\n').first();
+    while (!condition()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
         QThread::msleep(100);
     }
-    return {};
+    return true;
 }
 
-void PressKeysOn(const QString& window, const QString& keys)
+// The whole screen of the display, or a null image.
+QImage GrabScreen(const QString& display)
 {
-    Xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), window});
-    QThread::msleep(100);
-    Xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys});
-}
-
-// The test's environment; a sanitizer build of the program also gets the
-// project's leak suppressions when the caller set none.
-QProcessEnvironment ProgramEnvironment()
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    if (!env.contains(QStringLiteral("LSAN_OPTIONS")))
-        env.insert(QStringLiteral("LSAN_OPTIONS"),
-            QStringLiteral("suppressions=" KESTREL_TEST_DATA_DIR "/../support/lsan.supp"));
-    return env;
-}
-
-bool HasWindowManager()
-{
-    return Desktop().windows.HasWindowManager();
+    Display* d = XOpenDisplay(display.toLatin1().constData());
+    if (!d)
+        return {};
+    const int screen = DefaultScreen(d);
+    const int w = DisplayWidth(d, screen);
+    const int h = DisplayHeight(d, screen);
+    QImage shot;
+    if (XImage* x = XGetImage(d, RootWindow(d, screen), 0, 0, w, h, AllPlanes, ZPixmap)) {
+        if (x->bits_per_pixel == 32) {
+            shot = QImage(w, h, QImage::Format_RGB32);
+            for (int y = 0; y < h; ++y)
+                std::memcpy(shot.scanLine(y), x->data + static_cast<qsizetype>(y) * x->bytes_per_line,
+                    static_cast<size_t>(w) * 4);
+        }
+        XDestroyImage(x);
+    }
+    XCloseDisplay(d);
+    return shot;
 }
 
 class KestrelProcess : public testing::Test {
 protected:
     void SetUp() override
     {
-        if (qEnvironmentVariableIsEmpty("DISPLAY") || !DesktopIsAvailable())
-            GTEST_SKIP() << "no X display";
-        if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
-            GTEST_SKIP() << "xdotool is not installed";
+        for (const char* tool : {"Xvfb", "openbox", "xdotool", "xprop"})
+            if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+                GTEST_SKIP() << tool << " is not installed";
+        m_server = std::make_unique<PrivateXvfb>(1280, 1024);
+        ASSERT_TRUE(m_server->running());
+        m_wm.setProcessEnvironment(Environment());
+        m_wm.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+        ASSERT_TRUE(m_wm.waitForStarted(10000));
+        ASSERT_TRUE(WaitFor([&] { return HasWindowManager(); }, 10000)) << "openbox did not start";
+
         ASSERT_TRUE(m_dir.isValid());
         const QString built = QStringLiteral(KESTREL_BINARY_DIR "/kestrel");
         ASSERT_TRUE(QFileInfo::exists(built)) << built.toStdString();
@@ -82,22 +83,71 @@ protected:
     }
     void TearDown() override
     {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished(5000);
+        for (QProcess* p : {&m_process, &m_wm}) {
+            if (p->state() != QProcess::NotRunning) {
+                p->kill();
+                p->waitForFinished(5000);
+            }
         }
+        m_server.reset();
     }
 
-    QString Binary() const { return m_dir.filePath(QStringLiteral("kestrel")); }
-    QString Cfg() const { return m_dir.filePath(QStringLiteral("Kestrel.cfg")); }
-
-    void Start()
+    // The test's environment on the test's server; a sanitizer build of the
+    // program also gets the project's leak suppressions when none are set.
+    QProcessEnvironment Environment() const
     {
-        m_process.setWorkingDirectory(QDir::tempPath());
-        m_process.setProcessEnvironment(ProgramEnvironment());
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start(Binary(), {});
-        ASSERT_TRUE(m_process.waitForStarted(10000));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DISPLAY"), m_server->display());
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        if (!env.contains(QStringLiteral("LSAN_OPTIONS")))
+            env.insert(QStringLiteral("LSAN_OPTIONS"),
+                QStringLiteral("suppressions=" KESTREL_TEST_DATA_DIR "/../support/lsan.supp"));
+        return env;
+    }
+
+    QString Xdotool(const QStringList& args) const
+    {
+        QProcess p;
+        p.setProcessEnvironment(Environment());
+        p.start(QStringLiteral("xdotool"), args);
+        p.waitForFinished(5000);
+        return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+    }
+
+    bool HasWindowManager() const
+    {
+        QProcess p;
+        p.setProcessEnvironment(Environment());
+        p.start(
+            QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
+        p.waitForFinished(5000);
+        return p.readAllStandardOutput().contains("window id");
+    }
+
+    // The first visible window of the program whose name matches; empty when
+    // none appears in time.
+    QString WaitForWindow(const QString& nameRegex, int timeoutMs = 20000) const
+    {
+        QString found;
+        WaitFor(
+            [&] {
+                found =
+                    Xdotool({QStringLiteral("search"), QStringLiteral("--all"),
+                                QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                                QString::number(m_process.processId()), QStringLiteral("--name"), nameRegex})
+                        .split(u'\n')
+                        .first();
+                return !found.isEmpty();
+            },
+            timeoutMs);
+        return found;
+    }
+
+    void PressKeysOn(const QString& window, const QString& keys) const
+    {
+        Xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), window});
+        QThread::msleep(100);
+        Xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys});
     }
 
     // Presses the keys on the frame until the program has ended (a few tries).
@@ -111,16 +161,29 @@ protected:
         return false;
     }
 
-    // The screen with the frame on it, saved as a PNG under the build folder.
-    static void KeepScreenshot(const QString& name)
+    QString Binary() const { return m_dir.filePath(QStringLiteral("kestrel")); }
+    QString Cfg() const { return m_dir.filePath(QStringLiteral("Kestrel.cfg")); }
+
+    void Start()
     {
-        const SIZE size = Desktop().grab.ScreenSize();
-        QImage shot;
-        ASSERT_TRUE(Desktop().grab.Grab(RECT{0, 0, size.cx, size.cy}, shot));
+        m_process.setProcessEnvironment(Environment());
+        m_process.setWorkingDirectory(QDir::tempPath());
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_process.start(Binary(), {});
+        ASSERT_TRUE(m_process.waitForStarted(10000));
+    }
+
+    // The screen with the frame on it, saved as a PNG under the build folder.
+    void KeepScreenshot(const QString& name) const
+    {
+        const QImage shot = GrabScreen(m_server->display());
+        ASSERT_FALSE(shot.isNull());
         QDir().mkpath(QStringLiteral(KESTREL_BINARY_DIR "/test-artifacts"));
         EXPECT_TRUE(shot.save(QStringLiteral(KESTREL_BINARY_DIR "/test-artifacts/") + name));
     }
 
+    std::unique_ptr<PrivateXvfb> m_server;
+    QProcess m_wm;
     QTemporaryDir m_dir;
     QProcess m_process;
 };
@@ -128,15 +191,13 @@ protected:
 TEST_F(KestrelProcess, FirstStartAsksShowsTheFrameAndLeavesSettingsAtCtrlX)
 {
     Start();
-    const qint64 pid = m_process.processId();
     // No settings yet: the first-run question comes; "No" goes on without the manual.
-    const QString box = WaitForWindow(pid, QStringLiteral("^Kestrel$"));
+    const QString box = WaitForWindow(QStringLiteral("^Kestrel$"));
     ASSERT_FALSE(box.isEmpty()) << "no first-run question";
-    // Other tests share the display and may take the focus: press again if needed.
     QString frame;
     for (int attempt = 0; attempt < 3 && frame.isEmpty(); ++attempt) {
         PressKeysOn(box, QStringLiteral("alt+n"));
-        frame = WaitForWindow(pid, QStringLiteral("^Kestrel Ver\\.1\\.00$"), 7000);
+        frame = WaitForWindow(QStringLiteral("^Kestrel Ver\\.1\\.00$"), 7000);
     }
     ASSERT_FALSE(frame.isEmpty()) << "no frame with the caption";
     QThread::msleep(700);  // let it paint
@@ -154,21 +215,15 @@ TEST_F(KestrelProcess, FirstStartAsksShowsTheFrameAndLeavesSettingsAtCtrlX)
 
 TEST_F(KestrelProcess, LaterStartAsksNothingAndClosesThroughTheWindowManager)
 {
-    if (!HasWindowManager())
-        GTEST_SKIP() << "no window manager to close the window";
     {
         QFile cfg(Cfg());
         ASSERT_TRUE(cfg.open(QIODevice::WriteOnly));
         cfg.write("[-Directory-]\n");
     }
     Start();
-    const qint64 pid = m_process.processId();
-    const QString frame = WaitForWindow(pid, QStringLiteral("^Kestrel Ver\\.1\\.00$"));
+    const QString frame = WaitForWindow(QStringLiteral("^Kestrel Ver\\.1\\.00$"));
     ASSERT_FALSE(frame.isEmpty());
-    EXPECT_TRUE(Xdotool({QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--onlyvisible"),
-                            QStringLiteral("--pid"), QString::number(pid), QStringLiteral("--name"),
-                            QStringLiteral("^Kestrel$")})
-                    .isEmpty());
+    EXPECT_TRUE(WaitForWindow(QStringLiteral("^Kestrel$"), 300).isEmpty());
     // The window manager's close (Alt+F4) arrives as the window's close request.
     ASSERT_TRUE(CloseWith(frame, QStringLiteral("alt+F4"))) << "the frame did not close";
     EXPECT_EQ(m_process.exitCode(), 0);

@@ -1,10 +1,9 @@
 // Foreground forcing of another program's window on a real display with a
 // window manager: the window becomes the active one, restored when it was
 // minimised.
-#include "app/kestrel_app.h"
+#include "app/main_frame.h"
 #include "platform/program_folder.h"
 #include "platform/x11/desktop_services.h"
-#include "tests/support/scripted_dialogs.h"
 #include "tests/support/x11_fixture_windows.h"
 
 #include <QTemporaryDir>
@@ -19,10 +18,10 @@ TEST(MainFrameX11, ForceForegroundActivatesAndRestoresAForeignWindow)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     SetProgramFolderForTesting(dir.path());
-    ScriptedMessageBoxes boxes({IDNO});
-    CKestrelApp app;
-    ASSERT_TRUE(app.InitInstance());
-    CMainFrame& frame = *app.Frame();
+    // Made but not shown: a full-screen frame would cover the windows of other
+    // tests on the same display.
+    CMainFrame frame;
+    ASSERT_TRUE(frame.CreateMainFrame());
 
     FixtureDisplay fixtures;
     ASSERT_TRUE(fixtures.isOpen());
@@ -47,7 +46,7 @@ TEST(MainFrameX11, ForceForegroundActivatesAndRestoresAForeignWindow)
     EXPECT_FALSE(info.minimized);
 
     fixtures.Destroy(target);
-    frame.SendMessage(WM_CLOSE);
+    frame.DestroyWindow();
     SetProgramFolderForTesting(QString());
 }
 
