@@ -10,9 +10,9 @@
 #include "platform/image_jpeg_errors.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <cstdlib>
 #include <cstring>
+#include <unistd.h>
 
 namespace {
 
@@ -184,13 +184,17 @@ void ProbeJpegSize(JpegSizeJob* job)
 
 std::uint64_t GetJpegImageSize(const QString& path)
 {
+    // The stream reads the very file that was checked to be a regular one.
     CRawFile probe;
     if (!probe.OpenRead(path))
         return 0;
-    probe.Close();
-    std::FILE* file = std::fopen(QFile::encodeName(path).constData(), "rb");
-    if (file == nullptr)
+    const int fd = ::dup(probe.Handle());
+    std::FILE* file = fd >= 0 ? ::fdopen(fd, "rb") : nullptr;
+    if (file == nullptr) {
+        if (fd >= 0)
+            ::close(fd);
         return 0;
+    }
     JpegSizeJob job{file, 0};
     ProbeJpegSize(&job);
     std::fclose(file);

@@ -4,6 +4,7 @@
 #include "platform/image_codecs.h"
 
 #include <bit>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -21,8 +22,8 @@ int Channel(DWORD pixel, DWORD mask)
     if (mask == 0)
         return 0;
     const int shift = std::countr_zero(mask);
-    const DWORD max = mask >> shift;
-    return static_cast<int>(((pixel & mask) >> shift) * 255 / max);
+    const std::uint64_t max = mask >> shift;
+    return static_cast<int>(((pixel & mask) >> shift) * std::uint64_t{255} / max);
 }
 
 bool PutLe(std::FILE* f, std::uint64_t value, int bytes)

@@ -253,3 +253,28 @@ TEST(ImageClass, BmpFilesOfEveryDepthLoad)
         }
     }
 }
+
+TEST(ImageClass, BmpBitFieldsScaleEveryMaskWidth)
+{
+    // One 32-bit pixel with bit-field masks: full-width, 10-bit and empty.
+    struct Case {
+        DWORD pixel, red, green, blue;
+        COLORREF expected;
+    };
+    const Case cases[] = {
+        {0xFFFFFFFF, 0xFFFFFFFF, 0, 0, RGB(255, 0, 0)},
+        {0x3FF00000, 0x3FF00000, 0x000FFC00, 0x000003FF, RGB(255, 0, 0)},
+        {0x000FFFFF, 0x3FF00000, 0x000FFC00, 0x000003FF, RGB(0, 255, 255)},
+    };
+    for (const Case& c : cases) {
+        QByteArray bytes(70, '\0');
+        const auto put = [&bytes](int at, DWORD v) { std::memcpy(bytes.data() + at, &v, 4); };
+        bytes[0] = 'B', bytes[1] = 'M';
+        put(2, 70), put(10, 66), put(14, 40), put(18, 1), put(22, 1);
+        put(26, 1 | (32 << 16));  // planes 1, 32 bits
+        put(30, BI_BITFIELDS), put(54, c.red), put(58, c.green), put(62, c.blue), put(66, c.pixel);
+        CImage image;
+        ASSERT_EQ(image.Load(reinterpret_cast<const BYTE*>(bytes.constData()), bytes.size()), CImage::kOk);
+        EXPECT_EQ(image.GetPixel(0, 0), c.expected) << std::hex << c.red;
+    }
+}
