@@ -1,9 +1,6 @@
 #include "platform/gdi.h"
 #include "platform/gdi_dc.h"
 
-#include <QGuiApplication>
-#include <QHash>
-#include <QScreen>
 #include <cstring>
 #include <mutex>
 
@@ -323,124 +320,6 @@ int GetObjectW(HGDIOBJ object, int size, void* out)
     return 0;
 }
 
-BOOL CRgn::CreateRectRgn(int l, int t, int r, int b)
-{
-    if (m_hObject)
-        return FALSE;
-    auto* g = new GdiRegion;
-    if (r > l && b > t)
-        g->region = QRegion(l, t, r - l, b - t);
-    return Attach(g);
-}
-
-BOOL CRgn::CreateRectRgnIndirect(const RECT* rect)
-{
-    return rect && CreateRectRgn(rect->left, rect->top, rect->right, rect->bottom);
-}
-
-BOOL CRgn::CreateEllipticRgn(int l, int t, int r, int b)
-{
-    if (m_hObject)
-        return FALSE;
-    auto* g = new GdiRegion;
-    if (r > l && b > t)
-        g->region = QRegion(l, t, r - l, b - t, QRegion::Ellipse);
-    return Attach(g);
-}
-
-int RegionKind(const QRegion& r)
-{
-    if (r.isEmpty())
-        return NULLREGION;
-    return r.rectCount() == 1 ? SIMPLEREGION : COMPLEXREGION;
-}
-
-int CRgn::CombineRgn(CRgn* a, CRgn* b, int mode)
-{
-    auto* self = static_cast<HRGN>(m_hObject);
-    if (!self || !a || !a->m_hObject || (mode != RGN_COPY && (!b || !b->m_hObject)))
-        return ERROR_REGION;
-    const QRegion ra = static_cast<HRGN>(a->m_hObject)->region;
-    const QRegion rb = mode == RGN_COPY ? QRegion() : static_cast<HRGN>(b->m_hObject)->region;
-    switch (mode) {
-    case RGN_AND:
-        self->region = ra & rb;
-        break;
-    case RGN_OR:
-        self->region = ra | rb;
-        break;
-    case RGN_XOR:
-        self->region = ra ^ rb;
-        break;
-    case RGN_DIFF:
-        self->region = ra - rb;
-        break;
-    case RGN_COPY:
-        self->region = ra;
-        break;
-    default:
-        return ERROR_REGION;
-    }
-    return RegionKind(self->region);
-}
-
-BOOL CRgn::PtInRegion(int x, int y) const
-{
-    auto* self = static_cast<HRGN>(m_hObject);
-    return self && self->region.contains(QPoint(x, y));
-}
-
-int CRgn::GetRgnBox(RECT* box) const
-{
-    auto* self = static_cast<HRGN>(m_hObject);
-    if (!self || !box)
-        return ERROR_REGION;
-    const QRect r = self->region.boundingRect();
-    *box = r.isEmpty() ? RECT{} : RECT{r.left(), r.top(), r.right() + 1, r.bottom() + 1};
-    return RegionKind(self->region);
-}
-
-DWORD GetSysColor(int index)
-{
-    switch (index) {
-    case COLOR_SCROLLBAR:
-        return RGB(200, 200, 200);
-    case COLOR_BACKGROUND:
-        return RGB(0, 0, 0);
-    case COLOR_ACTIVECAPTION:
-        return RGB(153, 180, 209);
-    case COLOR_MENU:
-        return RGB(240, 240, 240);
-    case COLOR_WINDOW:
-        return RGB(255, 255, 255);
-    case COLOR_WINDOWFRAME:
-        return RGB(100, 100, 100);
-    case COLOR_WINDOWTEXT:
-    case COLOR_BTNTEXT:
-    case COLOR_INFOTEXT:
-        return RGB(0, 0, 0);
-    case COLOR_HIGHLIGHT:
-        return RGB(0, 120, 215);
-    case COLOR_HIGHLIGHTTEXT:
-    case COLOR_BTNHIGHLIGHT:
-        return RGB(255, 255, 255);
-    case COLOR_BTNFACE:
-        return RGB(240, 240, 240);
-    case COLOR_BTNSHADOW:
-        return RGB(160, 160, 160);
-    case COLOR_GRAYTEXT:
-        return RGB(109, 109, 109);
-    case COLOR_3DDKSHADOW:
-        return RGB(105, 105, 105);
-    case COLOR_3DLIGHT:
-        return RGB(227, 227, 227);
-    case COLOR_INFOBK:
-        return RGB(255, 255, 225);
-    default:
-        return 0;
-    }
-}
-
 DWORD CBitmap::GetBitmapBits(DWORD count, void* bits) const
 {
     const QImage* img = GetImage();
@@ -472,17 +351,4 @@ DWORD CBitmap::SetBitmapBits(DWORD count, const void* bits)
         done += n;
     }
     return static_cast<DWORD>(done);
-}
-
-HBRUSH GetSysColorBrush(int index)
-{
-    static std::mutex mutex;
-    static QHash<int, HBRUSH> brushes;
-    std::lock_guard lock(mutex);
-    HBRUSH& b = brushes[index];
-    if (!b) {
-        b = ::CreateSolidBrush(GetSysColor(index));
-        b->stock = true;  // never deleted
-    }
-    return b;
 }
