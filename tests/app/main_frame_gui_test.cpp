@@ -174,14 +174,20 @@ TEST_F(MainFrameGui, FrameFillsTheWorkAreaAndTheStageAreaLiesInside)
     EXPECT_GT(g_nStageAreaHeight, 0);
     EXPECT_GE(g_rcStageArea.left, frame.m_rcWorkArea.left);
     EXPECT_LE(g_rcStageArea.bottom, frame.m_rcWorkArea.bottom);
-    // Dragged far off to the left, the frame comes back to its last place.
-    const RECT before = frame.m_rcFrame;
-    frame.GetWidget()->move(-1000, before.top);
+    // A move inside the bounds is taken; dragged far off to the left, the
+    // frame comes back to that place.
+    frame.GetWidget()->move(100, 120);
     PumpFor(50);
+    const RECT placed = frame.m_rcFrame;
     RECT now;
     frame.GetWindowRect(&now);
-    EXPECT_EQ(now.left, before.left);
-    EXPECT_EQ(now.top, before.top);
+    EXPECT_EQ(placed.left, now.left);
+    EXPECT_EQ(placed.top, now.top);
+    frame.GetWidget()->move(-1000, 120);
+    PumpFor(50);
+    frame.GetWindowRect(&now);
+    EXPECT_EQ(now.left, placed.left);
+    EXPECT_EQ(now.top, placed.top);
     Close(app);
 }
 
