@@ -269,6 +269,7 @@ void NotifyingComboBox::hidePopup()
 void NotifyCommand(QWidget* control, UINT code)
 {
     const HWND parent = ParentHandle(control);
+    const WidgetEventScope scope;
     if (parent)
         SendMessageW(parent, WM_COMMAND, MAKEWPARAM(ControlId(control), code),
             reinterpret_cast<LPARAM>(HwndFromWidget(control)));
@@ -282,6 +283,7 @@ LRESULT NotifyParent(QWidget* control, UINT code, NMHDR* header)
     header->hwndFrom = HwndFromWidget(control);
     header->idFrom = static_cast<UINT_PTR>(ControlId(control));
     header->code = code;
+    const WidgetEventScope scope;
     return SendMessageW(
         parent, WM_NOTIFY, static_cast<WPARAM>(ControlId(control)), reinterpret_cast<LPARAM>(header));
 }
@@ -289,6 +291,7 @@ LRESULT NotifyParent(QWidget* control, UINT code, NMHDR* header)
 void NotifyScroll(QWidget* control, bool vertical, UINT code, int pos)
 {
     const HWND parent = ParentHandle(control);
+    const WidgetEventScope scope;
     if (parent)
         SendMessageW(parent, vertical ? WM_VSCROLL : WM_HSCROLL, MAKEWPARAM(code, pos),
             reinterpret_cast<LPARAM>(HwndFromWidget(control)));

@@ -183,9 +183,10 @@ void SpinWidget::Step(bool upArrow)
     NMUPDOWN change;
     change.iPos = pos;
     change.iDelta = SpinProposedDelta(lower, upper, upArrow);
-    if (NotifyParent(this, UDN_DELTAPOS, &change.hdr) != 0)
-        return;  // the parent refused the change
+    // The parent's handlers may close the dialog and take this control with it.
     QPointer<SpinWidget> alive(this);
+    if (NotifyParent(this, UDN_DELTAPOS, &change.hdr) != 0 || !alive)
+        return;  // the parent refused the change
     pos = SpinApplyDelta(lower, upper, pos, change.iDelta, style & UDS_WRAP);
     ShowPosInBuddy();
     NotifyScroll(this, !(style & UDS_HORZ), SB_THUMBPOSITION, pos);

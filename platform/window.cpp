@@ -239,7 +239,8 @@ void CWnd::FinishDestroy()
     m_timers.clear();
     QWidget* widget = m_widget;
     const bool owned = m_ownsWidget;
-    const bool insideHostEvent = WindowHostAccess::HostDepth(this) > 0;
+    // Qt may still be inside an event of this widget or of one of its controls.
+    const bool insideHostEvent = WindowHostAccess::HostDepth(this) > 0 || WidgetEventScope::Active();
     UnbindWidget();
     m_widget = nullptr;
     m_ownsWidget = false;

@@ -47,6 +47,21 @@ struct WindowHostAccess {
     static HWND EnabledPopupOf(CWnd* wnd);
 };
 
+// Marks Qt delivering an event to one of our widgets (a window's host or a
+// control) while its handlers run: a window destroyed meanwhile leaves its
+// widgets to be deleted once Qt is done with them.
+class WidgetEventScope {
+public:
+    WidgetEventScope() { ++s_depth; }
+    ~WidgetEventScope() { --s_depth; }
+    WidgetEventScope(const WidgetEventScope&) = delete;
+    WidgetEventScope& operator=(const WidgetEventScope&) = delete;
+    static bool Active() { return s_depth > 0; }
+
+private:
+    static inline int s_depth = 0;  // UI thread only
+};
+
 // The event type that asks a window to run WM_PAINT.
 QEvent::Type PaintRequestEventType();
 
@@ -65,6 +80,7 @@ protected:
         if (!m_wnd)
             return Base::event(e);
         CWnd* wnd = m_wnd;
+        const WidgetEventScope scope;
         ++WindowHostAccess::HostDepth(wnd);
         const bool handled = WindowHostAccess::HandleEvent(wnd, this, e);
         // The window may have been destroyed by its handler: only touch it if still attached.

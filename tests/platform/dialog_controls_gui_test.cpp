@@ -347,6 +347,51 @@ TEST(DialogControls, ModalLoopsNestAndEachReturnsItsOwnCode)
     EXPECT_EQ(inner.GetSafeHwnd(), nullptr);
 }
 
+class ClosesFromItsControls : public CDialog {
+public:
+    ClosesFromItsControls() : CDialog(&kDemoTemplate) { }
+    BOOL OnCommand(WPARAM w, LPARAM l) override
+    {
+        if (LOWORD(w) == kPush && HIWORD(w) == BN_CLICKED) {
+            DestroyWindow();
+            return TRUE;
+        }
+        return CDialog::OnCommand(w, l);
+    }
+    BOOL OnNotify(WPARAM, LPARAM l, LRESULT* result) override
+    {
+        const auto* h = reinterpret_cast<const NMHDR*>(l);
+        if (h->code == UDN_DELTAPOS || h->code == NM_RELEASEDCAPTURE) {
+            DestroyWindow();
+            *result = 0;
+            return TRUE;
+        }
+        return FALSE;
+    }
+};
+
+TEST(DialogControls, AModelessDialogClosedFromItsOwnControlsGoesSafely)
+{
+    // Each control's handler is still running when the dialog goes: the
+    // widgets must outlive it (the sanitizer catches a use after free).
+    for (const int id : {kPush, kSpin, kSlider}) {
+        SCOPED_TRACE(id);
+        ClosesFromItsControls dialog;
+        ASSERT_TRUE(dialog.Create(nullptr));
+        QWidget* control = W(dialog, id);
+        ASSERT_NE(control, nullptr);
+        if (id == kSpin) {
+            auto* up = control->findChildren<QToolButton*>().value(0);
+            ASSERT_NE(up, nullptr);
+            MouseClick(up, QPoint(2, 2));
+        } else {
+            MouseClick(control, QPoint(control->width() / 2, control->height() / 2));
+        }
+        PumpFor(20);
+        EXPECT_EQ(dialog.GetSafeHwnd(), nullptr);
+    }
+}
+
 class KeyFilterApp : public CWinApp {
 public:
     std::vector<UINT> seen;
