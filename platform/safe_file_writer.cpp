@@ -67,6 +67,12 @@ bool CSafeFileWriter::Open(const QString& path, OtherTargets others)
         }
         return OpenInPlace();
     }
+    // A file that could not be opened for writing is not replaced either:
+    // renaming over it would bypass its protection.
+    if (exists && ((st.st_mode & 0222) == 0 || ::access(Native(m_target).constData(), W_OK) != 0)) {
+        m_target.clear();
+        return false;
+    }
     return OpenTemporary(exists ? static_cast<int>(st.st_mode & 07777) : -1);
 }
 

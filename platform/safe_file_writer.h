@@ -1,8 +1,9 @@
 // Writes a file so that a failure never leaves a half-written file behind and
 // never destroys the file it was to replace: the bytes go to a new hidden file
 // in the same folder, which replaces the target only when every write and the
-// close succeeded. A link is followed to the file it names, and a replaced
-// file keeps its permissions. Serves the image writers and the settings file.
+// close succeeded. A link is followed to the file it names, a replaced file
+// keeps its permissions, and a file that may not be written is not replaced. Serves the image writers and the
+// settings file.
 #pragma once
 
 #include <QString>

@@ -79,6 +79,10 @@ TEST(SafeFileWriter, FailuresLeaveTheOldFileAndNoTemporary)
         ASSERT_TRUE(dropped.Open(path));
         ASSERT_TRUE(dropped.Write("partial", 7));
     }
+    // A read-only file is not replaced, as it could not be opened for writing.
+    ASSERT_EQ(::chmod(Native(path).constData(), 0444), 0);
+    CSafeFileWriter readOnly;
+    EXPECT_FALSE(readOnly.Open(path));
     EXPECT_EQ(ReadAll(path), QByteArray("old"));
     EXPECT_EQ(FolderEntries(dir), QStringList{"kept.bmp"});
 
