@@ -37,6 +37,9 @@ public:
         m_lastTimestamp = input->timestamp();
         m_lastType = type;
         m_lastReceiver = widget;
+        // Qt delivers the event to the widget after this filter: a window
+        // destroyed by the handlers keeps its widgets until Qt is done.
+        const WidgetEventScope scope;
         CWnd* target = WindowDispatch::FromWidget(static_cast<QWidget*>(object), true);
         MSG msg;
         if (!Translate(static_cast<QWidget*>(object), event, target, msg))

@@ -358,6 +358,7 @@ public:
         }
         return CDialog::OnCommand(w, l);
     }
+    void OnOK() override { DestroyWindow(); }
     BOOL OnNotify(WPARAM, LPARAM l, LRESULT* result) override
     {
         const auto* h = reinterpret_cast<const NMHDR*>(l);
@@ -374,7 +375,7 @@ TEST(DialogControls, AModelessDialogClosedFromItsOwnControlsGoesSafely)
 {
     // Each control's handler is still running when the dialog goes: the
     // widgets must outlive it (the sanitizer catches a use after free).
-    for (const int id : {kPush, kSpin, kSlider}) {
+    for (const int id : {kPush, kSpin, kSlider, kEdit}) {
         SCOPED_TRACE(id);
         ClosesFromItsControls dialog;
         ASSERT_TRUE(dialog.Create(nullptr));
@@ -384,6 +385,9 @@ TEST(DialogControls, AModelessDialogClosedFromItsOwnControlsGoesSafely)
             auto* up = control->findChildren<QToolButton*>().value(0);
             ASSERT_NE(up, nullptr);
             MouseClick(up, QPoint(2, 2));
+        } else if (id == kEdit) {
+            control->setFocus();
+            KeyClick(control, Qt::Key_Return, QStringLiteral("\r"));  // Enter: OK
         } else {
             MouseClick(control, QPoint(control->width() / 2, control->height() / 2));
         }
