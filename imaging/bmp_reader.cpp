@@ -65,8 +65,9 @@ int CLoadBitmap_for_Dlg::ReadBmpFile(const QString& filePath)
     const bool show = showMessages == 1;
     CRawFile file;
     if (!file.OpenRead(filePath)) {
+        // The text is formatted into a buffer of 521 characters.
         if (show)
-            ShowImageMessage(QStringLiteral("Failure: Open File - %1").arg(filePath.left(520)));
+            ShowImageMessage(QStringLiteral("Failure: Open File - %1").arg(filePath).left(520));
         return 0;
     }
     const int fd = file.Handle();

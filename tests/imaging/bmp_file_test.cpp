@@ -85,6 +85,14 @@ TEST_F(BmpFileTest, MissingFileIsReportedUnlessMessagesAreOff)
     holder.showMessages = 0;
     EXPECT_EQ(holder.ReadBmpFile(missing), 0);
     EXPECT_EQ(boxes.Texts(), QStringList{"Failure: Open File - " + missing});
+
+    // The whole text is cut to 520 characters.
+    holder.showMessages = 1;
+    const QString deep =
+        dir.filePath(QString(200, u'a') + '/' + QString(200, u'b') + '/' + QString(200, u'c'));
+    EXPECT_EQ(holder.ReadBmpFile(deep), 0);
+    ASSERT_EQ(boxes.Texts().size(), 2);
+    EXPECT_EQ(boxes.Texts()[1], ("Failure: Open File - " + deep).left(520));
 }
 
 TEST_F(BmpFileTest, AcceptedFilesLoadNormalised)
