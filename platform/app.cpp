@@ -83,7 +83,9 @@ private:
             auto* w = static_cast<QWheelEvent*>(event);
             const QPoint g = w->globalPosition().toPoint();
             msg.message = WM_MOUSEWHEEL;
-            msg.wParam = MAKEWPARAM(MouseKeyFlags(w->buttons(), w->modifiers()), w->angleDelta().y());
+            // As the window gets it: a sideways turn (Alt + wheel) counts as the wheel's.
+            const int delta = w->angleDelta().y() != 0 ? w->angleDelta().y() : w->angleDelta().x();
+            msg.wParam = MAKEWPARAM(MouseKeyFlags(w->buttons(), w->modifiers()), delta);
             msg.lParam = MAKELPARAM(g.x(), g.y());
             return true;
         }
