@@ -144,19 +144,20 @@ int CImage::Save(const QString& path) const
     if (ext != "bmp" && ext != "jpg" && ext != "jpeg" && ext != "png" && ext != "tif" && ext != "tiff" &&
         ext != "gif")
         return kFailed;
-    if (!out.Open(path))
+    std::FILE* stream = out.Open(path) ? out.Stream() : nullptr;
+    if (stream == nullptr)
         return kFailed;
     bool ok = false;
     if (ext == "bmp")
-        ok = EncodeBmpImage(m_image, out.Stream());
+        ok = EncodeBmpImage(m_image, stream);
     else if (ext == "jpg" || ext == "jpeg")
-        ok = EncodeJpegImage(m_image, out.Stream(), 75);
+        ok = EncodeJpegImage(m_image, stream, 75);
     else if (ext == "png")
-        ok = EncodePngImage(m_image, out.Stream());
+        ok = EncodePngImage(m_image, stream);
     else if (ext == "tif" || ext == "tiff")
-        ok = EncodeTiffImage(m_image, out.Stream());
+        ok = EncodeTiffImage(m_image, stream);
     else
-        ok = EncodeGifImage(m_image, out.Stream());
+        ok = EncodeGifImage(m_image, stream);
     return ok && out.Commit() ? kOk : kFailed;
 }
 
