@@ -231,7 +231,9 @@ TEST_F(DesktopX11, MinimiseRestoreAndActivate)
     auto activate = [&](HWND target) {
         return WaitUntil(
             [&] {
-                EXPECT_TRUE(Desktop().control.Activate(target));
+                EXPECT_TRUE(Desktop().control.Activate(target))
+                    << "alive " << Desktop().windows.WindowExists(target) << ", manager "
+                    << Desktop().windows.HasWindowManager();
                 return WaitUntil([&] { return Desktop().control.ForegroundWindow() == target; }, 500);
             },
             10000);
