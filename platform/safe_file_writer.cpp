@@ -61,7 +61,8 @@ bool CSafeFileWriter::Open(const QString& path, OtherTargets others)
     struct stat st { };
     const bool exists = ::stat(Native(m_target).constData(), &st) == 0;
     if (exists && !S_ISREG(st.st_mode)) {
-        if (S_ISDIR(st.st_mode) || others == OtherTargets::Refuse) {
+        // A disk (block device) is never written over, whatever the caller allows.
+        if (S_ISDIR(st.st_mode) || S_ISBLK(st.st_mode) || others == OtherTargets::Refuse) {
             m_target.clear();
             return false;
         }

@@ -13,7 +13,7 @@
 class CSafeFileWriter {
 public:
     // What Open does when the path names something that is not a regular file
-    // (a device such as /dev/full). A folder is always refused.
+    // (a device such as /dev/full). A folder or a disk is always refused.
     enum class OtherTargets {
         WriteInPlace,  // written directly, never removed
         Refuse,

@@ -105,8 +105,16 @@ TEST(SafeFileWriter, NonRegularTargets)
     EXPECT_FALSE(writer.Open(pipe));
     EXPECT_FALSE(writer.Open(pipe, CSafeFileWriter::OtherTargets::Refuse));
 
-    // A folder is never a target; a device only when written in place.
+    // A folder or a disk is never a target; another device only when written
+    // in place.
     EXPECT_FALSE(writer.Open(dir.path()));
+    for (const QString& disk : QDir("/dev").entryList({"loop*", "sd*", "vd*", "nvme*"}, QDir::System)) {
+        struct stat st { };
+        if (::stat(Native("/dev/" + disk).constData(), &st) == 0 && S_ISBLK(st.st_mode)) {
+            EXPECT_FALSE(writer.Open("/dev/" + disk)) << disk.toStdString();
+            break;
+        }
+    }
     EXPECT_FALSE(writer.Open("/dev/null", CSafeFileWriter::OtherTargets::Refuse));
     ASSERT_TRUE(writer.Open("/dev/null"));
     EXPECT_TRUE(writer.Write("x", 1));
