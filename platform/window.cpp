@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QThread>
+#include <QTimer>
 
 namespace {
 
@@ -265,6 +266,21 @@ BOOL DestroyWindow(HWND hwnd)
     return wnd ? wnd->DestroyWindow() : FALSE;
 }
 
+namespace {
+
+void DeleteWhenOutOfHandlers(CWnd* wnd)
+{
+    if (!wnd->IsInHandler()) {
+        delete wnd;
+        return;
+    }
+    // A nested loop (a modal dialog) runs inside one of its handlers: look
+    // again a little later rather than on every pass of that loop.
+    QTimer::singleShot(20, QCoreApplication::instance(), [wnd] { DeleteWhenOutOfHandlers(wnd); });
+}
+
+}  // namespace
+
 void DeleteWindowLater(CWnd* wnd)
 {
     if (!wnd)
@@ -273,14 +289,7 @@ void DeleteWindowLater(CWnd* wnd)
         wnd->DestroyWindow();
     // Deleted from the event loop, after every handler on the stack has returned.
     QMetaObject::invokeMethod(
-        QCoreApplication::instance(),
-        [wnd] {
-            if (wnd->IsInHandler())
-                DeleteWindowLater(wnd);  // a nested loop runs inside one of its handlers
-            else
-                delete wnd;
-        },
-        Qt::QueuedConnection);
+        QCoreApplication::instance(), [wnd] { DeleteWhenOutOfHandlers(wnd); }, Qt::QueuedConnection);
 }
 
 HWND WindowHostAccess::EnabledPopupOf(CWnd* wnd)
