@@ -235,6 +235,10 @@ TEST(WindowMessages, InputArrivesWithThePlatformPacking)
     QCoreApplication::sendEvent(widget, &wheel);
     EXPECT_EQ(w.wheel, -120);
 
+    // A press left or above the client area (as under capture) keeps its sign.
+    MouseClick(widget, QPoint(-5, -7));
+    EXPECT_EQ(w.lastPoint, CPoint(-5, -7));
+
     // Packing helpers: signed coordinates survive.
     const LPARAM l = MAKELPARAM(-5, 300);
     EXPECT_EQ(GET_X_LPARAM(l), -5);
