@@ -29,6 +29,11 @@ public:
         // Qt offers an ignored event again to each parent it propagates to:
         // look at it once, at the first receiver.
         auto* widget = static_cast<QWidget*>(object);
+        // Keys typed into an open drop-down list or menu are the popup's own
+        // (Qt may already have closed it while asking about shortcuts).
+        if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) &&
+            widget->window()->windowType() == Qt::Popup)
+            return false;
         auto* input = static_cast<QInputEvent*>(event);
         if (event == m_lastEvent && input->timestamp() == m_lastTimestamp && type == m_lastType &&
             m_lastReceiver && widget->isAncestorOf(m_lastReceiver))

@@ -276,6 +276,9 @@ BOOL CDialog::PreTranslateMessage(MSG* msg)
 {
     if (msg->message != WM_KEYDOWN || !GetWidget())
         return FALSE;
+    // An open drop-down list or menu takes Enter and Esc itself.
+    if (QApplication::activePopupWidget())
+        return FALSE;
     if (msg->wParam == VK_ESCAPE) {
         SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
         return TRUE;

@@ -275,6 +275,17 @@ TEST(DialogControls, EnterSendsTheDefaultIdAndEscCancels)
     KeyClick(W(e, kList), Qt::Key_Escape);
     EXPECT_EQ(e.cancels, 1);
     e.ShowWindow(SW_SHOW);
+
+    // Esc in an open drop-down list closes the list, not the dialog.
+    auto* dropList = static_cast<QComboBox*>(W(e, kDropList));
+    dropList->addItem(QStringLiteral("a"));
+    dropList->showPopup();
+    QWidget* popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr);
+    KeyClick(popup->focusWidget() ? popup->focusWidget() : popup, Qt::Key_Escape);
+    EXPECT_TRUE(PumpUntil([] { return QApplication::activePopupWidget() == nullptr; }, 1000));
+    EXPECT_EQ(e.cancels, 1);
+
     e.SendMessage(WM_CLOSE);  // the close box
     EXPECT_EQ(e.cancels, 2);
 }
