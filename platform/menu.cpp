@@ -201,11 +201,13 @@ UINT CMenu::TrackPopupMenu(UINT flags, int x, int y, CWnd* wnd, const RECT*)
     QMenu* menu = GetQMenu();
     if (!menu)
         return 0;
+    // The window may go while the menu's loop runs: it is reached by its handle afterwards.
+    const HWND target = wnd ? wnd->GetSafeHwnd() : nullptr;
     QAction* chosen = menu->exec(QPoint(x, y));
     const UINT id = chosen && !chosen->menu() && !chosen->isSeparator() ? IdOf(chosen) : 0;
     if (flags & TPM_RETURNCMD)
         return id;
-    if (id != 0 && wnd && !(flags & TPM_NONOTIFY))
-        wnd->PostMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    if (id != 0 && target && !(flags & TPM_NONOTIFY))
+        PostMessageW(target, WM_COMMAND, MAKEWPARAM(id, 0), 0);
     return TRUE;
 }
