@@ -148,15 +148,17 @@ int CLoadBitmapDlg_DupMem::RestoreFromDup1()
 
 int CLoadBitmapDlg_DupMem::AllocEditBuffer(int w, int h, std::uint32_t bytes)
 {
+    // The new block comes first: when memory runs out, copy 1 and its size
+    // stay as they were instead of being lost.
+    auto* block = AllocBlock(bytes);
+    if (block == nullptr)
+        return 0;
+    Release(dup1Bits);
+    dup1Bits = block;
+    dup1Capacity = bytes;
     dup1Width = w;
     dup1Height = h;
     dup1Bytes = bytes;
-    Release(dup1Bits);
-    dup1Capacity = 0;
-    dup1Bits = AllocBlock(bytes);
-    if (dup1Bits == nullptr)
-        return 0;
-    dup1Capacity = bytes;
     return 1;
 }
 
