@@ -4,15 +4,15 @@
 // Kestrel.cfg beside it. A screenshot of the frame is kept under the build
 // folder. The server of its own keeps the full-screen frame off the display
 // other tests share.
+#include "tests/support/kestrel_process.h"
+#include "tests/support/private_openbox.h"
 #include "tests/support/private_xvfb.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
@@ -21,22 +21,9 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
-#include <functional>
 #include <memory>
 
 namespace {
-
-bool WaitFor(const std::function<bool()>& condition, int timeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QThread::msleep(100);
-    }
-    return true;
-}
 
 // The whole screen of the display, or a null image.
 QImage GrabScreen(const QString& display)
@@ -65,63 +52,29 @@ class KestrelProcess : public testing::Test {
 protected:
     void SetUp() override
     {
-        for (const char* tool : {"Xvfb", "openbox", "xdotool", "xprop"})
+        for (const char* tool : {"Xvfb", "openbox", "xdotool"})
             if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
                 GTEST_SKIP() << tool << " is not installed";
         m_server = std::make_unique<PrivateXvfb>(1280, 1024);
         ASSERT_TRUE(m_server->running());
-        m_wm.setProcessEnvironment(Environment());
-        m_wm.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
-        ASSERT_TRUE(m_wm.waitForStarted(10000));
-        ASSERT_TRUE(WaitFor([&] { return HasWindowManager(); }, 10000)) << "openbox did not start";
-
+        m_wm = std::make_unique<PrivateOpenbox>(m_server->display());
+        ASSERT_TRUE(m_wm->running()) << "openbox did not start";
         ASSERT_TRUE(m_dir.isValid());
-        const QString built = QStringLiteral(KESTREL_BINARY_DIR "/kestrel");
-        ASSERT_TRUE(QFileInfo::exists(built)) << built.toStdString();
-        ASSERT_TRUE(QFile::copy(built, Binary()));
-        QFile::setPermissions(Binary(), QFile::permissions(built));
+        ASSERT_FALSE(CopyKestrelInto(m_dir.path()).isEmpty());
     }
     void TearDown() override
     {
-        for (QProcess* p : {&m_process, &m_wm}) {
-            if (p->state() != QProcess::NotRunning) {
-                p->kill();
-                p->waitForFinished(5000);
-            }
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished(5000);
         }
+        m_wm.reset();
         m_server.reset();
-    }
-
-    // The test's environment on the test's server; a sanitizer build of the
-    // program also gets the project's leak suppressions when none are set.
-    QProcessEnvironment Environment() const
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DISPLAY"), m_server->display());
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        if (!env.contains(QStringLiteral("LSAN_OPTIONS")))
-            env.insert(QStringLiteral("LSAN_OPTIONS"),
-                QStringLiteral("suppressions=" KESTREL_TEST_DATA_DIR "/../support/lsan.supp"));
-        return env;
     }
 
     QString Xdotool(const QStringList& args) const
     {
-        QProcess p;
-        p.setProcessEnvironment(Environment());
-        p.start(QStringLiteral("xdotool"), args);
-        p.waitForFinished(5000);
-        return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
-    }
-
-    bool HasWindowManager() const
-    {
-        QProcess p;
-        p.setProcessEnvironment(Environment());
-        p.start(
-            QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
-        p.waitForFinished(5000);
-        return p.readAllStandardOutput().contains("window id");
+        return RunTool(m_server->display(), QStringLiteral("xdotool"), args);
     }
 
     // The first visible window of the program whose name matches; empty when
@@ -166,7 +119,8 @@ protected:
 
     void Start()
     {
-        m_process.setProcessEnvironment(Environment());
+        m_process.setProcessEnvironment(DisplayEnvironment(m_server->display()));
+        EndWithThisProcess(m_process);
         m_process.setWorkingDirectory(QDir::tempPath());
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_process.start(Binary(), {});
@@ -183,7 +137,7 @@ protected:
     }
 
     std::unique_ptr<PrivateXvfb> m_server;
-    QProcess m_wm;
+    std::unique_ptr<PrivateOpenbox> m_wm;
     QTemporaryDir m_dir;
     QProcess m_process;
 };

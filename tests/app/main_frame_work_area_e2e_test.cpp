@@ -1,30 +1,16 @@
 // The real kestrel on a server of its own without a window manager: a panel
 // that appears on the left (the desktop's work area shrinks) pushes the frame
 // to its right, as the frame moves away from a moved taskbar.
+#include "tests/support/kestrel_process.h"
 #include "tests/support/private_xvfb.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QThread>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
-
-QString RunTool(const QString& display, const QString& program, const QStringList& args)
-{
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), display);
-    p.setProcessEnvironment(env);
-    p.start(program, args);
-    p.waitForFinished(5000);
-    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
-}
 
 // The frame's left edge, or -1 while it has no window.
 int FrameLeft(const QString& display)
@@ -42,18 +28,6 @@ int FrameLeft(const QString& display)
     return -1;
 }
 
-bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 15000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QThread::msleep(100);
-    }
-    return true;
-}
-
 TEST(MainFrameWorkArea, APanelAppearingOnTheLeftPushesTheFrameRight)
 {
     for (const char* tool : {"Xvfb", "xdotool", "xprop"})
@@ -63,9 +37,8 @@ TEST(MainFrameWorkArea, APanelAppearingOnTheLeftPushesTheFrameRight)
     ASSERT_TRUE(server.running());
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const QString binary = dir.filePath(QStringLiteral("kestrel"));
-    ASSERT_TRUE(QFile::copy(QStringLiteral(KESTREL_BINARY_DIR "/kestrel"), binary));
-    QFile::setPermissions(binary, QFile::permissions(QStringLiteral(KESTREL_BINARY_DIR "/kestrel")));
+    const QString binary = CopyKestrelInto(dir.path());
+    ASSERT_FALSE(binary.isEmpty());
     {
         // Not a first run: no question in the way.
         QFile cfg(dir.filePath(QStringLiteral("Kestrel.cfg")));
@@ -74,24 +47,20 @@ TEST(MainFrameWorkArea, APanelAppearingOnTheLeftPushesTheFrameRight)
     }
 
     QProcess kestrel;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), server.display());
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    if (!env.contains(QStringLiteral("LSAN_OPTIONS")))
-        env.insert(QStringLiteral("LSAN_OPTIONS"),
-            QStringLiteral("suppressions=" KESTREL_TEST_DATA_DIR "/../support/lsan.supp"));
-    kestrel.setProcessEnvironment(env);
+    kestrel.setProcessEnvironment(DisplayEnvironment(server.display()));
+    EndWithThisProcess(kestrel);
     kestrel.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     kestrel.start(binary, {});
     ASSERT_TRUE(kestrel.waitForStarted(10000));
-    ASSERT_TRUE(WaitFor([&] { return FrameLeft(server.display()) == 0; })) << FrameLeft(server.display());
+    ASSERT_TRUE(WaitFor([&] { return FrameLeft(server.display()) == 0; }, 15000))
+        << FrameLeft(server.display());
 
     RunTool(server.display(), QStringLiteral("xprop"),
         {QStringLiteral("-root"), QStringLiteral("-f"), QStringLiteral("_NET_WORKAREA"),
             QStringLiteral("32c"), QStringLiteral("-set"), QStringLiteral("_NET_WORKAREA"),
             QStringLiteral("60,0,1220,1024")});
     int left = -1;
-    const bool pushed = WaitFor([&] { return (left = FrameLeft(server.display())) == 60; });
+    const bool pushed = WaitFor([&] { return (left = FrameLeft(server.display())) == 60; }, 15000);
     kestrel.kill();
     kestrel.waitForFinished(5000);
     EXPECT_TRUE(pushed) << "frame left at " << left;

@@ -1,5 +1,7 @@
 #include "tests/support/private_openbox.h"
 
+#include "tests/support/private_xvfb.h"
+
 #include "platform/x11/x11_window_list.h"
 
 #include <chrono>
@@ -7,6 +9,7 @@
 #include <fcntl.h>
 #include <memory>
 #include <string>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -46,6 +49,7 @@ PrivateOpenbox::PrivateOpenbox(const QString& display)
     char* argv[] = {program, option, nullptr};
     pid_ = fork();
     if (pid_ == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
         const int null = open("/dev/null", O_WRONLY);
         if (null >= 0) {
             dup2(null, STDOUT_FILENO);
@@ -69,8 +73,5 @@ PrivateOpenbox::PrivateOpenbox(const QString& display)
 
 PrivateOpenbox::~PrivateOpenbox()
 {
-    if (pid_ > 0) {
-        kill(pid_, SIGTERM);
-        waitpid(pid_, nullptr, 0);
-    }
+    StopChild(pid_);
 }

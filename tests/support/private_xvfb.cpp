@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <string>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -18,6 +19,8 @@ PrivateXvfb::PrivateXvfb(int width, int height)
     const std::string fd = std::to_string(fds[1]);
     pid_ = fork();
     if (pid_ == 0) {
+        // The server goes with the test, even when the test is killed.
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
         close(fds[0]);
         const int null = open("/dev/null", O_WRONLY);
         if (null >= 0) {
@@ -49,8 +52,20 @@ PrivateXvfb::PrivateXvfb(int width, int height)
 
 PrivateXvfb::~PrivateXvfb()
 {
-    if (pid_ > 0) {
-        kill(pid_, SIGTERM);
-        waitpid(pid_, nullptr, 0);
+    StopChild(pid_);
+}
+
+void StopChild(pid_t pid)
+{
+    if (pid <= 0)
+        return;
+    kill(pid, SIGTERM);
+    // A child that ignores the request for a few seconds is killed.
+    for (int waited = 0; waited < 5000; waited += 20) {
+        if (waitpid(pid, nullptr, WNOHANG) != 0)
+            return;
+        usleep(20 * 1000);
     }
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
 }

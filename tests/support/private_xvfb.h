@@ -6,6 +6,10 @@
 
 #include <sys/types.h>
 
+// Stops a child process of the test: SIGTERM, then SIGKILL when it has not
+// ended after a few seconds; reaps it either way.
+void StopChild(pid_t pid);
+
 class PrivateXvfb {
 public:
     PrivateXvfb(int width = 800, int height = 600);
