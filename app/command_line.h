@@ -4,8 +4,6 @@
 #include <QString>
 #include <QStringList>
 
-// The paths of images are held in buffers of this many characters.
-inline constexpr int kOpenFilePathCapacity = 520;
 // Arguments this long or longer are not taken as paths.
 inline constexpr int kMaxArgumentPathLength = 260;
 

@@ -109,6 +109,19 @@ TEST_F(MainFrameGui, NoQuestionWhenSettingsExistAndTheyAreReadOnceOnly)
     EXPECT_EQ(AppSettings.ShowZoomDlg, 1);
 }
 
+TEST_F(MainFrameGui, NothingIsWrittenAtCloseWhenThePlatformWasNotSupported)
+{
+    ScriptedMessageBoxes boxes({IDNO});
+    CKestrelApp app;
+    ASSERT_TRUE(app.InitInstance());
+    ASSERT_EQ(app.Frame()->m_bOsSupported, 1);
+    // As when the version check at creation failed.
+    app.Frame()->m_bOsSupported = 0;
+    Close(app);
+    EXPECT_FALSE(app.Frame()->GetSafeHwnd());
+    EXPECT_FALSE(QFileInfo::exists(CfgPath()));
+}
+
 TEST_F(MainFrameGui, MenusToolbarAndStatusBarOfClipModeAndMultiView)
 {
     ScriptedMessageBoxes boxes({IDNO});
