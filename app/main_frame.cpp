@@ -51,6 +51,7 @@ int CMainFrame::OnCreate()
 
     m_bClosing = 0;
     InitSpecialFolderPaths();
+    DragAcceptFiles();
 
     m_bOsSupported = DetectWindowsVersion() != 0 ? 1 : 0;
     if (!m_bOsSupported) {

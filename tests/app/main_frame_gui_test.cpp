@@ -73,6 +73,7 @@ TEST_F(MainFrameGui, FirstRunAsksThenOpensTheManualAndWritesSettingsAtClose)
     EXPECT_EQ(m_opened, QStringList{Folder() + QStringLiteral("Kestrel.pdf")});
     EXPECT_EQ(g_szExeFolder, Folder());
     EXPECT_EQ(g_nAppMode, 1);
+    EXPECT_TRUE(frame->GetWidget()->acceptDrops());
 
     EXPECT_FALSE(QFileInfo::exists(CfgPath()));
     Close(app);
