@@ -3,6 +3,7 @@
 #include "app/version.h"
 #include "platform/kernel.h"
 #include "res/dialog_100_about.h"
+#include "res/frame_strings.h"
 
 CAboutDlg::CAboutDlg() : CDialog(&kDialog100About)
 {
@@ -22,8 +23,9 @@ BOOL CAboutDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     SetDlgItemText(1066, AboutVersionText());
-    SetDlgItemText(1069, QStringLiteral("Kestrel"));
-    SetWindowText(QStringLiteral("About %1").arg(QStringLiteral("Kestrel")));
+    const QString name = QString::fromUtf16(kAppTitleString);
+    SetDlgItemText(1069, name);
+    SetWindowText(QStringLiteral("About %1").arg(name));
     DWORD major = 0;
     DWORD minor = 0;
     GetPlatformVersion(&major, &minor);

@@ -19,29 +19,7 @@ void AddItems(CFrameWnd& frame, int popup, const FrameMenuPopup& source)
     }
 }
 
-}  // namespace
-
-void BuildFrameMenu(CFrameWnd& frame, const FrameMenu& menu)
-{
-    frame.ClearMenuBar();
-    for (const FrameMenuPopup& popup : menu.popups)
-        AddItems(frame, frame.AddMenuPopup(QString::fromUtf16(popup.title)), popup);
-}
-
-void BuildFrameToolbar(CFrameWnd& frame, const FrameToolbar& toolbar)
-{
-    frame.ClearToolbar();
-    for (const FrameToolbarButton& b : toolbar.buttons) {
-        if (b.IsSeparator()) {
-            frame.AddToolbarSeparator();
-            continue;
-        }
-        const CommandPrompt p = CommandPromptOf(b.command);
-        frame.AddToolbarButton(b.command, MakeToolbarGlyph(b.image, ToolbarGlyphOf(b.command)), p.toolTip,
-            p.prompt, b.checkStyle);
-    }
-}
-
+// The character a toolbar button's picture shows.
 QString ToolbarGlyphOf(UINT command)
 {
     for (int i = 0; i < 12; ++i)
@@ -80,4 +58,27 @@ QString ToolbarGlyphOf(UINT command)
         if (g.id == command)
             return QString(QChar(g.glyph));
     return QStringLiteral("?");
+}
+
+}  // namespace
+
+void BuildFrameMenu(CFrameWnd& frame, const FrameMenu& menu)
+{
+    frame.ClearMenuBar();
+    for (const FrameMenuPopup& popup : menu.popups)
+        AddItems(frame, frame.AddMenuPopup(QString::fromUtf16(popup.title)), popup);
+}
+
+void BuildFrameToolbar(CFrameWnd& frame, const FrameToolbar& toolbar)
+{
+    frame.ClearToolbar();
+    for (const FrameToolbarButton& b : toolbar.buttons) {
+        if (b.IsSeparator()) {
+            frame.AddToolbarSeparator();
+            continue;
+        }
+        const CommandPrompt p = CommandPromptOf(b.command);
+        frame.AddToolbarButton(b.command, MakeToolbarGlyph(b.image, ToolbarGlyphOf(b.command)), p.toolTip,
+            p.prompt, b.checkStyle);
+    }
 }

@@ -9,5 +9,3 @@
 void BuildFrameMenu(CFrameWnd& frame, const FrameMenu& menu);
 // Replaces the frame's toolbar buttons with the toolbar's.
 void BuildFrameToolbar(CFrameWnd& frame, const FrameToolbar& toolbar);
-// The character a toolbar button's picture shows.
-QString ToolbarGlyphOf(UINT command);

@@ -4,6 +4,7 @@
 #include "core/text_utils.h"
 #include "res/frame_accelerators.h"
 #include "res/frame_command_ids.h"
+#include "res/frame_strings.h"
 
 #include <QCoreApplication>
 
@@ -17,7 +18,7 @@ CKestrelApp::~CKestrelApp()
 BOOL CKestrelApp::InitInstance()
 {
     const QString caption = FormatAppTitle();
-    QCoreApplication::setApplicationName(QStringLiteral("Kestrel"));
+    QCoreApplication::setApplicationName(QString::fromUtf16(kAppTitleString));
     // The class library's recent-file list is never shown: nothing is stored for it.
     SetAcceleratorTable(FrameAcceleratorTable128());
 
