@@ -12,6 +12,7 @@
 #include "res/frame_toolbars.h"
 #include "tests/support/pump_until.h"
 #include "tests/support/scripted_dialogs.h"
+#include "tests/support/synthetic_input.h"
 
 #include <QApplication>
 #include <QFile>
@@ -257,6 +258,28 @@ TEST_F(MainFrameGui, KeysAreSwallowedDuringADropCopyAndOtherwiseDispatched)
     msg.message = WM_MOUSEWHEEL;
     EXPECT_FALSE(app.PreTranslateMessage(&msg));
     Close(app);
+}
+
+TEST_F(MainFrameGui, CtrlXOnTheFrameEndsTheProgramWithOrWithoutShift)
+{
+    for (const Qt::KeyboardModifiers mods :
+        {Qt::KeyboardModifiers(Qt::ControlModifier), Qt::ControlModifier | Qt::ShiftModifier}) {
+        SCOPED_TRACE(static_cast<int>(mods));
+        ScriptedMessageBoxes boxes({IDNO});
+        CKestrelApp app;
+        ASSERT_TRUE(app.InitInstance());
+        QWidget* w = app.Frame()->GetWidget();
+        w->activateWindow();
+        ASSERT_TRUE(PumpUntil([&] { return QApplication::activeWindow() == w; }, 2000));
+        // Without Ctrl the key is left to the window.
+        KeyClick(w, Qt::Key_X, QStringLiteral("x"));
+        PumpFor(20);
+        ASSERT_TRUE(app.Frame()->GetSafeHwnd());
+        KeyClick(w, Qt::Key_X, QString(), mods);
+        EXPECT_TRUE(PumpUntil([&] { return !app.Frame()->GetSafeHwnd(); }, 2000));
+        EXPECT_TRUE(QFileInfo::exists(CfgPath()));
+        QFile::remove(CfgPath());
+    }
 }
 
 TEST_F(MainFrameGui, ForegroundForcingOfTheFrameSucceeds)
