@@ -52,33 +52,34 @@ public:
     // Creation at the screen's size; FALSE when the frame could not be made.
     BOOL CreateMainFrame();
 
-    // Window pointers: null while the window is closed.
-    CDlgViewStage* m_pViewStage = nullptr;
-    CDlgControlWindow* m_pControlWindow = nullptr;
-    CDlgSkyWindow* m_pSkyWindow = nullptr;
-    CDlgOpOptionContainer* m_pOptionContainer = nullptr;
-    CDlgOpOptionContainerB* m_pOptionContainerB = nullptr;
-    CDlgWaitOperateMsg* m_pWaitOperateMsg = nullptr;
-    CDlgClipWindow* m_pClipWindow[kClipWindowCount] = {};
-    CDlgTreeFileWindow* m_pTreeFileWindow = nullptr;
-    CDlgTreeFolderWindow* m_pTreeFolderWindow = nullptr;
-    CDlgContrast* m_pContrast = nullptr;
-    CDlgClipHistory* m_pClipHistory = nullptr;
-    CDlgWorkFolder* m_pWorkFolder = nullptr;
-    CDlgChoicedCaptureWindow* m_pChoicedCaptureWindow = nullptr;
-    CDlgMultiControlWindow* m_pMultiControlWindow = nullptr;
-    CDlgMultiViewStage* m_pMultiViewStage = nullptr;
-    CDlgModeChoice* m_pModeChoice = nullptr;
-    CDlgViewExifInfo* m_pViewExifInfo = nullptr;
-    CDlgOpOptionExif* m_pOptionExif = nullptr;
-    CDlgOpOptionExifClear* m_pOptionExifClear = nullptr;
-    CDlgMeasure* m_pMeasure = nullptr;
-    CDlgChangeFileName* m_pChangeFileName = nullptr;
-    CDlgStretchImage* m_pStretchImage = nullptr;
-    CDlgMaskThumbnailWindow* m_pMaskThumbnailWindow = nullptr;
-    CDlgContinueCapture* m_pContinueCapture = nullptr;
-    CDlgPrintOut* m_pPrintOut = nullptr;
-    CDlgZoomLens* m_pZoomLens = nullptr;
+    // Window pointers: null while the window is closed (a modal dialog's
+    // only while it runs). The comments give the dialog templates.
+    CDlgViewStage* m_pViewStage = nullptr;                        // template 130, clip mode
+    CDlgControlWindow* m_pControlWindow = nullptr;                // 134, clip mode; parent the frame
+    CDlgSkyWindow* m_pSkyWindow = nullptr;                        // 132
+    CDlgOpOptionContainer* m_pOptionContainer = nullptr;          // modal
+    CDlgOpOptionContainerB* m_pOptionContainerB = nullptr;        // modal
+    CDlgWaitOperateMsg* m_pWaitOperateMsg = nullptr;              // 146
+    CDlgClipWindow* m_pClipWindow[kClipWindowCount] = {};         // 166 each
+    CDlgTreeFileWindow* m_pTreeFileWindow = nullptr;              // 170
+    CDlgTreeFolderWindow* m_pTreeFolderWindow = nullptr;          // 303
+    CDlgContrast* m_pContrast = nullptr;                          // 181
+    CDlgClipHistory* m_pClipHistory = nullptr;                    // modal
+    CDlgWorkFolder* m_pWorkFolder = nullptr;                      // 198, modal
+    CDlgChoicedCaptureWindow* m_pChoicedCaptureWindow = nullptr;  // 200
+    CDlgMultiControlWindow* m_pMultiControlWindow = nullptr;      // 279, multi view
+    CDlgMultiViewStage* m_pMultiViewStage = nullptr;              // 278, multi view
+    CDlgModeChoice* m_pModeChoice = nullptr;                      // 280, present after the first show
+    CDlgViewExifInfo* m_pViewExifInfo = nullptr;                  // 307
+    CDlgOpOptionExif* m_pOptionExif = nullptr;                    // modal
+    CDlgOpOptionExifClear* m_pOptionExifClear = nullptr;          // modal
+    CDlgMeasure* m_pMeasure = nullptr;                            // 343, in the control panel's place
+    CDlgChangeFileName* m_pChangeFileName = nullptr;              // modal
+    CDlgStretchImage* m_pStretchImage = nullptr;                  // modal
+    CDlgMaskThumbnailWindow* m_pMaskThumbnailWindow = nullptr;    // modal
+    CDlgContinueCapture* m_pContinueCapture = nullptr;            // 385, modal
+    CDlgPrintOut* m_pPrintOut = nullptr;                          // modal
+    CDlgZoomLens* m_pZoomLens = nullptr;                          // 392; parent the frame
 
     // Frame state.
     int m_bOsSupported = 0;
