@@ -36,9 +36,10 @@ BOOL CMainFrame::CreateMainFrame()
 
 int CMainFrame::OnCreate()
 {
+    // The display scale first: the menu items are measured by it.
+    InitDpiScale();
     SwitchFrameBars(1);
     SetMessageText(QString::fromUtf16(kIdleStatusText));
-    InitDpiScale();
     FillScreenMetrics();
 
     FindTaskbar();
