@@ -1,7 +1,7 @@
 #include "app/about_dialog.h"
 
-#include "app/version.h"
-#include "platform/kernel.h"
+#include "core/version.h"
+#include "platform/system/kernel.h"
 #include "res/dialog_100_about.h"
 #include "res/frame_strings.h"
 

@@ -2,7 +2,7 @@
 // libraries the program uses.
 #pragma once
 
-#include "platform/dialog.h"
+#include "platform/dialog/dialog.h"
 
 class CAboutDlg : public CDialog {
 public:

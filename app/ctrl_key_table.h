@@ -5,7 +5,7 @@
 // and the window it is posted to.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/types/types.h"
 
 // What the rows' conditions read, taken when the key arrives.
 struct CtrlKeyState {

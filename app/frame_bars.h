@@ -1,7 +1,7 @@
 // Filling the frame's menu bar and toolbar from the resource tables.
 #pragma once
 
-#include "platform/frame_window.h"
+#include "platform/window/frame_window.h"
 #include "res/frame_menus.h"
 #include "res/frame_toolbars.h"
 

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "core/system_figures.h"
-#include "platform/types.h"
+#include "platform/types/types.h"
 
 // Edge codes of the taskbar.
 enum : BYTE {

@@ -1,7 +1,7 @@
 // Process-wide values owned by the main frame.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/types/types.h"
 
 #include <QString>
 

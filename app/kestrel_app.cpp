@@ -22,7 +22,6 @@ BOOL CKestrelApp::InitInstance()
     // The class library's recent-file list is never shown: nothing is stored for it.
     SetAcceleratorTable(FrameAcceleratorTable128());
 
-    m_view = std::make_unique<CKestrelView>(&m_document);
     m_frame = std::make_unique<CMainFrame>();
     if (!m_frame->CreateMainFrame()) {
         m_frame.reset();

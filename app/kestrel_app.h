@@ -3,9 +3,8 @@
 // before they are dispatched, and shows the About box.
 #pragma once
 
-#include "app/kestrel_doc_view.h"
 #include "app/main_frame.h"
-#include "platform/app.h"
+#include "platform/app/app.h"
 
 #include <memory>
 
@@ -26,8 +25,6 @@ public:
     CMainFrame* Frame() const { return m_frame.get(); }
 
 private:
-    CKestrelDoc m_document;
-    std::unique_ptr<CKestrelView> m_view;
     std::unique_ptr<CMainFrame> m_frame;
 
     BOOL FilterKeyDown(const MSG* msg);

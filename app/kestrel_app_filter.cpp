@@ -4,12 +4,12 @@
 // leaves them.
 #include "app/ctrl_key_table.h"
 #include "app/frame_globals.h"
-#include "app/frame_messages.h"
 #include "app/kestrel_app.h"
+#include "app/stage_messages.h"
 #include "core/app_state_queries.h"
-#include "platform/input_keys.h"
-
-#include <QCursor>
+#include "core/frame_messages.h"
+#include "platform/window/input_keys.h"
+#include "platform/window/pointer_position.h"
 
 namespace {
 
@@ -136,9 +136,10 @@ void CKestrelApp::FilterWheel(const MSG* msg)
 void CKestrelApp::FilterMouseMove(const MSG*)
 {
     CMainFrame& frame = *g_pMainFrame;
-    const QPoint c = QCursor::pos();
+    POINT cursor{};
+    GetCursorPos(&cursor);
     const HWND chooser = frame.Window(AppWindow::CaptureChooser);
-    if (chooser && !Inside(frame.m_rcChooser, POINT{c.x(), c.y()}))
+    if (chooser && !Inside(frame.m_rcChooser, cursor))
         SendMessageW(chooser, WM_CLOSE);
     // An overview drag ends, and the zoom lens closes, here when the pointer
     // leaves them, once those windows exist.

@@ -6,12 +6,10 @@
 #pragma once
 
 #include "app/frame_geometry.h"
+#include "core/app_state.h"
 #include "core/settings/settings_store.h"
-#include "platform/app_state.h"
-#include "platform/frame_window.h"
-#include "platform/frame_work_area.h"
-
-#include <QSize>
+#include "platform/window/frame_window.h"
+#include "platform/window/frame_work_area.h"
 
 #include <memory>
 
@@ -204,8 +202,8 @@ protected:
 
 private:
     bool m_bFirstShowDone = false;
-    QSize m_requestedClientSize;  // the client size of the frame's own last move
-    RECT m_rcAwaitingFrame{};     // placed before the window manager framed the window
+    CSize m_requestedClientSize{-1, -1};  // the client size of the frame's own last move
+    RECT m_rcAwaitingFrame{};             // placed before the window manager framed the window
     std::unique_ptr<SettingsStore> m_settings;
     std::unique_ptr<WorkAreaWatch> m_workAreaWatch;
 

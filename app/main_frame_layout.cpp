@@ -3,9 +3,10 @@
 #include "app/main_frame.h"
 
 #include "app/frame_globals.h"
-#include "app/frame_messages.h"
+#include "core/frame_messages.h"
 #include "core/geometry.h"
-#include "platform/message_pump.h"
+#include "core/panel_messages.h"
+#include "platform/app/message_pump.h"
 #include "platform/x11/desktop_services.h"
 
 #include <chrono>
@@ -55,15 +56,15 @@ void CMainFrame::MoveFrameTo(const RECT& rect)
     RECT r = rect;
     // Before the window manager has framed the window its decorations are not
     // known: leave room for the frame the figures describe.
-    QWidget* w = GetWidget();
-    if (w && w->frameGeometry() == w->geometry() && Desktop().windows.HasWindowManager()) {
+    if (AwaitsWindowManagerFrame()) {
         r.right -= 2 * (g_ScreenMetrics.frameWidth - 4);
         r.bottom -= g_ScreenMetrics.captionHeight + 2 * (g_ScreenMetrics.frameHeight - 4);
         m_rcAwaitingFrame = rect;
     }
     MoveWindow(&r);
-    if (w)
-        m_requestedClientSize = w->size();
+    RECT client{};
+    GetClientRect(&client);
+    m_requestedClientSize = CSize(client.right - client.left, client.bottom - client.top);
 }
 
 void CMainFrame::FitClipFrame(int flag)
@@ -108,8 +109,7 @@ void CMainFrame::OnTaskbarMoved()
 
 bool CMainFrame::PlaceAgainOnceFramed()
 {
-    QWidget* w = GetWidget();
-    if (IsEmpty(m_rcAwaitingFrame) || !w || w->frameGeometry() == w->geometry())
+    if (IsEmpty(m_rcAwaitingFrame) || !IsFramedByWindowManager())
         return false;
     // The window manager's frame is known now: the outer rectangle can be exact.
     const RECT r = std::exchange(m_rcAwaitingFrame, RECT{});
@@ -160,8 +160,7 @@ void CMainFrame::OnSize(UINT, int cx, int cy)
     if (cx == 0 || cy == 0 || PlaceAgainOnceFramed())
         return;
     // A size the frame did not ask for comes from the user's resize.
-    QWidget* w = GetWidget();
-    if (w && w->isVisible() && QSize(cx, cy) != m_requestedClientSize) {
+    if (IsWindowVisible() && (cx != m_requestedClientSize.cx || cy != m_requestedClientSize.cy)) {
         OnSizing();
         SetTimer(kExitSizeMoveTimer, kExitSizeMoveDelayMs);
     }

@@ -4,9 +4,10 @@
 
 #include "app/command_line.h"
 #include "app/frame_globals.h"
-#include "app/frame_messages.h"
+#include "app/stage_messages.h"
+#include "core/frame_messages.h"
 #include "core/path_utils.h"
-#include "platform/msgbox.h"
+#include "platform/dialog/msgbox.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
 // Closing the frame: every window in a fixed order, then the settings.
 #include "app/main_frame.h"
 
-#include "platform/app.h"
+#include "platform/app/app.h"
 
 #include <QCoreApplication>
 

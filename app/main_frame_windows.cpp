@@ -8,7 +8,7 @@
 #include "app/frame_globals.h"
 #include "core/app_state_queries.h"
 
-#include <QCursor>
+#include "platform/window/pointer_position.h"
 
 void CMainFrame::OpenViewStage()
 {
@@ -221,7 +221,8 @@ BOOL CMainFrame::IsCursorOnFileTree() const
     const HWND tree = Window(AppWindow::FileTree);
     if (!tree)
         return FALSE;
-    const QPoint p = QCursor::pos();
+    POINT p{};
+    GetCursorPos(&p);
     const RECT r = WindowRect(tree);
-    return p.x() >= r.left && p.x() <= r.right && p.y() >= r.top && p.y() <= r.bottom;
+    return p.x >= r.left && p.x <= r.right && p.y >= r.top && p.y <= r.bottom;
 }

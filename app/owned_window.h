@@ -6,7 +6,7 @@
 // window layer checks.
 #pragma once
 
-#include "platform/window.h"
+#include "platform/window/window.h"
 
 #include <utility>
 

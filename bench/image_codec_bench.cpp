@@ -5,7 +5,7 @@
 #include "imaging/dib_helpers.h"
 #include "imaging/jpeg_file.h"
 #include "imaging/png_codec.h"
-#include "platform/msgbox.h"
+#include "platform/dialog/msgbox.h"
 
 #include <QDir>
 #include <QFile>

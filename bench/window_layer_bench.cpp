@@ -1,8 +1,8 @@
 // The window layer's costs that a user waits on: posting and dispatching
 // private messages, an exclusive-or rubber band over a full-HD surface drawn
 // and erased, and copying a full-HD surface to the screen.
-#include "platform/app.h"
-#include "platform/window.h"
+#include "platform/app/app.h"
+#include "platform/window/window.h"
 
 #include <QApplication>
 #include <QWidget>

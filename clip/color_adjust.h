@@ -3,7 +3,7 @@
 // palette (8 bits), written into the image.
 #pragma once
 
-#include "platform/dib_types.h"
+#include "platform/types/dib_types.h"
 
 #include <cstddef>
 #include <memory>

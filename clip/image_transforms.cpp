@@ -4,7 +4,7 @@
 #include "imaging/dib_helpers.h"
 #include "imaging/dib_row_fit.h"
 #include "imaging/load_bitmap_dup_mem.h"
-#include "platform/msgbox.h"
+#include "platform/dialog/msgbox.h"
 
 #include <cstring>
 #include <new>

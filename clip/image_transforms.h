@@ -3,7 +3,7 @@
 // as the result copy, the unadjusted base for colour adjustment.
 #pragma once
 
-#include "platform/dib_types.h"
+#include "platform/types/dib_types.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -5,7 +5,7 @@
 // rectangles are kept in whole-image units. No window, no drawing.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/types/types.h"
 
 #include <memory>
 

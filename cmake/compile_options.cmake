@@ -7,6 +7,8 @@ if(KESTREL_SANITIZE)
   set(sanitize_flags -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   target_compile_options(kestrel_options INTERFACE ${sanitize_flags})
   target_link_options(kestrel_options INTERFACE ${sanitize_flags})
+  # The test build fails on a warning, so none can creep in.
+  target_compile_options(kestrel_options INTERFACE -Werror)
 endif()
 
 # Qt's signals/slots/emit keywords are macros that clash with ordinary names

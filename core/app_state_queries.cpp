@@ -1,7 +1,7 @@
 #include "core/app_state_queries.h"
 
+#include "core/app_state.h"
 #include "core/settings/app_settings.h"
-#include "platform/app_state.h"
 
 #include <initializer_list>
 

@@ -4,8 +4,8 @@
 // range selection method come from the settings store.
 #pragma once
 
-#include "platform/hwnd.h"
-#include "platform/types.h"
+#include "platform/types/hwnd.h"
+#include "platform/types/types.h"
 
 // 1 a clip-mode window is active, 2 a multi-view window, 3 + n clip window n,
 // 0 anything else.

@@ -1,20 +1,12 @@
 #include "core/combo_helpers.h"
 
-#include "platform/controls.h"
-#include "platform/messages.h"
-#include "platform/window.h"
+#include "platform/controls/controls.h"
+#include "platform/types/messages.h"
+#include "platform/window/window.h"
 
-#include <QFontMetrics>
-#include <QWidget>
 #include <algorithm>
 
 namespace {
-
-QFontMetrics MetricsOf(const CComboBox* combo)
-{
-    const QWidget* widget = combo->GetWidget();
-    return QFontMetrics(widget ? widget->font() : QFont());
-}
 
 // Qt's drop-down lists are not sized by moving the box, as a classic combo
 // box is: the list shows as many rows as it is told to.
@@ -43,7 +35,7 @@ int FitComboDropHeight(CWnd* /*parent*/, CComboBox* combo, const QString& text)
     if (!combo || !combo->GetWidget())
         return 0;
     const QString sample = text.isEmpty() ? QStringLiteral("A") : text;
-    return ShowAllItems(combo, MetricsOf(combo).size(Qt::TextSingleLine, sample).height());
+    return ShowAllItems(combo, combo->GetItemTextExtent(sample).cy);
 }
 
 int FitComboDropSize(CWnd* /*parent*/, CComboBox* combo)
@@ -53,7 +45,6 @@ int FitComboDropSize(CWnd* /*parent*/, CComboBox* combo)
     const int count = combo->GetCount();
     if (count <= 0)
         return 0;
-    const QFontMetrics metrics = MetricsOf(combo);
     RECT client;
     combo->GetClientRect(&client);
     int width = client.right - client.left;
@@ -61,8 +52,9 @@ int FitComboDropSize(CWnd* /*parent*/, CComboBox* combo)
     for (int i = 0; i < count; ++i) {
         QString item;
         combo->GetLBText(i, item);
-        width = std::max(width, metrics.horizontalAdvance(item));
-        lineHeight = std::max(lineHeight, metrics.size(Qt::TextSingleLine, item).height());
+        const CSize extent = combo->GetItemTextExtent(item);
+        width = std::max(width, static_cast<int>(extent.cx));
+        lineHeight = std::max(lineHeight, static_cast<int>(extent.cy));
     }
     combo->SetDroppedWidth(static_cast<UINT>(width));
     ShowAllItems(combo, lineHeight);

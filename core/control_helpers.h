@@ -2,8 +2,8 @@
 // copies, check boxes and the drop-down size of combo boxes.
 #pragma once
 
-#include "platform/gdi.h"
-#include "platform/types.h"
+#include "platform/gdi/gdi.h"
+#include "platform/types/types.h"
 
 // Fills the rectangle with a solid brush of the colour.
 void FillRectColor(CDC* dc, const RECT* rect, COLORREF color);

@@ -1,6 +1,6 @@
 #include "core/copy_messages.h"
 
-#include "platform/msgbox.h"
+#include "platform/dialog/msgbox.h"
 
 QString ClipboardCopyMessageText(int code)
 {

@@ -1,7 +1,7 @@
 // The message shown after an image was (or was not) copied to the clipboard.
 #pragma once
 
-#include "platform/hwnd.h"
+#include "platform/types/hwnd.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 // Gregorian calendar helpers and the comparison of broken-down times.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/types/types.h"
 
 // 28 or 29 for February, 30 for April, June, September and November, else 31.
 int GetDaysInMonth(int year, int month);

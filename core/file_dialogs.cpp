@@ -1,6 +1,6 @@
 #include "core/file_dialogs.h"
 
-#include "platform/common_dialogs.h"
+#include "platform/dialog/common_dialogs.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,7 @@
 // The image-file open and save dialog and the folder picker.
 #pragma once
 
-#include "platform/hwnd.h"
+#include "platform/types/hwnd.h"
 
 #include <QString>
 #include <QStringList>

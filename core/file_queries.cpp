@@ -2,7 +2,7 @@
 
 #include "core/date_utils.h"
 #include "core/path_utils.h"
-#include "platform/kernel.h"
+#include "platform/system/kernel.h"
 
 #include <QDir>
 #include <QFile>

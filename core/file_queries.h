@@ -2,7 +2,7 @@
 // and of the files below dropped folders, write times and file-name characters.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/types/types.h"
 
 #include <QString>
 #include <QStringList>

@@ -4,7 +4,7 @@
 // rectangles intersect.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/types/types.h"
 
 #include <cstdint>
 

@@ -2,7 +2,7 @@
 
 #include "core/settings/app_settings.h"
 
-#include "platform/controls.h"
+#include "platform/controls/controls.h"
 
 int IsRectWithinMaxImageSize(const RECT& r, SIZE maxSize)
 {

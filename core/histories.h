@@ -3,7 +3,7 @@
 // in the settings, and the routines for fixed-size arrays of paths.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/types/types.h"
 
 #include <QString>
 

@@ -3,9 +3,9 @@
 #include "core/file_types.h"
 #include "core/geometry.h"
 #include "core/settings/app_settings.h"
-#include "platform/gdi.h"
-#include "platform/kernel.h"
-#include "platform/screen_metrics.h"
+#include "platform/gdi/gdi.h"
+#include "platform/system/kernel.h"
+#include "platform/system/screen_metrics.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 // display's scale and the frame metrics the main frame caches.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/types/types.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #include "core/text_utils.h"
 
-#include "app/version.h"
-#include "platform/cp932.h"
-#include "platform/kernel.h"
+#include "core/version.h"
+#include "platform/system/cp932.h"
+#include "platform/system/kernel.h"
 
 #include <cstring>
 #include <new>

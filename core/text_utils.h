@@ -4,7 +4,7 @@
 // the callers do.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/types/types.h"
 
 #include <QString>
 

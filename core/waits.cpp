@@ -1,17 +1,14 @@
 #include "core/waits.h"
 
-#include "platform/app_state.h"
-#include "platform/cursor.h"
-#include "platform/input_keys.h"
-#include "platform/message_pump.h"
-#include "platform/msgbox.h"
-#include "platform/window.h"
-#include "platform/window_registry.h"
+#include "core/app_state.h"
+#include "platform/app/message_pump.h"
+#include "platform/dialog/msgbox.h"
+#include "platform/window/cursor.h"
+#include "platform/window/input_keys.h"
+#include "platform/window/window.h"
 
-#include <QGuiApplication>
 #include <QRegularExpression>
 #include <QThread>
-#include <QWidget>
 #include <cmath>
 
 namespace {
@@ -97,15 +94,13 @@ int ShiftCtrlStateOf(bool shiftDown, bool ctrlDown)
 
 int GetShiftCtrlState()
 {
-    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        return 0;
     return ShiftCtrlStateOf((GetKeyState(VK_SHIFT) & 0x8000) != 0, (GetKeyState(VK_CONTROL) & 0x8000) != 0);
 }
 
 void EnableDropFiles(BOOL enable)
 {
-    if (QWidget* frame = WidgetFromHwnd(GetAppState().Window(AppWindow::MainFrame)))
-        frame->setAcceptDrops(enable != FALSE);
+    if (CWnd* frame = CWnd::FromHandle(GetAppState().Window(AppWindow::MainFrame)))
+        frame->DragAcceptFiles(enable);
 }
 
 void SetStandardCursor(int systemCursorId)

@@ -3,7 +3,7 @@
 // standard cursors.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/types/types.h"
 
 #include <QString>
 

@@ -3,8 +3,8 @@
 // windows that may be captured by scrolling.
 #pragma once
 
-#include "platform/hwnd.h"
-#include "platform/types.h"
+#include "platform/types/hwnd.h"
+#include "platform/types/types.h"
 
 #include <QImage>
 #include <QList>

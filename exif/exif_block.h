@@ -3,7 +3,7 @@
 // nothing outside the block is ever read or written.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/types/types.h"
 
 #include <cstddef>
 #include <cstdint>

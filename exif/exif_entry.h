@@ -2,7 +2,7 @@
 // the facts about TIFF value types that the reader and the clearer share.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/types/types.h"
 
 #include <QString>
 #include <array>

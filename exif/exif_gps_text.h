@@ -2,7 +2,7 @@
 // rationals) in the two formats of the EXIF information window.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/types/types.h"
 
 #include <QString>
 #include <optional>

@@ -2,7 +2,7 @@
 // the character-code prefix of coded EXIF texts.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/types/types.h"
 
 #include <QString>
 

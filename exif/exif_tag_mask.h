@@ -2,7 +2,7 @@
 // in a tag mask, and the two process-wide records that hold the choices.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/types/types.h"
 
 #include <span>
 

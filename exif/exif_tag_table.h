@@ -3,7 +3,7 @@
 #pragma once
 
 #include "exif/exif_tag_mask.h"
-#include "platform/types.h"
+#include "platform/types/types.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #include "exif/exif_value_texts.h"
 
-#include "platform/cp932.h"
+#include "platform/system/cp932.h"
 
 #include <QByteArray>
 

@@ -2,7 +2,7 @@
 // order, GPS references, and the conversion of the file's 8-bit texts.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/types/types.h"
 
 #include <QString>
 #include <cstddef>

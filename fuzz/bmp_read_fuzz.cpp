@@ -2,8 +2,8 @@
 // program reads them) and through the image class.
 #include "core/settings/app_settings.h"
 #include "imaging/load_bitmap_for_dlg.h"
-#include "platform/image_class.h"
-#include "platform/msgbox.h"
+#include "platform/dialog/msgbox.h"
+#include "platform/image/image_class.h"
 
 #include <QString>
 #include <cstdint>

@@ -2,7 +2,7 @@
 // route for grey and CMYK pictures) and the size probe.
 #include "core/settings/app_settings.h"
 #include "imaging/jpeg_file.h"
-#include "platform/msgbox.h"
+#include "platform/dialog/msgbox.h"
 
 #include <QString>
 #include <cstdint>

@@ -2,7 +2,7 @@
 // record) and through the image class.
 #include "core/settings/app_settings.h"
 #include "imaging/png_codec.h"
-#include "platform/image_class.h"
+#include "platform/image/image_class.h"
 
 #include <cstdint>
 #include <cstdio>

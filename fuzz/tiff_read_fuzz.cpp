@@ -1,7 +1,7 @@
 // Fuzz target: TIFF data through the image class, as the stage and the
 // multi view load such files, and the picture copied into a holder.
 #include "imaging/image_class_loader.h"
-#include "platform/image_class.h"
+#include "platform/image/image_class.h"
 
 #include <cstdint>
 

@@ -3,7 +3,7 @@
 #include "core/system_figures.h"
 #include "imaging/bmp_file.h"
 #include "imaging/dib_helpers.h"
-#include "platform/safe_file_writer.h"
+#include "platform/system/safe_file_writer.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,8 +1,8 @@
 #include "imaging/clip_image_store.h"
 
 #include "core/system_figures.h"
-#include "platform/gdi.h"
-#include "platform/gdi_dib.h"
+#include "platform/gdi/gdi.h"
+#include "platform/gdi/gdi_dib.h"
 
 #include <cstring>
 #include <new>

@@ -4,9 +4,9 @@
 #pragma once
 
 #include "imaging/dib_save_source.h"
-#include "platform/dib_types.h"
-#include "platform/gdi_objects.h"
-#include "platform/hwnd.h"
+#include "platform/gdi/gdi_objects.h"
+#include "platform/types/dib_types.h"
+#include "platform/types/hwnd.h"
 
 #include <cstdint>
 

@@ -2,7 +2,7 @@
 // colours by picture coordinates (y counted from the top).
 #pragma once
 
-#include "platform/dib_types.h"
+#include "platform/types/dib_types.h"
 
 #include <cstdint>
 

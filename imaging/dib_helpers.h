@@ -2,8 +2,8 @@
 // clip slots and the file writers.
 #pragma once
 
-#include "platform/dib_types.h"
-#include "platform/gdi_objects.h"
+#include "platform/gdi/gdi_objects.h"
+#include "platform/types/dib_types.h"
 
 #include <cstdint>
 

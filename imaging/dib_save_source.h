@@ -2,8 +2,8 @@
 // drawing surfaces made from it. Owns nothing.
 #pragma once
 
-#include "platform/dib_types.h"
-#include "platform/gdi_objects.h"
+#include "platform/gdi/gdi_objects.h"
+#include "platform/types/dib_types.h"
 
 struct DibSaveSource {
     HDC memDC = nullptr;

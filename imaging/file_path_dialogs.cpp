@@ -2,8 +2,8 @@
 #include "core/file_dialogs.h"
 #include "core/file_types.h"
 #include "imaging/file_path_info.h"
-#include "platform/common_dialogs.h"
-#include "platform/msgbox.h"
+#include "platform/dialog/common_dialogs.h"
+#include "platform/dialog/msgbox.h"
 
 QStringList NameFiltersFromFilterText(const QString& filter)
 {

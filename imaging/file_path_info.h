@@ -2,8 +2,8 @@
 // a file shows ("no_path", "no_name", "no_directory").
 #pragma once
 
-#include "platform/hwnd.h"
-#include "platform/types.h"
+#include "platform/types/hwnd.h"
+#include "platform/types/types.h"
 
 #include <QString>
 #include <QStringList>

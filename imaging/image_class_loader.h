@@ -3,7 +3,7 @@
 #pragma once
 
 #include "imaging/load_bitmap_for_dlg.h"
-#include "platform/image_class.h"
+#include "platform/image/image_class.h"
 
 #include <cstddef>
 

@@ -1,6 +1,6 @@
 #include "imaging/image_messages.h"
 
-#include "platform/msgbox.h"
+#include "platform/dialog/msgbox.h"
 
 std::atomic<int> g_bShowImageErrors{1};
 

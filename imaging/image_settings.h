@@ -1,7 +1,7 @@
 // The settings the image readers and writers consult, read in one place.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/types/types.h"
 
 // The largest image the program handles (inclusive limits).
 int ImageSettingMaxWidth();

@@ -4,7 +4,7 @@
 // the small number helpers of the batch-shrink and continuous-capture dialogs.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/types/types.h"
 
 #include <cstdint>
 #include <vector>

@@ -7,7 +7,7 @@
 #include "imaging/image_messages.h"
 #include "imaging/image_settings.h"
 #include "imaging/jpeg_file.h"
-#include "platform/image_jpeg_errors.h"
+#include "platform/image/image_jpeg_errors.h"
 
 #include <QByteArray>
 #include <cstdlib>

@@ -8,8 +8,8 @@
 #include "imaging/jpeg_file.h"
 #include "imaging/jpeg_quality_ask.h"
 #include "imaging/load_bitmap_dup_mem.h"
-#include "platform/image_codecs.h"
-#include "platform/safe_file_writer.h"
+#include "platform/image/image_codecs.h"
+#include "platform/system/safe_file_writer.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,8 +1,7 @@
 #include "imaging/jpeg_quality_dialog.h"
 
 #include "core/settings/app_settings.h"
-#include "platform/controls.h"
-#include "res/dialog_templates.h"
+#include "platform/controls/controls.h"
 
 int ClampJpegQuality(int value)
 {

@@ -5,17 +5,18 @@
 // focus, so typing and pressing Enter keeps the value held before.
 #pragma once
 
-#include "platform/dialog.h"
+#include "platform/dialog/dialog.h"
+#include "res/dialog_305_jpeg_quality.h"
 
 // The quality rule of the edit: below 1 gives 1, above 100 gives 100.
 int ClampJpegQuality(int value);
 
 class CDlgJpegQuality : public CDialog {
 public:
-    enum { IDD = 305 };
-    static constexpr int kSlider = 1351;
-    static constexpr int kEdit = 1290;
-    static constexpr int kAlwaysAsk = 1123;
+    enum { IDD = IDD_JPEG_QUALITY };
+    static constexpr int kSlider = IDC_JPEG_QUALITY_SLIDER;
+    static constexpr int kEdit = IDC_JPEG_QUALITY_EDIT;
+    static constexpr int kAlwaysAsk = IDC_JPEG_QUALITY_ALWAYS_ASK;
 
     explicit CDlgJpegQuality(CWnd* parent = nullptr);
 

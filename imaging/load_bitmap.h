@@ -3,7 +3,7 @@
 // table) and an owned pixel block of bfSize - bfOffBits bytes.
 #pragma once
 
-#include "platform/dib_types.h"
+#include "platform/types/dib_types.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #include "imaging/load_bitmap_for_dlg.h"
 
-#include "platform/gdi_dib.h"
+#include "platform/gdi/gdi_dib.h"
 
 CLoadBitmap_for_Dlg::~CLoadBitmap_for_Dlg()
 {

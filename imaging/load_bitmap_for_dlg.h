@@ -4,7 +4,7 @@
 
 #include "imaging/file_path_info.h"
 #include "imaging/load_bitmap.h"
-#include "platform/gdi.h"
+#include "platform/gdi/gdi.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 
 #include "imaging/dib_helpers.h"
 #include "imaging/image_settings.h"
-#include "platform/image_png_errors.h"
+#include "platform/image/image_png_errors.h"
 
 #include <cstdlib>
 #include <cstring>

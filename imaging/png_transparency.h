@@ -2,7 +2,7 @@
 // with the image, kept by its owner and written back when it is saved.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/types/types.h"
 
 #include <cstdint>
 

@@ -1,8 +1,8 @@
 // Writing DIBs as PNG files, and the saver of a DibSaveSource.
 #include "imaging/dib_helpers.h"
 #include "imaging/png_codec.h"
-#include "platform/image_png_errors.h"
-#include "platform/safe_file_writer.h"
+#include "platform/image/image_png_errors.h"
+#include "platform/system/safe_file_writer.h"
 
 #include <QImage>
 #include <cstdlib>

@@ -4,7 +4,7 @@
 // font object) and sets it on controls or selects it into a DC.
 #pragma once
 
-#include "platform/gdi.h"
+#include "platform/gdi/gdi.h"
 
 #include <memory>
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "imaging/dib_save_source.h"
-#include "platform/types.h"
+#include "platform/types/types.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "imaging/virtual_window.h"
 
-#include "platform/msgbox.h"
+#include "platform/dialog/msgbox.h"
 
 CVirtualWindow::CVirtualWindow() : m_backColor(GetSysColor(COLOR_BTNFACE))
 {

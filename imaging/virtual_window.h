@@ -4,7 +4,7 @@
 // the background colour keyed out. Results are 1 for success, 0 for failure.
 #pragma once
 
-#include "platform/gdi.h"
+#include "platform/gdi/gdi.h"
 
 class CVirtualWindow {
 public:

@@ -2,7 +2,7 @@
 // version line, and the libraries it uses.
 #include "res/dialog_100_about.h"
 
-#include "platform/msgbox.h"
+#include "platform/dialog/msgbox.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Template 100: the About box.
 #pragma once
 
-#include "platform/dialog_template.h"
+#include "platform/dialog/dialog_template.h"
 
 extern const DialogTemplate kDialog100About;

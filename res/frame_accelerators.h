@@ -3,7 +3,7 @@
 // and Delete forms and F6 are left to the text fields that own them.
 #pragma once
 
-#include "platform/app.h"
+#include "platform/app/app.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 // Command ids of the main frame's menus, toolbars and shortcuts.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/types/types.h"
 
 enum : UINT {
     ID_FILE_OPEN_IMAGE = 32771,

@@ -3,7 +3,7 @@
 // and no text is a separator; an item with a submenu opens that popup.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/types/types.h"
 
 #include <span>
 

@@ -3,7 +3,7 @@
 // status text.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/types/types.h"
 
 #include <QString>
 

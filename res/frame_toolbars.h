@@ -3,7 +3,7 @@
 // take none.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/types/types.h"
 
 #include <span>
 

@@ -8,7 +8,7 @@
 // characters when it comes from the file.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/types/types.h"
 
 #include <QString>
 

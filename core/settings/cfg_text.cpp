@@ -1,6 +1,6 @@
 #include "core/settings/cfg_text.h"
 
-#include "platform/cp932.h"
+#include "platform/system/cp932.h"
 
 #include <cstring>
 #include <limits>

@@ -7,7 +7,7 @@
 // zero byte; a position is a pointer into the text, null for "not found".
 #pragma once
 
-#include "platform/types.h"
+#include "platform/types/types.h"
 
 #include <QByteArray>
 #include <QString>

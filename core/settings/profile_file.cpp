@@ -2,7 +2,7 @@
 
 #include "core/raw_file.h"
 #include "core/settings/cfg_text.h"
-#include "platform/cp932.h"
+#include "platform/system/cp932.h"
 
 namespace {
 

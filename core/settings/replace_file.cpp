@@ -1,6 +1,6 @@
 #include "core/settings/replace_file.h"
 
-#include "platform/safe_file_writer.h"
+#include "platform/system/safe_file_writer.h"
 
 int ReplaceFileContents(const QString& path, const QByteArray& bytes)
 {

@@ -8,7 +8,7 @@
 #pragma once
 
 #include "core/settings/app_settings.h"
-#include "platform/program_folder.h"
+#include "platform/system/program_folder.h"
 
 #include <QByteArray>
 #include <QString>

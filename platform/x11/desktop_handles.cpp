@@ -1,6 +1,6 @@
 #include "platform/x11/desktop_handles.h"
 
-#include "platform/window_registry.h"
+#include "platform/window/window_registry.h"
 
 #include <QGuiApplication>
 #include <QWidget>

@@ -2,7 +2,7 @@
 // geometry of frames and grabs, and the key table of simulated input.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/types/types.h"
 
 #include <QImage>
 

@@ -5,8 +5,8 @@
 // serves headless runs. The choice is made once, in Desktop().
 #pragma once
 
-#include "platform/hwnd.h"
-#include "platform/types.h"
+#include "platform/types/hwnd.h"
+#include "platform/types/types.h"
 #include "platform/x11/desktop_rules.h"
 
 #include <QImage>

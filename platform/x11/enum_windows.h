@@ -1,8 +1,8 @@
 // Enumeration of the desktop's top-level windows, topmost first.
 #pragma once
 
-#include "platform/hwnd.h"
-#include "platform/types.h"
+#include "platform/types/hwnd.h"
+#include "platform/types/types.h"
 
 #include <cstdint>
 

@@ -3,11 +3,11 @@
 // the first show (once) and written at close, and the About box.
 #include "app/about_dialog.h"
 #include "app/frame_globals.h"
-#include "app/frame_messages.h"
 #include "app/kestrel_app.h"
+#include "core/frame_messages.h"
 #include "core/path_utils.h"
 #include "core/settings/app_settings.h"
-#include "platform/shell.h"
+#include "platform/system/shell.h"
 #include "res/frame_command_ids.h"
 #include "res/frame_toolbars.h"
 #include "tests/support/pump_until.h"

@@ -2,7 +2,7 @@
 // window manager: the window becomes the active one, restored when it was
 // minimised.
 #include "app/main_frame.h"
-#include "platform/program_folder.h"
+#include "platform/system/program_folder.h"
 #include "platform/x11/desktop_services.h"
 #include "tests/support/x11_fixture_windows.h"
 

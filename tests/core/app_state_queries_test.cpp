@@ -1,6 +1,6 @@
+#include "core/app_state.h"
 #include "core/app_state_queries.h"
 #include "core/settings/app_settings.h"
-#include "platform/app_state.h"
 
 #include <QHash>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "core/combo_helpers.h"
-#include "platform/controls.h"
+#include "platform/controls/controls.h"
 
 #include <QCheckBox>
 #include <QComboBox>

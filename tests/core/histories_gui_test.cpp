@@ -1,5 +1,5 @@
 #include "core/histories.h"
-#include "platform/controls.h"
+#include "platform/controls/controls.h"
 
 #include <QComboBox>
 

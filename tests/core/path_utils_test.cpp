@@ -1,6 +1,6 @@
 #include "core/file_queries.h"
 #include "core/path_utils.h"
-#include "platform/program_folder.h"
+#include "platform/system/program_folder.h"
 
 #include <QDir>
 #include <QFile>

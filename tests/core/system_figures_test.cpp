@@ -1,7 +1,7 @@
 #include "core/file_types.h"
 #include "core/settings/app_settings.h"
 #include "core/system_figures.h"
-#include "platform/gdi.h"
+#include "platform/gdi/gdi.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "core/date_utils.h"
 #include "core/text_utils.h"
-#include "platform/cp932.h"
+#include "platform/system/cp932.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>

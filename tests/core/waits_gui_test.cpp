@@ -1,8 +1,8 @@
+#include "core/app_state.h"
 #include "core/waits.h"
-#include "platform/app_state.h"
-#include "platform/cursor.h"
-#include "platform/window.h"
-#include "platform/window_registry.h"
+#include "platform/window/cursor.h"
+#include "platform/window/window.h"
+#include "platform/window/window_registry.h"
 #include "tests/support/scripted_dialogs.h"
 
 #include <QGuiApplication>

@@ -3,7 +3,7 @@
 #include "core/settings/app_settings.h"
 #include "core/text_utils.h"
 #include "core/window_list.h"
-#include "platform/window_registry.h"
+#include "platform/window/window_registry.h"
 #include "platform/x11/desktop_services.h"
 #include "platform/x11/enum_windows.h"
 #include "tests/support/private_xvfb.h"

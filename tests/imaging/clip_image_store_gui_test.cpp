@@ -3,7 +3,7 @@
 #include "core/settings/app_settings.h"
 #include "imaging/clip_image_store.h"
 #include "imaging/dib_helpers.h"
-#include "platform/gdi.h"
+#include "platform/gdi/gdi.h"
 #include "tests/support/image_fixtures.h"
 
 #include <cstring>

@@ -2,7 +2,7 @@
 // another surface keep the picture's colours and orientation.
 #include "imaging/dib_helpers.h"
 #include "imaging/load_bitmap_for_dlg.h"
-#include "platform/gdi_dib.h"
+#include "platform/gdi/gdi_dib.h"
 #include "tests/support/image_fixtures.h"
 
 #include <cstdlib>

@@ -2,7 +2,7 @@
 // the old value, Esc keeping the dialog open, the check box acting at once.
 #include "core/settings/app_settings.h"
 #include "imaging/jpeg_quality_dialog.h"
-#include "platform/controls.h"
+#include "platform/controls/controls.h"
 #include "tests/support/pump_until.h"
 #include "tests/support/scripted_dialogs.h"
 #include "tests/support/synthetic_input.h"

@@ -3,7 +3,7 @@
 // after the EXIF segment is a stand-in (no decodable image).
 #pragma once
 
-#include "platform/types.h"
+#include "platform/types/types.h"
 
 #include <QByteArray>
 #include <QString>

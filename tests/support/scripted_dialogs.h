@@ -3,8 +3,8 @@
 // its script, in order. While one lives no real box or dialog is shown.
 #pragma once
 
-#include "platform/common_dialogs.h"
-#include "platform/msgbox.h"
+#include "platform/dialog/common_dialogs.h"
+#include "platform/dialog/msgbox.h"
 
 #include <QList>
 #include <mutex>

@@ -2,7 +2,7 @@
 // deliver them (press and release, with a rising timestamp).
 #pragma once
 
-#include "platform/message_pump.h"
+#include "platform/app/message_pump.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -2,8 +2,8 @@
 // titles (UTF-8), WM_CLASS, owner, window type, icon, pid, background colour.
 #pragma once
 
-#include "platform/hwnd.h"
-#include "platform/types.h"
+#include "platform/types/hwnd.h"
+#include "platform/types/types.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 #include "settings_test_support.h"
 
 #include "core/settings/profile_file.h"
-#include "platform/cp932.h"
+#include "platform/system/cp932.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 // Xlib's macros come after Qt's headers.
-#include "platform/screen_metrics.h"
+#include "platform/system/screen_metrics.h"
 #include "platform/x11/desktop_services.h"
 #include "platform/x11/null_desktop_services.h"
 #include "platform/x11/x11_connection.h"

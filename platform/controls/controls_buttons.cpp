@@ -1,0 +1,309 @@
+// Buttons, statics, tab strips and tool tips.
+#include "platform/controls/controls.h"
+#include "platform/gdi/gdi_icons.h"
+#include "platform/window/window_dispatch.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <QToolTip>
+
+namespace {
+
+QAbstractButton* Button(QWidget* w)
+{
+    return qobject_cast<QAbstractButton*>(w);
+}
+
+QIcon IconOf(HBITMAP bitmap)
+{
+    return bitmap ? QIcon(QPixmap::fromImage(bitmap->image)) : QIcon();
+}
+
+}  // namespace
+
+int CButton::GetCheck() const
+{
+    QAbstractButton* b = Button(m_widget);
+    return b && b->isCheckable() && b->isChecked() ? 1 : 0;
+}
+
+void CButton::SetCheck(int check)
+{
+    QAbstractButton* b = Button(m_widget);
+    if (!b || !b->isCheckable())
+        return;
+    const QSignalBlocker quiet(b);
+    b->setChecked(check != 0);
+}
+
+UINT CButton::GetState() const
+{
+    QAbstractButton* b = Button(m_widget);
+    if (!b)
+        return 0;
+    return static_cast<UINT>(GetCheck()) | (b->isDown() ? 0x0004u : 0u) | (b->hasFocus() ? 0x0008u : 0u);
+}
+
+void CButton::SetState(BOOL highlight)
+{
+    if (QAbstractButton* b = Button(m_widget))
+        b->setDown(highlight != FALSE);
+}
+
+HBITMAP CButton::SetBitmap(HBITMAP bitmap)
+{
+    HBITMAP old = std::exchange(m_bitmap, bitmap);
+    if (QAbstractButton* b = Button(m_widget)) {
+        b->setIcon(IconOf(bitmap));
+        if (bitmap)
+            b->setIconSize(bitmap->image.size());
+    }
+    return old;
+}
+
+HBITMAP CButton::GetBitmap() const
+{
+    return m_bitmap;
+}
+
+LRESULT CButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case BM_GETCHECK:
+        return GetCheck();
+    case BM_SETCHECK:
+        SetCheck(static_cast<int>(wParam));
+        return 0;
+    case BM_CLICK:
+        if (QAbstractButton* b = Button(m_widget))
+            b->click();
+        return 0;
+    case BM_SETIMAGE:
+        return reinterpret_cast<LRESULT>(SetBitmap(reinterpret_cast<HBITMAP>(lParam)));
+    default:
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+}
+
+void CBitmapButton::SetBitmaps(CBitmap* up, CBitmap* down, CBitmap* disabled)
+{
+    QAbstractButton* b = Button(m_widget);
+    if (!b || !up || !up->m_hObject)
+        return;
+    QIcon icon(QPixmap::fromImage(*up->GetImage()));
+    if (down && down->m_hObject)
+        icon.addPixmap(QPixmap::fromImage(*down->GetImage()), QIcon::Active, QIcon::On);
+    if (disabled && disabled->m_hObject)
+        icon.addPixmap(QPixmap::fromImage(*disabled->GetImage()), QIcon::Disabled);
+    b->setIcon(icon);
+    b->setIconSize(up->GetImage()->size());
+}
+
+HBITMAP CStatic::SetBitmap(HBITMAP bitmap)
+{
+    HBITMAP old = std::exchange(m_bitmap, bitmap);
+    if (GetSurface()) {
+        Invalidate(TRUE);  // a picture control: drawn by its WM_PAINT
+        UpdateWindow();
+    } else if (auto* label = qobject_cast<QLabel*>(m_widget)) {
+        label->setPixmap(bitmap ? QPixmap::fromImage(bitmap->image) : QPixmap());
+    }
+    return old;
+}
+
+GdiIcon* CStatic::SetIcon(GdiIcon* icon)
+{
+    GdiIcon* old = std::exchange(m_icon, icon);
+    if (GetSurface()) {
+        Invalidate(TRUE);
+        UpdateWindow();
+    } else if (auto* label = qobject_cast<QLabel*>(m_widget)) {
+        label->setPixmap(icon ? QPixmap::fromImage(icon->image) : QPixmap());
+    }
+    return old;
+}
+
+LRESULT CStatic::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case STM_SETICON:
+        return reinterpret_cast<LRESULT>(SetIcon(reinterpret_cast<GdiIcon*>(wParam)));
+    case STM_GETICON:
+        return reinterpret_cast<LRESULT>(m_icon);
+    default:
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+}
+
+void CStatic::OnPaint()
+{
+    CPaintDC dc(this);
+    // The parent may draw into the control while it asks for its colours.
+    if (CWnd* parent = GetParent())
+        parent->SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.GetSafeHdc()),
+            reinterpret_cast<LPARAM>(GetSafeHwnd()));
+    if (m_bitmap) {
+        CDC memory;
+        memory.CreateCompatibleDC(&dc);
+        ::SelectObject(memory.GetSafeHdc(), m_bitmap);
+        dc.BitBlt(0, 0, m_bitmap->image.width(), m_bitmap->image.height(), &memory, 0, 0, SRCCOPY);
+    }
+    if (m_icon)
+        DrawIconEx(dc.GetSafeHdc(), 0, 0, m_icon, 0, 0, 0, nullptr, DI_NORMAL);
+    const QImage* surface = GetSurface();
+    const DWORD frame = m_style & 0x1F;
+    if (surface && (frame == SS_BLACKFRAME || frame == SS_ETCHEDFRAME || (m_style & SS_SUNKEN))) {
+        const COLORREF colour = frame == SS_BLACKFRAME ? RGB(0, 0, 0) : GetSysColor(COLOR_BTNSHADOW);
+        CBrush brush(colour);
+        const RECT r{0, 0, surface->width(), surface->height()};
+        dc.FrameRect(&r, &brush);
+    }
+}
+
+// ---- tab strip ----
+
+namespace {
+QTabBar* Tabs(QWidget* w)
+{
+    return qobject_cast<QTabBar*>(w);
+}
+}  // namespace
+
+LONG CTabCtrl::InsertItem(int index, const QString& text)
+{
+    QTabBar* t = Tabs(m_widget);
+    if (!t)
+        return -1;
+    const QSignalBlocker quiet(t);
+    return t->insertTab(index, text);
+}
+
+BOOL CTabCtrl::DeleteItem(int index)
+{
+    QTabBar* t = Tabs(m_widget);
+    if (!t || index < 0 || index >= t->count())
+        return FALSE;
+    const QSignalBlocker quiet(t);
+    t->removeTab(index);
+    return TRUE;
+}
+
+BOOL CTabCtrl::DeleteAllItems()
+{
+    QTabBar* t = Tabs(m_widget);
+    if (!t)
+        return FALSE;
+    const QSignalBlocker quiet(t);
+    while (t->count() > 0)
+        t->removeTab(0);
+    return TRUE;
+}
+
+int CTabCtrl::GetItemCount() const
+{
+    QTabBar* t = Tabs(m_widget);
+    return t ? t->count() : 0;
+}
+
+int CTabCtrl::GetCurSel() const
+{
+    QTabBar* t = Tabs(m_widget);
+    return t ? t->currentIndex() : -1;
+}
+
+int CTabCtrl::SetCurSel(int index)
+{
+    QTabBar* t = Tabs(m_widget);
+    if (!t || index < 0 || index >= t->count())
+        return -1;
+    const QSignalBlocker quiet(t);
+    const int old = t->currentIndex();
+    t->setCurrentIndex(index);
+    return old;
+}
+
+BOOL CTabCtrl::GetItemRect(int index, RECT* rect) const
+{
+    QTabBar* t = Tabs(m_widget);
+    if (!t || !rect || index < 0 || index >= t->count())
+        return FALSE;
+    const QRect r = t->tabRect(index);
+    *rect = RECT{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+    return TRUE;
+}
+
+void CTabCtrl::AdjustRect(BOOL larger, RECT* rect) const
+{
+    QTabBar* t = Tabs(m_widget);
+    if (!t || !rect)
+        return;
+    const int tabs = t->sizeHint().height();
+    if (larger)
+        rect->top -= tabs;
+    else
+        rect->top += tabs;
+}
+
+// ---- tool tips ----
+
+BOOL CToolTipCtrl::Create(CWnd*, DWORD)
+{
+    return TRUE;
+}
+
+BOOL CToolTipCtrl::AddTool(CWnd* tool, const QString& text)
+{
+    if (!tool || !tool->GetWidget())
+        return FALSE;
+    m_tips.insert(tool->GetSafeHwnd(), text);
+    tool->GetWidget()->setToolTip(m_active ? text : QString());
+    tool->GetWidget()->setToolTipDuration(m_autoPop);
+    return TRUE;
+}
+
+void CToolTipCtrl::UpdateTipText(const QString& text, CWnd* tool)
+{
+    if (tool && m_tips.contains(tool->GetSafeHwnd()))
+        AddTool(tool, text);
+}
+
+void CToolTipCtrl::DelTool(CWnd* tool)
+{
+    if (!tool)
+        return;
+    m_tips.remove(tool->GetSafeHwnd());
+    if (tool->GetWidget())
+        tool->GetWidget()->setToolTip(QString());
+}
+
+void CToolTipCtrl::Activate(BOOL active)
+{
+    m_active = active != FALSE;
+    for (auto it = m_tips.cbegin(); it != m_tips.cend(); ++it)
+        if (CWnd* w = CWnd::FromHandle(it.key()); w && w->GetWidget())
+            w->GetWidget()->setToolTip(m_active ? it.value() : QString());
+}
+
+void CToolTipCtrl::SetDelayTime(DWORD which, int milliseconds)
+{
+    if (which == TTDT_AUTOPOP) {
+        m_autoPop = milliseconds;
+        for (auto it = m_tips.cbegin(); it != m_tips.cend(); ++it)
+            if (CWnd* w = CWnd::FromHandle(it.key()); w && w->GetWidget())
+                w->GetWidget()->setToolTipDuration(milliseconds);
+    }
+}
+
+int CToolTipCtrl::SetMaxTipWidth(int width)
+{
+    return width;
+}
+
+void CToolTipCtrl::Pop()
+{
+    QToolTip::hideText();
+}

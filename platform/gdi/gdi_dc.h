@@ -1,0 +1,56 @@
+// The record behind a device-context handle (HDC): where it draws and the
+// drawing state that SelectObject and the Set* calls change. Internal to
+// the drawing layer and the window layer.
+#pragma once
+
+#include "platform/gdi/gdi.h"
+
+#include <QPoint>
+#include <optional>
+#include <vector>
+
+struct GdiDcState {
+    HPEN pen = nullptr;
+    HBRUSH brush = nullptr;
+    HFONT font = nullptr;
+    COLORREF textColor = 0;
+    COLORREF bkColor = 0xFFFFFF;
+    int bkMode = OPAQUE;
+    int rop2 = R2_COPYPEN;
+    int stretchMode = BLACKONWHITE;
+    std::optional<QRegion> clip;  // device coordinates
+    QPoint origin;                // viewport origin: logical (0, 0) in device pixels
+    POINT pos;
+};
+
+struct GdiDc {
+    GdiDc();
+    ~GdiDc();
+    GdiDc(const GdiDc&) = delete;
+    GdiDc& operator=(const GdiDc&) = delete;
+
+    QImage* target = nullptr;  // surface drawn on
+    HBITMAP bitmap = nullptr;  // memory DC: the selected bitmap
+    GdiBitmap defaultBitmap;   // memory DC: the 1 x 1 bitmap it starts with
+    QImage snapshot;           // display DC: the screen as it was when opened
+    HWND window = nullptr;     // window DC: the window whose surface this is
+    bool memory = false;
+    GdiDcState st;
+    std::vector<GdiDcState> saved;
+    CDC* wrapper = nullptr;
+    CDC* tempWrapper = nullptr;
+};
+
+// A DC drawing on a window's surface.
+HDC CreateSurfaceDc(QImage* surface, HWND window);
+
+// The device-space rectangles a drawing at `rect` (device coordinates) may
+// touch: rect within the image and the clip region.
+QRegion DrawableRegion(const GdiDc& dc, const QRect& rect);
+
+// Per-pixel mixing: ROP2 codes for pens and ROP3 codes for block transfers.
+// Pixels are 0xFFRRGGBB; the results keep alpha at 0xFF.
+QRgb MixRop2(int rop2, QRgb pen, QRgb dst);
+QRgb MixRop3(DWORD rop, QRgb pattern, QRgb src, QRgb dst);
+bool RopUsesSource(DWORD rop);
+bool RopUsesPattern(DWORD rop);

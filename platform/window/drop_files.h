@@ -1,0 +1,23 @@
+// Files dropped on a window: WM_DROPFILES carries an HDROP in wParam, read
+// with DragQueryFileW. The layer frees it after the handler returns, so
+// DragFinish is optional (it does nothing).
+#pragma once
+
+#include "platform/types/messages.h"
+
+#include <QString>
+#include <QStringList>
+
+struct HDROP__;
+using HDROP = HDROP__*;
+
+// With index 0xFFFFFFFF the number of files; otherwise the length of that
+// file's path, which is stored in path (when given). 0 for a bad index.
+UINT DragQueryFileW(HDROP drop, UINT index, QString* path);
+// The drop point in the window's client coordinates.
+BOOL DragQueryPoint(HDROP drop, POINT* point);
+void DragFinish(HDROP drop);
+
+// Inside the layer: makes the record of one drop and frees it.
+HDROP MakeDropRecord(const QStringList& paths, POINT point);
+void FreeDropRecord(HDROP drop);

@@ -1,0 +1,229 @@
+#include "platform/window/frame_window.h"
+
+#include "platform/x11/desktop_services.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPainter>
+#include <QStatusBar>
+#include <QToolBar>
+
+CFrameWnd::CFrameWnd() = default;
+
+CFrameWnd::~CFrameWnd() = default;
+
+BOOL CFrameWnd::CreateFrame(const QString& title, const RECT& rect)
+{
+    // The bars exist before WM_CREATE, so that its handler can fill them.
+    if (!CreateEx(0, title, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX, rect,
+            nullptr, 0))
+        return FALSE;
+    return TRUE;
+}
+
+LRESULT CFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_CREATE && !m_main)
+        BuildBars();
+    // The bars fill the whole window.
+    if (message == WM_SIZE && m_main)
+        m_main->setGeometry(0, 0, GetWidget()->width(), GetWidget()->height());
+    if (message == WM_MOVE)
+        lParam = MAKELPARAM(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam) + MenuBarHeight());
+    return CWnd::WindowProc(message, wParam, lParam);
+}
+
+void CFrameWnd::BuildBars()
+{
+    QWidget* host = GetWidget();
+    // A main window is made as a window of its own: turned into a child of
+    // the frame's window, it starts out hidden.
+    m_main = new QMainWindow(host);
+    m_main->setWindowFlags(Qt::Widget);
+    m_main->setGeometry(host->rect());
+    m_main->show();
+    auto* central = new QWidget(m_main);
+    central->setAutoFillBackground(false);
+    m_main->setCentralWidget(central);
+
+    m_toolbar = new QToolBar(m_main);
+    m_toolbar->setMovable(false);
+    m_toolbar->setFloatable(false);
+    m_toolbar->setIconSize(QSize(16, 16));
+    // The classic height of a toolbar of 16-pixel pictures: the frame's
+    // placement rules are measured against it.
+    m_toolbar->setFixedHeight(kFrameToolbarHeight);
+    m_main->addToolBar(Qt::TopToolBarArea, m_toolbar);
+
+    QStatusBar* status = m_main->statusBar();
+    m_messagePane = new QLabel(status);
+    status->addWidget(m_messagePane, 1);
+    const char16_t* indicators[4] = {u"ｶﾅ", u"CAP", u"NUM", u"SCRL"};
+    for (int i = 0; i < 4; ++i) {
+        m_indicators[i] = new QLabel(QString::fromUtf16(indicators[i]), status);
+        m_indicators[i]->setFrameShape(QFrame::Panel);
+        m_indicators[i]->setFrameShadow(QFrame::Sunken);
+        m_indicators[i]->setAlignment(Qt::AlignCenter);
+        m_indicators[i]->setMinimumWidth(40);
+        // The key states are not read: an indicator stands greyed (off).
+        m_indicators[i]->setEnabled(false);
+        status->addPermanentWidget(m_indicators[i]);
+    }
+}
+
+void CFrameWnd::ClearMenuBar()
+{
+    if (!m_main)
+        return;
+    m_main->menuBar()->clear();
+    for (QMenu* popup : m_popups)
+        popup->deleteLater();
+    m_popups.clear();
+}
+
+int CFrameWnd::AddMenuPopup(const QString& title, int parent)
+{
+    if (!m_main)
+        return -1;
+    QWidget* owner = parent >= 0 && parent < MenuPopupCount() ? static_cast<QWidget*>(m_popups[parent])
+                                                              : m_main->menuBar();
+    auto* popup = new QMenu(title, owner);
+    if (parent >= 0 && parent < MenuPopupCount())
+        m_popups[parent]->addMenu(popup);
+    else
+        m_main->menuBar()->addMenu(popup);
+    m_popups.push_back(popup);
+    return MenuPopupCount() - 1;
+}
+
+void CFrameWnd::AddMenuItem(int popup, UINT id, const QString& text, const QString& prompt)
+{
+    if (popup < 0 || popup >= MenuPopupCount())
+        return;
+    QAction* action = m_popups[popup]->addAction(text);
+    action->setStatusTip(prompt);
+    QObject::connect(action, &QAction::triggered, action, [this, id] { OnMenuCommand(id); });
+}
+
+void CFrameWnd::AddMenuSeparator(int popup)
+{
+    if (popup >= 0 && popup < MenuPopupCount())
+        m_popups[popup]->addSeparator();
+}
+
+QStringList CFrameWnd::MenuPopupTexts(int popup) const
+{
+    QStringList texts;
+    if (popup < 0 || popup >= MenuPopupCount())
+        return texts;
+    for (const QAction* a : m_popups[popup]->actions())
+        texts << (a->isSeparator() ? QString() : a->text());
+    return texts;
+}
+
+void CFrameWnd::ClearToolbar()
+{
+    if (m_toolbar)
+        m_toolbar->clear();
+}
+
+void CFrameWnd::AddToolbarButton(
+    UINT id, const QImage& icon, const QString& toolTip, const QString& prompt, bool checkStyle)
+{
+    if (!m_toolbar)
+        return;
+    QAction* action = m_toolbar->addAction(QIcon(QPixmap::fromImage(icon)), toolTip);
+    action->setToolTip(toolTip.isEmpty() ? prompt : toolTip);
+    action->setStatusTip(prompt);
+    // The pressed state of a check-style button follows its command's state,
+    // which its command rule sets; a click alone does not latch it.
+    action->setProperty("checkStyle", checkStyle);
+    action->setData(id);
+    QObject::connect(action, &QAction::triggered, action, [this, id] { OnMenuCommand(id); });
+}
+
+void CFrameWnd::AddToolbarSeparator()
+{
+    if (m_toolbar)
+        m_toolbar->addSeparator();
+}
+
+std::vector<UINT> CFrameWnd::ToolbarCommands() const
+{
+    std::vector<UINT> ids;
+    if (m_toolbar)
+        for (const QAction* a : m_toolbar->actions())
+            ids.push_back(a->isSeparator() ? 0 : a->data().toUInt());
+    return ids;
+}
+
+void CFrameWnd::SetMessageText(const QString& text)
+{
+    if (m_messagePane)
+        m_messagePane->setText(text);
+}
+
+QString CFrameWnd::GetMessageText() const
+{
+    return m_messagePane ? m_messagePane->text() : QString();
+}
+
+QString CFrameWnd::GetPaneText(int pane) const
+{
+    if (pane == 0)
+        return GetMessageText();
+    return pane >= 1 && pane <= 4 && m_indicators[pane - 1] ? m_indicators[pane - 1]->text() : QString();
+}
+
+int CFrameWnd::ToolbarHeight() const
+{
+    return m_toolbar ? m_toolbar->maximumHeight() : 0;
+}
+
+int CFrameWnd::StatusBarHeight() const
+{
+    // Without a status bar the platform's frames count 2.
+    return m_main ? m_main->statusBar()->sizeHint().height() : 2;
+}
+
+int CFrameWnd::MenuBarHeight() const
+{
+    return m_main && !m_main->menuBar()->actions().isEmpty() ? m_main->menuBar()->sizeHint().height() : 0;
+}
+
+void CFrameWnd::OnMenuCommand(UINT id)
+{
+    PostMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+QImage MakeToolbarGlyph(int imageIndex, const QString& glyph)
+{
+    QImage image(16, 16, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor tile = QColor::fromHsv((imageIndex * 47) % 360, 110, 200);
+    p.setPen(tile.darker(150));
+    p.setBrush(tile);
+    p.drawRoundedRect(QRectF(0.5, 0.5, 15, 15), 3, 3);
+    QFont font = p.font();
+    font.setPixelSize(11);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, glyph.left(1));
+    return image;
+}
+
+bool CFrameWnd::IsFramedByWindowManager() const
+{
+    const QWidget* w = GetWidget();
+    return w && w->frameGeometry() != w->geometry();
+}
+
+bool CFrameWnd::AwaitsWindowManagerFrame() const
+{
+    return GetWidget() && !IsFramedByWindowManager() && Desktop().windows.HasWindowManager();
+}

@@ -1,0 +1,280 @@
+// The image class: every format it saves reads back with the same pixels,
+// colour pictures are reduced well for GIF, other layouts load as expected,
+// and broken or oversized files are refused.
+#include "platform/image/image_class.h"
+#include "platform/image/image_quantizer.h"
+#include "tests/support/image_codec_fixtures.h"
+#include "tests/support/image_fixtures.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <jpeglib.h>
+#include <sys/stat.h>
+
+namespace {
+
+// A smooth colour picture: many more than 256 colours.
+CImage Gradient(int w, int h, int bpp, DWORD flags = 0)
+{
+    CImage image;
+    image.Create(w, h, bpp, flags);
+    if (bpp == 8) {
+        RGBQUAD table[256];
+        for (int i = 0; i < 256; ++i)
+            table[i] = RGBQUAD{static_cast<BYTE>(i), static_cast<BYTE>(255 - i), static_cast<BYTE>(i / 3), 0};
+        image.SetColorTable(0, 256, table);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                image.GetRow(y)[x] = static_cast<BYTE>((x * 7 + y * 3) & 255);
+        return image;
+    }
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            image.SetPixel(x, y,
+                RGB(static_cast<BYTE>(x * 255 / w), static_cast<BYTE>(y * 255 / h),
+                    static_cast<BYTE>((x + y) & 255)));
+    if (flags & CImage::createAlphaChannel)
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                image.GetRow(y)[x * 4 + 3] = static_cast<BYTE>(x * 255 / w);
+    return image;
+}
+
+bool SamePixels(const CImage& a, const CImage& b)
+{
+    if (a.GetWidth() != b.GetWidth() || a.GetHeight() != b.GetHeight())
+        return false;
+    for (int y = 0; y < a.GetHeight(); ++y)
+        for (int x = 0; x < a.GetWidth(); ++x)
+            if (a.GetPixel(x, y) != b.GetPixel(x, y))
+                return false;
+    return true;
+}
+
+double Psnr(const CImage& a, const CImage& b)
+{
+    double sum = 0;
+    for (int y = 0; y < a.GetHeight(); ++y)
+        for (int x = 0; x < a.GetWidth(); ++x) {
+            const COLORREF p = a.GetPixel(x, y), q = b.GetPixel(x, y);
+            for (int shift : {0, 8, 16}) {
+                const double d = static_cast<int>((p >> shift) & 255) - static_cast<int>((q >> shift) & 255);
+                sum += d * d;
+            }
+        }
+    const double mse = sum / (3.0 * a.GetWidth() * a.GetHeight());
+    return mse == 0 ? 99 : 10 * std::log10(255.0 * 255.0 / mse);
+}
+
+}  // namespace
+
+TEST(ImageClass, LosslessFormatsRoundTripEveryDepth)
+{
+    QTemporaryDir dir;
+    struct Case {
+        const char* ext;
+        int bpp;
+        DWORD flags;
+        int loadedBpp;
+    };
+    const Case cases[] = {
+        {"tif", 8, 0, 32},
+        {"tiff", 24, 0, 32},
+        {"tif", 32, 0, 32},
+        {"tif", 32, CImage::createAlphaChannel, 32},
+        {"png", 8, 0, 8},
+        {"png", 24, 0, 32},
+        {"png", 32, CImage::createAlphaChannel, 32},
+        {"bmp", 8, 0, 8},
+        {"bmp", 24, 0, 24},
+        {"gif", 8, 0, 8},
+    };
+    for (const Case& c : cases) {
+        const CImage source = Gradient(37, 23, c.bpp, c.flags);
+        const QString path = dir.filePath(QStringLiteral("p%1.%2").arg(c.bpp).arg(c.ext));
+        ASSERT_EQ(source.Save(path), CImage::kOk) << c.ext << " " << c.bpp;
+        CImage back;
+        ASSERT_EQ(back.Load(path), CImage::kOk) << c.ext << " " << c.bpp;
+        EXPECT_EQ(back.GetBPP(), c.loadedBpp) << c.ext << " " << c.bpp;
+        EXPECT_TRUE(SamePixels(source, back)) << c.ext << " " << c.bpp;
+        if (c.flags & CImage::createAlphaChannel) {
+            EXPECT_TRUE(back.HasAlphaChannel()) << c.ext;
+            EXPECT_NEAR(qAlpha(back.Image().pixel(30, 5)), 30 * 255 / 37, 1) << c.ext;
+        }
+    }
+}
+
+TEST(ImageClass, GifOfAColourPictureIsAGoodReduction)
+{
+    QTemporaryDir dir;
+    const CImage photo = Gradient(160, 120, 24);
+    ASSERT_EQ(photo.Save(dir.filePath("photo.gif")), CImage::kOk);
+    CImage back;
+    ASSERT_EQ(back.Load(dir.filePath("photo.gif")), CImage::kOk);
+    EXPECT_EQ(back.GetBPP(), 8);
+    EXPECT_GT(Psnr(photo, back), 30.0);
+
+    // A picture of few colours keeps them exactly.
+    CImage flat;
+    flat.Create(20, 10, 32);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 20; ++x)
+            flat.SetPixel(x, y, x < 10 ? RGB(1, 2, 3) : RGB(250, 128, 7));
+    ASSERT_EQ(flat.Save(dir.filePath("flat.gif")), CImage::kOk);
+    ASSERT_EQ(back.Load(dir.filePath("flat.gif")), CImage::kOk);
+    EXPECT_TRUE(SamePixels(flat, back));
+}
+
+TEST(ImageClass, QuantizerKeepsEveryIndexInsideItsPalette)
+{
+    const CImage photo = Gradient(64, 64, 32);
+    for (int colours : {1, 2, 16, 256}) {
+        const QuantizedImage q = QuantizeColors(photo.Image(), colours);
+        ASSERT_LE(q.palette.size(), colours);
+        ASSERT_EQ(q.indices.size(), 64u * 64u);
+        for (unsigned char index : q.indices)
+            ASSERT_LT(index, q.palette.size()) << colours;
+    }
+}
+
+TEST(ImageClass, JpegSavesAndOtherLayoutsLoad)
+{
+    QTemporaryDir dir;
+    const CImage photo = Gradient(64, 48, 24);
+    ASSERT_EQ(photo.Save(dir.filePath("p.jpg")), CImage::kOk);
+    CImage back;
+    ASSERT_EQ(back.Load(dir.filePath("p.jpg")), CImage::kOk);
+    EXPECT_GT(Psnr(photo, back), 28.0);
+
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        int bpp;
+        bool alpha;
+    };
+    const Case cases[] = {
+        {"grey PNG", MakePng(PngSpec{.colorType = 0}), 8, false},
+        {"2-bit grey PNG", MakePng(PngSpec{.colorType = 0, .bitDepth = 2}), 8, false},
+        {"4-bit palette PNG", MakePng(PngSpec{.colorType = 3, .bitDepth = 4, .paletteSize = 16}), 8, false},
+        {"16-bit RGB PNG", MakePng(PngSpec{.bitDepth = 16}), 32, false},
+        {"RGBA PNG", MakePng(PngSpec{.colorType = 6}), 32, true},
+        {"palette PNG with tRNS", MakePng(PngSpec{.colorType = 3, .trnsCount = 4, .trnsZeroAt = 1}), 32,
+            true},
+        {"grey JPEG", MakeJpeg(8, 8, 1, JCS_GRAYSCALE, [](int x, int, int) { return x * 30; }), 8, false},
+    };
+    for (const Case& c : cases) {
+        CImage image;
+        ASSERT_EQ(image.Load(reinterpret_cast<const BYTE*>(c.bytes.constData()), c.bytes.size()), CImage::kOk)
+            << c.what;
+        EXPECT_EQ(image.GetBPP(), c.bpp) << c.what;
+        EXPECT_EQ(image.HasAlphaChannel(), c.alpha) << c.what;
+    }
+    // 2-bit grey sample 1 of 3 is 85.
+    const PngSpec grey2{.colorType = 0, .bitDepth = 2};
+    CImage image;
+    const QByteArray bytes = MakePng(grey2);
+    ASSERT_EQ(image.Load(reinterpret_cast<const BYTE*>(bytes.constData()), bytes.size()), CImage::kOk);
+    const int v = PngSample(grey2, 1, 0, 0) * 85;
+    EXPECT_EQ(image.GetPixel(1, 0), RGB(v, v, v));
+}
+
+TEST(ImageClass, BrokenAndOversizedFilesAreRefused)
+{
+    QTemporaryDir dir;
+    const CImage photo = Gradient(50, 40, 24);
+    for (const char* ext : {"tif", "gif", "png", "bmp", "jpg"}) {
+        const QString path = dir.filePath(QStringLiteral("x.%1").arg(ext));
+        ASSERT_EQ(photo.Save(path), CImage::kOk) << ext;
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        CImage image;
+        EXPECT_EQ(image.Load(path, 50, 40), CImage::kOk) << ext;
+        EXPECT_EQ(image.Load(path, 49, 40), CImage::kTooLarge) << ext;
+        EXPECT_EQ(image.Load(path, 50, 39), CImage::kTooLarge) << ext;
+        EXPECT_TRUE(image.IsNull()) << ext;
+        const QByteArray cut = bytes.left(bytes.size() / 3);
+        EXPECT_EQ(image.Load(reinterpret_cast<const BYTE*>(cut.constData()), cut.size()), CImage::kFailed)
+            << ext;
+    }
+    CImage image;
+    EXPECT_EQ(image.Load(dir.filePath("missing.png")), CImage::kFailed);
+    // Only regular files are read: an endless device or a pipe without a
+    // writer in a picture's place is refused at once.
+    const QString pipe = dir.filePath("pipe.gif");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_EQ(image.Load(pipe), CImage::kFailed);
+    EXPECT_EQ(image.Load(QStringLiteral("/dev/zero")), CImage::kFailed);
+    EXPECT_EQ(image.Load(reinterpret_cast<const BYTE*>("hello"), 5), CImage::kFailed);
+    EXPECT_EQ(photo.Save(dir.filePath("x.webp")), CImage::kFailed);
+    EXPECT_EQ(photo.Save(dir.filePath("none/x.tif")), CImage::kFailed);
+    // A full disk: a link named like an image that leads to /dev/full.
+    for (const char* ext : {"tif", "gif", "png", "bmp", "jpg"}) {
+        const QString link = dir.filePath(QStringLiteral("full.%1").arg(ext));
+        ASSERT_TRUE(QFile::link("/dev/full", link));
+        EXPECT_EQ(photo.Save(link), CImage::kFailed) << ext;
+    }
+    EXPECT_TRUE(QFileInfo("/dev/full").exists());
+}
+
+TEST(ImageClass, BmpFilesOfEveryDepthLoad)
+{
+    // Depths the holder's own reader refuses load here (1 and 4 bits become
+    // 8-bit palette pictures), with top-down files the right way up.
+    struct Case {
+        BmpFileSpec spec;
+        int bpp;
+    };
+    const Case cases[] = {
+        {BmpFileSpec{.width = 9, .height = 3, .bpp = 1}, 8},
+        {BmpFileSpec{.width = 9, .height = 3, .bpp = 4}, 8},
+        {BmpFileSpec{.width = 9, .height = -3, .bpp = 8}, 8},
+        {BmpFileSpec{.width = 9, .height = 3, .bpp = 24}, 24},
+        {BmpFileSpec{.width = 9, .height = 3, .bpp = 32}, 32},
+    };
+    for (const Case& c : cases) {
+        const QByteArray bytes = MakeBmpFile(c.spec);
+        CImage image;
+        ASSERT_EQ(image.Load(reinterpret_cast<const BYTE*>(bytes.constData()), bytes.size()), CImage::kOk)
+            << c.spec.bpp;
+        EXPECT_EQ(image.GetBPP(), c.bpp);
+        // Picture row 0 is file row 2 of a bottom-up file, file row 0 of a top-down one.
+        const int fileRow = c.spec.height < 0 ? 0 : 2;
+        const BYTE first = BmpPatternByte(0, fileRow, 0);
+        if (c.spec.bpp >= 24) {
+            EXPECT_EQ(GetBValue(image.GetPixel(0, 0)), first) << c.spec.bpp;
+        } else {
+            const int index = first >> (8 - c.spec.bpp);  // the first pixel's bits
+            EXPECT_EQ(image.GetRow(0)[0], index) << c.spec.bpp;
+            EXPECT_EQ(GetGValue(image.GetPixel(0, 0)), 255 - index) << c.spec.bpp;
+        }
+    }
+}
+
+TEST(ImageClass, BmpBitFieldsScaleEveryMaskWidth)
+{
+    // One 32-bit pixel with bit-field masks: full-width, 10-bit and empty.
+    struct Case {
+        DWORD pixel, red, green, blue;
+        COLORREF expected;
+    };
+    const Case cases[] = {
+        {0xFFFFFFFF, 0xFFFFFFFF, 0, 0, RGB(255, 0, 0)},
+        {0x3FF00000, 0x3FF00000, 0x000FFC00, 0x000003FF, RGB(255, 0, 0)},
+        {0x000FFFFF, 0x3FF00000, 0x000FFC00, 0x000003FF, RGB(0, 255, 255)},
+    };
+    for (const Case& c : cases) {
+        QByteArray bytes(70, '\0');
+        const auto put = [&bytes](int at, DWORD v) { std::memcpy(bytes.data() + at, &v, 4); };
+        bytes[0] = 'B', bytes[1] = 'M';
+        put(2, 70), put(10, 66), put(14, 40), put(18, 1), put(22, 1);
+        put(26, 1 | (32 << 16));  // planes 1, 32 bits
+        put(30, BI_BITFIELDS), put(54, c.red), put(58, c.green), put(62, c.blue), put(66, c.pixel);
+        CImage image;
+        ASSERT_EQ(image.Load(reinterpret_cast<const BYTE*>(bytes.constData()), bytes.size()), CImage::kOk);
+        EXPECT_EQ(image.GetPixel(0, 0), c.expected) << std::hex << c.red;
+    }
+}

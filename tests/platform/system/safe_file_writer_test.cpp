@@ -1,0 +1,124 @@
+// The writer that replaces a file only once every byte is written: what it
+// does with the permissions of the file it replaces, with devices and named
+// pipes in the target's place, and what a failure leaves behind.
+#include "platform/system/safe_file_writer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+QByteArray Native(const QString& path)
+{
+    return QFile::encodeName(path);
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList FolderEntries(const QTemporaryDir& dir)
+{
+    return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+}  // namespace
+
+TEST(SafeFileWriter, ReplacedFileKeepsItsPermissionsByBothWritePaths)
+{
+    for (const bool throughStream : {false, true}) {
+        SCOPED_TRACE(throughStream ? "stream" : "handle");
+        QTemporaryDir dir;
+        const QString path = dir.filePath("picture.png");
+        {
+            QFile old(path);
+            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+            old.write("old");
+        }
+        ASSERT_EQ(::chmod(Native(path).constData(), 0640), 0);
+
+        CSafeFileWriter writer;
+        ASSERT_TRUE(writer.Open(path));
+        if (throughStream)
+            ASSERT_EQ(std::fputs("new", writer.Stream()), 1);
+        else
+            ASSERT_TRUE(writer.Write("new", 3));
+        ASSERT_TRUE(writer.Commit());
+
+        EXPECT_EQ(ReadAll(path), QByteArray("new"));
+        struct stat st { };
+        ASSERT_EQ(::stat(Native(path).constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, 0640u);
+        EXPECT_EQ(FolderEntries(dir), QStringList{"picture.png"});
+    }
+}
+
+TEST(SafeFileWriter, FailuresLeaveTheOldFileAndNoTemporary)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("kept.bmp");
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old");
+    }
+    {
+        CSafeFileWriter marked;
+        ASSERT_TRUE(marked.Open(path));
+        ASSERT_TRUE(marked.Write("partial", 7));
+        marked.SetFailed();
+        EXPECT_FALSE(marked.Commit());
+    }
+    {
+        CSafeFileWriter dropped;  // never committed: the destructor abandons it
+        ASSERT_TRUE(dropped.Open(path));
+        ASSERT_TRUE(dropped.Write("partial", 7));
+    }
+    // A read-only file is not replaced, as it could not be opened for writing.
+    ASSERT_EQ(::chmod(Native(path).constData(), 0444), 0);
+    CSafeFileWriter readOnly;
+    EXPECT_FALSE(readOnly.Open(path));
+    EXPECT_EQ(ReadAll(path), QByteArray("old"));
+    EXPECT_EQ(FolderEntries(dir), QStringList{"kept.bmp"});
+
+    // A device is written in place: a full one fails and stays.
+    CSafeFileWriter full;
+    ASSERT_TRUE(full.Open("/dev/full"));
+    const QByteArray block(1 << 16, 'x');
+    const bool written = full.Write(block.constData(), static_cast<std::size_t>(block.size()));
+    EXPECT_FALSE(written && full.Commit());
+    EXPECT_TRUE(QFile::exists("/dev/full"));
+}
+
+TEST(SafeFileWriter, NonRegularTargets)
+{
+    QTemporaryDir dir;
+    // A named pipe nobody reads is refused at once instead of hanging the save.
+    const QString pipe = dir.filePath("pipe.png");
+    ASSERT_EQ(::mkfifo(Native(pipe).constData(), 0600), 0);
+    CSafeFileWriter writer;
+    EXPECT_FALSE(writer.Open(pipe));
+    EXPECT_FALSE(writer.Open(pipe, CSafeFileWriter::OtherTargets::Refuse));
+
+    // A folder or a disk is never a target; another device only when written
+    // in place.
+    EXPECT_FALSE(writer.Open(dir.path()));
+    for (const QString& disk : QDir("/dev").entryList({"loop*", "sd*", "vd*", "nvme*"}, QDir::System)) {
+        struct stat st { };
+        if (::stat(Native("/dev/" + disk).constData(), &st) == 0 && S_ISBLK(st.st_mode)) {
+            EXPECT_FALSE(writer.Open("/dev/" + disk)) << disk.toStdString();
+            break;
+        }
+    }
+    EXPECT_FALSE(writer.Open("/dev/null", CSafeFileWriter::OtherTargets::Refuse));
+    ASSERT_TRUE(writer.Open("/dev/null"));
+    EXPECT_TRUE(writer.Write("x", 1));
+    EXPECT_TRUE(writer.Commit(true));
+    EXPECT_TRUE(QFile::exists("/dev/null"));
+    EXPECT_EQ(FolderEntries(dir), QStringList{"pipe.png"});
+}
