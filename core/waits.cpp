@@ -4,6 +4,7 @@
 #include "platform/app/message_pump.h"
 #include "platform/dialog/msgbox.h"
 #include "platform/window/cursor.h"
+#include "platform/window/drop_files.h"
 #include "platform/window/input_keys.h"
 #include "platform/window/window.h"
 
@@ -99,8 +100,7 @@ int GetShiftCtrlState()
 
 void EnableDropFiles(BOOL enable)
 {
-    if (CWnd* frame = CWnd::FromHandle(GetAppState().Window(AppWindow::MainFrame)))
-        frame->DragAcceptFiles(enable);
+    DragAcceptFiles(GetAppState().Window(AppWindow::MainFrame), enable);
 }
 
 void SetStandardCursor(int systemCursorId)

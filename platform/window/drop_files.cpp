@@ -1,4 +1,7 @@
 #include "platform/window/drop_files.h"
+#include "platform/window/window_registry.h"
+
+#include <QWidget>
 
 namespace {
 struct DropRecord {
@@ -47,4 +50,10 @@ BOOL DragQueryPoint(HDROP drop, POINT* point)
 
 void DragFinish(HDROP)
 {
+}
+
+void DragAcceptFiles(HWND window, BOOL accept)
+{
+    if (QWidget* widget = WidgetFromHwnd(window))
+        widget->setAcceptDrops(accept != FALSE);
 }

@@ -3,6 +3,7 @@
 // DragFinish is optional (it does nothing).
 #pragma once
 
+#include "platform/types/hwnd.h"
 #include "platform/types/messages.h"
 
 #include <QString>
@@ -17,6 +18,9 @@ UINT DragQueryFileW(HDROP drop, UINT index, QString* path);
 // The drop point in the window's client coordinates.
 BOOL DragQueryPoint(HDROP drop, POINT* point);
 void DragFinish(HDROP drop);
+// Whether the window takes dropped files (WM_DROPFILES); nothing for a
+// handle that names no window of ours.
+void DragAcceptFiles(HWND window, BOOL accept);
 
 // Inside the layer: makes the record of one drop and frees it.
 HDROP MakeDropRecord(const QStringList& paths, POINT point);
