@@ -9,6 +9,8 @@ if(KESTREL_SANITIZE)
   target_link_options(kestrel_options INTERFACE ${sanitize_flags})
   # The test build fails on a warning, so none can creep in.
   target_compile_options(kestrel_options INTERFACE -Werror)
+  # Entry points that belong to the UI thread check the calling thread.
+  target_compile_definitions(kestrel_options INTERFACE KESTREL_CHECK_UI_THREAD)
 endif()
 
 # Qt's signals/slots/emit keywords are macros that clash with ordinary names

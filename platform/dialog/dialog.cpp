@@ -122,6 +122,7 @@ void CDialog::BuildControls(const DialogTemplate& t)
 
 BOOL CDialog::Create(const DialogTemplate& dialogTemplate, CWnd* parent)
 {
+    KESTREL_ASSERT_UI_THREAD();
     if (!BuildFromTemplate(dialogTemplate, parent, false))
         return FALSE;
     WindowDispatch::Dispatch(this, WM_INITDIALOG, 0, 0);
@@ -137,7 +138,7 @@ BOOL CDialog::Create(CWnd* parent)
 
 INT_PTR CDialog::DoModal()
 {
-    if (!WindowDispatch::OnUiThread()) {
+    if (!IsUiThread()) {
         // Asked from a worker: the UI thread runs the dialog while the worker
         // waits; -1 when the application's loop ended first.
         INT_PTR result = -1;

@@ -1,12 +1,12 @@
 #include "platform/dialog/msgbox.h"
 
 #include "platform/dialog/service_hook.h"
+#include "platform/window/ui_thread.h"
 #include "platform/window/window_registry.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QThread>
 
 namespace {
 
@@ -116,21 +116,17 @@ int MessageBoxEscapeAnswer(UINT type)
 int MessageBoxW(HWND owner, const QString& text, const QString& caption, UINT type)
 {
     const MessageBoxRequest request{owner, text, caption, type};
-    QCoreApplication* app = QCoreApplication::instance();
-    if (!app || QThread::currentThread() == app->thread())
-        return Answer(request);
-    // From a worker: the UI thread shows the box while the worker waits.
+    // From a worker the UI thread shows the box while the worker waits; a
+    // worker let go at quit gets 0, as for a box that could not be shown.
     int result = 0;
-    QMetaObject::invokeMethod(
-        app, [&] { result = Answer(request); }, Qt::BlockingQueuedConnection);
+    CallOnUiThread([&] { result = Answer(request); });
     return result;
 }
 
 int AfxMessageBox(const QString& text, UINT type, UINT /*helpId*/)
 {
     HWND owner = nullptr;
-    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
-        app && QThread::currentThread() == app->thread())
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()) && IsUiThread())
         owner = HwndFromWidget(QApplication::activeWindow());
     return MessageBoxW(owner, text, QStringLiteral("Kestrel"), type);
 }

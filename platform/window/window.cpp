@@ -36,11 +36,18 @@ void WindowDispatch::Unbind(HWND hwnd)
     ReleaseMessagesSentTo(hwnd);
 }
 
-bool WindowDispatch::OnUiThread()
+bool IsUiThread()
 {
     const QCoreApplication* app = QCoreApplication::instance();
     return !app || app->thread() == QThread::currentThread();
 }
+
+#ifdef KESTREL_CHECK_UI_THREAD
+void FailNotOnUiThread(const char* entryPoint)
+{
+    qFatal("%s belongs to the UI thread but was called from another thread", entryPoint);
+}
+#endif
 
 CWnd* WindowDispatch::FromWidget(const QWidget* widget, bool ancestors)
 {
@@ -131,6 +138,7 @@ void CWnd::UnbindWidget()
 BOOL CWnd::CreateEx(
     DWORD exStyle, const QString& windowName, DWORD style, const RECT& rect, CWnd* parent, UINT id)
 {
+    KESTREL_ASSERT_UI_THREAD();
     if (m_hWnd)
         return FALSE;
     const bool child = (style & WS_CHILD) != 0;
@@ -215,6 +223,7 @@ BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent)
 
 BOOL CWnd::DestroyWindow()
 {
+    KESTREL_ASSERT_UI_THREAD();
     if (!m_hWnd || m_destroyPending || m_destroying)
         return m_hWnd != nullptr;
     m_destroyPending = true;

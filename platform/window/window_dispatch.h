@@ -3,6 +3,7 @@
 // that defers destruction, and the host widgets that carry surfaces.
 #pragma once
 
+#include "platform/window/ui_thread.h"
 #include "platform/window/window.h"
 
 #include <QDialog>
@@ -17,7 +18,6 @@ public:
     static void Unbind(HWND hwnd);
     // Runs wnd's WindowProc; completes a deferred destruction afterwards.
     static LRESULT Dispatch(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static bool OnUiThread();
     // The window object of a widget or of its nearest registered ancestor.
     static CWnd* FromWidget(const QWidget* widget, bool ancestors);
 };
@@ -25,10 +25,6 @@ public:
 // Lets go, answered with 0, the workers whose messages sent to hwnd wait to
 // be handled (the window is going).
 void ReleaseMessagesSentTo(HWND hwnd);
-
-// Runs call on the UI thread; a worker waits until it has run. False when
-// the worker was let go without it (the loop ended or the application went).
-bool CallOnUiThread(std::function<void()> call);
 
 // Installs the application-wide input filter (pre-translation, dialog keys,
 // accelerators) once a QApplication exists; called when windows are made.

@@ -238,7 +238,7 @@ BOOL IsWindow(HWND hwnd)
 
 LRESULT SendMessageW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (WindowDispatch::OnUiThread()) {
+    if (IsUiThread()) {
         CWnd* wnd = WindowDispatch::Lookup(hwnd);
         return wnd ? WindowDispatch::Dispatch(wnd, message, wParam, lParam) : 0;
     }
@@ -250,7 +250,7 @@ LRESULT SendMessageW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 
 bool CallOnUiThread(std::function<void()> call)
 {
-    if (WindowDispatch::OnUiThread()) {
+    if (IsUiThread()) {
         call();
         return true;
     }

@@ -22,6 +22,7 @@ bool OwnWindowsAreManaged()
 
 BOOL CWnd::ShowWindow(int command)
 {
+    KESTREL_ASSERT_UI_THREAD();
     if (!m_widget)
         return FALSE;
     const BOOL wasVisible = m_widget->isVisible();
@@ -123,6 +124,7 @@ BOOL CWnd::IsWindowEnabled() const
 
 void CWnd::MoveWindow(int x, int y, int width, int height, BOOL)
 {
+    KESTREL_ASSERT_UI_THREAD();
     if (!m_widget)
         return;
     if (m_widget->isWindow()) {

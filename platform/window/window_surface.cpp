@@ -24,6 +24,7 @@ void CWnd::ResizeSurface(int width, int height)
 
 void CWnd::Invalidate(BOOL erase)
 {
+    KESTREL_ASSERT_UI_THREAD();
     if (!m_widget)
         return;
     m_erasePending = m_erasePending || erase;
@@ -72,6 +73,7 @@ void CWnd::PresentSurface()
 
 CDC* CWnd::GetDC()
 {
+    KESTREL_ASSERT_UI_THREAD();
     if (!m_widget)
         return nullptr;
     auto* dc = new CDC;
@@ -104,6 +106,7 @@ CClientDC::~CClientDC()
 
 UINT_PTR CWnd::SetTimer(UINT_PTR id, UINT elapse, void*)
 {
+    KESTREL_ASSERT_UI_THREAD();
     if (!m_widget)
         return 0;
     KillTimer(id);
