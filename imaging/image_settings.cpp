@@ -3,34 +3,69 @@
 #include "core/settings/app_settings.h"
 #include "core/system_figures.h"
 
+namespace {
+
+thread_local const ImageSettings* t_snapshot = nullptr;
+
+// The thread's snapshot, else the settings as they stand.
+ImageSettings Settings()
+{
+    return t_snapshot ? *t_snapshot : CurrentImageSettings();
+}
+
+}  // namespace
+
+ImageSettings CurrentImageSettings()
+{
+    ImageSettings s;
+    s.maxWidth = AppSettings.MaxSaveSizeWidth;
+    s.maxHeight = AppSettings.MaxSaveSizeHeight;
+    s.bmpDpi = static_cast<int>(AppSettings.BMP_dpi);
+    s.forceSaveDpi = AppSettings.ForceSave_dpi == 1;
+    s.jpegQuality = AppSettings.JpegQuality;
+    s.showQualityDlg = AppSettings.ShowQualityDlg == 1;
+    return s;
+}
+
+ImageSettingsSnapshotScope::ImageSettingsSnapshotScope(const ImageSettings& snapshot)
+    : m_snapshot(snapshot), m_previous(t_snapshot)
+{
+    t_snapshot = &m_snapshot;
+}
+
+ImageSettingsSnapshotScope::~ImageSettingsSnapshotScope()
+{
+    t_snapshot = m_previous;
+}
+
 int ImageSettingMaxWidth()
 {
-    return AppSettings.MaxSaveSizeWidth;
+    return Settings().maxWidth;
 }
 
 int ImageSettingMaxHeight()
 {
-    return AppSettings.MaxSaveSizeHeight;
+    return Settings().maxHeight;
 }
 
 int ImageSettingBmpDpi()
 {
-    return static_cast<int>(AppSettings.BMP_dpi);
+    return Settings().bmpDpi;
 }
 
 bool ImageSettingForceSaveDpi()
 {
-    return AppSettings.ForceSave_dpi == 1;
+    return Settings().forceSaveDpi;
 }
 
 int ImageSettingJpegQuality()
 {
-    return AppSettings.JpegQuality;
+    return Settings().jpegQuality;
 }
 
 bool ImageSettingShowQualityDlg()
 {
-    return AppSettings.ShowQualityDlg == 1;
+    return Settings().showQualityDlg;
 }
 
 LONG ImageDpiToPixelsPerMeter(int dpi)

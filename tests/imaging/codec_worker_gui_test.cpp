@@ -1,5 +1,6 @@
 // Readers run on worker threads too: a box a reader raises there is shown
 // by the UI thread while the worker waits, and decoding works in parallel.
+#include "imaging/image_settings.h"
 #include "imaging/jpeg_file.h"
 #include "tests/support/image_codec_fixtures.h"
 #include "tests/support/image_fixtures.h"
@@ -37,5 +38,35 @@ TEST(CodecWorkers, SizeMessageOfAWorkerIsShownWhileOthersDecode)
     EXPECT_EQ(codes[0].load(), kJpegTooLarge);
     for (int i = 1; i < 4; ++i)
         EXPECT_EQ(codes[i].load(), kJpegDecoded);
+    EXPECT_EQ(boxes.Texts(), QStringList{"Kestrelが扱える画像サイズを超えています。"});
+}
+
+// A worker decodes with the settings it was started with: the limits the UI
+// thread writes meanwhile do not reach it.
+TEST(CodecWorkers, WorkerUsesTheSettingsSnapshotItWasStartedWith)
+{
+    ImageSettingsScope settings{16, 16};
+    const ImageSettings snapshot = CurrentImageSettings();
+    const QByteArray big = MakeJpeg(32, 8, 3, JCS_RGB, [](int, int, int) { return 128; });
+    ScriptedMessageBoxes boxes;
+    std::atomic<bool> snapshotTaken{false};
+    std::atomic<bool> settingsRewritten{false};
+    std::atomic<int> code{0};
+    std::thread worker([&] {
+        const ImageSettingsSnapshotScope scope(snapshot);
+        snapshotTaken = true;
+        while (!settingsRewritten)
+            std::this_thread::yield();
+        CLoadBitmap_for_Dlg holder;
+        code = LoadJpegFile(&holder, reinterpret_cast<const BYTE*>(big.constData()), big.size());
+    });
+    EXPECT_TRUE(PumpUntil([&] { return snapshotTaken.load(); }, 10000));
+    {
+        ImageSettingsScope wider{64, 64};  // an option dialog raises the limits
+        settingsRewritten = true;
+        EXPECT_TRUE(PumpUntil([&] { return code.load() != 0; }, 10000));
+    }
+    worker.join();
+    EXPECT_EQ(code.load(), kJpegTooLarge);
     EXPECT_EQ(boxes.Texts(), QStringList{"Kestrelが扱える画像サイズを超えています。"});
 }
