@@ -3,11 +3,14 @@
 #include "platform/window/input_keys.h"
 #include "platform/window/window_dispatch.h"
 
+#include "platform/x11/desktop_services.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QWheelEvent>
+#include <cstdio>
 
 namespace {
 
@@ -240,13 +243,34 @@ CWnd* AfxGetMainWnd()
 
 void PrepareApplicationEnvironment()
 {
+    // The program works in device pixels and scales by its own DPI figures:
+    // a scale factor from the environment would make window geometry
+    // logical while the screen is measured in device pixels.
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    qunsetenv("QT_SCALE_FACTOR");
+    qunsetenv("QT_SCREEN_SCALE_FACTORS");
+    qunsetenv("QT_AUTO_SCREEN_SCALE_FACTOR");
     qputenv("QT_NO_GLIB", "1");
+}
+
+bool X11DisplayMissing()
+{
+    // Another platform plug-in (offscreen in tests) needs no display.
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && !platform.startsWith("xcb"))
+        return false;
+    return !DesktopIsAvailable();
 }
 
 int RunApplicationMain(int argc, char** argv, int (*run)())
 {
     PrepareApplicationEnvironment();
+    if (X11DisplayMissing()) {
+        std::fprintf(stderr,
+            "Kestrel needs an X11 display: DISPLAY (\"%s\") names no X server that can be reached.\n",
+            qgetenv("DISPLAY").constData());
+        return 2;
+    }
     QApplication qtApp(argc, argv);
     return run();
 }

@@ -63,7 +63,11 @@ BOOL WalkPreTranslateTree(MSG* msg);
 // times faster than the GLib one.
 void PrepareApplicationEnvironment();
 
+// True when the program would run on X11 but no X server can be reached.
+bool X11DisplayMissing();
+
 // The program's main: prepares the environment, makes the toolkit's
 // application object and runs the application object that run makes and
-// runs; answers its exit code.
+// runs; answers its exit code. Without a reachable X server it says so on
+// standard error and answers 2.
 int RunApplicationMain(int argc, char** argv, int (*run)());
