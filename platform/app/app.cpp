@@ -1,5 +1,6 @@
 #include "platform/app/app.h"
 #include "platform/app/message_pump.h"
+#include "platform/app/session_end.h"
 #include "platform/window/input_keys.h"
 #include "platform/window/window_dispatch.h"
 
@@ -204,6 +205,14 @@ int CWinApp::Run()
         ExitInstance();
         return 0;
     }
+    // The session ending closes the main window as a user would, so the
+    // program saves what it must before it quits.
+    const SessionEndWatch sessionEnd([this] {
+        if (m_pMainWnd && m_pMainWnd->GetSafeHwnd())
+            m_pMainWnd->PostMessage(WM_CLOSE);
+        else
+            QCoreApplication::quit();
+    });
     QApplication::exec();
     return ExitInstance();
 }

@@ -16,6 +16,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
+#include <csignal>
 #include <gtest/gtest.h>
 
 #include <X11/Xlib.h>
@@ -182,6 +183,28 @@ TEST_F(KestrelProcess, LaterStartAsksNothingAndClosesThroughTheWindowManager)
     ASSERT_TRUE(CloseWith(frame, QStringLiteral("alt+F4"))) << "the frame did not close";
     EXPECT_EQ(m_process.exitCode(), 0);
     EXPECT_GT(QFileInfo(Cfg()).size(), 1000);
+}
+
+// The session ending (SIGTERM from a logout, SIGHUP from a closed terminal)
+// closes the frame as a user would: the settings are saved, the exit is clean.
+TEST_F(KestrelProcess, SessionEndSignalSavesTheSettingsAndQuits)
+{
+    for (const int signal : {SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(signal);
+        QFile::remove(Cfg());
+        {
+            QFile cfg(Cfg());
+            ASSERT_TRUE(cfg.open(QIODevice::WriteOnly));
+            cfg.write("[-Directory-]\n");
+        }
+        Start();
+        ASSERT_FALSE(WaitForWindow(QStringLiteral("^Kestrel Ver\\.1\\.00$")).isEmpty());
+        ASSERT_EQ(kill(static_cast<pid_t>(m_process.processId()), signal), 0);
+        ASSERT_TRUE(m_process.waitForFinished(10000)) << "the program did not end";
+        EXPECT_EQ(m_process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(m_process.exitCode(), 0);
+        EXPECT_GT(QFileInfo(Cfg()).size(), 1000) << "the settings were not saved";
+    }
 }
 
 }  // namespace
