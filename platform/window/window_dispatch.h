@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QEvent>
 #include <QWidget>
+#include <cstddef>
 #include <functional>
 
 class WindowDispatch {
@@ -25,6 +26,8 @@ public:
 // Lets go, answered with 0, the workers whose messages sent to hwnd wait to
 // be handled (the window is going).
 void ReleaseMessagesSentTo(HWND hwnd);
+// How many workers wait for the UI thread to take what they sent.
+std::size_t WorkerSendsWaiting();
 
 // Installs the application-wide input filter (pre-translation, dialog keys,
 // accelerators) once a QApplication exists; called when windows are made.

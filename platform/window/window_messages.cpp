@@ -257,6 +257,13 @@ bool CallOnUiThread(std::function<void()> call)
     return SendFromWorker(std::make_shared<SentMessage>(SentMessage{nullptr, 0, 0, 0, std::move(call)})) != 0;
 }
 
+std::size_t WorkerSendsWaiting()
+{
+    SentMessages& s = Sent();
+    std::lock_guard lock(s.mutex);
+    return s.waiting.size();
+}
+
 void ReleaseMessagesSentTo(HWND hwnd)
 {
     if (!hwnd)

@@ -2,6 +2,7 @@
 // timers, deferred destruction, input translated to messages, painting.
 #include "platform/window/drop_files.h"
 #include "platform/window/window.h"
+#include "platform/window/window_dispatch.h"
 #include "tests/support/pump_until.h"
 #include "tests/support/synthetic_input.h"
 
@@ -145,15 +146,10 @@ TEST(WindowMessages, AWorkerSendingToAWindowThatGoesIsLetGo)
     auto w = std::make_unique<Recorder>(&log);
     ASSERT_TRUE(w->Make());
     const HWND h = w->GetSafeHwnd();
-    std::atomic<bool> started{false};
     LRESULT fromWorker = -1;
-    std::thread worker([&] {
-        started = true;
-        fromWorker = SendMessage(h, WM_TEST_ECHO, 5, 0);
-    });
-    while (!started)
+    std::thread worker([&] { fromWorker = SendMessage(h, WM_TEST_ECHO, 5, 0); });
+    while (WorkerSendsWaiting() == 0)
         std::this_thread::yield();
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));  // most likely waiting by now
     w.reset();
     worker.join();
     EXPECT_EQ(fromWorker, 0);
