@@ -12,6 +12,34 @@ bool IsCSpace(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+const char* SkipBlanks(const char* pos)
+{
+    while (IsBlank(*pos)) {
+        ++pos;
+    }
+    return pos;
+}
+
+// Where word stands at the opening of a line (after any blanks), in the first
+// such line at or after pos, itself the start of a line; null when none does.
+// Text in the middle of a line is a value, never a header or a key.
+const char* FindLineOpeningA(const char* pos, const char* word)
+{
+    const std::size_t length = std::strlen(word);
+    for (const char* line = pos; line != nullptr; line = FindNextLineA(line)) {
+        const char* opening = SkipBlanks(line);
+        if (std::strncmp(opening, word, length) == 0) {
+            return opening;
+        }
+    }
+    return nullptr;
+}
+
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
@@ -144,40 +172,40 @@ int ParseRectW(const QString& text, RECT& rect)
 
 const char* FindCfgSectionA(const char* start, const char* header)
 {
-    if (start == nullptr) {
-        return nullptr;
-    }
-    const char* found = std::strstr(start, header);
+    const char* found = FindLineOpeningA(start, header);
     return found == nullptr ? nullptr : FindNextLineA(found);
 }
 
 const char* FindNextLineA(const char* pos)
 {
-    const char* cr = std::strchr(pos, '\r');
-    if (cr == nullptr) {
+    const char* end = std::strpbrk(pos, "\r\n");
+    if (end == nullptr) {
         return nullptr;
     }
-    return cr[1] == '\n' ? cr + 2 : cr + 1;
+    return end[0] == '\r' && end[1] == '\n' ? end + 2 : end + 1;
 }
 
 const char* FindCfgValueA(const char* pos, const char* key)
 {
-    if (pos == nullptr) {
-        return nullptr;
+    const std::size_t length = std::strlen(key);
+    for (const char* line = pos; line != nullptr; line = FindNextLineA(line)) {
+        const char* found = FindLineOpeningA(line, key);
+        if (found == nullptr) {
+            return nullptr;
+        }
+        // Only "key =" names this key: a longer key that starts with the same
+        // letters names another one.
+        const char* equals = SkipBlanks(found + length);
+        if (*equals == '=') {
+            const char* value = equals + 1;
+            while (*value == ' ') {
+                ++value;
+            }
+            return value;
+        }
+        line = found;
     }
-    const char* found = std::strstr(pos, key);
-    if (found == nullptr) {
-        return nullptr;
-    }
-    const char* equals = std::strchr(found + std::strlen(key), '=');
-    if (equals == nullptr) {
-        return nullptr;
-    }
-    const char* value = equals + 1;
-    while (*value == ' ') {
-        ++value;
-    }
-    return value;
+    return nullptr;
 }
 
 int GetCfgIntA(const char* pos, const char* key, int defaultValue)
@@ -198,8 +226,7 @@ int GetCfgStringA(const char* pos, const char* key, QString& out, int capacity)
     if (value == nullptr) {
         return 0;
     }
-    const char* cr = std::strchr(value, '\r');
-    const qsizetype length = cr != nullptr ? cr - value : static_cast<qsizetype>(std::strlen(value));
+    const qsizetype length = static_cast<qsizetype>(std::strcspn(value, "\r\n"));
     const std::optional<QString> text = DecodeCp932(QByteArray(value, length));
     if (text && text->size() < capacity) {
         out = *text;

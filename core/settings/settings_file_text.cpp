@@ -54,6 +54,32 @@ void ReadKey(AppSettingsRecord& s, const SettingKey& k, const char* sectionStart
     }
 }
 
+// The text with every line that holds a zero byte left empty: the readers
+// stop at a zero byte, and a damaged line should cost only its own value.
+QByteArray WithoutLinesHoldingZero(const QByteArray& text)
+{
+    if (!text.contains('\0')) {
+        return text;
+    }
+    QByteArray out;
+    out.reserve(text.size());
+    qsizetype line = 0;
+    while (line < text.size()) {
+        qsizetype end = line;
+        while (end < text.size() && text[end] != '\r' && text[end] != '\n') {
+            ++end;
+        }
+        if (QByteArrayView(text).sliced(line, end - line).indexOf('\0') < 0) {
+            out.append(text.constData() + line, end - line);
+        }
+        if (end < text.size()) {
+            out.append(text[end]);  // the line end stays
+        }
+        line = end + 1;
+    }
+    return out;
+}
+
 }  // namespace
 
 QByteArray SettingsStore::FormatSettingsText() const
@@ -75,14 +101,15 @@ QByteArray SettingsStore::FormatSettingsText() const
 void SettingsStore::ParseSettingsText(const QByteArray& text)
 {
     AppSettingsRecord& s = m_settings;
-    // Each section is searched from where the one before it was found, so a
-    // missing section leaves it and every later one at its defaults.
-    const char* position = text.isNull() ? nullptr : text.constData();
+    const QByteArray readable = WithoutLinesHoldingZero(text);
+    // Each section is searched in the whole text: a section that is missing
+    // or moved costs no other section its values.
+    const char* start = readable.isNull() ? nullptr : readable.constData();
     for (const SettingSection& section : SettingSections()) {
         for (const SettingKey& k : section.keys) {
             ApplySettingDefault(s, k, m_programFolder, m_screen);
         }
-        position = FindCfgSectionA(position, (QByteArray("[") + section.name + "]").constData());
+        const char* position = FindCfgSectionA(start, (QByteArray("[") + section.name + "]").constData());
         if (position == nullptr) {
             continue;
         }

@@ -43,7 +43,7 @@ public:
     // The settings file's text for the current members.
     QByteArray FormatSettingsText() const;
     // Every member takes its default, then the values in text override them
-    // (text: the file's bytes; it is read up to its first zero byte).
+    // (text: the file's bytes; a line that holds a zero byte reads as empty).
     void ParseSettingsText(const QByteArray& text);
 
     const QString& ProgramFolderPath() const { return m_programFolder; }

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <atomic>
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,17 +19,56 @@ QByteArray Native(const QString& path)
     return QFile::encodeName(path);
 }
 
+// The path a link names, a relative one taken from the link's folder; empty
+// when it cannot be read.
+QString LinkTarget(const QString& link)
+{
+    char buffer[PATH_MAX];
+    const ssize_t length = ::readlink(Native(link).constData(), buffer, sizeof buffer);
+    if (length <= 0 || static_cast<std::size_t>(length) == sizeof buffer)
+        return QString();
+    const QString target = QFile::decodeName(QByteArray(buffer, length));
+    return target.startsWith(u'/') ? target : QFileInfo(link).absolutePath() + u'/' + target;
+}
+
+// More links in a row than this is a loop: the kernel's own limit.
+constexpr int kMaxLinksFollowed = 40;
+
 // The file a write to path lands in, as creating or truncating it would: a
-// link is followed to the file it names.
+// link is followed to the file it names, even one that does not exist yet
+// (replacing the link would leave the file it names behind). Empty for a loop
+// of links.
 QString ResolveTarget(const QString& path)
 {
-    const QFileInfo info(path);
-    if (info.isSymLink()) {
-        const QString resolved = info.canonicalFilePath();
-        if (!resolved.isEmpty())
-            return resolved;
+    QString current = path;
+    for (int links = 0; links <= kMaxLinksFollowed; ++links) {
+        struct stat st { };
+        if (::lstat(Native(current).constData(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return current;
+        if (char* resolved = ::realpath(Native(current).constData(), nullptr)) {
+            const QString existing = QFile::decodeName(resolved);
+            std::free(resolved);
+            return existing;
+        }
+        current = LinkTarget(current);  // a dangling link: one step at a time
+        if (current.isEmpty())
+            break;
     }
-    return path;
+    return QString();
+}
+
+// Gives the replacement the owner and group of the file it replaces, or the
+// group alone, as far as the process may: a file that cannot keep them is
+// still saved (EPERM for another user's file, EINVAL for an id unknown here).
+// false only for another failure.
+bool KeepOwner(int fd, const struct stat& replaced)
+{
+    if (::fchown(fd, replaced.st_uid, replaced.st_gid) == 0)
+        return true;
+    if (errno != EPERM && errno != EINVAL)
+        return false;
+    (void)::fchown(fd, static_cast<uid_t>(-1), replaced.st_gid);
+    return true;
 }
 
 void SyncFolderOf(const QString& path)
@@ -57,6 +98,8 @@ bool CSafeFileWriter::Open(const QString& path, OtherTargets others)
     if (path.isEmpty())
         return false;
     m_target = ResolveTarget(path);
+    if (m_target.isEmpty())
+        return false;
 
     struct stat st { };
     const bool exists = ::stat(Native(m_target).constData(), &st) == 0;
@@ -74,7 +117,7 @@ bool CSafeFileWriter::Open(const QString& path, OtherTargets others)
         m_target.clear();
         return false;
     }
-    return OpenTemporary(exists ? static_cast<int>(st.st_mode & 07777) : -1);
+    return OpenTemporary(exists ? &st : nullptr);
 }
 
 bool CSafeFileWriter::OpenInPlace()
@@ -90,7 +133,7 @@ bool CSafeFileWriter::OpenInPlace()
     return m_fd >= 0;
 }
 
-bool CSafeFileWriter::OpenTemporary(int replacedMode)
+bool CSafeFileWriter::OpenTemporary(const struct stat* replaced)
 {
     // A short hidden name in the target's folder: a long target name leaves
     // no room for a suffix.
@@ -110,8 +153,11 @@ bool CSafeFileWriter::OpenTemporary(int replacedMode)
         m_target.clear();
         return false;
     }
-    // The replacement keeps the permissions of the file it replaces.
-    if (replacedMode >= 0 && ::fchmod(m_fd, static_cast<mode_t>(replacedMode)) != 0) {
+    if (replaced == nullptr)
+        return true;
+    // The replacement keeps the owner and permissions of the file it replaces;
+    // the owner first, as a change of owner clears the set-id bits.
+    if (!KeepOwner(m_fd, *replaced) || ::fchmod(m_fd, replaced->st_mode & 07777) != 0) {
         Abandon();
         return false;
     }

@@ -1,14 +1,17 @@
 // Writes a file so that a failure never leaves a half-written file behind and
 // never destroys the file it was to replace: the bytes go to a new hidden file
 // in the same folder, which replaces the target only when every write and the
-// close succeeded. A link is followed to the file it names, a replaced file
-// keeps its permissions, and a file that may not be written is not replaced. Serves the image writers and the
-// settings file.
+// close succeeded. A link is followed to the file it names (created when it
+// does not exist yet), a replaced file keeps its permissions and, where the
+// process may set them, its owner and group, and a file that may not be
+// written is not replaced. Serves the image writers and the settings file.
 #pragma once
 
 #include <QString>
 #include <cstddef>
 #include <cstdio>
+
+struct stat;
 
 class CSafeFileWriter {
 public:
@@ -42,8 +45,8 @@ public:
 
 private:
     bool OpenInPlace();
-    // replacedMode: permissions of the file replaced, or -1 for a new file.
-    bool OpenTemporary(int replacedMode);
+    // replaced: the file replaced, or null for a new file.
+    bool OpenTemporary(const struct stat* replaced);
     bool CloseHandle(bool durable);
 
     int m_fd = -1;

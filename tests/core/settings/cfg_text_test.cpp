@@ -48,17 +48,22 @@ TEST(CfgText, RectTextsHoldTheWholeRangeAndParseOnlyFourFields)
 
 TEST(CfgText, SectionAndLineSearch)
 {
-    const char text[] = "[-A-]\r\nx = 1\r\n[-B-]\nLf = 2\r\n[-C-]";
+    const char text[] = "[-A-]\r\nx = 1\r\n[-B-]\nLf = 2\n  [-C-]\r\nDir = /[-D-]\r\n[-E-]";
     const char* a = FindCfgSectionA(text, "[-A-]");
     ASSERT_NE(a, nullptr);
-    EXPECT_STREQ(a, "x = 1\r\n[-B-]\nLf = 2\r\n[-C-]");
-    // A header ended by LF alone runs to the next CR.
-    EXPECT_STREQ(FindCfgSectionA(a, "[-B-]"), "[-C-]");
-    EXPECT_EQ(FindCfgSectionA(text, "[-C-]"), nullptr);  // no CR after it
-    EXPECT_EQ(FindCfgSectionA(text, "[-D-]"), nullptr);
+    EXPECT_STREQ(a, "x = 1\r\n[-B-]\nLf = 2\n  [-C-]\r\nDir = /[-D-]\r\n[-E-]");
+    // A header ended by LF alone, or opened by blanks, is a header.
+    EXPECT_STREQ(FindCfgSectionA(text, "[-B-]"), "Lf = 2\n  [-C-]\r\nDir = /[-D-]\r\n[-E-]");
+    EXPECT_STREQ(FindCfgSectionA(text, "[-C-]"), "Dir = /[-D-]\r\n[-E-]");
+    EXPECT_EQ(FindCfgSectionA(text, "[-D-]"), nullptr);  // inside a value
+    EXPECT_EQ(FindCfgSectionA(text, "[-E-]"), nullptr);  // no line end after it
+    EXPECT_EQ(FindCfgSectionA(text, "[-F-]"), nullptr);
     EXPECT_EQ(FindCfgSectionA(nullptr, "[-A-]"), nullptr);
     EXPECT_STREQ(FindNextLineA("a\rb"), "b");
-    EXPECT_EQ(FindNextLineA("a\nb"), nullptr);
+    EXPECT_STREQ(FindNextLineA("a\nb"), "b");
+    EXPECT_STREQ(FindNextLineA("a\r\nb"), "b");
+    EXPECT_STREQ(FindNextLineA("a\n\rb"), "\rb");  // LF CR is two line ends
+    EXPECT_EQ(FindNextLineA("ab"), nullptr);
 }
 
 TEST(CfgText, ValueLookup)
@@ -68,6 +73,9 @@ TEST(CfgText, ValueLookup)
                         "Empty = \r\n"
                         "Next = 5\r\n"
                         "Name = a b  \r\n"
+                        "Lf = 7\n"
+                        "\tSpaced \t= 8\n"
+                        "Path = /Hidden = 9\r\n"
                         "Tail = end";
     struct Case {
         const char* key;
@@ -75,11 +83,16 @@ TEST(CfgText, ValueLookup)
         int found;
         const char* string;
     } const cases[] = {
-        {"TreeDlgPosX", 300, 1, "300"},                  // found inside the longer key
-        {"Tab", 0, 1, "\tx"},                            // only spaces are skipped
-        {"Empty", 0, 1, ""},                             // does not run into the next line
-        {"Name", 0, 1, "a b  "}, {"Tail", 0, 1, "end"},  // the value ends with the text
-        {"Missing", -7, 0, ""}, {"end", -7, 0, ""},      // a key with no '=' after it is absent
+        {"TreeDlgPosX", -7, 0, ""},  // a longer key names another one
+        {"Tab", 0, 1, "\tx"},        // only spaces are skipped
+        {"Empty", 0, 1, ""},         // does not run into the next line
+        {"Name", 0, 1, "a b  "},
+        {"Tail", 0, 1, "end"},  // the value ends with the text
+        {"Lf", 7, 1, "7"},      // ends at an LF alone
+        {"Spaced", 8, 1, "8"},  // blanks around the key
+        {"Hidden", -7, 0, ""},  // inside a value
+        {"Missing", -7, 0, ""},
+        {"end", -7, 0, ""},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(GetCfgIntA(text, c.key, -7), c.number) << c.key;
@@ -91,6 +104,8 @@ TEST(CfgText, ValueLookup)
     QString value = QStringLiteral("old");
     EXPECT_EQ(GetCfgStringA(nullptr, "Next", value, 520), 0);
     EXPECT_TRUE(value.isEmpty());
+    // The key's own line wins over a longer key's earlier line.
+    EXPECT_EQ(GetCfgIntA("ClipHistoryProtect = 1\r\nClipHistory = 5\r\n", "ClipHistory", -7), 5);
 }
 
 TEST(CfgText, NumbersUseTheSigned32BitRangeThenTheUnsignedOne)

@@ -31,6 +31,16 @@ QByteArray RemoveLine(QByteArray text, const QByteArray& start)
     return text.remove(at, text.indexOf('\n', at) + 1 - at);
 }
 
+// Moves the section that opens with header, with its keys, behind the last one.
+QByteArray MoveSectionToEnd(QByteArray text, const QByteArray& header)
+{
+    const qsizetype at = text.indexOf(header);
+    const qsizetype end = text.indexOf("\r\n\r\n[", at) + 4;  // with the empty line after it
+    EXPECT_GE(at, 0) << header.constData();
+    const QByteArray section = text.mid(at, end - at);
+    return text.remove(at, end - at) + "\r\n" + section.chopped(2);
+}
+
 }  // namespace
 
 TEST(SettingsFile, DefaultsAreWrittenByteForByte)
@@ -46,6 +56,16 @@ TEST(SettingsFile, DefaultsAreWrittenByteForByte)
     ASSERT_EQ(store.WriteSettingsFile(dir.path()), 1);
     EXPECT_EQ(ReadWholeFile(dir.filePath(QLatin1String(kSettingsFileName))), golden);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QLatin1String(kSettingsFileName)});
+}
+
+TEST(SettingsFile, FileWithLfLineEndsIsWrittenBackUnchangedWithCrLf)
+{
+    const QByteArray golden = GoldenDefaultFile();
+    StoreInFolder f;
+    ASSERT_TRUE(WriteWholeFile(f.Cfg(), QByteArray(golden).replace("\r\n", "\n")));
+    f.store.ReadSettingsFile(f.folder);
+    ASSERT_EQ(f.store.WriteSettingsFile(f.folder), 1);
+    EXPECT_EQ(ReadWholeFile(f.Cfg()), golden);
 }
 
 TEST(SettingsFile, ReaderFollowsTheFileSearchRules)
@@ -65,24 +85,38 @@ TEST(SettingsFile, ReaderFollowsTheFileSearchRules)
                 EXPECT_EQ(s.ColorRadix, 10);
                 EXPECT_EQ(s.Step5_AddChara, QStringLiteral("ユー"));
             }},
-        {"a missing section keeps it and every later one at its defaults",
+        {"a missing section keeps only its own keys at their defaults",
             [](QByteArray t) {
                 t = ReplaceLine(t, "ColorRadix", "ColorRadix = 10");
+                t = ReplaceLine(t, "ShowPixelGrid", "ShowPixelGrid = 0");
                 t = ReplaceLine(t, "JpegQuality", "JpegQuality = 50");
                 return t.replace("[-OptionColor-]", "[-OptionColour-]");
             },
             [](const AppSettingsRecord& s) {
-                EXPECT_EQ(s.ColorRadix, 10);   // before the missing section
-                EXPECT_EQ(s.JpegQuality, 85);  // after it
+                EXPECT_EQ(s.ColorRadix, 10);    // before the missing section
+                EXPECT_EQ(s.ShowPixelGrid, 1);  // in it
+                EXPECT_EQ(s.JpegQuality, 50);   // after it
             }},
-        {"a key missing from its section is taken from a longer key",
+        {"sections are found in any order",
+            [](QByteArray t) {
+                t = ReplaceLine(t, "TreeLastDir", "TreeLastDir = /moved");
+                t = ReplaceLine(t, "JpegQuality", "JpegQuality = 50");
+                return MoveSectionToEnd(t, "[-Directory-]");
+            },
+            [](const AppSettingsRecord& s) {
+                EXPECT_EQ(s.TreeLastDir, QStringLiteral("/moved"));
+                EXPECT_EQ(s.JpegQuality, 50);
+            }},
+        {"a key missing from its section keeps its default, not a longer key's value",
             [](QByteArray t) {
                 t = RemoveLine(t, "TreeDlgPosX =");
+                t = RemoveLine(t, "ClipHistory =");
                 return ReplaceLine(t, "TreeDlgPosX2", "TreeDlgPosX2 = 300");
             },
             [](const AppSettingsRecord& s) {
-                EXPECT_EQ(s.TreeDlgPosX, 300);
+                EXPECT_EQ(s.TreeDlgPosX, -1);
                 EXPECT_EQ(s.TreeDlgPosX2, 300);
+                EXPECT_EQ(s.ClipHistory, 1);  // not ClipHistoryProtect's 0
             }},
         {"numbers are truncated to the member's width",
             [](QByteArray t) { return ReplaceLine(t, "JpegQuality", "JpegQuality = 300"); },
@@ -93,14 +127,16 @@ TEST(SettingsFile, ReaderFollowsTheFileSearchRules)
         {"no number reads as 0",
             [](QByteArray t) { return ReplaceLine(t, "MaxZoomMag", "MaxZoomMag = many"); },
             [](const AppSettingsRecord& s) { EXPECT_EQ(s.MaxZoomMag, 0); }},
-        {"a file with LF line ends reads as defaults",
+        {"a file with LF line ends reads like one with CR LF",
             [](QByteArray t) {
                 t = ReplaceLine(t, "ColorRadix", "ColorRadix = 10");
+                t = ReplaceLine(t, "TreeLastDir", "TreeLastDir = /lf");
                 return t.replace("\r\n", "\n");
             },
             [](const AppSettingsRecord& s) {
-                EXPECT_EQ(s.ColorRadix, 16);
-                EXPECT_EQ(s.TreeLastDir, QStringLiteral("no_choice_tree_control"));
+                EXPECT_EQ(s.ColorRadix, 10);
+                EXPECT_EQ(s.TreeLastDir, QStringLiteral("/lf"));  // not running into the next line
+                EXPECT_EQ(s.JpegQuality, 85);
             }},
         {"file-name base of 30 characters is kept",
             [](QByteArray t) {
@@ -169,12 +205,19 @@ TEST(SettingsFile, ReaderFollowsTheFileSearchRules)
                 return t;
             },
             [](const AppSettingsRecord& s) { EXPECT_EQ(s.CC_SaveWait_ms, 5000); }},
-        {"a zero byte ends the text",
+        {"a zero byte costs only the value it stands in",
             [](QByteArray t) {
-                t = ReplaceLine(t, "JpegQuality", "JpegQuality = 50");
-                return t.insert(t.indexOf("[-OptionColor-]"), '\0');
+                t = ReplaceLine(t, "TreeLastDir", QByteArray("TreeLastDir = /a\0b", 19));
+                t = ReplaceLine(t, "JpegQuality", QByteArray("JpegQuality = 5\0", 16));
+                t = ReplaceLine(t, "ColorRadix", "ColorRadix = 10");
+                return ReplaceLine(t, "TreeDlgPosX2", "TreeDlgPosX2 = 300");
             },
-            [](const AppSettingsRecord& s) { EXPECT_EQ(s.JpegQuality, 85); }},
+            [](const AppSettingsRecord& s) {
+                EXPECT_TRUE(s.TreeLastDir.isEmpty());  // as an absent text
+                EXPECT_EQ(s.JpegQuality, 85);
+                EXPECT_EQ(s.ColorRadix, 10);
+                EXPECT_EQ(s.TreeDlgPosX2, 300);
+            }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,6 +1,7 @@
 // The writer that replaces a file only once every byte is written: what it
-// does with the permissions of the file it replaces, with devices and named
-// pipes in the target's place, and what a failure leaves behind.
+// does with the permissions and owner of the file it replaces, with links,
+// devices and named pipes in the target's place, and what a failure leaves
+// behind.
 #include "platform/system/safe_file_writer.h"
 
 #include <QDir>
@@ -8,6 +9,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -56,6 +58,87 @@ TEST(SafeFileWriter, ReplacedFileKeepsItsPermissionsByBothWritePaths)
         EXPECT_EQ(st.st_mode & 07777, 0640u);
         EXPECT_EQ(FolderEntries(dir), QStringList{"picture.png"});
     }
+}
+
+TEST(SafeFileWriter, ReplacedFileKeepsItsOwnerAndGroup)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root may give a file to another user";
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Kestrel.cfg");
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old");
+    }
+    ASSERT_EQ(::chown(Native(path).constData(), 4321, 4322), 0);
+    ASSERT_EQ(::chmod(Native(path).constData(), 02640), 0);
+
+    CSafeFileWriter writer;
+    ASSERT_TRUE(writer.Open(path));
+    ASSERT_TRUE(writer.Write("new", 3));
+    ASSERT_TRUE(writer.Commit());
+
+    struct stat st { };
+    ASSERT_EQ(::stat(Native(path).constData(), &st), 0);
+    EXPECT_EQ(st.st_uid, 4321u);
+    EXPECT_EQ(st.st_gid, 4322u);
+    EXPECT_EQ(st.st_mode & 07777, 02640u);  // the set-group-id bit outlives the change of owner
+    EXPECT_EQ(ReadAll(path), QByteArray("new"));
+}
+
+TEST(SafeFileWriter, LinksAreWrittenThroughEvenToAFileNotYetThere)
+{
+    struct Case {
+        const char* name;
+        const char* linkTo;      // from "Kestrel.cfg"; "sub/" is a folder
+        const char* middleLink;  // when set, "Kestrel.cfg" links here and this to linkTo
+        bool targetExists;
+        const char* written;  // the file that then holds the bytes
+    } const cases[] = {
+        {"an existing file", "sub/real.cfg", nullptr, true, "sub/real.cfg"},
+        {"a dangling absolute link", "@sub/new.cfg", nullptr, false, "sub/new.cfg"},
+        {"a dangling relative link", "sub/new.cfg", nullptr, false, "sub/new.cfg"},
+        {"a chain of dangling links", "new.cfg", "sub/middle", false, "sub/new.cfg"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
+        // '@' marks an absolute link; a relative one counts from the link's folder.
+        const QString to = QString::fromLatin1(c.linkTo);
+        const QString target = to.startsWith('@') ? dir.filePath(to.mid(1)) : to;
+        const QString link = dir.filePath("Kestrel.cfg");
+        if (c.middleLink != nullptr) {
+            ASSERT_TRUE(QFile::link(target, dir.filePath(c.middleLink)));
+            ASSERT_TRUE(QFile::link(c.middleLink, link));
+        } else {
+            ASSERT_TRUE(QFile::link(target, link));
+        }
+        if (c.targetExists) {
+            QFile old(dir.filePath(c.written));
+            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+            old.write("old");
+        }
+
+        CSafeFileWriter writer;
+        ASSERT_TRUE(writer.Open(link));
+        ASSERT_TRUE(writer.Write("new", 3));
+        ASSERT_TRUE(writer.Commit());
+
+        EXPECT_TRUE(QFileInfo(link).isSymLink());
+        EXPECT_FALSE(QFileInfo(dir.filePath(c.written)).isSymLink());
+        EXPECT_EQ(ReadAll(dir.filePath(c.written)), QByteArray("new"));
+    }
+
+    // A loop of links names no file: refused, and the links stay.
+    QTemporaryDir dir;
+    ASSERT_TRUE(QFile::link("b", dir.filePath("a")));
+    ASSERT_TRUE(QFile::link("a", dir.filePath("b")));
+    CSafeFileWriter writer;
+    EXPECT_FALSE(writer.Open(dir.filePath("a")));
+    EXPECT_TRUE(QFileInfo(dir.filePath("a")).isSymLink());
+    EXPECT_EQ(FolderEntries(dir), (QStringList{"a", "b"}));
 }
 
 TEST(SafeFileWriter, FailuresLeaveTheOldFileAndNoTemporary)
