@@ -16,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray text = store.FormatSettingsText();
 
     // What was written reads back. (Not always to the same values: a text
-    // value may hold a later key's name, and the first occurrence wins.)
+    // value loses its leading spaces, and some members are reset at every
+    // load.)
     AppSettingsRecord again;
     SettingsStore reread(SIZE{1920, 1080}, QStringLiteral("/program/"), again);
     reread.ParseSettingsText(text);
