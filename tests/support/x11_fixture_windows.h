@@ -38,7 +38,7 @@ public:
     FixtureDisplay(const FixtureDisplay&) = delete;
     FixtureDisplay& operator=(const FixtureDisplay&) = delete;
 
-    bool isOpen() const { return display_ != nullptr; }
+    bool isOpen() const { return m_display != nullptr; }
     // Creates and maps the window; waits until it is viewable (and managed when a manager runs).
     HWND Create(const FixtureWindowSpec& spec);
     // A child window filling part of `parent` with another colour.
@@ -56,8 +56,8 @@ public:
     bool HasWindowManager();
 
 private:
-    _XDisplay* display_ = nullptr;
-    std::vector<unsigned long> windows_;
+    _XDisplay* m_display = nullptr;
+    std::vector<unsigned long> m_windows;
 };
 
 // Polls `done` (processing Qt events when an application runs) until it holds

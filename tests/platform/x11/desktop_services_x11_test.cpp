@@ -48,9 +48,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(DesktopIsAvailable()) << "no X display";
-        ASSERT_TRUE(fixture_.isOpen());
+        ASSERT_TRUE(m_fixture.isOpen());
     }
-    FixtureDisplay fixture_;
+    FixtureDisplay m_fixture;
 };
 
 TEST_F(DesktopX11, WindowFactsOfFixtures)
@@ -61,19 +61,19 @@ TEST_F(DesktopX11, WindowFactsOfFixtures)
     a.className = "firefox";
     a.pid = 4242;
     a.icon = TwoIcons();
-    const HWND wa = fixture_.Create(a);
+    const HWND wa = m_fixture.Create(a);
     FixtureWindowSpec legacy;
     legacy.title = Unique("旧式の題名");
     legacy.legacyNameOnly = true;
-    const HWND wl = fixture_.Create(legacy);
+    const HWND wl = m_fixture.Create(legacy);
     FixtureWindowSpec owned;
     owned.title = Unique("owned");
     owned.owner = wa;
-    const HWND wb = fixture_.Create(owned);
+    const HWND wb = m_fixture.Create(owned);
     FixtureWindowSpec tool;
     tool.title = Unique("tool");
     tool.utility = true;
-    const HWND wt = fixture_.Create(tool);
+    const HWND wt = m_fixture.Create(tool);
 
     WindowListService& windows = Desktop().windows;
     DesktopWindowInfo info;
@@ -88,7 +88,7 @@ TEST_F(DesktopX11, WindowFactsOfFixtures)
     EXPECT_EQ(info.owner, nullptr);
     ASSERT_EQ(info.icon.size(), QSize(16, 16));
     EXPECT_EQ(info.icon.pixel(3, 3), 0xFF00FF00u);
-    const POINT origin = fixture_.ClientOrigin(wa);
+    const POINT origin = m_fixture.ClientOrigin(wa);
     EXPECT_LE(info.rect.left, origin.x);
     EXPECT_LE(info.rect.top, origin.y);
     EXPECT_GE(info.rect.right, origin.x + a.width);
@@ -105,7 +105,7 @@ TEST_F(DesktopX11, WindowFactsOfFixtures)
     EXPECT_TRUE(info.toolWindow);
 
     // A window that has gone fails every service quietly.
-    fixture_.Destroy(wb);
+    m_fixture.Destroy(wb);
     EXPECT_FALSE(windows.QueryWindow(wb, kQueryAll, info));
     EXPECT_FALSE(info.exists);
     EXPECT_FALSE(windows.WindowExists(wb));
@@ -145,10 +145,10 @@ TEST_F(DesktopX11, StackingOrderIsTopmostFirst)
 {
     FixtureWindowSpec spec;
     spec.title = Unique("stack one");
-    const HWND one = fixture_.Create(spec);
+    const HWND one = m_fixture.Create(spec);
     spec.title = Unique("stack two");
     spec.x = 150;
-    const HWND two = fixture_.Create(spec);
+    const HWND two = m_fixture.Create(spec);
     auto oneAbove = [&] {
         const auto list = Desktop().windows.TopLevelWindows();
         return IndexOf(list, one) >= 0 && IndexOf(list, one) < IndexOf(list, two);
@@ -169,10 +169,10 @@ TEST_F(DesktopX11, GrabReturnsTheWindowsColours)
     spec.height = 60;
     spec.background = 0xFF0000;
     spec.above = true;
-    const HWND w = fixture_.Create(spec);
-    fixture_.AddChild(w, 60, 0, 60, 60, 0x0000FF);
+    const HWND w = m_fixture.Create(spec);
+    m_fixture.AddChild(w, 60, 0, 60, 60, 0x0000FF);
     Desktop().control.Raise(w);
-    const POINT o = fixture_.ClientOrigin(w);
+    const POINT o = m_fixture.ClientOrigin(w);
     const RECT rect{o.x, o.y, o.x + 120, o.y + 60};
     QImage image;
     EXPECT_TRUE(WaitUntil([&] {
@@ -215,9 +215,9 @@ TEST_F(DesktopX11, MinimiseRestoreAndActivate)
         GTEST_SKIP() << "needs a window manager";
     FixtureWindowSpec spec;
     spec.title = Unique("minimise me");
-    const HWND w = fixture_.Create(spec);
+    const HWND w = m_fixture.Create(spec);
     spec.title = Unique("other");
-    const HWND other = fixture_.Create(spec);
+    const HWND other = m_fixture.Create(spec);
     auto state = [&](bool minimized) {
         DesktopWindowInfo info;
         return Desktop().windows.QueryWindow(w, kQueryState, info) && info.visible &&
