@@ -81,7 +81,7 @@ bool FixtureDisplay::HasWindowManager()
     return !Cardinals(m_display, root, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW).empty();
 }
 
-HWND FixtureDisplay::Create(const FixtureWindowSpec& s)
+HWND FixtureDisplay::Create(const FixtureWindowRecipe& s)
 {
     Display* d = m_display;
     const Window root = DefaultRootWindow(d);

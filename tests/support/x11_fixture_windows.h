@@ -12,7 +12,7 @@
 
 struct _XDisplay;
 
-struct FixtureWindowSpec {
+struct FixtureWindowRecipe {
     QString title;
     QString instanceName = QStringLiteral("kestrel-fixture");
     QString className = QStringLiteral("Kestrel-fixture");
@@ -40,7 +40,7 @@ public:
 
     bool isOpen() const { return m_display != nullptr; }
     // Creates and maps the window; waits until it is viewable (and managed when a manager runs).
-    HWND Create(const FixtureWindowSpec& spec);
+    HWND Create(const FixtureWindowRecipe& recipe);
     // A child window filling part of `parent` with another colour.
     void AddChild(HWND parent, int x, int y, int width, int height, unsigned long background);
     // Replaces a CARDINAL property with items of the given format (8, 16 or 32).
