@@ -98,62 +98,62 @@ X11Connection* X11Connection::Open(const char* name)
 }
 
 X11Connection::X11Connection(Display* display)
-    : display_(display), root_(DefaultRootWindow(display)), screen_(DefaultScreen(display))
+    : m_display(display), m_root(DefaultRootWindow(display)), m_screen(DefaultScreen(display))
 {
 }
 
 X11Connection::~X11Connection()
 {
-    RemoveFrom(g_ownDisplays, display_);
-    RemoveFrom(g_lostDisplays, display_);
-    XCloseDisplay(display_);
+    RemoveFrom(g_ownDisplays, m_display);
+    RemoveFrom(g_lostDisplays, m_display);
+    XCloseDisplay(m_display);
 }
 
 Atom X11Connection::atom(const char* name)
 {
-    std::lock_guard lock(mutex_);
-    for (const auto& [known, value] : atoms_) {
+    std::lock_guard lock(m_mutex);
+    for (const auto& [known, value] : m_atoms) {
         if (known == name)
             return value;
     }
-    const Atom value = XInternAtom(display_, name, False);
-    atoms_.emplace_back(name, value);
+    const Atom value = XInternAtom(m_display, name, False);
+    m_atoms.emplace_back(name, value);
     return value;
 }
 
 X11ErrorTrap::X11ErrorTrap(Display* display, Mode mode)
-    : display_(display), mode_(mode), previous_(XSetErrorHandler(HandleError)),
-      firstSerial_(NextRequest(display)), outer_(g_innermostTrap)
+    : m_display(display), m_mode(mode), m_previous(XSetErrorHandler(HandleError)),
+      m_firstSerial(NextRequest(display)), m_outer(g_innermostTrap)
 {
     g_innermostTrap = this;
 }
 
 X11ErrorTrap::~X11ErrorTrap()
 {
-    if (mode_ == kSyncAtEnd)
-        XSync(display_, False);
-    g_innermostTrap = outer_;
-    if (previous_ != HandleError && previous_ != nullptr)
-        XSetErrorHandler(previous_);
+    if (m_mode == kSyncAtEnd)
+        XSync(m_display, False);
+    g_innermostTrap = m_outer;
+    if (m_previous != HandleError && m_previous != nullptr)
+        XSetErrorHandler(m_previous);
 }
 
 bool X11ErrorTrap::Failed()
 {
-    XSync(display_, False);
+    XSync(m_display, False);
     return FailedSoFar();
 }
 
 bool X11ErrorTrap::FailedSoFar() const
 {
-    return code_ != 0 || IsIn(g_lostDisplays, display_);
+    return m_code != 0 || IsIn(g_lostDisplays, m_display);
 }
 
 int X11ErrorTrap::HandleError(Display* display, XErrorEvent* event)
 {
     if (IsOwnDisplay(display)) {
-        for (X11ErrorTrap* trap = g_innermostTrap; trap != nullptr; trap = trap->outer_) {
-            if (trap->display_ == display && event->serial >= trap->firstSerial_) {
-                trap->code_ = event->error_code;
+        for (X11ErrorTrap* trap = g_innermostTrap; trap != nullptr; trap = trap->m_outer) {
+            if (trap->m_display == display && event->serial >= trap->m_firstSerial) {
+                trap->m_code = event->error_code;
                 break;
             }
         }

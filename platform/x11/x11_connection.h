@@ -20,21 +20,21 @@ public:
     static X11Connection* Open(const char* name);
     ~X11Connection();
 
-    Display* display() const { return display_; }
-    Window root() const { return root_; }
-    int screen() const { return screen_; }
+    Display* display() const { return m_display; }
+    Window root() const { return m_root; }
+    int screen() const { return m_screen; }
     // Every use of the connection holds this lock.
-    std::recursive_mutex& mutex() { return mutex_; }
+    std::recursive_mutex& mutex() { return m_mutex; }
     Atom atom(const char* name);
 
 private:
     explicit X11Connection(Display* display);
 
-    Display* display_;
-    Window root_;
-    int screen_;
-    std::recursive_mutex mutex_;
-    std::vector<std::pair<std::string, Atom>> atoms_;
+    Display* m_display;
+    Window m_root;
+    int m_screen;
+    std::recursive_mutex m_mutex;
+    std::vector<std::pair<std::string, Atom>> m_atoms;
 };
 
 // Records the X errors of the requests that one display makes during the
@@ -55,19 +55,19 @@ public:
     bool Failed();
     // True when an error has arrived so far, without waiting.
     bool FailedSoFar() const;
-    int lastErrorCode() const { return code_; }
+    int lastErrorCode() const { return m_code; }
 
     // The process's X error handler (installed with the first connection):
     // errors of the program's own connections go to their traps, never to an exit.
     static int HandleError(Display* display, XErrorEvent* event);
 
 private:
-    Display* display_;
-    Mode mode_;
-    XErrorHandler previous_;
-    unsigned long firstSerial_;
-    int code_ = 0;
-    X11ErrorTrap* outer_;
+    Display* m_display;
+    Mode m_mode;
+    XErrorHandler m_previous;
+    unsigned long m_firstSerial;
+    int m_code = 0;
+    X11ErrorTrap* m_outer;
 };
 
 // A window property as raw items (format 8, 16 or 32; format-32 items are longs).

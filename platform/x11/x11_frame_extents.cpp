@@ -117,10 +117,10 @@ bool RequestNormalFrameExtents(X11Connection& x, int waitMs, FrameExtents& exten
 
 bool X11FrameExtents::NormalWindowExtents(FrameExtents& extents)
 {
-    std::lock_guard lock(mutex_);
-    if (!known_)
-        known_ = RequestNormalFrameExtents(x_, waitMs_, extents_);
-    if (known_)
-        extents = extents_;
-    return known_;
+    std::lock_guard lock(m_mutex);
+    if (!m_known)
+        m_known = RequestNormalFrameExtents(m_x, m_waitMs, m_extents);
+    if (m_known)
+        extents = m_extents;
+    return m_known;
 }

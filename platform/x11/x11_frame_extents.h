@@ -16,14 +16,14 @@ bool RequestNormalFrameExtents(X11Connection& x, int waitMs, FrameExtents& exten
 
 class X11FrameExtents final : public FrameExtentsService {
 public:
-    explicit X11FrameExtents(X11Connection& x, int waitMs = 300) : x_(x), waitMs_(waitMs) { }
+    explicit X11FrameExtents(X11Connection& x, int waitMs = 300) : m_x(x), m_waitMs(waitMs) { }
     // Asks once; the first answer is kept for the life of the service.
     bool NormalWindowExtents(FrameExtents& extents) override;
 
 private:
-    X11Connection& x_;
-    const int waitMs_;
-    std::mutex mutex_;
-    bool known_ = false;
-    FrameExtents extents_;
+    X11Connection& m_x;
+    const int m_waitMs;
+    std::mutex m_mutex;
+    bool m_known = false;
+    FrameExtents m_extents;
 };

@@ -25,11 +25,11 @@ bool HasXFixes(Display* display, int wantedMajor)
 
 bool X11Cursor::CursorImage(DesktopCursorImage& cursor)
 {
-    std::lock_guard lock(x_.mutex());
-    X11ErrorTrap trap(x_.display());
-    if (!HasXFixes(x_.display(), 1))
+    std::lock_guard lock(m_x.mutex());
+    X11ErrorTrap trap(m_x.display());
+    if (!HasXFixes(m_x.display(), 1))
         return false;
-    XFixesCursorImage* source = XFixesGetCursorImage(x_.display());
+    XFixesCursorImage* source = XFixesGetCursorImage(m_x.display());
     if (source == nullptr)
         return false;
     QImage image(source->width, source->height, QImage::Format_ARGB32_Premultiplied);
@@ -52,8 +52,8 @@ bool X11Cursor::CursorImage(DesktopCursorImage& cursor)
 
 bool X11Cursor::CursorPosition(POINT& position)
 {
-    std::lock_guard lock(x_.mutex());
-    X11ErrorTrap trap(x_.display());
+    std::lock_guard lock(m_x.mutex());
+    X11ErrorTrap trap(m_x.display());
     Window root = 0;
     Window child = 0;
     int rootX = 0;
@@ -61,7 +61,7 @@ bool X11Cursor::CursorPosition(POINT& position)
     int winX = 0;
     int winY = 0;
     unsigned int mask = 0;
-    if (!XQueryPointer(x_.display(), x_.root(), &root, &child, &rootX, &rootY, &winX, &winY, &mask))
+    if (!XQueryPointer(m_x.display(), m_x.root(), &root, &child, &rootX, &rootY, &winX, &winY, &mask))
         return false;
     position = POINT{rootX, rootY};
     return !trap.Failed();
@@ -70,26 +70,26 @@ bool X11Cursor::CursorPosition(POINT& position)
 bool X11PointerConfinement::ConfinePointerTo(POINT p)
 {
     ReleasePointer();
-    std::lock_guard lock(x_.mutex());
-    X11ErrorTrap trap(x_.display());
-    if (!HasXFixes(x_.display(), 5))
+    std::lock_guard lock(m_x.mutex());
+    X11ErrorTrap trap(m_x.display());
+    if (!HasXFixes(m_x.display(), 5))
         return false;
-    Display* d = x_.display();
-    XWarpPointer(d, None, x_.root(), 0, 0, 0, 0, p.x, p.y);
+    Display* d = m_x.display();
+    XWarpPointer(d, None, m_x.root(), 0, 0, 0, 0, p.x, p.y);
     // Four lines around the pixel: motion stops at a barrier's near side.
     constexpr int kReach = 16;
-    barriers_.push_back(
-        XFixesCreatePointerBarrier(d, x_.root(), p.x, p.y - kReach, p.x, p.y + kReach, 0, 0, nullptr));
-    barriers_.push_back(XFixesCreatePointerBarrier(
-        d, x_.root(), p.x + 1, p.y - kReach, p.x + 1, p.y + kReach, 0, 0, nullptr));
-    barriers_.push_back(
-        XFixesCreatePointerBarrier(d, x_.root(), p.x - kReach, p.y, p.x + kReach, p.y, 0, 0, nullptr));
-    barriers_.push_back(XFixesCreatePointerBarrier(
-        d, x_.root(), p.x - kReach, p.y + 1, p.x + kReach, p.y + 1, 0, 0, nullptr));
+    m_barriers.push_back(
+        XFixesCreatePointerBarrier(d, m_x.root(), p.x, p.y - kReach, p.x, p.y + kReach, 0, 0, nullptr));
+    m_barriers.push_back(XFixesCreatePointerBarrier(
+        d, m_x.root(), p.x + 1, p.y - kReach, p.x + 1, p.y + kReach, 0, 0, nullptr));
+    m_barriers.push_back(
+        XFixesCreatePointerBarrier(d, m_x.root(), p.x - kReach, p.y, p.x + kReach, p.y, 0, 0, nullptr));
+    m_barriers.push_back(XFixesCreatePointerBarrier(
+        d, m_x.root(), p.x - kReach, p.y + 1, p.x + kReach, p.y + 1, 0, 0, nullptr));
     if (trap.Failed()) {
-        for (unsigned long b : barriers_)
+        for (unsigned long b : m_barriers)
             XFixesDestroyPointerBarrier(d, b);
-        barriers_.clear();
+        m_barriers.clear();
         return false;
     }
     return true;
@@ -97,13 +97,13 @@ bool X11PointerConfinement::ConfinePointerTo(POINT p)
 
 void X11PointerConfinement::ReleasePointer()
 {
-    std::lock_guard lock(x_.mutex());
-    if (barriers_.empty())
+    std::lock_guard lock(m_x.mutex());
+    if (m_barriers.empty())
         return;
-    X11ErrorTrap trap(x_.display());
-    for (unsigned long b : barriers_)
-        XFixesDestroyPointerBarrier(x_.display(), b);
-    barriers_.clear();
+    X11ErrorTrap trap(m_x.display());
+    for (unsigned long b : m_barriers)
+        XFixesDestroyPointerBarrier(m_x.display(), b);
+    m_barriers.clear();
 }
 
 bool X11Input::Available()
@@ -112,16 +112,16 @@ bool X11Input::Available()
     int error = 0;
     int major = 0;
     int minor = 0;
-    return XTestQueryExtension(x_.display(), &event, &error, &major, &minor) != 0;
+    return XTestQueryExtension(m_x.display(), &event, &error, &major, &minor) != 0;
 }
 
 bool X11Input::MovePointer(POINT p)
 {
-    std::lock_guard lock(x_.mutex());
-    X11ErrorTrap trap(x_.display());
+    std::lock_guard lock(m_x.mutex());
+    X11ErrorTrap trap(m_x.display());
     if (!Available())
         return false;
-    XTestFakeMotionEvent(x_.display(), x_.screen(), p.x, p.y, CurrentTime);
+    XTestFakeMotionEvent(m_x.display(), m_x.screen(), p.x, p.y, CurrentTime);
     return !trap.Failed();
 }
 
@@ -129,14 +129,14 @@ bool X11Input::SendWheelNotches(int notches)
 {
     if (notches == 0)
         return true;
-    std::lock_guard lock(x_.mutex());
-    X11ErrorTrap trap(x_.display());
+    std::lock_guard lock(m_x.mutex());
+    X11ErrorTrap trap(m_x.display());
     if (!Available())
         return false;
     const auto button = static_cast<unsigned>(WheelButtonOf(notches));
     for (int i = 0; i < std::abs(notches); ++i) {
-        XTestFakeButtonEvent(x_.display(), button, True, CurrentTime);
-        XTestFakeButtonEvent(x_.display(), button, False, CurrentTime);
+        XTestFakeButtonEvent(m_x.display(), button, True, CurrentTime);
+        XTestFakeButtonEvent(m_x.display(), button, False, CurrentTime);
     }
     return !trap.Failed();
 }
@@ -146,15 +146,15 @@ bool X11Input::SendKey(UINT virtualKey)
     const unsigned long keysym = KeysymOfVirtualKey(virtualKey);
     if (keysym == 0)
         return false;
-    std::lock_guard lock(x_.mutex());
-    X11ErrorTrap trap(x_.display());
+    std::lock_guard lock(m_x.mutex());
+    X11ErrorTrap trap(m_x.display());
     if (!Available())
         return false;
-    const KeyCode code = XKeysymToKeycode(x_.display(), keysym);
+    const KeyCode code = XKeysymToKeycode(m_x.display(), keysym);
     if (code == 0)
         return false;
     // A press is always followed by its release: a key must never stay held down.
-    XTestFakeKeyEvent(x_.display(), code, True, CurrentTime);
-    XTestFakeKeyEvent(x_.display(), code, False, CurrentTime);
+    XTestFakeKeyEvent(m_x.display(), code, True, CurrentTime);
+    XTestFakeKeyEvent(m_x.display(), code, False, CurrentTime);
     return !trap.Failed();
 }

@@ -10,33 +10,33 @@ class X11Connection;
 
 class X11Cursor final : public CursorService {
 public:
-    explicit X11Cursor(X11Connection& x) : x_(x) { }
+    explicit X11Cursor(X11Connection& x) : m_x(x) { }
     bool CursorImage(DesktopCursorImage& cursor) override;
     bool CursorPosition(POINT& position) override;
 
 private:
-    X11Connection& x_;
+    X11Connection& m_x;
 };
 
 class X11PointerConfinement final : public PointerConfinementService {
 public:
-    explicit X11PointerConfinement(X11Connection& x) : x_(x) { }
+    explicit X11PointerConfinement(X11Connection& x) : m_x(x) { }
     bool ConfinePointerTo(POINT point) override;
     void ReleasePointer() override;
 
 private:
-    X11Connection& x_;
-    std::vector<unsigned long> barriers_;
+    X11Connection& m_x;
+    std::vector<unsigned long> m_barriers;
 };
 
 class X11Input final : public InputService {
 public:
-    explicit X11Input(X11Connection& x) : x_(x) { }
+    explicit X11Input(X11Connection& x) : m_x(x) { }
     bool MovePointer(POINT point) override;
     bool SendWheelNotches(int notches) override;
     bool SendKey(UINT virtualKey) override;
 
 private:
     bool Available();
-    X11Connection& x_;
+    X11Connection& m_x;
 };

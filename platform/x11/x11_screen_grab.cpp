@@ -116,22 +116,22 @@ void DropPixmap(Display* display, X11ShmSegment& segment)
 
 }  // namespace
 
-X11ScreenGrab::X11ScreenGrab(X11Connection& x, Path fastest) : x_(x)
+X11ScreenGrab::X11ScreenGrab(X11Connection& x, Path fastest) : m_x(x)
 {
-    std::lock_guard lock(x_.mutex());
-    shmUsable_ = fastest != kPlainImage && XShmQueryExtension(x_.display()) != 0;
-    directFormat_ = IsDirectFormat(x_.display(), x_.screen());
-    renderUsable_ = fastest == kRenderedPixmap && shmUsable_ && directFormat_ && SetUpRender();
+    std::lock_guard lock(m_x.mutex());
+    m_shmUsable = fastest != kPlainImage && XShmQueryExtension(m_x.display()) != 0;
+    m_directFormat = IsDirectFormat(m_x.display(), m_x.screen());
+    m_renderUsable = fastest == kRenderedPixmap && m_shmUsable && m_directFormat && SetUpRender();
 }
 
 X11ScreenGrab::~X11ScreenGrab()
 {
-    std::lock_guard lock(x_.mutex());
-    for (X11ShmSegment* segment : spare_)
+    std::lock_guard lock(m_x.mutex());
+    for (X11ShmSegment* segment : m_spare)
         DestroySegment(segment);
-    if (rootPicture_ != 0) {
-        X11ErrorTrap trap(x_.display());
-        XRenderFreePicture(x_.display(), rootPicture_);
+    if (m_rootPicture != 0) {
+        X11ErrorTrap trap(m_x.display());
+        XRenderFreePicture(m_x.display(), m_rootPicture);
     }
 }
 
@@ -139,7 +139,7 @@ X11ScreenGrab::~X11ScreenGrab()
 // support for 32-bit pixmaps in shared memory.
 bool X11ScreenGrab::SetUpRender()
 {
-    Display* d = x_.display();
+    Display* d = m_x.display();
     int event = 0;
     int error = 0;
     int major = 0;
@@ -148,15 +148,15 @@ bool X11ScreenGrab::SetUpRender()
     if (!XRenderQueryExtension(d, &event, &error) || !XShmQueryVersion(d, &major, &minor, &sharedPixmaps) ||
         !sharedPixmaps || XShmPixmapFormat(d) != ZPixmap || !HasPixmapFormat(d, 32, 32))
         return false;
-    XRenderPictFormat* screen = XRenderFindVisualFormat(d, DefaultVisual(d, x_.screen()));
+    XRenderPictFormat* screen = XRenderFindVisualFormat(d, DefaultVisual(d, m_x.screen()));
     if (screen == nullptr || XRenderFindStandardFormat(d, PictStandardARGB32) == nullptr)
         return false;
     X11ErrorTrap trap(d);
     XRenderPictureAttributes attributes{};
     attributes.subwindow_mode = IncludeInferiors;
-    rootPicture_ = XRenderCreatePicture(d, x_.root(), screen, CPSubwindowMode, &attributes);
+    m_rootPicture = XRenderCreatePicture(d, m_x.root(), screen, CPSubwindowMode, &attributes);
     if (trap.Failed()) {
-        rootPicture_ = 0;
+        m_rootPicture = 0;
         return false;
     }
     return true;
@@ -164,14 +164,14 @@ bool X11ScreenGrab::SetUpRender()
 
 SIZE X11ScreenGrab::ScreenSize()
 {
-    return SIZE{DisplayWidth(x_.display(), x_.screen()), DisplayHeight(x_.display(), x_.screen())};
+    return SIZE{DisplayWidth(m_x.display(), m_x.screen()), DisplayHeight(m_x.display(), m_x.screen())};
 }
 
 X11ScreenGrab::Path X11ScreenGrab::FastestUsable() const
 {
-    if (renderUsable_)
+    if (m_renderUsable)
         return kRenderedPixmap;
-    return shmUsable_ && directFormat_ ? kSharedImage : kPlainImage;
+    return m_shmUsable && m_directFormat ? kSharedImage : kPlainImage;
 }
 
 bool X11ScreenGrab::Grab(const RECT& rect, QImage& image)
@@ -186,12 +186,12 @@ bool X11ScreenGrab::Grab(const RECT& rect, QImage& image)
         return false;
     const int width = onScreen.right - onScreen.left;
     const int height = onScreen.bottom - onScreen.top;
-    std::lock_guard lock(x_.mutex());
+    std::lock_guard lock(m_x.mutex());
     QImage part;
     const int x = onScreen.left;
     const int y = onScreen.top;
-    const bool grabbed = (renderUsable_ && GrabRendered(x, y, width, height, part)) ||
-        (shmUsable_ && directFormat_ && GrabShm(x, y, width, height, part)) ||
+    const bool grabbed = (m_renderUsable && GrabRendered(x, y, width, height, part)) ||
+        (m_shmUsable && m_directFormat && GrabShm(x, y, width, height, part)) ||
         GrabPlain(x, y, width, height, part);
     if (!grabbed)
         return false;
@@ -219,22 +219,22 @@ bool X11ScreenGrab::GrabRendered(int x, int y, int width, int height, QImage& im
     X11ShmSegment* segment = TakeSegment(static_cast<size_t>(width) * static_cast<size_t>(height) * 4);
     if (segment == nullptr)
         return false;
-    Display* d = x_.display();
+    Display* d = m_x.display();
     X11ErrorTrap trap(d, X11ErrorTrap::kRepliesOnly);  // the one round trip is Failed() below
     if (segment->pixmap == 0 || segment->pixmapWidth != width || segment->pixmapHeight != height) {
         DropPixmap(d, *segment);
-        segment->pixmap = XShmCreatePixmap(d, x_.root(), segment->info.shmaddr, &segment->info,
+        segment->pixmap = XShmCreatePixmap(d, m_x.root(), segment->info.shmaddr, &segment->info,
             static_cast<unsigned>(width), static_cast<unsigned>(height), 32);
         segment->picture = XRenderCreatePicture(
             d, segment->pixmap, XRenderFindStandardFormat(d, PictStandardARGB32), 0, nullptr);
         segment->pixmapWidth = width;
         segment->pixmapHeight = height;
     }
-    XRenderComposite(d, PictOpSrc, rootPicture_, None, segment->picture, x, y, 0, 0, 0, 0,
+    XRenderComposite(d, PictOpSrc, m_rootPicture, None, segment->picture, x, y, 0, 0, 0, 0,
         static_cast<unsigned>(width), static_cast<unsigned>(height));
     if (trap.Failed()) {
         DestroySegment(segment);
-        renderUsable_ = false;  // the next ways serve from now on
+        m_renderUsable = false;  // the next ways serve from now on
         return false;
     }
     image = WrapSegment(segment, width, height);
@@ -247,17 +247,17 @@ bool X11ScreenGrab::GrabShm(int x, int y, int width, int height, QImage& image)
     X11ShmSegment* segment = TakeSegment(bytes);
     if (segment == nullptr)
         return false;
-    X11ErrorTrap trap(x_.display(), X11ErrorTrap::kRepliesOnly);
+    X11ErrorTrap trap(m_x.display(), X11ErrorTrap::kRepliesOnly);
     XImage* header = segment->image;
     if (header == nullptr || header->width != width || header->height != height) {
         DropImageHeader(segment->image);
-        segment->image = XShmCreateImage(x_.display(), DefaultVisual(x_.display(), x_.screen()),
-            DefaultDepth(x_.display(), x_.screen()), ZPixmap, segment->info.shmaddr, &segment->info, width,
+        segment->image = XShmCreateImage(m_x.display(), DefaultVisual(m_x.display(), m_x.screen()),
+            DefaultDepth(m_x.display(), m_x.screen()), ZPixmap, segment->info.shmaddr, &segment->info, width,
             height);
         header = segment->image;
     }
     if (header == nullptr || header->bytes_per_line != width * 4 ||
-        !XShmGetImage(x_.display(), x_.root(), header, x, y, AllPlanes) || trap.FailedSoFar()) {
+        !XShmGetImage(m_x.display(), m_x.root(), header, x, y, AllPlanes) || trap.FailedSoFar()) {
         DestroySegment(segment);
         return false;
     }
@@ -276,15 +276,15 @@ QImage X11ScreenGrab::WrapSegment(X11ShmSegment* segment, int width, int height)
 
 bool X11ScreenGrab::GrabPlain(int x, int y, int width, int height, QImage& image)
 {
-    X11ErrorTrap trap(x_.display());
-    XImage* source = XGetImage(x_.display(), x_.root(), x, y, static_cast<unsigned>(width),
+    X11ErrorTrap trap(m_x.display());
+    XImage* source = XGetImage(m_x.display(), m_x.root(), x, y, static_cast<unsigned>(width),
         static_cast<unsigned>(height), AllPlanes, ZPixmap);
     if (source == nullptr || trap.Failed()) {
         if (source != nullptr)
             XDestroyImage(source);
         return false;
     }
-    if (directFormat_ && source->bits_per_pixel == 32) {
+    if (m_directFormat && source->bits_per_pixel == 32) {
         image = QImage(width, height, QImage::Format_RGB32);
         for (int row = 0; row < height; ++row) {
             std::memcpy(image.scanLine(row), source->data + static_cast<size_t>(row) * source->bytes_per_line,
@@ -301,10 +301,10 @@ bool X11ScreenGrab::GrabPlain(int x, int y, int width, int height, QImage& image
 
 X11ShmSegment* X11ScreenGrab::TakeSegment(size_t bytes)
 {
-    for (auto it = spare_.begin(); it != spare_.end(); ++it) {
+    for (auto it = m_spare.begin(); it != m_spare.end(); ++it) {
         if ((*it)->bytes >= bytes) {
             X11ShmSegment* segment = *it;
-            spare_.erase(it);
+            m_spare.erase(it);
             return segment;
         }
     }
@@ -321,17 +321,17 @@ X11ShmSegment* X11ScreenGrab::TakeSegment(size_t bytes)
     }
     segment->info.shmaddr = static_cast<char*>(shmat(segment->info.shmid, nullptr, 0));
     segment->info.readOnly = False;
-    X11ErrorTrap trap(x_.display());
+    X11ErrorTrap trap(m_x.display());
     const bool attached = segment->info.shmaddr != reinterpret_cast<char*>(-1) &&
-        XShmAttach(x_.display(), &segment->info) && !trap.Failed();
+        XShmAttach(m_x.display(), &segment->info) && !trap.Failed();
     // Marked for removal now: the segment goes away with its last user, even after a crash.
     shmctl(segment->info.shmid, IPC_RMID, nullptr);
     if (!attached) {
         if (segment->info.shmaddr != reinterpret_cast<char*>(-1))
             shmdt(segment->info.shmaddr);
         delete segment;
-        shmUsable_ = false;  // e.g. a server on another machine
-        renderUsable_ = false;
+        m_shmUsable = false;  // e.g. a server on another machine
+        m_renderUsable = false;
         return nullptr;
     }
     return segment;
@@ -339,11 +339,11 @@ X11ShmSegment* X11ScreenGrab::TakeSegment(size_t bytes)
 
 void X11ScreenGrab::DestroySegment(X11ShmSegment* segment)
 {
-    X11ErrorTrap trap(x_.display());
+    X11ErrorTrap trap(m_x.display());
     DropImageHeader(segment->image);
-    DropPixmap(x_.display(), *segment);
-    XShmDetach(x_.display(), &segment->info);
-    XSync(x_.display(), False);
+    DropPixmap(m_x.display(), *segment);
+    XShmDetach(m_x.display(), &segment->info);
+    XSync(m_x.display(), False);
     shmdt(segment->info.shmaddr);
     delete segment;
 }
@@ -352,9 +352,9 @@ void X11ScreenGrab::ReleaseSegment(void* opaque)
 {
     auto* segment = static_cast<X11ShmSegment*>(opaque);
     X11ScreenGrab* owner = segment->owner;
-    std::lock_guard lock(owner->x_.mutex());
-    if (owner->spare_.size() < kSpareSegments)
-        owner->spare_.push_back(segment);
+    std::lock_guard lock(owner->m_x.mutex());
+    if (owner->m_spare.size() < kSpareSegments)
+        owner->m_spare.push_back(segment);
     else
         owner->DestroySegment(segment);
 }

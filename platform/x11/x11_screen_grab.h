@@ -38,10 +38,10 @@ private:
     void DestroySegment(X11ShmSegment* segment);
     static void ReleaseSegment(void* segment);
 
-    X11Connection& x_;
-    bool renderUsable_ = false;
-    bool shmUsable_ = false;
-    bool directFormat_ = false;  // 32 bits per pixel, 0xRRGGBB, little-endian: the memory of Format_RGB32
-    unsigned long rootPicture_ = 0;
-    std::vector<X11ShmSegment*> spare_;
+    X11Connection& m_x;
+    bool m_renderUsable = false;
+    bool m_shmUsable = false;
+    bool m_directFormat = false;  // 32 bits per pixel, 0xRRGGBB, little-endian: the memory of Format_RGB32
+    unsigned long m_rootPicture = 0;
+    std::vector<X11ShmSegment*> m_spare;
 };

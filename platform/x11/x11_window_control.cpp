@@ -58,54 +58,54 @@ template <typename Act> bool ControlWindow(X11Connection& x, HWND hwnd, Act act)
 
 HWND X11WindowControl::ForegroundWindow()
 {
-    std::lock_guard lock(x_.mutex());
-    X11ErrorTrap trap(x_.display());
-    if (X11WindowManagerRuns(x_)) {
+    std::lock_guard lock(m_x.mutex());
+    X11ErrorTrap trap(m_x.display());
+    if (X11WindowManagerRuns(m_x)) {
         const auto active =
-            ReadX11Cardinals(x_.display(), x_.root(), x_.atom("_NET_ACTIVE_WINDOW"), XA_WINDOW, 1);
+            ReadX11Cardinals(m_x.display(), m_x.root(), m_x.atom("_NET_ACTIVE_WINDOW"), XA_WINDOW, 1);
         return active.empty() ? nullptr : HwndFromX11Window(active[0]);
     }
     Window focus = 0;
     int revert = 0;
-    XGetInputFocus(x_.display(), &focus, &revert);
+    XGetInputFocus(m_x.display(), &focus, &revert);
     if (focus == None || focus == PointerRoot)
         return nullptr;
-    const Window top = TopLevelOf(x_, focus);
+    const Window top = TopLevelOf(m_x, focus);
     return trap.Failed() ? nullptr : HwndFromX11Window(top);
 }
 
 bool X11WindowControl::Activate(HWND hwnd)
 {
-    return ControlWindow(x_, hwnd, [this](Window window, bool managed) {
+    return ControlWindow(m_x, hwnd, [this](Window window, bool managed) {
         if (managed) {
-            SendActivateRequest(x_, window);
+            SendActivateRequest(m_x, window);
         } else {
-            XRaiseWindow(x_.display(), window);
-            XSetInputFocus(x_.display(), window, RevertToParent, CurrentTime);
+            XRaiseWindow(m_x.display(), window);
+            XSetInputFocus(m_x.display(), window, RevertToParent, CurrentTime);
         }
     });
 }
 
 bool X11WindowControl::Minimize(HWND hwnd)
 {
-    return ControlWindow(x_, hwnd, [this](Window window, bool managed) {
+    return ControlWindow(m_x, hwnd, [this](Window window, bool managed) {
         if (managed)
-            XIconifyWindow(x_.display(), window, x_.screen());
+            XIconifyWindow(m_x.display(), window, m_x.screen());
         else  // nobody would act on an iconify request: take the window off the screen
-            XUnmapWindow(x_.display(), window);
+            XUnmapWindow(m_x.display(), window);
     });
 }
 
 bool X11WindowControl::Restore(HWND hwnd)
 {
-    return ControlWindow(x_, hwnd, [this](Window window, bool managed) {
-        XMapRaised(x_.display(), window);
+    return ControlWindow(m_x, hwnd, [this](Window window, bool managed) {
+        XMapRaised(m_x.display(), window);
         if (managed)
-            SendActivateRequest(x_, window);
+            SendActivateRequest(m_x, window);
     });
 }
 
 bool X11WindowControl::Raise(HWND hwnd)
 {
-    return ControlWindow(x_, hwnd, [this](Window window, bool) { XRaiseWindow(x_.display(), window); });
+    return ControlWindow(m_x, hwnd, [this](Window window, bool) { XRaiseWindow(m_x.display(), window); });
 }

@@ -128,18 +128,18 @@ bool X11WindowManagerRuns(X11Connection& x)
 
 bool X11WindowList::HasWindowManager()
 {
-    return X11WindowManagerRuns(x_);
+    return X11WindowManagerRuns(m_x);
 }
 
 std::vector<HWND> X11WindowList::TopLevelWindows()
 {
-    std::lock_guard lock(x_.mutex());
-    X11ErrorTrap trap(x_.display());
+    std::lock_guard lock(m_x.mutex());
+    X11ErrorTrap trap(m_x.display());
     std::vector<HWND> windows;
-    if (X11WindowManagerRuns(x_)) {
+    if (X11WindowManagerRuns(m_x)) {
         // Bottom to top, as the manager stacks its clients.
         const auto stacking = ReadX11Cardinals(
-            x_.display(), x_.root(), x_.atom("_NET_CLIENT_LIST_STACKING"), XA_WINDOW, 1 << 16);
+            m_x.display(), m_x.root(), m_x.atom("_NET_CLIENT_LIST_STACKING"), XA_WINDOW, 1 << 16);
         for (auto it = stacking.rbegin(); it != stacking.rend(); ++it)
             windows.push_back(HwndFromX11Window(*it));
         return windows;
@@ -148,11 +148,11 @@ std::vector<HWND> X11WindowList::TopLevelWindows()
     Window parent = 0;
     Window* children = nullptr;
     unsigned int count = 0;
-    if (XQueryTree(x_.display(), x_.root(), &rootReturn, &parent, &children, &count) == 0)
+    if (XQueryTree(m_x.display(), m_x.root(), &rootReturn, &parent, &children, &count) == 0)
         return windows;
     for (unsigned int i = count; i-- > 0;) {
         XWindowAttributes attributes{};
-        if (XGetWindowAttributes(x_.display(), children[i], &attributes) != 0 &&
+        if (XGetWindowAttributes(m_x.display(), children[i], &attributes) != 0 &&
             !attributes.override_redirect)
             windows.push_back(HwndFromX11Window(children[i]));
     }
@@ -167,21 +167,21 @@ bool X11WindowList::QueryWindow(HWND hwnd, unsigned what, DesktopWindowInfo& inf
     const Window window = X11WindowOfHwnd(hwnd);
     if (window == 0)
         return false;
-    std::lock_guard lock(x_.mutex());
+    std::lock_guard lock(m_x.mutex());
     // Every request here waits for its reply: errors have arrived when it returns.
-    X11ErrorTrap trap(x_.display(), X11ErrorTrap::kRepliesOnly);
+    X11ErrorTrap trap(m_x.display(), X11ErrorTrap::kRepliesOnly);
     XWindowAttributes attributes{};
-    if (XGetWindowAttributes(x_.display(), window, &attributes) == 0 || trap.FailedSoFar())
+    if (XGetWindowAttributes(m_x.display(), window, &attributes) == 0 || trap.FailedSoFar())
         return false;
     if (what & kQueryGeometry)
-        ReadGeometry(x_, window, attributes, info);
+        ReadGeometry(m_x, window, attributes, info);
     if (what & kQueryText)
-        ReadText(x_, window, info);
+        ReadText(m_x, window, info);
     if (what & kQueryState)
-        ReadState(x_, window, attributes, X11WindowManagerRuns(x_), info);
+        ReadState(m_x, window, attributes, X11WindowManagerRuns(m_x), info);
     if (what & kQueryIcon)
         info.icon = PickNetWmIcon(
-            ReadX11Cardinals(x_.display(), window, x_.atom("_NET_WM_ICON"), XA_CARDINAL, 1 << 20), 16);
+            ReadX11Cardinals(m_x.display(), window, m_x.atom("_NET_WM_ICON"), XA_CARDINAL, 1 << 20), 16);
     // A window destroyed half way through counts as gone.
     info.exists = !trap.FailedSoFar();
     if (!info.exists)
@@ -201,6 +201,6 @@ bool X11WindowList::WindowExists(HWND hwnd)
     const Window window = X11WindowOfHwnd(hwnd);
     if (window == 0)
         return false;
-    std::lock_guard lock(x_.mutex());
-    return X11WindowAlive(x_, window);
+    std::lock_guard lock(m_x.mutex());
+    return X11WindowAlive(m_x, window);
 }

@@ -7,19 +7,19 @@ class X11Connection;
 
 class X11WindowList final : public WindowListService {
 public:
-    explicit X11WindowList(X11Connection& x) : x_(x) { }
+    explicit X11WindowList(X11Connection& x) : m_x(x) { }
     std::vector<HWND> TopLevelWindows() override;
     bool QueryWindow(HWND window, unsigned what, DesktopWindowInfo& info) override;
     bool WindowExists(HWND window) override;
     bool HasWindowManager() override;
 
 private:
-    X11Connection& x_;
+    X11Connection& m_x;
 };
 
 class X11WindowControl final : public WindowControlService {
 public:
-    explicit X11WindowControl(X11Connection& x) : x_(x) { }
+    explicit X11WindowControl(X11Connection& x) : m_x(x) { }
     HWND ForegroundWindow() override;
     bool Activate(HWND window) override;
     bool Minimize(HWND window) override;
@@ -27,7 +27,7 @@ public:
     bool Raise(HWND window) override;
 
 private:
-    X11Connection& x_;
+    X11Connection& m_x;
 };
 
 // True when a window manager announces itself on the connection's root.

@@ -25,9 +25,9 @@ TEST(MainFrameX11, ForceForegroundActivatesAndRestoresAForeignWindow)
 
     FixtureDisplay fixtures;
     ASSERT_TRUE(fixtures.isOpen());
-    FixtureWindowSpec spec;
-    spec.title = QStringLiteral("foreground target");
-    const HWND target = fixtures.Create(spec);
+    FixtureWindowRecipe recipe;
+    recipe.title = QStringLiteral("foreground target");
+    const HWND target = fixtures.Create(recipe);
     ASSERT_NE(target, nullptr);
 
     // 1 means the window was seen in the foreground (other tests on the same

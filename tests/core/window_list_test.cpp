@@ -261,7 +261,7 @@ public:
 
 class FakeDesktop : public testing::Test {
 protected:
-    void SetUp() override { SetDesktopServicesForTesting(&services_); }
+    void SetUp() override { SetDesktopServicesForTesting(&m_services); }
     void TearDown() override
     {
         SetDesktopServicesForTesting(nullptr);
@@ -277,24 +277,24 @@ protected:
         info.rect = rect;
         info.pid = static_cast<DWORD>(id);
         info.icon = Icon(qRgb(1, 1, 1));
-        windows_.windows.emplace_back(H(id), info);
+        m_windows.windows.emplace_back(H(id), info);
     }
-    FakeWindows windows_;
-    NullWindowControl control_;
+    FakeWindows m_windows;
+    NullWindowControl m_control;
     struct FixedScreen final : NullScreenGrab {
         SIZE ScreenSize() override { return {1920, 1080}; }
-    } grab_;
-    NullCursor cursor_;
-    NullPointerConfinement pointer_;
-    NullInput input_;
-    DesktopServices services_{windows_, control_, grab_, cursor_, pointer_, input_};
+    } m_grab;
+    NullCursor m_cursor;
+    NullPointerConfinement m_pointer;
+    NullInput m_input;
+    DesktopServices m_services{m_windows, m_control, m_grab, m_cursor, m_pointer, m_input};
 };
 
 TEST_F(FakeDesktop, EnumerationListsInStackingOrderUpToCapacity)
 {
     for (unsigned long i = 1; i <= 40; ++i)
         Add(i, QStringLiteral("窓 %1").arg(i));
-    windows_.windows[3].second.exists = false;  // gone while listing
+    m_windows.windows[3].second.exists = false;  // gone while listing
     AllocWindowList(30);
     EnumWindows(EnumWindowListProc, 0);
     ASSERT_EQ(g_nWindowListCount, 30);
@@ -339,7 +339,7 @@ TEST_F(FakeDesktop, IconListFollowsTheFirstIcon)
 {
     Add(1, "a");
     Add(2, "b");
-    windows_.windows[1].second.icon = Icon(qRgb(7, 7, 7), 32);
+    m_windows.windows[1].second.icon = Icon(qRgb(7, 7, 7), 32);
     AllocWindowList(30);
     WindowIconList icons;
     EXPECT_EQ(BuildWindowIconList(icons), 0);  // empty list: nothing built
@@ -359,7 +359,7 @@ TEST_F(FakeDesktop, CaptureTargetFallsBackToForegroundOfTheSameTitle)
         HWND front = nullptr;
         HWND ForegroundWindow() override { return front; }
     } front;
-    DesktopServices services{windows_, front, grab_, cursor_, pointer_, input_};
+    DesktopServices services{m_windows, front, m_grab, m_cursor, m_pointer, m_input};
     SetDesktopServicesForTesting(&services);
     Add(1, "Editor", {10, 10, 10, 10});
     Add(2, "editor - file.txt", {5, 6, 305, 206});
@@ -378,8 +378,8 @@ TEST_F(FakeDesktop, CaptureTargetFallsBackToForegroundOfTheSameTitle)
 TEST_F(FakeDesktop, FrameBoundsFromVersion0x700)
 {
     Add(1, "csd", {100, 100, 500, 400});
-    windows_.windows[0].second.hasFrameBounds = true;
-    windows_.windows[0].second.frameBounds = {107, 103, 493, 393};
+    m_windows.windows[0].second.hasFrameBounds = true;
+    m_windows.windows[0].second.frameBounds = {107, 103, 493, 393};
     Add(2, "plain", {100, 100, 500, 400});
     RECT r;
     GetWindowRectForOs(0x700, H(1), r);

@@ -36,35 +36,35 @@ TEST_F(BmpFileTest, RefusalsAndTheirMessages)
 {
     struct Case {
         const char* what;
-        BmpFileSpec spec;
+        BmpFileRecipe recipe;
         QString message;  // empty: refused silently
     };
-    BmpFileSpec base;
+    BmpFileRecipe base;
     auto with = [&](auto change) {
-        BmpFileSpec s = base;
+        BmpFileRecipe s = base;
         change(s);
         return s;
     };
     const Case cases[] = {
-        {"1 bit", with([](BmpFileSpec& s) { s.bpp = 1; }), kUnsupported},
-        {"4 bits", with([](BmpFileSpec& s) { s.bpp = 4; }), kUnsupported},
-        {"16 bits", with([](BmpFileSpec& s) { s.bpp = 16; }), ""},
-        {"planes 2", with([](BmpFileSpec& s) { s.planes = 2; }), ""},
-        {"type BX", with([](BmpFileSpec& s) { s.type = 0x5842; }), ""},
-        {"RLE8", with([](BmpFileSpec& s) { s.bpp = 8, s.compression = 1; }), kUnsupported},
-        {"width 0", with([](BmpFileSpec& s) { s.width = 0; }), kUnsupported},
-        {"negative width", with([](BmpFileSpec& s) { s.width = -4; }), kUnsupported},
-        {"height 0", with([](BmpFileSpec& s) { s.height = 0; }), kUnsupported},
-        {"one pixel too wide", with([](BmpFileSpec& s) { s.width = 101; }), kTooLarge},
-        {"one row too tall (top-down)", with([](BmpFileSpec& s) { s.height = -81; }), kTooLarge},
-        {"pixels cut short", with([](BmpFileSpec& s) { s.cutBytes = 1; }), kUnsupported},
-        {"offset inside the header", with([](BmpFileSpec& s) { s.offBitsDelta = -20; }), kUnsupported},
-        {"offset past the end", with([](BmpFileSpec& s) { s.statedOffBits = 1 << 30; }), kUnsupported},
+        {"1 bit", with([](BmpFileRecipe& s) { s.bpp = 1; }), kUnsupported},
+        {"4 bits", with([](BmpFileRecipe& s) { s.bpp = 4; }), kUnsupported},
+        {"16 bits", with([](BmpFileRecipe& s) { s.bpp = 16; }), ""},
+        {"planes 2", with([](BmpFileRecipe& s) { s.planes = 2; }), ""},
+        {"type BX", with([](BmpFileRecipe& s) { s.type = 0x5842; }), ""},
+        {"RLE8", with([](BmpFileRecipe& s) { s.bpp = 8, s.compression = 1; }), kUnsupported},
+        {"width 0", with([](BmpFileRecipe& s) { s.width = 0; }), kUnsupported},
+        {"negative width", with([](BmpFileRecipe& s) { s.width = -4; }), kUnsupported},
+        {"height 0", with([](BmpFileRecipe& s) { s.height = 0; }), kUnsupported},
+        {"one pixel too wide", with([](BmpFileRecipe& s) { s.width = 101; }), kTooLarge},
+        {"one row too tall (top-down)", with([](BmpFileRecipe& s) { s.height = -81; }), kTooLarge},
+        {"pixels cut short", with([](BmpFileRecipe& s) { s.cutBytes = 1; }), kUnsupported},
+        {"offset inside the header", with([](BmpFileRecipe& s) { s.offBitsDelta = -20; }), kUnsupported},
+        {"offset past the end", with([](BmpFileRecipe& s) { s.statedOffBits = 1 << 30; }), kUnsupported},
     };
     for (const Case& c : cases) {
         ScriptedMessageBoxes boxes;
         CLoadBitmap_for_Dlg holder;
-        EXPECT_EQ(holder.ReadBmpFile(Put(MakeBmpFile(c.spec))), 0) << c.what;
+        EXPECT_EQ(holder.ReadBmpFile(Put(MakeBmpFile(c.recipe))), 0) << c.what;
         EXPECT_FALSE(holder.IsLoaded()) << c.what;
         EXPECT_EQ(boxes.Texts(), c.message.isEmpty() ? QStringList() : QStringList{c.message}) << c.what;
     }
@@ -99,38 +99,38 @@ TEST_F(BmpFileTest, AcceptedFilesLoadNormalised)
 {
     struct Case {
         const char* what;
-        BmpFileSpec spec;
+        BmpFileRecipe recipe;
     };
     const Case cases[] = {
-        {"24 bits", BmpFileSpec{}},
-        {"32 bits", BmpFileSpec{.bpp = 32}},
-        {"8 bits", BmpFileSpec{.bpp = 8}},
-        {"8 bits, 16-entry table", BmpFileSpec{.bpp = 8, .tableEntries = 16}},
-        {"56-byte header", BmpFileSpec{.bpp = 8, .headerSize = 56}},
-        {"108-byte header", BmpFileSpec{.headerSize = 108}},
-        {"124-byte header", BmpFileSpec{.bpp = 32, .headerSize = 124}},
-        {"top-down", BmpFileSpec{.height = -3}},
-        {"exactly at the limits", BmpFileSpec{.width = 100, .height = 80}},
-        {"gap before the pixels", BmpFileSpec{.offBitsDelta = 10}},
+        {"24 bits", BmpFileRecipe{}},
+        {"32 bits", BmpFileRecipe{.bpp = 32}},
+        {"8 bits", BmpFileRecipe{.bpp = 8}},
+        {"8 bits, 16-entry table", BmpFileRecipe{.bpp = 8, .tableEntries = 16}},
+        {"56-byte header", BmpFileRecipe{.bpp = 8, .headerSize = 56}},
+        {"108-byte header", BmpFileRecipe{.headerSize = 108}},
+        {"124-byte header", BmpFileRecipe{.bpp = 32, .headerSize = 124}},
+        {"top-down", BmpFileRecipe{.height = -3}},
+        {"exactly at the limits", BmpFileRecipe{.width = 100, .height = 80}},
+        {"gap before the pixels", BmpFileRecipe{.offBitsDelta = 10}},
     };
     for (const Case& c : cases) {
         ScriptedMessageBoxes boxes;
         CLoadBitmap_for_Dlg holder;
-        ASSERT_EQ(holder.ReadBmpFile(Put(MakeBmpFile(c.spec))), 1) << c.what;
-        const int h = std::abs(c.spec.height);
-        const std::uint32_t stride = GetDibStride(c.spec.bpp, c.spec.width);
+        ASSERT_EQ(holder.ReadBmpFile(Put(MakeBmpFile(c.recipe))), 1) << c.what;
+        const int h = std::abs(c.recipe.height);
+        const std::uint32_t stride = GetDibStride(c.recipe.bpp, c.recipe.width);
         EXPECT_EQ(holder.infoHeader.biSize, 40u) << c.what;
         EXPECT_EQ(holder.infoHeader.biHeight, h) << c.what;
-        EXPECT_EQ(DWORD(holder.fileHeader.bfOffBits), c.spec.bpp == 8 ? 1078u : 54u) << c.what;
+        EXPECT_EQ(DWORD(holder.fileHeader.bfOffBits), c.recipe.bpp == 8 ? 1078u : 54u) << c.what;
         EXPECT_EQ(holder.PixelBytes(), stride * h) << c.what;
         EXPECT_EQ(holder.info->bmiHeader.biSize, 40u) << c.what;
         // Memory row r holds file row r, or file row h - 1 - r when the file was top-down.
         for (int r = 0; r < h; ++r) {
-            const int fileRow = c.spec.height < 0 ? h - 1 - r : r;
+            const int fileRow = c.recipe.height < 0 ? h - 1 - r : r;
             ASSERT_EQ(holder.bits[r * stride], BmpPatternByte(0, fileRow, 0)) << c.what << " row " << r;
         }
-        if (c.spec.bpp == 8) {
-            const int entries = c.spec.tableEntries < 0 ? 256 : c.spec.tableEntries;
+        if (c.recipe.bpp == 8) {
+            const int entries = c.recipe.tableEntries < 0 ? 256 : c.recipe.tableEntries;
             EXPECT_EQ(holder.info->bmiColors[5].rgbRed, 35) << c.what;
             EXPECT_EQ(holder.info->bmiColors[5].rgbGreen, 250) << c.what;
             if (entries < 256) {
@@ -144,7 +144,7 @@ TEST_F(BmpFileTest, AcceptedFilesLoadNormalised)
 TEST_F(BmpFileTest, ForcedResolutionReplacesTheFileResolution)
 {
     CLoadBitmap_for_Dlg holder;
-    const QString path = Put(MakeBmpFile(BmpFileSpec{}));
+    const QString path = Put(MakeBmpFile(BmpFileRecipe{}));
     ASSERT_EQ(holder.ReadBmpFile(path), 1);
     EXPECT_EQ(holder.infoHeader.biXPelsPerMeter, 2835);
     AppSettings.ForceSave_dpi = 1;
@@ -158,9 +158,9 @@ TEST_F(BmpFileTest, FailedReadKeepsThePreviousImage)
 {
     ScriptedMessageBoxes boxes;
     CLoadBitmap_for_Dlg holder;
-    ASSERT_EQ(holder.ReadBmpFile(Put(MakeBmpFile(BmpFileSpec{}))), 1);
+    ASSERT_EQ(holder.ReadBmpFile(Put(MakeBmpFile(BmpFileRecipe{}))), 1);
     const BYTE* before = holder.bits;
-    EXPECT_EQ(holder.ReadBmpFile(Put(MakeBmpFile(BmpFileSpec{.cutBytes = 5}), "cut.bmp")), 0);
+    EXPECT_EQ(holder.ReadBmpFile(Put(MakeBmpFile(BmpFileRecipe{.cutBytes = 5}), "cut.bmp")), 0);
     EXPECT_EQ(holder.bits, before);
     EXPECT_EQ(holder.infoHeader.biWidth, 5);
 }
@@ -173,7 +173,7 @@ TEST_F(BmpFileTest, ReloadNeedsAStoredName)
     EXPECT_EQ(holder.Reload(), 0);
     holder.path.SetName("no_");
     EXPECT_EQ(holder.Reload(), 0);
-    holder.path.SetPath(Put(MakeBmpFile(BmpFileSpec{})));
+    holder.path.SetPath(Put(MakeBmpFile(BmpFileRecipe{})));
     EXPECT_EQ(holder.Reload(), 1);
     holder.Free();
     EXPECT_EQ(holder.path.Name(), "no_name");

@@ -65,8 +65,8 @@ protected:
 TEST_F(PngFileTest, PaletteAndRgbFilesLoadBottomUp)
 {
     PngRead palette;
-    const PngSpec paletteSpec{.width = 5, .height = 3, .colorType = 3, .paletteSize = 200};
-    ReadPngBytes(MakePng(paletteSpec), &palette);
+    const PngRecipe paletteRecipe{.width = 5, .height = 3, .colorType = 3, .paletteSize = 200};
+    ReadPngBytes(MakePng(paletteRecipe), &palette);
     ASSERT_EQ(palette.result, 1);
     EXPECT_EQ(palette.Header().biBitCount, 8);
     EXPECT_EQ(palette.Header().biClrUsed, 200u);
@@ -76,25 +76,25 @@ TEST_F(PngFileTest, PaletteAndRgbFilesLoadBottomUp)
     EXPECT_EQ(palette.info->bmiColors[7].rgbBlue, 3);
     EXPECT_EQ(palette.info->bmiColors[200].rgbGreen, 0);  // beyond the palette
     // The top PNG row is the last DIB row.
-    EXPECT_EQ(palette.bits[2 * 8 + 1], PngSample(paletteSpec, 1, 0, 0));
-    EXPECT_EQ(palette.bits[0 * 8 + 4], PngSample(paletteSpec, 4, 2, 0));
+    EXPECT_EQ(palette.bits[2 * 8 + 1], PngSample(paletteRecipe, 1, 0, 0));
+    EXPECT_EQ(palette.bits[0 * 8 + 4], PngSample(paletteRecipe, 4, 2, 0));
 
     PngRead interlaced;
     ReadPngBytes(
-        MakePng(PngSpec{.width = 5, .height = 3, .colorType = 3, .paletteSize = 200, .interlaced = true}),
+        MakePng(PngRecipe{.width = 5, .height = 3, .colorType = 3, .paletteSize = 200, .interlaced = true}),
         &interlaced);
     ASSERT_EQ(interlaced.result, 1);
     EXPECT_EQ(std::memcmp(interlaced.bits, palette.bits, 3 * 8), 0);
 
     PngRead rgb;
-    const PngSpec rgbSpec{.width = 5, .height = 3};
-    ReadPngBytes(MakePng(rgbSpec), &rgb);
+    const PngRecipe rgbRecipe{.width = 5, .height = 3};
+    ReadPngBytes(MakePng(rgbRecipe), &rgb);
     ASSERT_EQ(rgb.result, 1);
     EXPECT_EQ(rgb.Header().biBitCount, 24);
     EXPECT_EQ(rgb.Header().biSizeImage, 3u * 16);
     const BYTE* topLeft = rgb.bits + 2 * 16;
-    EXPECT_EQ(topLeft[0], PngSample(rgbSpec, 0, 0, 2));  // blue first
-    EXPECT_EQ(topLeft[2], PngSample(rgbSpec, 0, 0, 0));
+    EXPECT_EQ(topLeft[0], PngSample(rgbRecipe, 0, 0, 2));  // blue first
+    EXPECT_EQ(topLeft[2], PngSample(rgbRecipe, 0, 0, 0));
     EXPECT_EQ(rgb.Header().biXPelsPerMeter, 3780);
 }
 
@@ -102,30 +102,30 @@ TEST_F(PngFileTest, RefusedLayoutsAndTheirCodes)
 {
     struct Case {
         const char* what;
-        PngSpec spec;
+        PngRecipe recipe;
         BYTE code;
     };
     const Case cases[] = {
-        {"grey", PngSpec{.colorType = 0}, kPngUnsupported},
-        {"grey with alpha", PngSpec{.colorType = 4}, kPngUnsupported},
-        {"RGBA", PngSpec{.colorType = 6}, kPngUnsupported},
-        {"16-bit RGB", PngSpec{.bitDepth = 16}, kPngUnsupported},
-        {"4-bit palette", PngSpec{.colorType = 3, .bitDepth = 4, .paletteSize = 16}, kPngUnsupported},
-        {"one pixel too wide", PngSpec{.width = 65}, kPngTooLarge},
-        {"one row too tall", PngSpec{.height = 49}, kPngTooLarge},
+        {"grey", PngRecipe{.colorType = 0}, kPngUnsupported},
+        {"grey with alpha", PngRecipe{.colorType = 4}, kPngUnsupported},
+        {"RGBA", PngRecipe{.colorType = 6}, kPngUnsupported},
+        {"16-bit RGB", PngRecipe{.bitDepth = 16}, kPngUnsupported},
+        {"4-bit palette", PngRecipe{.colorType = 3, .bitDepth = 4, .paletteSize = 16}, kPngUnsupported},
+        {"one pixel too wide", PngRecipe{.width = 65}, kPngTooLarge},
+        {"one row too tall", PngRecipe{.height = 49}, kPngTooLarge},
     };
     for (const Case& c : cases) {
         PngRead read;
-        ReadPngBytes(MakePng(c.spec), &read);
+        ReadPngBytes(MakePng(c.recipe), &read);
         EXPECT_EQ(read.result, 0) << c.what;
         EXPECT_EQ(read.code, c.code) << c.what;
         EXPECT_EQ(read.bits, nullptr) << c.what;
     }
     PngRead exact;
-    ReadPngBytes(MakePng(PngSpec{.width = 64, .height = 48}), &exact);
+    ReadPngBytes(MakePng(PngRecipe{.width = 64, .height = 48}), &exact);
     EXPECT_EQ(exact.result, 1);
 
-    const QByteArray good = MakePng(PngSpec{.width = 40, .height = 30});
+    const QByteArray good = MakePng(PngRecipe{.width = 40, .height = 30});
     for (const QByteArray& broken :
         {good.left(good.size() - 20), good.left(40), QByteArray("\x89PNG\r\n\x1a\n", 8)}) {
         PngRead read;
@@ -143,24 +143,24 @@ TEST_F(PngFileTest, TransparencyIsClassifiedAsItLoads)
 {
     struct Case {
         const char* what;
-        PngSpec spec;
+        PngRecipe recipe;
         BYTE kind;
     };
     const Case cases[] = {
-        {"256 entries, one zero", PngSpec{.colorType = 3, .trnsCount = 256, .trnsZeroAt = 9}, 1},
-        {"16 entries, one zero", PngSpec{.colorType = 3, .trnsCount = 16, .trnsZeroAt = 0}, 1},
-        {"2 entries, one zero", PngSpec{.colorType = 3, .trnsCount = 2, .trnsZeroAt = 1}, 1},
-        {"1 entry", PngSpec{.colorType = 3, .trnsCount = 1, .trnsZeroAt = 0}, 0},
-        {"3 entries", PngSpec{.colorType = 3, .trnsCount = 3, .trnsZeroAt = 0}, 0},
-        {"17 entries", PngSpec{.colorType = 3, .trnsCount = 17, .trnsZeroAt = 0}, 0},
-        {"256 entries, no zero", PngSpec{.colorType = 3, .trnsCount = 256, .trnsZeroAt = -1}, 0},
-        {"RGB colour key", PngSpec{.trnsRed = 10, .trnsGreen = 20, .trnsBlue = 30}, 2},
-        {"no tRNS", PngSpec{}, 0},
+        {"256 entries, one zero", PngRecipe{.colorType = 3, .trnsCount = 256, .trnsZeroAt = 9}, 1},
+        {"16 entries, one zero", PngRecipe{.colorType = 3, .trnsCount = 16, .trnsZeroAt = 0}, 1},
+        {"2 entries, one zero", PngRecipe{.colorType = 3, .trnsCount = 2, .trnsZeroAt = 1}, 1},
+        {"1 entry", PngRecipe{.colorType = 3, .trnsCount = 1, .trnsZeroAt = 0}, 0},
+        {"3 entries", PngRecipe{.colorType = 3, .trnsCount = 3, .trnsZeroAt = 0}, 0},
+        {"17 entries", PngRecipe{.colorType = 3, .trnsCount = 17, .trnsZeroAt = 0}, 0},
+        {"256 entries, no zero", PngRecipe{.colorType = 3, .trnsCount = 256, .trnsZeroAt = -1}, 0},
+        {"RGB colour key", PngRecipe{.trnsRed = 10, .trnsGreen = 20, .trnsBlue = 30}, 2},
+        {"no tRNS", PngRecipe{}, 0},
     };
     for (const Case& c : cases) {
         PngRead read;
         read.transparency.SetTransparentIndex(3, RGB(1, 2, 3));  // a stale record is replaced
-        ReadPngBytes(MakePng(c.spec), &read);
+        ReadPngBytes(MakePng(c.recipe), &read);
         ASSERT_EQ(read.result, 1) << c.what;
         EXPECT_EQ(read.transparency.kind, c.kind) << c.what;
         EXPECT_EQ(read.transparency.HasTransparency(), c.kind != 0) << c.what;
@@ -172,12 +172,12 @@ TEST_F(PngFileTest, TransparencyIsClassifiedAsItLoads)
         }
     }
     PngRead background;
-    ReadPngBytes(MakePng(PngSpec{.bkgdRed = 1, .bkgdGreen = 2, .bkgdBlue = 3}), &background);
+    ReadPngBytes(MakePng(PngRecipe{.bkgdRed = 1, .bkgdGreen = 2, .bkgdBlue = 3}), &background);
     EXPECT_TRUE(background.transparency.HasBackground());
     EXPECT_EQ(background.transparency.backgroundColor.green, 2);
     PngRead none;
     none.transparency.SetBackground(PngColor16{0, 1, 1, 1, 1});
-    ReadPngBytes(MakePng(PngSpec{}), &none);
+    ReadPngBytes(MakePng(PngRecipe{}), &none);
     EXPECT_FALSE(none.transparency.HasBackground());
 }
 
@@ -185,7 +185,7 @@ TEST_F(PngFileTest, TransparencyTravelsBackIntoTheSavedFile)
 {
     PngRead palette;
     ReadPngBytes(
-        MakePng(PngSpec{.colorType = 3, .trnsCount = 256, .trnsZeroAt = 9, .bkgdIndex = 4}), &palette);
+        MakePng(PngRecipe{.colorType = 3, .trnsCount = 256, .trnsZeroAt = 9, .bkgdIndex = 4}), &palette);
     ASSERT_EQ(palette.transparency.kind, 1);
     DibSaveSource source;
     source.info = palette.info;
@@ -206,7 +206,7 @@ TEST_F(PngFileTest, TransparencyTravelsBackIntoTheSavedFile)
     EXPECT_EQ(std::memcmp(again.bits, palette.bits, palette.Header().biSizeImage), 0);
 
     PngRead keyed;
-    ReadPngBytes(MakePng(PngSpec{.trnsRed = 10, .trnsGreen = 20, .trnsBlue = 30}), &keyed);
+    ReadPngBytes(MakePng(PngRecipe{.trnsRed = 10, .trnsGreen = 20, .trnsBlue = 30}), &keyed);
     source.info = keyed.info;
     source.bits = keyed.bits;
     ASSERT_EQ(SavePngFile(dir.filePath("key.png"), source, 0, &keyed.transparency, &code), 1);

@@ -40,9 +40,9 @@ QByteArray MakeJpeg(int w, int h, int components, int colorSpace,
     return out;
 }
 
-int PngSample(const PngSpec& spec, int x, int y, int channel)
+int PngSample(const PngRecipe& recipe, int x, int y, int channel)
 {
-    const int range = spec.colorType == 3 ? spec.paletteSize : (1 << spec.bitDepth);
+    const int range = recipe.colorType == 3 ? recipe.paletteSize : (1 << recipe.bitDepth);
     return (x * 40 + y * 7 + channel * 50) % range;
 }
 
@@ -60,7 +60,7 @@ void NoFlush(png_structp)
 
 }  // namespace
 
-QByteArray MakePng(const PngSpec& s)
+QByteArray MakePng(const PngRecipe& s)
 {
     QByteArray out;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);

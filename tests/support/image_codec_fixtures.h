@@ -12,7 +12,7 @@
 QByteArray MakeJpeg(int w, int h, int components, int colorSpace,
     const std::function<int(int, int, int)>& sample, int quality = 95);
 
-struct PngSpec {
+struct PngRecipe {
     int width = 4;
     int height = 3;
     int colorType = 2;  // PNG_COLOR_TYPE_*: 0 grey, 2 RGB, 3 palette, 4 grey+alpha, 6 RGBA
@@ -27,5 +27,5 @@ struct PngSpec {
 };
 // Samples are (x * 40 + y * 7 + channel * 50) modulo the depth's range;
 // palette entry i is (i, 255 - i, i / 2).
-QByteArray MakePng(const PngSpec& spec);
-int PngSample(const PngSpec& spec, int x, int y, int channel);
+QByteArray MakePng(const PngRecipe& recipe);
+int PngSample(const PngRecipe& recipe, int x, int y, int channel);

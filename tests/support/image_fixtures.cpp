@@ -44,7 +44,7 @@ BYTE BmpPatternByte(int x, int fileRow, int channel)
     return static_cast<BYTE>(x * 37 + fileRow * 11 + channel * 71 + 5);
 }
 
-QByteArray MakeBmpFile(const BmpFileSpec& s)
+QByteArray MakeBmpFile(const BmpFileRecipe& s)
 {
     const int absHeight = s.height < 0 ? -s.height : s.height;
     const int stride = static_cast<int>(GetDibStride(s.bpp, s.width));

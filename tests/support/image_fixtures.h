@@ -23,7 +23,7 @@ private:
 };
 
 // A BMP file as bytes. Fields left at their defaults give a valid file.
-struct BmpFileSpec {
+struct BmpFileRecipe {
     int width = 5;
     int height = 3;  // negative: top-down rows
     int bpp = 24;
@@ -36,7 +36,7 @@ struct BmpFileSpec {
     long long cutBytes = 0;      // bytes removed from the end of the file
     DWORD statedOffBits = 0;     // when not 0: the bfOffBits written, the data staying in place
 };
-QByteArray MakeBmpFile(const BmpFileSpec& spec);
+QByteArray MakeBmpFile(const BmpFileRecipe& recipe);
 // The byte of pixel (x, row) in memory-row order that MakeBmpFile writes
 // (row 0 is the first row of the file's pixel block); below 8 bits, byte x
 // of the row.

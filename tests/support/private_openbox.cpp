@@ -47,8 +47,8 @@ PrivateOpenbox::PrivateOpenbox(const QString& display)
     char program[] = "openbox";
     char option[] = "--sm-disable";
     char* argv[] = {program, option, nullptr};
-    pid_ = fork();
-    if (pid_ == 0) {
+    m_pid = fork();
+    if (m_pid == 0) {
         prctl(PR_SET_PDEATHSIG, SIGTERM);
         const int null = open("/dev/null", O_WRONLY);
         if (null >= 0) {
@@ -58,20 +58,20 @@ PrivateOpenbox::PrivateOpenbox(const QString& display)
         execvpe(program, argv, envp.data());
         _exit(127);
     }
-    if (pid_ < 0)
+    if (m_pid < 0)
         return;
     std::unique_ptr<X11Connection> x(X11Connection::Open(display.toLocal8Bit().constData()));
     if (x == nullptr)
         return;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!running_ && std::chrono::steady_clock::now() < deadline) {
-        running_ = X11WindowManagerRuns(*x);
-        if (!running_)
+    while (!m_running && std::chrono::steady_clock::now() < deadline) {
+        m_running = X11WindowManagerRuns(*x);
+        if (!m_running)
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
 }
 
 PrivateOpenbox::~PrivateOpenbox()
 {
-    StopChild(pid_);
+    StopChild(m_pid);
 }

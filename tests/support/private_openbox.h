@@ -15,9 +15,9 @@ public:
     PrivateOpenbox(const PrivateOpenbox&) = delete;
     PrivateOpenbox& operator=(const PrivateOpenbox&) = delete;
 
-    bool running() const { return running_; }
+    bool running() const { return m_running; }
 
 private:
-    pid_t pid_ = -1;
-    bool running_ = false;
+    pid_t m_pid = -1;
+    bool m_running = false;
 };

@@ -17,8 +17,8 @@ PrivateXvfb::PrivateXvfb(int width, int height)
         return;
     const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
     const std::string fd = std::to_string(fds[1]);
-    pid_ = fork();
-    if (pid_ == 0) {
+    m_pid = fork();
+    if (m_pid == 0) {
         // The server goes with the test, even when the test is killed.
         prctl(PR_SET_PDEATHSIG, SIGTERM);
         close(fds[0]);
@@ -32,7 +32,7 @@ PrivateXvfb::PrivateXvfb(int width, int height)
         _exit(127);
     }
     close(fds[1]);
-    if (pid_ < 0) {
+    if (m_pid < 0) {
         close(fds[0]);
         return;
     }
@@ -47,12 +47,12 @@ PrivateXvfb::PrivateXvfb(int width, int height)
     }
     close(fds[0]);
     if (!number.isEmpty())
-        display_ = QStringLiteral(":") + QString::fromLatin1(number);
+        m_display = QStringLiteral(":") + QString::fromLatin1(number);
 }
 
 PrivateXvfb::~PrivateXvfb()
 {
-    StopChild(pid_);
+    StopChild(m_pid);
 }
 
 void StopChild(pid_t pid)

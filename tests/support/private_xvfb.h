@@ -17,11 +17,11 @@ public:
     PrivateXvfb(const PrivateXvfb&) = delete;
     PrivateXvfb& operator=(const PrivateXvfb&) = delete;
 
-    bool running() const { return !display_.isEmpty(); }
+    bool running() const { return !m_display.isEmpty(); }
     // ":N", empty when the server did not start.
-    QString display() const { return display_; }
+    QString display() const { return m_display; }
 
 private:
-    pid_t pid_ = -1;
-    QString display_;
+    pid_t m_pid = -1;
+    QString m_display;
 };

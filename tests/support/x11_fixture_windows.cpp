@@ -63,31 +63,31 @@ bool WaitUntil(const std::function<bool()>& done, int timeoutMs)
 FixtureDisplay::FixtureDisplay(const QString& name)
 {
     const QByteArray bytes = name.toLocal8Bit();
-    display_ = XOpenDisplay(name.isEmpty() ? nullptr : bytes.constData());
+    m_display = XOpenDisplay(name.isEmpty() ? nullptr : bytes.constData());
 }
 
 FixtureDisplay::~FixtureDisplay()
 {
-    if (display_ == nullptr)
+    if (m_display == nullptr)
         return;
-    for (unsigned long w : windows_)
-        XDestroyWindow(display_, w);
-    XCloseDisplay(display_);
+    for (unsigned long w : m_windows)
+        XDestroyWindow(m_display, w);
+    XCloseDisplay(m_display);
 }
 
 bool FixtureDisplay::HasWindowManager()
 {
-    const Window root = DefaultRootWindow(display_);
-    return !Cardinals(display_, root, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW).empty();
+    const Window root = DefaultRootWindow(m_display);
+    return !Cardinals(m_display, root, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW).empty();
 }
 
-HWND FixtureDisplay::Create(const FixtureWindowSpec& s)
+HWND FixtureDisplay::Create(const FixtureWindowRecipe& s)
 {
-    Display* d = display_;
+    Display* d = m_display;
     const Window root = DefaultRootWindow(d);
     const Window w = XCreateSimpleWindow(d, root, s.x, s.y, static_cast<unsigned>(s.width),
         static_cast<unsigned>(s.height), 0, 0, s.background);
-    windows_.push_back(w);
+    m_windows.push_back(w);
     XSizeHints hints{};
     hints.flags = USPosition | PPosition;
     hints.x = s.x;
@@ -134,10 +134,10 @@ HWND FixtureDisplay::Create(const FixtureWindowSpec& s)
 
 void FixtureDisplay::AddChild(HWND parent, int x, int y, int width, int height, unsigned long background)
 {
-    const Window child = XCreateSimpleWindow(display_, X11WindowOfHwnd(parent), x, y,
+    const Window child = XCreateSimpleWindow(m_display, X11WindowOfHwnd(parent), x, y,
         static_cast<unsigned>(width), static_cast<unsigned>(height), 0, 0, background);
-    XMapWindow(display_, child);
-    XSync(display_, False);
+    XMapWindow(m_display, child);
+    XSync(m_display, False);
 }
 
 void FixtureDisplay::SetCardinalProperty(
@@ -154,34 +154,34 @@ void FixtureDisplay::SetCardinalProperty(
                                      : &c;
         bytes.insert(bytes.end(), p, p + (format == 32 ? sizeof l : format == 16 ? sizeof h : 1));
     }
-    XChangeProperty(display_, X11WindowOfHwnd(window), AtomOf(display_, property), XA_CARDINAL, format,
+    XChangeProperty(m_display, X11WindowOfHwnd(window), AtomOf(m_display, property), XA_CARDINAL, format,
         PropModeReplace, bytes.data(), static_cast<int>(items.size()));
-    XSync(display_, False);
+    XSync(m_display, False);
 }
 
 void FixtureDisplay::Destroy(HWND window)
 {
     const Window w = X11WindowOfHwnd(window);
-    windows_.erase(std::remove(windows_.begin(), windows_.end(), w), windows_.end());
-    XDestroyWindow(display_, w);
-    XSync(display_, False);
+    m_windows.erase(std::remove(m_windows.begin(), m_windows.end(), w), m_windows.end());
+    XDestroyWindow(m_display, w);
+    XSync(m_display, False);
 }
 
 void FixtureDisplay::Unmap(HWND window)
 {
-    XUnmapWindow(display_, X11WindowOfHwnd(window));
-    XSync(display_, False);
+    XUnmapWindow(m_display, X11WindowOfHwnd(window));
+    XSync(m_display, False);
 }
 
 void FixtureDisplay::Sync()
 {
-    XSync(display_, False);
+    XSync(m_display, False);
 }
 
 void FixtureDisplay::MovePointerBy(int dx, int dy)
 {
-    XTestFakeRelativeMotionEvent(display_, dx, dy, CurrentTime);
-    XSync(display_, False);
+    XTestFakeRelativeMotionEvent(m_display, dx, dy, CurrentTime);
+    XSync(m_display, False);
 }
 
 POINT FixtureDisplay::ClientOrigin(HWND window)
@@ -190,6 +190,6 @@ POINT FixtureDisplay::ClientOrigin(HWND window)
     int y = 0;
     Window child = 0;
     XTranslateCoordinates(
-        display_, X11WindowOfHwnd(window), DefaultRootWindow(display_), 0, 0, &x, &y, &child);
+        m_display, X11WindowOfHwnd(window), DefaultRootWindow(m_display), 0, 0, &x, &y, &child);
     return POINT{x, y};
 }

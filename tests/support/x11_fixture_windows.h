@@ -12,7 +12,7 @@
 
 struct _XDisplay;
 
-struct FixtureWindowSpec {
+struct FixtureWindowRecipe {
     QString title;
     QString instanceName = QStringLiteral("kestrel-fixture");
     QString className = QStringLiteral("Kestrel-fixture");
@@ -38,9 +38,9 @@ public:
     FixtureDisplay(const FixtureDisplay&) = delete;
     FixtureDisplay& operator=(const FixtureDisplay&) = delete;
 
-    bool isOpen() const { return display_ != nullptr; }
+    bool isOpen() const { return m_display != nullptr; }
     // Creates and maps the window; waits until it is viewable (and managed when a manager runs).
-    HWND Create(const FixtureWindowSpec& spec);
+    HWND Create(const FixtureWindowRecipe& recipe);
     // A child window filling part of `parent` with another colour.
     void AddChild(HWND parent, int x, int y, int width, int height, unsigned long background);
     // Replaces a CARDINAL property with items of the given format (8, 16 or 32).
@@ -56,8 +56,8 @@ public:
     bool HasWindowManager();
 
 private:
-    _XDisplay* display_ = nullptr;
-    std::vector<unsigned long> windows_;
+    _XDisplay* m_display = nullptr;
+    std::vector<unsigned long> m_windows;
 };
 
 // Polls `done` (processing Qt events when an application runs) until it holds

@@ -156,12 +156,12 @@ TEST(ImageClass, JpegSavesAndOtherLayoutsLoad)
         bool alpha;
     };
     const Case cases[] = {
-        {"grey PNG", MakePng(PngSpec{.colorType = 0}), 8, false},
-        {"2-bit grey PNG", MakePng(PngSpec{.colorType = 0, .bitDepth = 2}), 8, false},
-        {"4-bit palette PNG", MakePng(PngSpec{.colorType = 3, .bitDepth = 4, .paletteSize = 16}), 8, false},
-        {"16-bit RGB PNG", MakePng(PngSpec{.bitDepth = 16}), 32, false},
-        {"RGBA PNG", MakePng(PngSpec{.colorType = 6}), 32, true},
-        {"palette PNG with tRNS", MakePng(PngSpec{.colorType = 3, .trnsCount = 4, .trnsZeroAt = 1}), 32,
+        {"grey PNG", MakePng(PngRecipe{.colorType = 0}), 8, false},
+        {"2-bit grey PNG", MakePng(PngRecipe{.colorType = 0, .bitDepth = 2}), 8, false},
+        {"4-bit palette PNG", MakePng(PngRecipe{.colorType = 3, .bitDepth = 4, .paletteSize = 16}), 8, false},
+        {"16-bit RGB PNG", MakePng(PngRecipe{.bitDepth = 16}), 32, false},
+        {"RGBA PNG", MakePng(PngRecipe{.colorType = 6}), 32, true},
+        {"palette PNG with tRNS", MakePng(PngRecipe{.colorType = 3, .trnsCount = 4, .trnsZeroAt = 1}), 32,
             true},
         {"grey JPEG", MakeJpeg(8, 8, 1, JCS_GRAYSCALE, [](int x, int, int) { return x * 30; }), 8, false},
     };
@@ -173,7 +173,7 @@ TEST(ImageClass, JpegSavesAndOtherLayoutsLoad)
         EXPECT_EQ(image.HasAlphaChannel(), c.alpha) << c.what;
     }
     // 2-bit grey sample 1 of 3 is 85.
-    const PngSpec grey2{.colorType = 0, .bitDepth = 2};
+    const PngRecipe grey2{.colorType = 0, .bitDepth = 2};
     CImage image;
     const QByteArray bytes = MakePng(grey2);
     ASSERT_EQ(image.Load(reinterpret_cast<const BYTE*>(bytes.constData()), bytes.size()), CImage::kOk);
@@ -225,31 +225,31 @@ TEST(ImageClass, BmpFilesOfEveryDepthLoad)
     // Depths the holder's own reader refuses load here (1 and 4 bits become
     // 8-bit palette pictures), with top-down files the right way up.
     struct Case {
-        BmpFileSpec spec;
+        BmpFileRecipe recipe;
         int bpp;
     };
     const Case cases[] = {
-        {BmpFileSpec{.width = 9, .height = 3, .bpp = 1}, 8},
-        {BmpFileSpec{.width = 9, .height = 3, .bpp = 4}, 8},
-        {BmpFileSpec{.width = 9, .height = -3, .bpp = 8}, 8},
-        {BmpFileSpec{.width = 9, .height = 3, .bpp = 24}, 24},
-        {BmpFileSpec{.width = 9, .height = 3, .bpp = 32}, 32},
+        {BmpFileRecipe{.width = 9, .height = 3, .bpp = 1}, 8},
+        {BmpFileRecipe{.width = 9, .height = 3, .bpp = 4}, 8},
+        {BmpFileRecipe{.width = 9, .height = -3, .bpp = 8}, 8},
+        {BmpFileRecipe{.width = 9, .height = 3, .bpp = 24}, 24},
+        {BmpFileRecipe{.width = 9, .height = 3, .bpp = 32}, 32},
     };
     for (const Case& c : cases) {
-        const QByteArray bytes = MakeBmpFile(c.spec);
+        const QByteArray bytes = MakeBmpFile(c.recipe);
         CImage image;
         ASSERT_EQ(image.Load(reinterpret_cast<const BYTE*>(bytes.constData()), bytes.size()), CImage::kOk)
-            << c.spec.bpp;
+            << c.recipe.bpp;
         EXPECT_EQ(image.GetBPP(), c.bpp);
         // Picture row 0 is file row 2 of a bottom-up file, file row 0 of a top-down one.
-        const int fileRow = c.spec.height < 0 ? 0 : 2;
+        const int fileRow = c.recipe.height < 0 ? 0 : 2;
         const BYTE first = BmpPatternByte(0, fileRow, 0);
-        if (c.spec.bpp >= 24) {
-            EXPECT_EQ(GetBValue(image.GetPixel(0, 0)), first) << c.spec.bpp;
+        if (c.recipe.bpp >= 24) {
+            EXPECT_EQ(GetBValue(image.GetPixel(0, 0)), first) << c.recipe.bpp;
         } else {
-            const int index = first >> (8 - c.spec.bpp);  // the first pixel's bits
-            EXPECT_EQ(image.GetRow(0)[0], index) << c.spec.bpp;
-            EXPECT_EQ(GetGValue(image.GetPixel(0, 0)), 255 - index) << c.spec.bpp;
+            const int index = first >> (8 - c.recipe.bpp);  // the first pixel's bits
+            EXPECT_EQ(image.GetRow(0)[0], index) << c.recipe.bpp;
+            EXPECT_EQ(GetGValue(image.GetPixel(0, 0)), 255 - index) << c.recipe.bpp;
         }
     }
 }

@@ -48,32 +48,32 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(DesktopIsAvailable()) << "no X display";
-        ASSERT_TRUE(fixture_.isOpen());
+        ASSERT_TRUE(m_fixture.isOpen());
     }
-    FixtureDisplay fixture_;
+    FixtureDisplay m_fixture;
 };
 
 TEST_F(DesktopX11, WindowFactsOfFixtures)
 {
-    FixtureWindowSpec a;
+    FixtureWindowRecipe a;
     a.title = Unique("キャプチャ試験 ①～ A");
     a.instanceName = "Navigator";
     a.className = "firefox";
     a.pid = 4242;
     a.icon = TwoIcons();
-    const HWND wa = fixture_.Create(a);
-    FixtureWindowSpec legacy;
+    const HWND wa = m_fixture.Create(a);
+    FixtureWindowRecipe legacy;
     legacy.title = Unique("旧式の題名");
     legacy.legacyNameOnly = true;
-    const HWND wl = fixture_.Create(legacy);
-    FixtureWindowSpec owned;
+    const HWND wl = m_fixture.Create(legacy);
+    FixtureWindowRecipe owned;
     owned.title = Unique("owned");
     owned.owner = wa;
-    const HWND wb = fixture_.Create(owned);
-    FixtureWindowSpec tool;
+    const HWND wb = m_fixture.Create(owned);
+    FixtureWindowRecipe tool;
     tool.title = Unique("tool");
     tool.utility = true;
-    const HWND wt = fixture_.Create(tool);
+    const HWND wt = m_fixture.Create(tool);
 
     WindowListService& windows = Desktop().windows;
     DesktopWindowInfo info;
@@ -88,7 +88,7 @@ TEST_F(DesktopX11, WindowFactsOfFixtures)
     EXPECT_EQ(info.owner, nullptr);
     ASSERT_EQ(info.icon.size(), QSize(16, 16));
     EXPECT_EQ(info.icon.pixel(3, 3), 0xFF00FF00u);
-    const POINT origin = fixture_.ClientOrigin(wa);
+    const POINT origin = m_fixture.ClientOrigin(wa);
     EXPECT_LE(info.rect.left, origin.x);
     EXPECT_LE(info.rect.top, origin.y);
     EXPECT_GE(info.rect.right, origin.x + a.width);
@@ -105,7 +105,7 @@ TEST_F(DesktopX11, WindowFactsOfFixtures)
     EXPECT_TRUE(info.toolWindow);
 
     // A window that has gone fails every service quietly.
-    fixture_.Destroy(wb);
+    m_fixture.Destroy(wb);
     EXPECT_FALSE(windows.QueryWindow(wb, kQueryAll, info));
     EXPECT_FALSE(info.exists);
     EXPECT_FALSE(windows.WindowExists(wb));
@@ -143,12 +143,12 @@ TEST(X11ErrorTrapTest, ErrorsBelongToTheTrapOfTheirRequest)
 
 TEST_F(DesktopX11, StackingOrderIsTopmostFirst)
 {
-    FixtureWindowSpec spec;
-    spec.title = Unique("stack one");
-    const HWND one = fixture_.Create(spec);
-    spec.title = Unique("stack two");
-    spec.x = 150;
-    const HWND two = fixture_.Create(spec);
+    FixtureWindowRecipe recipe;
+    recipe.title = Unique("stack one");
+    const HWND one = m_fixture.Create(recipe);
+    recipe.title = Unique("stack two");
+    recipe.x = 150;
+    const HWND two = m_fixture.Create(recipe);
     auto oneAbove = [&] {
         const auto list = Desktop().windows.TopLevelWindows();
         return IndexOf(list, one) >= 0 && IndexOf(list, one) < IndexOf(list, two);
@@ -161,18 +161,18 @@ TEST_F(DesktopX11, StackingOrderIsTopmostFirst)
 
 TEST_F(DesktopX11, GrabReturnsTheWindowsColours)
 {
-    FixtureWindowSpec spec;
-    spec.title = Unique("colours");
-    spec.x = 260;
-    spec.y = 240;
-    spec.width = 120;
-    spec.height = 60;
-    spec.background = 0xFF0000;
-    spec.above = true;
-    const HWND w = fixture_.Create(spec);
-    fixture_.AddChild(w, 60, 0, 60, 60, 0x0000FF);
+    FixtureWindowRecipe recipe;
+    recipe.title = Unique("colours");
+    recipe.x = 260;
+    recipe.y = 240;
+    recipe.width = 120;
+    recipe.height = 60;
+    recipe.background = 0xFF0000;
+    recipe.above = true;
+    const HWND w = m_fixture.Create(recipe);
+    m_fixture.AddChild(w, 60, 0, 60, 60, 0x0000FF);
     Desktop().control.Raise(w);
-    const POINT o = fixture_.ClientOrigin(w);
+    const POINT o = m_fixture.ClientOrigin(w);
     const RECT rect{o.x, o.y, o.x + 120, o.y + 60};
     QImage image;
     EXPECT_TRUE(WaitUntil([&] {
@@ -213,11 +213,11 @@ TEST_F(DesktopX11, MinimiseRestoreAndActivate)
 {
     if (!Desktop().windows.HasWindowManager())
         GTEST_SKIP() << "needs a window manager";
-    FixtureWindowSpec spec;
-    spec.title = Unique("minimise me");
-    const HWND w = fixture_.Create(spec);
-    spec.title = Unique("other");
-    const HWND other = fixture_.Create(spec);
+    FixtureWindowRecipe recipe;
+    recipe.title = Unique("minimise me");
+    const HWND w = m_fixture.Create(recipe);
+    recipe.title = Unique("other");
+    const HWND other = m_fixture.Create(recipe);
     auto state = [&](bool minimized) {
         DesktopWindowInfo info;
         return Desktop().windows.QueryWindow(w, kQueryState, info) && info.visible &&
@@ -303,16 +303,16 @@ TEST(DesktopX11WithoutManager, FallbackListControlAndGrab)
     X11ScreenGrab grab(*x);
     EXPECT_FALSE(windows.HasWindowManager());
 
-    FixtureWindowSpec spec;
-    spec.title = "ウィンドウ一";
-    spec.x = 40;
-    spec.y = 50;
-    spec.background = 0x00FF00;
-    const HWND one = fixture.Create(spec);
-    spec.title = "ウィンドウ二";
-    spec.x = 400;
-    spec.background = 0xFFFF00;
-    const HWND two = fixture.Create(spec);
+    FixtureWindowRecipe recipe;
+    recipe.title = "ウィンドウ一";
+    recipe.x = 40;
+    recipe.y = 50;
+    recipe.background = 0x00FF00;
+    const HWND one = fixture.Create(recipe);
+    recipe.title = "ウィンドウ二";
+    recipe.x = 400;
+    recipe.background = 0xFFFF00;
+    const HWND two = fixture.Create(recipe);
 
     auto list = windows.TopLevelWindows();
     EXPECT_EQ(list, (std::vector<HWND>{two, one}));  // the last mapped lies on top
