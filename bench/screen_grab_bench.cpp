@@ -43,45 +43,45 @@ class BareShmLoop {
 public:
     BareShmLoop()
     {
-        display_ = XOpenDisplay(nullptr);
-        if (display_ == nullptr || !XShmQueryExtension(display_))
+        m_display = XOpenDisplay(nullptr);
+        if (m_display == nullptr || !XShmQueryExtension(m_display))
             return;
-        const int s = DefaultScreen(display_);
-        const int h = DisplayHeight(display_, s);
-        image_ = XShmCreateImage(display_, DefaultVisual(display_, s),
-            static_cast<unsigned>(DefaultDepth(display_, s)), ZPixmap, nullptr, &info_,
-            static_cast<unsigned>(DisplayWidth(display_, s)), static_cast<unsigned>(h));
-        info_.shmid = shmget(IPC_PRIVATE,
-            static_cast<size_t>(image_->bytes_per_line) * static_cast<size_t>(h), IPC_CREAT | 0600);
-        info_.shmaddr = image_->data = static_cast<char*>(shmat(info_.shmid, nullptr, 0));
-        info_.readOnly = False;
-        XShmAttach(display_, &info_);
-        XSync(display_, False);
-        shmctl(info_.shmid, IPC_RMID, nullptr);
+        const int s = DefaultScreen(m_display);
+        const int h = DisplayHeight(m_display, s);
+        m_image = XShmCreateImage(m_display, DefaultVisual(m_display, s),
+            static_cast<unsigned>(DefaultDepth(m_display, s)), ZPixmap, nullptr, &m_info,
+            static_cast<unsigned>(DisplayWidth(m_display, s)), static_cast<unsigned>(h));
+        m_info.shmid = shmget(IPC_PRIVATE,
+            static_cast<size_t>(m_image->bytes_per_line) * static_cast<size_t>(h), IPC_CREAT | 0600);
+        m_info.shmaddr = m_image->data = static_cast<char*>(shmat(m_info.shmid, nullptr, 0));
+        m_info.readOnly = False;
+        XShmAttach(m_display, &m_info);
+        XSync(m_display, False);
+        shmctl(m_info.shmid, IPC_RMID, nullptr);
     }
     ~BareShmLoop()
     {
-        if (image_ != nullptr) {
-            XShmDetach(display_, &info_);
-            XSync(display_, False);
-            image_->data = nullptr;
-            XDestroyImage(image_);
-            shmdt(info_.shmaddr);
+        if (m_image != nullptr) {
+            XShmDetach(m_display, &m_info);
+            XSync(m_display, False);
+            m_image->data = nullptr;
+            XDestroyImage(m_image);
+            shmdt(m_info.shmaddr);
         }
-        if (display_ != nullptr)
-            XCloseDisplay(display_);
+        if (m_display != nullptr)
+            XCloseDisplay(m_display);
     }
-    bool ready() const { return image_ != nullptr; }
+    bool ready() const { return m_image != nullptr; }
     void Grab()
     {
-        XShmGetImage(display_, DefaultRootWindow(display_), image_, 0, 0, AllPlanes);
-        benchmark::DoNotOptimize(image_->data);
+        XShmGetImage(m_display, DefaultRootWindow(m_display), m_image, 0, 0, AllPlanes);
+        benchmark::DoNotOptimize(m_image->data);
     }
 
 private:
-    Display* display_ = nullptr;
-    XShmSegmentInfo info_{};
-    XImage* image_ = nullptr;
+    Display* m_display = nullptr;
+    XShmSegmentInfo m_info{};
+    XImage* m_image = nullptr;
 };
 
 void BM_BareXShmGetImage(benchmark::State& state)
