@@ -36,7 +36,7 @@ constexpr Row kRows[] = {
     {1, 'F', Cond::FixedModeButton, IDC_CONTROL_FIXED_MODE, CtrlKeyTarget::ControlPanel},
     {3, 'S', Cond::Always, IDC_CLIP_SAVE, CtrlKeyTarget::ClipWindow},
     {3, 'C', Cond::Always, IDC_CLIP_COPY, CtrlKeyTarget::ClipWindow},
-    {3, 'A', Cond::Always, IDC_CLIP_SAVE_AS, CtrlKeyTarget::ClipWindow},
+    {3, 'A', Cond::Always, IDC_CLIP_COPY_TO_STAGE, CtrlKeyTarget::ClipWindow},
     {3, 'P', Cond::Always, IDC_CLIP_PRINT, CtrlKeyTarget::ClipWindow},
     {3, 'Q', Cond::Always, IDC_CLIP_CLOSE, CtrlKeyTarget::ClipWindow},
     {2, 'F', Cond::Always, ID_VIEW_FOLDER_TREE, CtrlKeyTarget::Frame},

@@ -37,7 +37,7 @@ TEST(CtrlKeyTable, EveryRowWithItsTarget)
         {1, 'T', {}},
         {3, 'S', {IDC_CLIP_SAVE, T::ClipWindow, 0}},
         {4, 'C', {IDC_CLIP_COPY, T::ClipWindow, 1}},
-        {9, 'A', {IDC_CLIP_SAVE_AS, T::ClipWindow, 6}},
+        {9, 'A', {IDC_CLIP_COPY_TO_STAGE, T::ClipWindow, 6}},
         {14, 'P', {IDC_CLIP_PRINT, T::ClipWindow, 11}},
         {14, 'Q', {IDC_CLIP_CLOSE, T::ClipWindow, 11}},
         {3, 'X', {}},
