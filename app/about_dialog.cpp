@@ -22,21 +22,21 @@ QString AboutPlatformVersionText(DWORD major, DWORD minor, DWORD build)
 BOOL CAboutDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetDlgItemText(1066, AboutVersionText());
+    SetDlgItemText(IDC_ABOUT_VERSION, AboutVersionText());
     const QString name = QString::fromUtf16(kAppTitleString);
-    SetDlgItemText(1069, name);
+    SetDlgItemText(IDC_ABOUT_NAME, name);
     SetWindowText(QStringLiteral("About %1").arg(name));
     DWORD major = 0;
     DWORD minor = 0;
     GetPlatformVersion(&major, &minor);
-    SetDlgItemText(1067, AboutPlatformVersionText(major, minor, 0));
+    SetDlgItemText(IDC_ABOUT_PLATFORM_VERSION, AboutPlatformVersionText(major, minor, 0));
     return TRUE;
 }
 
 BOOL CAboutDlg::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     // The two lines answer clicks with nothing.
-    if (LOWORD(wParam) == 1067 || LOWORD(wParam) == 1069)
+    if (LOWORD(wParam) == IDC_ABOUT_PLATFORM_VERSION || LOWORD(wParam) == IDC_ABOUT_NAME)
         return TRUE;
     return CDialog::OnCommand(wParam, lParam);
 }

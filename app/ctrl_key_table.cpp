@@ -1,5 +1,7 @@
 #include "app/ctrl_key_table.h"
 
+#include "res/dialog_134_control_window.h"
+#include "res/dialog_166_clip_window.h"
 #include "res/frame_command_ids.h"
 
 namespace {
@@ -29,14 +31,14 @@ constexpr Row kRows[] = {
     {1, 'S', Cond::ImageCommands, ID_FILE_SAVE_IMAGE, CtrlKeyTarget::Frame},
     {1, 'P', Cond::ImageCommands, ID_FILE_PRINT_IMAGE, CtrlKeyTarget::Frame},
     {1, 'X', Cond::Always, ID_APP_EXIT, CtrlKeyTarget::Frame},
-    {1, '2', Cond::RangeClickButton, 1111, CtrlKeyTarget::ControlPanel},
-    {1, 'W', Cond::WheelButton, 1112, CtrlKeyTarget::ControlPanel},
-    {1, 'F', Cond::FixedModeButton, 1246, CtrlKeyTarget::ControlPanel},
-    {3, 'S', Cond::Always, 1089, CtrlKeyTarget::ClipWindow},
-    {3, 'C', Cond::Always, 1112, CtrlKeyTarget::ClipWindow},
-    {3, 'A', Cond::Always, 1534, CtrlKeyTarget::ClipWindow},
-    {3, 'P', Cond::Always, 1113, CtrlKeyTarget::ClipWindow},
-    {3, 'Q', Cond::Always, 1092, CtrlKeyTarget::ClipWindow},
+    {1, '2', Cond::RangeClickButton, IDC_CONTROL_RANGE_CLICK, CtrlKeyTarget::ControlPanel},
+    {1, 'W', Cond::WheelButton, IDC_CONTROL_WHEEL, CtrlKeyTarget::ControlPanel},
+    {1, 'F', Cond::FixedModeButton, IDC_CONTROL_FIXED_MODE, CtrlKeyTarget::ControlPanel},
+    {3, 'S', Cond::Always, IDC_CLIP_SAVE, CtrlKeyTarget::ClipWindow},
+    {3, 'C', Cond::Always, IDC_CLIP_COPY, CtrlKeyTarget::ClipWindow},
+    {3, 'A', Cond::Always, IDC_CLIP_COPY_TO_STAGE, CtrlKeyTarget::ClipWindow},
+    {3, 'P', Cond::Always, IDC_CLIP_PRINT, CtrlKeyTarget::ClipWindow},
+    {3, 'Q', Cond::Always, IDC_CLIP_CLOSE, CtrlKeyTarget::ClipWindow},
     {2, 'F', Cond::Always, ID_VIEW_FOLDER_TREE, CtrlKeyTarget::Frame},
     {2, 'T', Cond::MaskSettings, ID_VIEW_THUMB_MASK, CtrlKeyTarget::Frame},
     {2, 'P', Cond::MaskSettingsAndCurrentItem, ID_FILE_PRINT_IMAGE, CtrlKeyTarget::Frame},

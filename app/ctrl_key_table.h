@@ -12,9 +12,9 @@ struct CtrlKeyState {
     bool canUseImageCommands = false;
     bool controlIdle = false;
     bool controlPanelVisible = false;
-    bool rangeClickButtonEnabled = false;  // control panel button 1111
-    bool wheelButtonEnabled = false;       // control panel button 1112
-    bool fixedModeButtonEnabled = false;   // control panel button 1246
+    bool rangeClickButtonEnabled = false;  // IDC_CONTROL_RANGE_CLICK
+    bool wheelButtonEnabled = false;       // IDC_CONTROL_WHEEL
+    bool fixedModeButtonEnabled = false;   // IDC_CONTROL_FIXED_MODE
     bool canUseMaskSettings = false;
     bool multiViewHasCurrentItem = false;
 };

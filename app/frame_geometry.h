@@ -7,6 +7,13 @@
 #include "core/system_figures.h"
 #include "platform/types/types.h"
 
+// The frame's mode, named by the template of the stage that defines it (as
+// WM_FRAME_SET_MODE, WM_FRAME_FIT and WM_FRAME_REFIT_MODE carry it).
+enum FrameMode : UINT {
+    kFrameModeViewStage = 130,       // clip mode
+    kFrameModeMultiViewStage = 278,  // multi view
+};
+
 // Edge codes of the taskbar.
 enum : BYTE {
     kTaskbarNone = 0,

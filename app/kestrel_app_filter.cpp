@@ -10,6 +10,7 @@
 #include "core/frame_messages.h"
 #include "platform/window/input_keys.h"
 #include "platform/window/pointer_position.h"
+#include "res/dialog_134_control_window.h"
 
 namespace {
 
@@ -32,9 +33,9 @@ CtrlKeyState TakeCtrlKeyState(const CMainFrame& frame)
     const HWND panel = frame.Window(AppWindow::ControlPanel);
     s.controlPanelVisible = panel && frame.IsWindowVisible(panel);
     if (s.controlPanelVisible) {
-        s.rangeClickButtonEnabled = IsItemEnabled(panel, 1111);
-        s.wheelButtonEnabled = IsItemEnabled(panel, 1112);
-        s.fixedModeButtonEnabled = IsItemEnabled(panel, 1246);
+        s.rangeClickButtonEnabled = IsItemEnabled(panel, IDC_CONTROL_RANGE_CLICK);
+        s.wheelButtonEnabled = IsItemEnabled(panel, IDC_CONTROL_WHEEL);
+        s.fixedModeButtonEnabled = IsItemEnabled(panel, IDC_CONTROL_FIXED_MODE);
     }
     s.canUseMaskSettings = frame.CanUseMaskSettings();
     // The multi view's current item is asked once the multi view exists.

@@ -2,6 +2,7 @@
 #include "app/main_frame.h"
 
 #include "app/frame_bars.h"
+#include "app/frame_geometry.h"
 #include "app/frame_globals.h"
 #include "app/kestrel_app.h"
 #include "core/frame_messages.h"
@@ -86,21 +87,21 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             OnTaskbarMoved();
         return 0;
     case WM_FRAME_FIT:
-        if (lParam == 278)
+        if (lParam == kFrameModeMultiViewStage)
             FitMultiFrame(static_cast<int>(wParam));
         else
             FitClipFrame(static_cast<int>(wParam));
         return 0;
     case WM_FRAME_REFIT_MODE:
-        if (wParam == 130)
+        if (wParam == kFrameModeViewStage)
             FitClipFrame(0);
         else
             FitMultiFrame(0);
         return 0;
     case WM_FRAME_SET_MODE:
-        SwitchFrameBars(wParam == 130 || wParam == 1 ? 1 : 2);
+        SwitchFrameBars(wParam == kFrameModeViewStage || wParam == 1 ? 1 : 2);
         for (int i = 0; i < kClipWindowCount; ++i)
-            if (wParam == 130 || wParam == 1)
+            if (wParam == kFrameModeViewStage || wParam == 1)
                 ShowClipWindow(i);
         return 0;
     case WM_FRAME_FOREGROUND:

@@ -7,10 +7,10 @@
 namespace {
 
 const DialogControl kControls[] = {
-    {ControlKind::Text, 1069, u"Kestrel", SS_LEFT, 64, 18, 260, 18},
+    {ControlKind::Text, IDC_ABOUT_NAME, u"Kestrel", SS_LEFT, 64, 18, 260, 18},
     {ControlKind::Text, IDC_STATIC, u"画像切り取りソフトウェア", SS_LEFT, 64, 40, 260, 18},
-    {ControlKind::Text, 1066, u"Version", SS_LEFT, 64, 62, 260, 18},
-    {ControlKind::Text, 1067, u"WindowsVersion", SS_LEFT, 64, 84, 300, 18},
+    {ControlKind::Text, IDC_ABOUT_VERSION, u"Version", SS_LEFT, 64, 62, 260, 18},
+    {ControlKind::Text, IDC_ABOUT_PLATFORM_VERSION, u"WindowsVersion", SS_LEFT, 64, 84, 300, 18},
     {ControlKind::GroupBox, IDC_STATIC, u"使用ライブラリ", 0, 16, 114, 348, 70},
     {ControlKind::Text, IDC_STATIC, u"JPEG Read/Write : libjpeg　(Independent JPEG Group)", SS_LEFT, 30, 136,
         326, 18},
@@ -21,7 +21,7 @@ const DialogControl kControls[] = {
 }  // namespace
 
 const DialogTemplate kDialog100About{
-    100,
+    IDD_ABOUT,
     u"About Kestrel",
     WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER | WS_VISIBLE,
     0,

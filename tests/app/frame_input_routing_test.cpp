@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 #include "app/ctrl_key_table.h"
+#include "res/dialog_134_control_window.h"
+#include "res/dialog_166_clip_window.h"
 #include "res/frame_command_ids.h"
 
 #include <gtest/gtest.h>
@@ -29,15 +31,15 @@ TEST(CtrlKeyTable, EveryRowWithItsTarget)
         {1, 'S', {ID_FILE_SAVE_IMAGE, T::Frame, -1}},
         {1, 'P', {ID_FILE_PRINT_IMAGE, T::Frame, -1}},
         {1, 'X', {ID_APP_EXIT, T::Frame, -1}},
-        {1, '2', {1111, T::ControlPanel, -1}},
-        {1, 'W', {1112, T::ControlPanel, -1}},
-        {1, 'F', {1246, T::ControlPanel, -1}},
+        {1, '2', {IDC_CONTROL_RANGE_CLICK, T::ControlPanel, -1}},
+        {1, 'W', {IDC_CONTROL_WHEEL, T::ControlPanel, -1}},
+        {1, 'F', {IDC_CONTROL_FIXED_MODE, T::ControlPanel, -1}},
         {1, 'T', {}},
-        {3, 'S', {1089, T::ClipWindow, 0}},
-        {4, 'C', {1112, T::ClipWindow, 1}},
-        {9, 'A', {1534, T::ClipWindow, 6}},
-        {14, 'P', {1113, T::ClipWindow, 11}},
-        {14, 'Q', {1092, T::ClipWindow, 11}},
+        {3, 'S', {IDC_CLIP_SAVE, T::ClipWindow, 0}},
+        {4, 'C', {IDC_CLIP_COPY, T::ClipWindow, 1}},
+        {9, 'A', {IDC_CLIP_COPY_TO_STAGE, T::ClipWindow, 6}},
+        {14, 'P', {IDC_CLIP_PRINT, T::ClipWindow, 11}},
+        {14, 'Q', {IDC_CLIP_CLOSE, T::ClipWindow, 11}},
         {3, 'X', {}},
         {2, 'F', {ID_VIEW_FOLDER_TREE, T::Frame, -1}},
         {2, 'T', {ID_VIEW_THUMB_MASK, T::Frame, -1}},
@@ -67,7 +69,7 @@ TEST(CtrlKeyTable, ConditionsDecideEachRow)
     s = AllTrue();
     s.wheelButtonEnabled = false;
     EXPECT_EQ(RouteCtrlKey(1, 'W', s).command, 0u);
-    EXPECT_EQ(RouteCtrlKey(1, '2', s).command, 1111u);
+    EXPECT_EQ(RouteCtrlKey(1, '2', s).command, static_cast<UINT>(IDC_CONTROL_RANGE_CLICK));
 
     s = AllTrue();
     s.multiViewHasCurrentItem = false;

@@ -2,12 +2,14 @@
 // program folder: caption, bars, the first-run question, the settings read at
 // the first show (once) and written at close, and the About box.
 #include "app/about_dialog.h"
+#include "app/frame_geometry.h"
 #include "app/frame_globals.h"
 #include "app/kestrel_app.h"
 #include "core/frame_messages.h"
 #include "core/path_utils.h"
 #include "core/settings/app_settings.h"
 #include "platform/system/shell.h"
+#include "res/dialog_100_about.h"
 #include "res/frame_command_ids.h"
 #include "res/frame_toolbars.h"
 #include "tests/support/pump_until.h"
@@ -157,10 +159,10 @@ TEST_F(MainFrameGui, MenusToolbarAndStatusBarOfClipModeAndMultiView)
     EXPECT_GT(g_ScreenMetrics.statusBarHeight, 2);
 
     // The multi view's menu and toolbar, and back: each item once.
-    frame.SendMessage(WM_FRAME_SET_MODE, 278);
+    frame.SendMessage(WM_FRAME_SET_MODE, kFrameModeMultiViewStage);
     EXPECT_EQ(frame.MenuPopupCount(), 4);
     EXPECT_EQ(frame.ToolbarCommands().size(), 10u);
-    frame.SendMessage(WM_FRAME_SET_MODE, 130);
+    frame.SendMessage(WM_FRAME_SET_MODE, kFrameModeViewStage);
     EXPECT_EQ(frame.MenuPopupCount(), 6);
     EXPECT_EQ(frame.ToolbarCommands(), expected);
 
@@ -211,9 +213,9 @@ TEST_F(MainFrameGui, AboutBoxShowsTheVersionLinesAndOpensFromItsCommand)
     CAboutDlg about;
     QString version, platform, name, caption;
     QTimer::singleShot(0, [&] {
-        version = about.GetDlgItem(1066)->GetWindowText();
-        platform = about.GetDlgItem(1067)->GetWindowText();
-        name = about.GetDlgItem(1069)->GetWindowText();
+        version = about.GetDlgItem(IDC_ABOUT_VERSION)->GetWindowText();
+        platform = about.GetDlgItem(IDC_ABOUT_PLATFORM_VERSION)->GetWindowText();
+        name = about.GetDlgItem(IDC_ABOUT_NAME)->GetWindowText();
         caption = about.GetWindowText();
         about.EndDialog(IDOK);
     });
