@@ -1,7 +1,7 @@
 // The application's message filter: keyboard shortcuts by the active window,
-// the zoom lens on Space during a two-click selection, the mouse wheel for
-// windows in the background, and transient windows closed when the pointer
-// leaves them.
+// the mouse wheel for windows in the background, and transient windows closed
+// when the pointer leaves them. The zoom lens's steps (Space during a
+// two-click selection, the wheel while it is open) come with the lens.
 #include "app/ctrl_key_table.h"
 #include "app/frame_globals.h"
 #include "app/kestrel_app.h"
@@ -69,9 +69,6 @@ BOOL CKestrelApp::PreTranslateMessage(MSG* msg)
                 return TRUE;
             break;
         case WM_MOUSEWHEEL:
-            // With the lens open the wheel goes to the lens as dispatched.
-            if (frame->IsZoomLensOpen())
-                return FALSE;
             FilterWheel(msg);
             break;
         case WM_MOUSEMOVE:
@@ -92,13 +89,6 @@ BOOL CKestrelApp::FilterKeyDown(const MSG* msg)
     if (g_bFileOperationBusy.load(std::memory_order_relaxed) == 1)
         return TRUE;
     const UINT vk = static_cast<UINT>(msg->wParam);
-    if (IsClickClipActive() && (vk == VK_SPACE || vk == VK_PROCESSKEY)) {
-        if (frame.IsZoomLensOpen())
-            frame.CloseZoomLens();
-        else
-            frame.OpenZoomLens();
-        return TRUE;
-    }
     const bool ctrl = GetKeyState(VK_CONTROL) < 0;
     const int kind = GetActiveAppWindowKind();
     if (ctrl && kind != 0) {
@@ -143,5 +133,5 @@ void CKestrelApp::FilterMouseMove(const MSG*)
     if (chooser && !Inside(frame.m_rcChooser, cursor))
         SendMessageW(chooser, WM_CLOSE);
     // An overview drag ends, and the zoom lens closes, here when the pointer
-    // leaves them, once those windows exist.
+    // leaves them, once those windows are part of the program.
 }

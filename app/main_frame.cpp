@@ -2,6 +2,7 @@
 #include "app/main_frame.h"
 
 #include "app/frame_bars.h"
+#include "app/frame_commands.h"
 #include "app/frame_geometry.h"
 #include "app/frame_globals.h"
 #include "app/kestrel_app.h"
@@ -15,7 +16,7 @@
 #include "res/frame_menus.h"
 #include "res/frame_strings.h"
 
-CMainFrame::CMainFrame()
+CMainFrame::CMainFrame(std::span<const FrameWindowRow> windows) : m_windows(windows)
 {
     g_pMainFrame = this;
 }
@@ -99,32 +100,21 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             FitMultiFrame(0);
         return 0;
     case WM_FRAME_SET_MODE:
+        // The clip windows are shown (clip mode) or hidden here once they exist.
         SwitchFrameBars(wParam == kFrameModeViewStage || wParam == 1 ? 1 : 2);
-        for (int i = 0; i < kClipWindowCount; ++i)
-            if (wParam == kFrameModeViewStage || wParam == 1)
-                ShowClipWindow(i);
         return 0;
     case WM_FRAME_FOREGROUND:
         SetForegroundWindow();
         return 1;
-    case WM_FRAME_CLOSE_TREEFILE:
-        CloseTreeFileWindow();
-        return 0;
-    case WM_FRAME_CLOSE_TREEFOLDER:
-        CloseTreeFolderWindow();
-        return 0;
-    case WM_FRAME_CLOSE_CLIPWINDOW:
-        CloseClipWindow(static_cast<int>(wParam));
-        return 0;
-    case WM_FRAME_CLOSE_MEASURE:
-        CloseMeasureWindow();
-        return 0;
-    case WM_FRAME_CLOSE_EXIFVIEW:
-        CloseExifView();
-        return 0;
     default:
         return CFrameWnd::WindowProc(message, wParam, lParam);
     }
+}
+
+CommandUiState CMainFrame::QueryCommandState(UINT id) const
+{
+    const FrameCommand* command = FindFrameCommand(id);
+    return CommandUiState{command && command->enabled(*this), false};
 }
 
 BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam)
@@ -139,7 +129,7 @@ BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam)
     default:
         break;
     }
-    // The application object takes its own commands; the rest have no handler yet.
+    // The application object takes its own commands.
     if (auto* app = dynamic_cast<CKestrelApp*>(AfxGetApp()); app && app->OnAppCommand(LOWORD(wParam)))
         return TRUE;
     return CFrameWnd::OnCommand(wParam, lParam);

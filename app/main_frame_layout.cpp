@@ -72,7 +72,8 @@ void CMainFrame::FitClipFrame(int flag)
     // The control panel (or the measure panel in its place) and the view stage.
     RECT frame;
     GetWindowRect(&frame);
-    const RECT panel = WindowRect(Window(m_pMeasure ? AppWindow::Measure : AppWindow::ControlPanel));
+    const RECT panel =
+        WindowRect(Window(Window(AppWindow::Measure) ? AppWindow::Measure : AppWindow::ControlPanel));
     const RECT stage = WindowRect(Window(AppWindow::ViewStage));
     const RECT fitted = FitFrameRect(frame, panel, stage, g_ScreenMetrics, GetExtraFrameHeight());
     m_bStageResizePending = flag;
@@ -188,7 +189,7 @@ void CMainFrame::OnExitSizeMove()
     // Refit around the pair that is visible.
     if (Window(AppWindow::MultiViewStage) && IsWindowVisible(Window(AppWindow::MultiViewStage)))
         FitMultiFrame(0);
-    else if (m_pViewStage)
+    else if (Window(AppWindow::ViewStage))
         FitClipFrame(0);
 }
 

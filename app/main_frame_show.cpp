@@ -44,9 +44,8 @@ void CMainFrame::RunFirstShow()
     LoadSettings();
     CheckSettings();
 
-    OpenModeChoice();  // the panels' placement reads the mode bar's height
-    OpenControlWindow();
-    OpenViewStage();
+    // The mode bar, the control panel and the view stage open here, in that
+    // order (the panels' placement reads the mode bar's height), with their rows.
     FitClipFrame(0);
 
     g_szOpenFilePath = PickOpenFilePath(QCoreApplication::arguments());

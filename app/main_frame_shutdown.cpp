@@ -1,4 +1,4 @@
-// Closing the frame: every window in a fixed order, then the settings.
+// Closing the frame: every window in the window table's order, then the settings.
 #include "app/main_frame.h"
 
 #include "platform/app/app.h"
@@ -15,22 +15,7 @@ void CMainFrame::OnClose()
 void CMainFrame::DestroyAllWindows()
 {
     RemoveAppBar(GetSafeHwnd());
-    // The multi view's workers stop here, before any window goes, once it exists.
-    CloseViewStage();
-    CloseControlWindow();
-    CloseTreeFileWindow();
-    CloseTreeFolderWindow();
-    CloseSkyWindow();
-    CloseWaitBox();
-    CloseChooser();
-    CloseContrast();
-    CloseMultiControlWindow();
-    CloseMultiViewStage();
-    CloseModeChoice();
-    CloseExifView();
-    CloseMeasureWindow();
-    for (int i = 0; i < kClipWindowCount; ++i)
-        CloseClipWindow(i);
+    CloseAllWindows();
     if (m_bOsSupported)
         WriteSettingsFile();
     m_pMenu = nullptr;

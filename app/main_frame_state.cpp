@@ -9,18 +9,6 @@ int CMainFrame::AppMode() const
     return g_nAppMode;
 }
 
-HWND CMainFrame::Window(AppWindow which) const
-{
-    // The other windows answer here once their classes are part of the program.
-    return which == AppWindow::MainFrame ? GetSafeHwnd() : nullptr;
-}
-
-HWND CMainFrame::ClipWindow(int) const
-{
-    // Clip windows answer here once their class is part of the program.
-    return nullptr;
-}
-
 HWND CMainFrame::ActiveWindow() const
 {
     return ::GetActiveWindow();

@@ -24,6 +24,8 @@ enum class AppWindow {
     MaskDialog,
     OverviewWindow,
     CaptureChooser,
+    // The twelve clip windows; AppStateSource::ClipWindow names one of them.
+    ClipWindow,
 };
 
 class AppStateSource {

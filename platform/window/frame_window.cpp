@@ -2,6 +2,7 @@
 
 #include "platform/x11/desktop_services.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QLabel>
 #include <QMainWindow>
@@ -32,6 +33,10 @@ LRESULT CFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         m_main->setGeometry(0, 0, GetWidget()->width(), GetWidget()->height());
     if (message == WM_MOVE)
         lParam = MAKELPARAM(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam) + MenuBarHeight());
+    // A command from a menu, an accelerator or a key filter (no control
+    // window) whose state is disabled is dropped, as its item would be.
+    if (message == WM_COMMAND && lParam == 0 && !QueryCommandState(LOWORD(wParam)).enabled)
+        return 0;
     return CWnd::WindowProc(message, wParam, lParam);
 }
 
@@ -56,6 +61,11 @@ void CFrameWnd::BuildBars()
     // placement rules are measured against it.
     m_toolbar->setFixedHeight(kFrameToolbarHeight);
     m_main->addToolBar(Qt::TopToolBarArea, m_toolbar);
+    // Toolbar buttons follow their rules whenever the loop falls idle, as
+    // the state they read changes with any message.
+    if (auto* dispatcher = QAbstractEventDispatcher::instance())
+        QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, m_toolbar,
+            [this] { UpdateToolbarStates(); });
 
     QStatusBar* status = m_main->statusBar();
     m_messagePane = new QLabel(status);
@@ -90,6 +100,7 @@ int CFrameWnd::AddMenuPopup(const QString& title, int parent)
     QWidget* owner = parent >= 0 && parent < MenuPopupCount() ? static_cast<QWidget*>(m_popups[parent])
                                                               : m_main->menuBar();
     auto* popup = new QMenu(title, owner);
+    QObject::connect(popup, &QMenu::aboutToShow, popup, [this, popup] { UpdateMenuStates(popup); });
     if (parent >= 0 && parent < MenuPopupCount())
         m_popups[parent]->addMenu(popup);
     else
@@ -104,6 +115,7 @@ void CFrameWnd::AddMenuItem(int popup, UINT id, const QString& text, const QStri
         return;
     QAction* action = m_popups[popup]->addAction(text);
     action->setStatusTip(prompt);
+    action->setData(id);
     QObject::connect(action, &QAction::triggered, action, [this, id] { OnMenuCommand(id); });
 }
 
@@ -191,6 +203,76 @@ int CFrameWnd::StatusBarHeight() const
 int CFrameWnd::MenuBarHeight() const
 {
     return m_main && !m_main->menuBar()->actions().isEmpty() ? m_main->menuBar()->sizeHint().height() : 0;
+}
+
+CommandUiState CFrameWnd::QueryCommandState(UINT) const
+{
+    return {};
+}
+
+void CFrameWnd::UpdateCommandStates()
+{
+    for (QMenu* popup : m_popups)
+        UpdateMenuStates(popup);
+    UpdateToolbarStates();
+}
+
+void CFrameWnd::UpdateMenuStates(QMenu* popup)
+{
+    for (QAction* a : popup->actions()) {
+        if (a->isSeparator() || a->menu())
+            continue;
+        const CommandUiState state = QueryCommandState(a->data().toUInt());
+        a->setEnabled(state.enabled);
+        a->setCheckable(state.checked);
+        a->setChecked(state.checked);
+    }
+}
+
+void CFrameWnd::UpdateToolbarStates()
+{
+    if (!m_toolbar)
+        return;
+    for (QAction* a : m_toolbar->actions()) {
+        if (a->isSeparator())
+            continue;
+        const CommandUiState state = QueryCommandState(a->data().toUInt());
+        a->setEnabled(state.enabled);
+        if (a->property("checkStyle").toBool()) {
+            a->setCheckable(true);
+            a->setChecked(state.checked);
+        }
+    }
+}
+
+QAction* CFrameWnd::FindToolbarAction(UINT id) const
+{
+    if (m_toolbar)
+        for (QAction* a : m_toolbar->actions())
+            if (!a->isSeparator() && a->data().toUInt() == id)
+                return a;
+    return nullptr;
+}
+
+bool CFrameWnd::IsMenuItemEnabled(UINT id) const
+{
+    for (const QMenu* popup : m_popups)
+        for (const QAction* a : popup->actions())
+            if (!a->isSeparator() && !a->menu() && a->data().toUInt() == id)
+                return a->isEnabled();
+    return false;
+}
+
+bool CFrameWnd::IsToolbarButtonEnabled(UINT id) const
+{
+    const QAction* a = FindToolbarAction(id);
+    return a && a->isEnabled();
+}
+
+bool CFrameWnd::IsToolbarButtonChecked(UINT id) const
+{
+    const QAction* a = FindToolbarAction(id);
+    return a && a->isChecked();
 }
 
 void CFrameWnd::OnMenuCommand(UINT id)

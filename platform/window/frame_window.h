@@ -1,8 +1,11 @@
 // A frame window: a top-level window with a menu bar, a toolbar and a status
 // bar of a message pane and four key indicators. Menu items and toolbar
 // buttons post WM_COMMAND with their id to the frame; resting on one shows
-// its prompt in the message pane. WM_MOVE reports the client origin below
-// the menu bar, as the platform's frames do.
+// its prompt in the message pane. Each item's state (enabled, checked) is
+// asked of QueryCommandState: a popup's items as it opens, the toolbar's
+// whenever the event loop falls idle; a WM_COMMAND without a control window
+// (menu, accelerator, key filter) whose command is disabled is dropped. WM_MOVE reports the client origin
+// below the menu bar, as the platform's frames do.
 #pragma once
 
 #include "platform/window/window.h"
@@ -10,6 +13,7 @@
 #include <QImage>
 #include <QString>
 
+class QAction;
 class QMainWindow;
 class QMenu;
 class QToolBar;
@@ -17,6 +21,12 @@ class QLabel;
 
 // The toolbar's height in pixels.
 inline constexpr int kFrameToolbarHeight = 28;
+
+// What a command's rule says of its menu item and toolbar button.
+struct CommandUiState {
+    bool enabled = true;
+    bool checked = false;
+};
 
 class CFrameWnd : public CWnd {
 public:
@@ -62,6 +72,17 @@ public:
     // True while a window manager runs that has not framed this window yet.
     bool AwaitsWindowManagerFrame() const;
 
+    // The state of a command's items; every command is enabled unless the
+    // frame says otherwise.
+    virtual CommandUiState QueryCommandState(UINT id) const;
+    // Asks the state of every menu item and toolbar button now.
+    void UpdateCommandStates();
+    // Whether the menu item or toolbar button of the command is enabled and
+    // checked as last asked (false when there is none).
+    bool IsMenuItemEnabled(UINT id) const;
+    bool IsToolbarButtonEnabled(UINT id) const;
+    bool IsToolbarButtonChecked(UINT id) const;
+
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 protected:
@@ -76,6 +97,9 @@ private:
     std::vector<QMenu*> m_popups;
 
     void BuildBars();
+    void UpdateMenuStates(QMenu* popup);
+    void UpdateToolbarStates();
+    QAction* FindToolbarAction(UINT id) const;
 };
 
 // A 16 x 16 toolbar picture drawn from a glyph on a coloured tile; the hue
