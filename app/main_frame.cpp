@@ -70,6 +70,7 @@ int CMainFrame::OnCreate()
     const HWND self = GetSafeHwnd();
     m_workAreaWatch = WatchWorkArea([self] { PostMessageW(self, WM_FRAME_APPBAR, ABN_POSCHANGED, 0); });
     SetAppStateSource(this);
+    SetFrameServices(this);
     return 0;
 }
 

@@ -9,6 +9,7 @@
 #include "app/frame_geometry.h"
 #include "app/frame_window_table.h"
 #include "core/app_state.h"
+#include "core/frame_services.h"
 #include "core/settings/settings_store.h"
 #include "platform/window/frame_window.h"
 #include "platform/window/frame_work_area.h"
@@ -18,7 +19,7 @@
 
 inline constexpr int kClipWindowCount = 12;
 
-class CMainFrame : public CFrameWnd, public AppStateSource {
+class CMainFrame : public CFrameWnd, public AppStateSource, public FrameServices {
 public:
     // The frame keeps the windows the table describes (tests pass their own).
     explicit CMainFrame(std::span<const FrameWindowRow> windows = FrameWindowTable());
@@ -50,10 +51,10 @@ public:
     BOOL CanUseImageCommands() const;
     BOOL CanUseMaskSettings() const;
 
-    // Window control.
-    int ForceForegroundWindow(HWND target);
-    void MinimizeFrame();
-    void RestoreFrame();
+    // FrameServices: window control.
+    int ForceForegroundWindow(HWND target) override;
+    void MinimizeFrame() override;
+    void RestoreFrame() override;
 
     // Layout.
     void FitClipFrame(int flag);

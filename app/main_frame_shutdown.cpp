@@ -27,6 +27,7 @@ void CMainFrame::OnDestroy()
         LeaveClipboardViewerChain(GetSafeHwnd(), m_hWndNextViewer);
     m_workAreaWatch.reset();
     SetAppStateSource(nullptr);
+    SetFrameServices(nullptr);
     CFrameWnd::OnDestroy();
     // The program ends with its main window.
     if (AfxGetMainWnd() == this)

@@ -186,6 +186,8 @@ TEST_F(MainFrameGui, MenusToolbarAndStatusBarOfClipModeAndMultiView)
     frame.SendMessage(WM_COMMAND, ID_APP_EXIT);
     EXPECT_TRUE(PumpUntil([&] { return !frame.GetSafeHwnd(); }, 2000));
     EXPECT_TRUE(QFileInfo::exists(CfgPath()));
+    // The windows reach no frame once it is gone.
+    EXPECT_NE(&GetFrameServices(), static_cast<FrameServices*>(&frame));
 }
 
 TEST_F(MainFrameGui, FrameFillsTheWorkAreaAndTheStageAreaLiesInside)

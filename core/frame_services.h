@@ -1,0 +1,25 @@
+// What the windows ask the main frame to do. The windows sit below the
+// application in the layers, so they reach the frame through this interface,
+// which the frame implements and installs at its creation, as it does its
+// state (core/app_state.h). It grows with each window that calls the frame;
+// while no frame is installed every call does nothing.
+#pragma once
+
+#include "platform/types/hwnd.h"
+
+class FrameServices {
+public:
+    virtual ~FrameServices() = default;
+
+    // Brings the window to the foreground even when another program holds
+    // it; 1 when it came to the front.
+    virtual int ForceForegroundWindow(HWND /*target*/) { return 0; }
+    // Minimises the frame with its windows, and restores them.
+    virtual void MinimizeFrame() { }
+    virtual void RestoreFrame() { }
+};
+
+// The installed frame; an instance that does nothing while none is.
+FrameServices& GetFrameServices();
+// The frame installs itself at creation and passes null when it goes.
+void SetFrameServices(FrameServices* frame);
