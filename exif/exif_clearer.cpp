@@ -20,12 +20,13 @@ namespace {
 std::vector<WORD> TagsClearedBy(WORD tag)
 {
     switch (tag) {
-    case 5:
-        return {6};
-    case 1:
-        return {1, 2, 3, 4};
-    case 19:
-        return {19, 20, 21, 22};
+    case kExifGpsAltitudeRef:
+        return {kExifGpsAltitude};
+    case kExifGpsLatitudeRef:
+        return {kExifGpsLatitudeRef, kExifGpsLatitude, kExifGpsLongitudeRef, kExifGpsLongitude};
+    case kExifGpsDestLatitudeRef:
+        return {
+            kExifGpsDestLatitudeRef, kExifGpsDestLatitude, kExifGpsDestLongitudeRef, kExifGpsDestLongitude};
     default:
         return {tag};
     }

@@ -117,8 +117,8 @@ CExifReader::Directories CExifReader::LocateDirectories()
         if (next != 0)
             d.at[1] = next;
     }
-    d.at[2] = FindRawValue(block, ifd0, 34665);
-    d.at[3] = FindRawValue(block, ifd0, 34853);
+    d.at[2] = FindRawValue(block, ifd0, kExifIfdPointer);
+    d.at[3] = FindRawValue(block, ifd0, kExifGpsIfdPointer);
     return d;
 }
 
@@ -188,8 +188,8 @@ const BYTE* CExifReader::GetThumbnail(const QString& path, DWORD* size)
     if (!dirs.at[1])
         return nullptr;
     const ExifBlock block = Block();
-    const std::optional<DWORD> offset = FindRawValue(block, *dirs.at[1], 513);
-    const std::optional<DWORD> length = FindRawValue(block, *dirs.at[1], 514);
+    const std::optional<DWORD> offset = FindRawValue(block, *dirs.at[1], kExifThumbnailOffset);
+    const std::optional<DWORD> length = FindRawValue(block, *dirs.at[1], kExifThumbnailLength);
     if (!offset || !length || *length < 4 || !block.Contains(*offset, *length))
         return nullptr;
     const BYTE* data = block.At(*offset);
