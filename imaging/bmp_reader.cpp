@@ -13,21 +13,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <unistd.h>
 
 namespace {
-
-std::size_t ReadHead(int fd, BYTE* head, std::size_t capacity)
-{
-    std::size_t total = 0;
-    while (total < capacity) {
-        const ssize_t n = ::pread(fd, head + total, capacity - total, static_cast<off_t>(total));
-        if (n <= 0)
-            break;
-        total += static_cast<std::size_t>(n);
-    }
-    return total;
-}
 
 void FlipRows(BYTE* bits, std::uint32_t stride, int height)
 {
@@ -55,7 +42,7 @@ int CLoadBitmap_for_Dlg::ReadBmpFile(const QString& filePath)
     }
     const int fd = file.Handle();
     BYTE head[kBmpHeadBytes] = {};
-    const std::size_t headSize = ReadHead(fd, head, sizeof head);
+    const std::size_t headSize = ReadUpToAt(fd, head, sizeof head, 0);
 
     BmpLayout layout;
     switch (CheckBmpHeaders(head, headSize, static_cast<std::uint64_t>(file.Length()), ImageSettingMaxWidth(),

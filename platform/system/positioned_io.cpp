@@ -3,20 +3,24 @@
 #include <cerrno>
 #include <unistd.h>
 
-bool ReadExactlyAt(int fd, void* buffer, std::size_t length, off_t offset)
+std::size_t ReadUpToAt(int fd, void* buffer, std::size_t capacity, off_t offset)
 {
     auto* out = static_cast<char*>(buffer);
-    while (length > 0) {
-        const ssize_t n = ::pread(fd, out, length, offset);
+    std::size_t total = 0;
+    while (total < capacity) {
+        const ssize_t n = ::pread(fd, out + total, capacity - total, offset + static_cast<off_t>(total));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
-            return false;
-        out += n;
-        length -= static_cast<std::size_t>(n);
-        offset += n;
+            break;
+        total += static_cast<std::size_t>(n);
     }
-    return true;
+    return total;
+}
+
+bool ReadExactlyAt(int fd, void* buffer, std::size_t length, off_t offset)
+{
+    return ReadUpToAt(fd, buffer, length, offset) == length;
 }
 
 bool WriteAllAt(int fd, const void* data, std::size_t length, off_t offset)
