@@ -37,7 +37,7 @@ enum class ExifLine : BYTE {
     Lens,         // the four figures of the lens specification
     GpsPosition,  // reference and coordinate of latitude and longitude (tag and the next three)
     GpsAltitude,  // the altitude with the sign of its reference
-    GpsTime,      // the numerators of hour, minute and second
+    GpsTime,      // the raw numerators and denominators of hour, minute and second
 };
 
 // The text of one value of an enumerated tag.
