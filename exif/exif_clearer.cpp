@@ -6,6 +6,7 @@
 #include "exif/exif_file_io.h"
 #include "exif/exif_tag_descriptions.h"
 #include "exif/exif_value_decoders.h"
+#include "platform/system/positioned_io.h"
 
 #include <cstring>
 #include <fcntl.h>
@@ -19,12 +20,13 @@ namespace {
 std::vector<WORD> TagsClearedBy(WORD tag)
 {
     switch (tag) {
-    case 5:
-        return {6};
-    case 1:
-        return {1, 2, 3, 4};
-    case 19:
-        return {19, 20, 21, 22};
+    case kExifGpsAltitudeRef:
+        return {kExifGpsAltitude};
+    case kExifGpsLatitudeRef:
+        return {kExifGpsLatitudeRef, kExifGpsLatitude, kExifGpsLongitudeRef, kExifGpsLongitude};
+    case kExifGpsDestLatitudeRef:
+        return {
+            kExifGpsDestLatitudeRef, kExifGpsDestLatitude, kExifGpsDestLongitudeRef, kExifGpsDestLongitude};
     default:
         return {tag};
     }
@@ -124,7 +126,7 @@ int CExifReader::WriteBlock(const QString& path, const QByteArray& original)
     QByteArray onDisk(m_prefix.size(), Qt::Uninitialized);
     // The file must still be the one that was read.
     bool ok = ::fstat(file.Get(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size >= m_prefix.size() &&
-        ExifReadAt(file.Get(), onDisk.data(), static_cast<std::size_t>(onDisk.size()), 0) &&
+        ReadExactlyAt(file.Get(), onDisk.data(), static_cast<std::size_t>(onDisk.size()), 0) &&
         onDisk == original;
     // Only the bytes that changed are written.
     qsizetype first = 0;
@@ -135,8 +137,8 @@ int CExifReader::WriteBlock(const QString& path, const QByteArray& original)
         --last;
     if (ok && first < m_prefix.size()) {
         const std::size_t length = static_cast<std::size_t>(last - first + 1);
-        if (!ExifWriteAt(file.Get(), m_prefix.constData() + first, length, first)) {
-            ExifWriteAt(file.Get(), original.constData() + first, length, first);  // put back what was there
+        if (!WriteAllAt(file.Get(), m_prefix.constData() + first, length, first)) {
+            WriteAllAt(file.Get(), original.constData() + first, length, first);  // put back what was there
             ok = false;
         }
     }

@@ -1,10 +1,8 @@
-// Whole reads and writes at a file position, for the EXIF reader and the
-// in-place clearer (which rewrites only the bytes it changed).
+// The file handle of the EXIF reader and the in-place clearer (which rewrites
+// only the bytes it changed, through platform/system/positioned_io.h).
 #pragma once
 
 #include <QString>
-#include <cstddef>
-#include <sys/types.h>
 
 // A file descriptor closed when it goes out of scope.
 class ExifFileHandle {
@@ -23,8 +21,3 @@ public:
 private:
     int m_fd;
 };
-
-// Exactly length bytes at offset; false on a short read or an error.
-bool ExifReadAt(int fd, void* buffer, std::size_t length, off_t offset);
-// All length bytes at offset; false when any of them was not written.
-bool ExifWriteAt(int fd, const void* data, std::size_t length, off_t offset);

@@ -11,70 +11,6 @@ namespace {
 
 constexpr int kNameColumn = 20;
 
-bool IsGpsTag(WORD tag)
-{
-    return tag <= 31;
-}
-
-bool IsTextFamily(WORD tag, bool gps)
-{
-    if (gps)
-        return tag == 0 || tag == 8 || tag == 18 || tag == 27 || tag == 28 || tag == 29;
-    switch (tag) {
-    case 306:
-    case 270:
-    case 271:
-    case 272:
-    case 305:
-    case 315:
-    case 33432:
-    case 36864:
-    case 37121:
-    case 37500:
-    case 37510:
-    case 40964:
-    case 36867:
-    case 36868:
-    case 34850:
-    case 37383:
-    case 37384:
-    case 37385:
-    case 41495:
-    case 41986:
-    case 41987:
-    case 42016:
-    case 42032:
-    case 42033:
-    case 42035:
-    case 42036:
-    case 42037:
-        return true;
-    default:
-        return tag >= 41990 && tag <= 41996;
-    }
-}
-
-bool IsRationalLine(WORD tag)
-{
-    switch (tag) {
-    case 33434:
-    case 33437:
-    case 37377:
-    case 37378:
-    case 37379:
-    case 37380:
-    case 37381:
-    case 37382:
-    case 37386:
-    case 41483:
-    case 41493:
-    case 41988:
-        return true;
-    default:
-        return false;
-    }
-}
-
 QString Line(const QString& name, const QString& value)
 {
     return name + QStringLiteral(" : ") + value + u'\n';
@@ -123,26 +59,30 @@ int CExifReader::FormatTags(QStringList& lines, int maxLines, int lineSize)
 
 QString CExifReader::FormatTag(WORD tag, int lineSize) const
 {
-    const bool gps = IsGpsTag(tag);
-    if (gps && (tag == 1 || tag == 19))
+    const ExifTagInfo* info = FindExifTag(tag);
+    const ExifLine line = info ? info->line : ExifLine::None;
+    if (line == ExifLine::GpsPosition)
         return FormatGpsPosition(tag);
-    if (gps && tag == 5)
+    if (line == ExifLine::GpsAltitude)
         return FormatGpsAltitude();
-    if (!IsTextFamily(tag, gps) && !(gps && tag == 7) &&
-        !(!gps && (IsRationalLine(tag) || tag == 41989 || tag == 42034)))
+    if (line == ExifLine::None)
         return QString();  // no line format
+    const bool gps = IsExifGpsTag(tag);
     const ExifTagEntry* e = FindEntry(tag, gps);
     if (!e)
         return Line(GetExifTagDescription(tag, 100), QStringLiteral("---"));
-    if (gps && tag == 7)
+    switch (line) {
+    case ExifLine::GpsTime:
         return FormatGpsTime(*e, lineSize);
-    if (IsTextFamily(tag, gps))
+    case ExifLine::Text:
         return FormatTextLine(*e, lineSize, gps);
-    if (tag == 41989)
+    case ExifLine::Integer:
         return Line(PadDescription(e->description), QString::number(e->integer));
-    if (tag == 42034)
+    case ExifLine::Lens:
         return FormatLensLine(*e);
-    return FormatRationalLine(*e);
+    default:  // ExifLine::Rational; the other lines are made above
+        return FormatRationalLine(*e);
+    }
 }
 
 QString CExifReader::FormatTextLine(const ExifTagEntry& e, int lineSize, bool gps) const
@@ -171,21 +111,21 @@ QString CExifReader::FormatRationalLine(const ExifTagEntry& e) const
         return Line(name, QStringLiteral("---"));
     const DWORD numerator = e.values[0];
     switch (e.tag) {
-    case 33434:
+    case kExifExposureTime:
         return Line(name, Fixed(e.number, "%3.4f") + QStringLiteral(" 秒"));
-    case 37386:
+    case kExifFocalLength:
         return Line(name, Fixed(e.number, "%3.4f") + QStringLiteral(" mm"));
-    case 37379:
+    case kExifBrightness:
         if (numerator == 0xFFFFFFFF)
             return Line(name, QStringLiteral("不明"));
         break;
-    case 37382:
+    case kExifSubjectDistance:
         if (numerator == 0xFFFFFFFF)
             return Line(name, QStringLiteral("無限遠"));
         if (numerator == 0)
             return Line(name, QStringLiteral("不明"));
         break;
-    case 41988:
+    case kExifDigitalZoom:
         if (numerator == 0)
             return Line(name, QStringLiteral("未使用"));
         break;
@@ -218,9 +158,12 @@ QString CExifReader::FormatLensLine(const ExifTagEntry& e) const
             q[0], q[1], q[2], q[3]);
 }
 
+// base: the latitude reference of the position; latitude, longitude
+// reference and longitude follow it.
 QString CExifReader::FormatGpsPosition(WORD base) const
 {
-    const QString label = base == 1 ? QStringLiteral("位置情報") : QStringLiteral("目的地の位置情報");
+    const QString label =
+        base == kExifGpsLatitudeRef ? QStringLiteral("位置情報") : QStringLiteral("目的地の位置情報");
     const ExifTagEntry* latRef = FindEntry(base, true);
     const ExifTagEntry* lat = FindEntry(static_cast<WORD>(base + 1), true);
     const ExifTagEntry* lonRef = FindEntry(static_cast<WORD>(base + 2), true);
@@ -239,10 +182,10 @@ QString CExifReader::FormatGpsPosition(WORD base) const
 
 QString CExifReader::FormatGpsAltitude() const
 {
-    const ExifTagEntry* altitude = FindEntry(6, true);
+    const ExifTagEntry* altitude = FindEntry(kExifGpsAltitude, true);
     if (!altitude || altitude->values.size() < 2)
         return Line(QStringLiteral("高度"), QStringLiteral("---"));
-    const ExifTagEntry* reference = FindEntry(5, true);
+    const ExifTagEntry* reference = FindEntry(kExifGpsAltitudeRef, true);
     const char sign = (reference && reference->integer != 0) ? '-' : '+';
     return PadDescription(altitude->description) + QStringLiteral(" : ") + QChar(sign) +
         Fixed(altitude->number, "%.3f") + QStringLiteral(" m");

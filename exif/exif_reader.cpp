@@ -3,6 +3,7 @@
 #include "exif/exif_file_io.h"
 #include "exif/exif_tag_descriptions.h"
 #include "exif/exif_value_decoders.h"
+#include "platform/system/positioned_io.h"
 
 #include <algorithm>
 #include <cstring>
@@ -63,14 +64,14 @@ int CExifReader::LoadPrefix(const QString& path)
     if (file.Get() < 0)
         return 0;
     BYTE start[6];
-    if (!ExifReadAt(file.Get(), start, sizeof start, 0))
+    if (!ReadExactlyAt(file.Get(), start, sizeof start, 0))
         return 0;
     if (start[0] != 0xFF || start[1] != 0xD8 || start[2] != 0xFF || (start[3] != 0xE0 && start[3] != 0xE1))
         return 0;
     const DWORD app1 = start[3] == 0xE0 ? 4 + ((DWORD{start[4]} << 8) | start[5]) : 2;
 
     BYTE head[18];
-    if (!ExifReadAt(file.Get(), head, sizeof head, app1))
+    if (!ReadExactlyAt(file.Get(), head, sizeof head, app1))
         return 0;
     if (head[0] != 0xFF || head[1] != 0xE1 || std::memcmp(head + 4, "Exif\0\0", 6) != 0)
         return 0;
@@ -83,7 +84,7 @@ int CExifReader::LoadPrefix(const QString& path)
         return 0;
 
     QByteArray prefix(static_cast<qsizetype>(prefixLength), Qt::Uninitialized);
-    if (!ExifReadAt(file.Get(), prefix.data(), prefixLength, 0))
+    if (!ReadExactlyAt(file.Get(), prefix.data(), prefixLength, 0))
         return 0;
     m_littleEndian = head[10] == 'I';
     m_app1Length = app1Length;
@@ -116,8 +117,8 @@ CExifReader::Directories CExifReader::LocateDirectories()
         if (next != 0)
             d.at[1] = next;
     }
-    d.at[2] = FindRawValue(block, ifd0, 34665);
-    d.at[3] = FindRawValue(block, ifd0, 34853);
+    d.at[2] = FindRawValue(block, ifd0, kExifIfdPointer);
+    d.at[3] = FindRawValue(block, ifd0, kExifGpsIfdPointer);
     return d;
 }
 
@@ -187,8 +188,8 @@ const BYTE* CExifReader::GetThumbnail(const QString& path, DWORD* size)
     if (!dirs.at[1])
         return nullptr;
     const ExifBlock block = Block();
-    const std::optional<DWORD> offset = FindRawValue(block, *dirs.at[1], 513);
-    const std::optional<DWORD> length = FindRawValue(block, *dirs.at[1], 514);
+    const std::optional<DWORD> offset = FindRawValue(block, *dirs.at[1], kExifThumbnailOffset);
+    const std::optional<DWORD> length = FindRawValue(block, *dirs.at[1], kExifThumbnailLength);
     if (!offset || !length || *length < 4 || !block.Contains(*offset, *length))
         return nullptr;
     const BYTE* data = block.At(*offset);

@@ -15,8 +15,9 @@ struct ExifTagMask {
 
 enum class ExifTagGroup { CameraAndImage, ShootingConditions, Gps };
 
-// One selectable tag: its mask bit, its group and its check box in the
-// display settings dialog and the clear settings dialog.
+// One selectable tag: its mask bit, its group, its check box in the display
+// settings dialog and the clear settings dialog, and the place of its line
+// in the EXIF information window (0 first).
 struct ExifSelectableTag {
     WORD tag;
     BYTE word;
@@ -25,6 +26,7 @@ struct ExifSelectableTag {
     const char16_t* label;
     int displayId;
     int clearId;
+    int line;
 };
 
 // The 58 tags in the dialogs' order (grouped: camera and image, shooting

@@ -1,5 +1,5 @@
 // Turns the value of one directory entry into its text, number, integer or
-// array, by the decoder of its tag. Values are read only inside the block;
+// array, by the decoder its tag's row names (exif_tag_descriptions.h). Values are read only inside the block;
 // a value that does not lie wholly inside it is treated as absent.
 #pragma once
 
@@ -10,6 +10,6 @@
 // mean other things elsewhere).
 void DecodeExifValue(ExifTagEntry& entry, const ExifBlock& block, bool gps);
 
-// The 8-byte character-code prefix length of a coded text tag (37510, GPS 27
-// and 28), 4 for 41995, 0 for any other tag.
+// The prefix length of a coded text tag: 8 (a character code) for a
+// CodedText tag, 4 for a Utf16Text tag, 0 for any other tag.
 int ExifCodedTextPrefixLength(WORD tag, bool gps);

@@ -1,20 +1,10 @@
 #include "imaging/bmp_file.h"
 
 #include "imaging/dib_helpers.h"
+#include "platform/types/little_endian.h"
 
 #include <cstdlib>
 #include <cstring>
-
-namespace {
-
-template <class T> T ReadLe(const BYTE* p)
-{
-    T value;
-    std::memcpy(&value, p, sizeof value);
-    return value;
-}
-
-}  // namespace
 
 BmpHeaderCheck CheckBmpHeaders(const BYTE* head, std::size_t headSize, std::uint64_t fileLength, int maxWidth,
     int maxHeight, BmpLayout* layout)

@@ -7,44 +7,14 @@
 #include "imaging/image_messages.h"
 #include "imaging/image_settings.h"
 #include "imaging/load_bitmap_for_dlg.h"
+#include "imaging/malloc_block.h"
+#include "platform/system/positioned_io.h"
 
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <unistd.h>
 
 namespace {
-
-struct FreeDeleter {
-    void operator()(void* p) const { std::free(p); }
-};
-using Block = std::unique_ptr<BYTE, FreeDeleter>;
-
-bool ReadAt(int fd, std::uint64_t offset, void* buffer, std::size_t size)
-{
-    BYTE* p = static_cast<BYTE*>(buffer);
-    while (size > 0) {
-        const ssize_t n = ::pread(fd, p, size, static_cast<off_t>(offset));
-        if (n <= 0)
-            return false;
-        p += n;
-        offset += static_cast<std::uint64_t>(n);
-        size -= static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-std::size_t ReadHead(int fd, BYTE* head, std::size_t capacity)
-{
-    std::size_t total = 0;
-    while (total < capacity) {
-        const ssize_t n = ::pread(fd, head + total, capacity - total, static_cast<off_t>(total));
-        if (n <= 0)
-            break;
-        total += static_cast<std::size_t>(n);
-    }
-    return total;
-}
 
 void FlipRows(BYTE* bits, std::uint32_t stride, int height)
 {
@@ -72,7 +42,7 @@ int CLoadBitmap_for_Dlg::ReadBmpFile(const QString& filePath)
     }
     const int fd = file.Handle();
     BYTE head[kBmpHeadBytes] = {};
-    const std::size_t headSize = ReadHead(fd, head, sizeof head);
+    const std::size_t headSize = ReadUpToAt(fd, head, sizeof head, 0);
 
     BmpLayout layout;
     switch (CheckBmpHeaders(head, headSize, static_cast<std::uint64_t>(file.Length()), ImageSettingMaxWidth(),
@@ -105,23 +75,24 @@ int CLoadBitmap_for_Dlg::ReadBmpFile(const QString& filePath)
     }
 
     const std::uint32_t tableRoom = layout.bpp == 8 ? 1024 : 4;
-    Block infoBlock(static_cast<BYTE*>(std::calloc(40 + tableRoom, 1)));
+    MallocBlock infoBlock(static_cast<BYTE*>(std::calloc(40 + tableRoom, 1)));
     if (!infoBlock) {
         if (show)
             ShowImageMessage(QStringLiteral("メモリ不足です。\n\nKestrelを終了して下さい。"));
         return 0;
     }
     CopyInfoHeader(reinterpret_cast<BITMAPINFOHEADER*>(infoBlock.get()), &header);
-    if (layout.tableBytes > 0 && !ReadAt(fd, layout.tableOffset, infoBlock.get() + 40, layout.tableBytes))
+    if (layout.tableBytes > 0 &&
+        !ReadExactlyAt(fd, infoBlock.get() + 40, layout.tableBytes, static_cast<off_t>(layout.tableOffset)))
         return 0;
 
-    Block pixels(static_cast<BYTE*>(std::malloc(layout.pixelBytes)));
+    MallocBlock pixels(static_cast<BYTE*>(std::malloc(layout.pixelBytes)));
     if (!pixels) {
         if (show)
             ShowImageMessage(QStringLiteral("ファイルを読み込む為のメモリが不足しています。"));
         return 0;
     }
-    if (!ReadAt(fd, layout.pixelOffset, pixels.get(), layout.pixelBytes)) {
+    if (!ReadExactlyAt(fd, pixels.get(), layout.pixelBytes, static_cast<off_t>(layout.pixelOffset))) {
         if (show)
             ShowImageMessage(QStringLiteral("対応していないBMPフォーマットです。"));
         return 0;

@@ -3,21 +3,17 @@
 #include "core/system_figures.h"
 #include "imaging/bmp_file.h"
 #include "imaging/dib_helpers.h"
+#include "imaging/malloc_block.h"
 #include "platform/system/safe_file_writer.h"
 
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 
 namespace {
 
 std::atomic<FreeSpaceProbe> g_freeSpaceProbe{nullptr};
-
-struct FreeDeleter {
-    void operator()(void* p) const { std::free(p); }
-};
 
 }  // namespace
 
@@ -57,7 +53,7 @@ int SaveBmpFile(const QString& path, const DibSaveSource& source, BYTE* code)
         *code = kBmpCannotCreate;
         return 0;
     }
-    std::unique_ptr<BYTE, FreeDeleter> image(static_cast<BYTE*>(std::calloc(fileSize + 1, 1)));
+    MallocBlock image(static_cast<BYTE*>(std::calloc(fileSize + 1, 1)));
     if (!image) {
         *code = kBmpNoMemory;
         return 0;

@@ -1,6 +1,7 @@
 #include "imaging/dib_helpers.h"
 
 #include "imaging/image_settings.h"
+#include "platform/gdi/gdi_dib.h"
 
 #include <QImage>
 #include <cstdlib>
@@ -10,10 +11,7 @@ std::uint32_t GetDibStride(int bpp, int width)
 {
     if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 24 && bpp != 32)
         return 0;
-    if (width < 0)
-        return 0;
-    const std::uint64_t bits = static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(bpp) + 31;
-    return static_cast<std::uint32_t>((bits & ~std::uint64_t{31}) / 8);
+    return DibStride(width, static_cast<WORD>(bpp));
 }
 
 std::uint32_t GetRowPadding(int bpp, int width)

@@ -1,7 +1,8 @@
 #include "platform/gdi/gdi_dib.h"
 #include "platform/gdi/gdi_dc.h"
+#include "platform/types/dib_bitfields.h"
+#include "platform/types/little_endian.h"
 
-#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -41,16 +42,6 @@ ChannelMasks MasksOf(const BITMAPINFO* info)
     if (h.biBitCount == 16)
         return {0x7C00, 0x03E0, 0x001F};
     return {0xFF0000, 0x00FF00, 0x0000FF};
-}
-
-// The masked bits of v scaled to 0..255.
-int Channel(DWORD v, DWORD mask)
-{
-    if (mask == 0)
-        return 0;
-    const int shift = std::countr_zero(mask);
-    const DWORD top = mask >> shift;
-    return static_cast<int>(std::uint64_t((v & mask) >> shift) * 255 / top);
 }
 
 bool Readable(const BITMAPINFOHEADER& h)
@@ -93,16 +84,17 @@ QImage ReadDibRows(const BITMAPINFO* info, const void* bits, int height)
                 break;
             case 16: {
                 const DWORD v = row[2 * x] | (row[2 * x + 1] << 8);
-                out[x] = qRgb(Channel(v, masks.red), Channel(v, masks.green), Channel(v, masks.blue));
+                out[x] = qRgb(ScaleMaskedChannel(v, masks.red), ScaleMaskedChannel(v, masks.green),
+                    ScaleMaskedChannel(v, masks.blue));
                 break;
             }
             case 24:
                 out[x] = qRgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
                 break;
             default: {
-                DWORD v;
-                std::memcpy(&v, row + 4 * x, 4);
-                out[x] = qRgb(Channel(v, masks.red), Channel(v, masks.green), Channel(v, masks.blue));
+                const DWORD v = ReadLe<DWORD>(row + 4 * x);
+                out[x] = qRgb(ScaleMaskedChannel(v, masks.red), ScaleMaskedChannel(v, masks.green),
+                    ScaleMaskedChannel(v, masks.blue));
                 break;
             }
             }

@@ -1,10 +1,10 @@
 #include "platform/image/image_class.h"
 
 #include "platform/image/image_codecs.h"
+#include "platform/system/positioned_io.h"
 #include "platform/system/safe_file_writer.h"
 
 #include <QFile>
-#include <cerrno>
 #include <climits>
 #include <cstring>
 #include <fcntl.h>
@@ -42,16 +42,9 @@ bool ReadRegularFile(const QString& path, QByteArray* out)
     bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0 && st.st_size <= INT32_MAX;
     if (ok) {
         out->resize(static_cast<qsizetype>(st.st_size));
-        qsizetype got = 0;
-        while (got < out->size()) {
-            const ssize_t n =
-                ::pread(fd, out->data() + got, static_cast<std::size_t>(out->size() - got), got);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0)
-                break;  // the file ended early: what was read is decoded
-            got += n;
-        }
+        // A file that ended early: what was read is decoded.
+        const auto got =
+            static_cast<qsizetype>(ReadUpToAt(fd, out->data(), static_cast<std::size_t>(out->size()), 0));
         out->truncate(got);
         ok = got > 0;
     }

@@ -2,29 +2,13 @@
 // (16 and 32 bits also with bit-field masks), bottom-up or top-down, in;
 // 8, 24 and 32-bit files out.
 #include "platform/image/image_codecs.h"
+#include "platform/types/dib_bitfields.h"
+#include "platform/types/little_endian.h"
 
-#include <bit>
 #include <cstdint>
 #include <cstring>
 
 namespace {
-
-template <class T> T Le(const BYTE* p)
-{
-    T v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
-
-// Scales a masked channel value to 0..255.
-int Channel(DWORD pixel, DWORD mask)
-{
-    if (mask == 0)
-        return 0;
-    const int shift = std::countr_zero(mask);
-    const std::uint64_t max = mask >> shift;
-    return static_cast<int>(((pixel & mask) >> shift) * std::uint64_t{255} / max);
-}
 
 bool PutLe(std::FILE* f, std::uint64_t value, int bytes)
 {
@@ -40,13 +24,13 @@ ImageDecodeResult DecodeBmpImage(const BYTE* d, std::size_t size, ImageDecodeLim
 {
     if (size < 54)
         return ImageDecodeResult::Failed;
-    const DWORD offBits = Le<DWORD>(d + 10);
-    const DWORD headerSize = Le<DWORD>(d + 14);
-    const LONG width = Le<LONG>(d + 18);
-    const LONG rawHeight = Le<LONG>(d + 22);
-    const WORD bpp = Le<WORD>(d + 28);
-    const DWORD compression = Le<DWORD>(d + 30);
-    DWORD usedColors = Le<DWORD>(d + 46);
+    const DWORD offBits = ReadLe<DWORD>(d + 10);
+    const DWORD headerSize = ReadLe<DWORD>(d + 14);
+    const LONG width = ReadLe<LONG>(d + 18);
+    const LONG rawHeight = ReadLe<LONG>(d + 22);
+    const WORD bpp = ReadLe<WORD>(d + 28);
+    const DWORD compression = ReadLe<DWORD>(d + 30);
+    DWORD usedColors = ReadLe<DWORD>(d + 46);
     if (headerSize < 40 || headerSize > size - 14 || rawHeight == INT32_MIN)
         return ImageDecodeResult::Failed;
     const long long height = rawHeight < 0 ? -static_cast<long long>(rawHeight) : rawHeight;
@@ -66,7 +50,7 @@ ImageDecodeResult DecodeBmpImage(const BYTE* d, std::size_t size, ImageDecodeLim
         if (14 + 40 + 12 > size)
             return ImageDecodeResult::Failed;
         for (int i = 0; i < 3; ++i)
-            masks[i] = Le<DWORD>(d + 54 + 4 * i);
+            masks[i] = ReadLe<DWORD>(d + 54 + 4 * i);
     }
     const std::uint64_t stride = ((static_cast<std::uint64_t>(width) * bpp + 31) & ~31ull) / 8;
     if (offBits > size || stride * static_cast<std::uint64_t>(height) > size - offBits)
@@ -109,20 +93,20 @@ ImageDecodeResult DecodeBmpImage(const BYTE* d, std::size_t size, ImageDecodeLim
             break;
         case 16:
             for (LONG x = 0; x < width; ++x) {
-                const DWORD p = Le<WORD>(src + 2 * x);
-                reinterpret_cast<QRgb*>(dst)[x] =
-                    qRgb(Channel(p, masks[0]), Channel(p, masks[1]), Channel(p, masks[2]));
+                const DWORD p = ReadLe<WORD>(src + 2 * x);
+                reinterpret_cast<QRgb*>(dst)[x] = qRgb(ScaleMaskedChannel(p, masks[0]),
+                    ScaleMaskedChannel(p, masks[1]), ScaleMaskedChannel(p, masks[2]));
             }
             break;
         case 32:
             if (!bitfields) {
                 for (LONG x = 0; x < width; ++x)
-                    reinterpret_cast<QRgb*>(dst)[x] = 0xFF000000u | Le<DWORD>(src + 4 * x);
+                    reinterpret_cast<QRgb*>(dst)[x] = 0xFF000000u | ReadLe<DWORD>(src + 4 * x);
             } else {
                 for (LONG x = 0; x < width; ++x) {
-                    const DWORD p = Le<DWORD>(src + 4 * x);
-                    reinterpret_cast<QRgb*>(dst)[x] =
-                        qRgb(Channel(p, masks[0]), Channel(p, masks[1]), Channel(p, masks[2]));
+                    const DWORD p = ReadLe<DWORD>(src + 4 * x);
+                    reinterpret_cast<QRgb*>(dst)[x] = qRgb(ScaleMaskedChannel(p, masks[0]),
+                        ScaleMaskedChannel(p, masks[1]), ScaleMaskedChannel(p, masks[2]));
                 }
             }
             break;

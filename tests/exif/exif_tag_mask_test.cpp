@@ -66,9 +66,10 @@ TEST(ExifTagMask, GroupsCoverTheFiftyEightTagsOnce)
 TEST(ExifTagMask, SelectableTableIsConsistent)
 {
     std::set<WORD> tags;
-    std::set<int> displayIds, clearIds, bits;
+    std::set<int> displayIds, clearIds, bits, lines;
     for (const ExifSelectableTag& t : ExifSelectableTags()) {
         tags.insert(t.tag);
+        lines.insert(t.line);
         displayIds.insert(t.displayId);
         clearIds.insert(t.clearId);
         bits.insert(t.word * 32 + t.bit);
@@ -78,6 +79,10 @@ TEST(ExifTagMask, SelectableTableIsConsistent)
     EXPECT_EQ(displayIds.size(), 58u);
     EXPECT_EQ(clearIds.size(), 58u);
     EXPECT_EQ(bits.size(), 58u);
+    // Every line place is taken once: 0 to 57.
+    EXPECT_EQ(lines.size(), 58u);
+    EXPECT_EQ(*lines.begin(), 0);
+    EXPECT_EQ(*lines.rbegin(), 57);
 }
 
 TEST(ExifTagTable, FlagsComeFromTheMasksInLineOrder)
