@@ -29,18 +29,18 @@ public:
     BOOL CreateMainFrame();
 
     // Frame state.
-    int m_bOsSupported = 0;
-    int m_bClosing = 0;
+    BOOL m_bOsSupported = 0;
+    BOOL m_bClosing = 0;
     RECT m_rcFrame{};
     RECT m_rcTaskbar{};
     RECT m_rcWorkArea{};
     RECT m_rcChooser{};
     RECT m_rcBeforeExif{};
     BYTE m_nTaskbarEdge = 0;
-    int m_bRestoring = 0;
+    BOOL m_bRestoring = 0;
     HWND m_hWndNextViewer = nullptr;
-    int m_bStageResizePending = 0;
-    int m_bChooserReopenAllowed = 1;
+    BOOL m_bStageResizePending = 0;
+    BOOL m_bChooserReopenAllowed = 1;
     int m_nRenameDone = 0;
     UINT m_nChooserGuardTimer = 0;
     const struct FrameMenu* m_pMenu = nullptr;  // the menu shown now (128 or 134)
