@@ -1,6 +1,7 @@
 #include "platform/clipboard/clipboard.h"
 
 #include "platform/clipboard/clipboard_viewers.h"
+#include "platform/clipboard/drop_file_list.h"
 #include "platform/gdi/gdi.h"
 #include "platform/system/cp932.h"
 #include "platform/window/ui_thread.h"
@@ -9,6 +10,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPointer>
+#include <QUrl>
 #include <cstring>
 #include <optional>
 #include <utility>
@@ -22,6 +24,8 @@ struct HeldData {
     HBITMAP bitmap = nullptr;
     HGLOBAL textBlock = nullptr;
     QString text;
+    HGLOBAL fileListBlock = nullptr;
+    QStringList files;
 };
 
 struct ClipboardState {
@@ -39,6 +43,7 @@ struct ClipboardState {
     bool formatsKnown = false;
     bool hasBitmap = false;
     bool hasText = false;
+    bool hasFiles = false;
 
     QPointer<QMimeData> published;  // our last content, while the clipboard holds it
     QPointer<QObject> watch;        // lives as long as the application
@@ -59,8 +64,9 @@ void Free(HeldData& data)
 {
     if (data.bitmap)
         DeleteObject(data.bitmap);
-    if (data.textBlock)
-        FreeClipboardGlobalBlock(data.textBlock);
+    for (HGLOBAL block : {data.textBlock, data.fileListBlock})
+        if (block)
+            FreeClipboardGlobalBlock(block);
     data = HeldData{};
 }
 
@@ -76,6 +82,7 @@ void LearnFormats(ClipboardState& s)
     const QMimeData* data = DesktopClipboard()->mimeData();
     s.hasBitmap = data && data->hasImage();
     s.hasText = data && data->hasText();
+    s.hasFiles = data && data->hasUrls();
     s.formatsKnown = true;
 }
 
@@ -88,7 +95,7 @@ void OnClipboardChanged()
         return;
     s.published = nullptr;
     LearnFormats(s);
-    if (s.held.bitmap || s.held.textBlock)
+    if (s.held.bitmap || s.held.textBlock || s.held.fileListBlock)
         s.retired.push_back(std::exchange(s.held, HeldData{}));
     if (s.open) {
         s.changedWhileOpen = true;
@@ -106,12 +113,19 @@ void Publish(ClipboardState& s)
         data->setImageData(s.held.bitmap->image);
     if (s.held.textBlock)
         data->setText(s.held.text);
+    if (s.held.fileListBlock) {
+        QList<QUrl> urls;
+        for (const QString& path : s.held.files)
+            urls.append(QUrl::fromLocalFile(path));
+        data->setUrls(urls);
+    }
     s.published = data;  // a late change signal still knows it for ours
     s.changing = true;
     DesktopClipboard()->setMimeData(data);
     s.changing = false;
     s.hasBitmap = s.held.bitmap != nullptr;
     s.hasText = s.held.textBlock != nullptr;
+    s.hasFiles = s.held.fileListBlock != nullptr;
     s.formatsKnown = true;
     s.changedWhileOpen = true;
 }
@@ -153,6 +167,21 @@ HANDLE SetText(ClipboardState& s, HGLOBAL block)
         FreeClipboardGlobalBlock(s.held.textBlock);
     s.held.textBlock = block;
     s.held.text = *text;
+    Publish(s);
+    return block;
+}
+
+HANDLE SetFileList(ClipboardState& s, HGLOBAL block)
+{
+    if (block == s.held.fileListBlock)
+        return block;
+    const std::optional<QStringList> files = ReadDropFileList(GlobalBlockBytes(block));
+    if (!files || !TakeGlobalBlockForClipboard(block))
+        return nullptr;
+    if (s.held.fileListBlock)
+        FreeClipboardGlobalBlock(s.held.fileListBlock);
+    s.held.fileListBlock = block;
+    s.held.files = *files;
     Publish(s);
     return block;
 }
@@ -246,6 +275,7 @@ BOOL EmptyClipboard()
     s.changing = false;
     s.hasBitmap = false;
     s.hasText = false;
+    s.hasFiles = false;
     s.formatsKnown = true;
     s.changedWhileOpen = true;
     return TRUE;
@@ -265,6 +295,8 @@ BOOL IsClipboardFormatAvailable(UINT format)
         return s.hasBitmap ? TRUE : FALSE;
     case CF_TEXT:
         return s.hasText ? TRUE : FALSE;
+    case CF_HDROP:
+        return s.hasFiles ? TRUE : FALSE;
     default:
         return FALSE;
     }
@@ -297,6 +329,8 @@ HANDLE SetClipboardData(UINT format, HANDLE data)
         return SetBitmap(s, static_cast<HBITMAP>(data));
     case CF_TEXT:
         return SetText(s, static_cast<HGLOBAL>(data));
+    case CF_HDROP:
+        return SetFileList(s, static_cast<HGLOBAL>(data));
     default:
         return nullptr;
     }

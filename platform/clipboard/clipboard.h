@@ -1,7 +1,8 @@
 // The clipboard, on the desktop's clipboard (QClipboard). A window opens it,
 // empties it, sets or gets data by format and closes it; only one window has
 // it open at a time. Bitmaps travel as images, CF_TEXT as code page 932
-// bytes in a global memory block (the desktop sees Unicode text).
+// bytes in a global memory block (the desktop sees Unicode text), file lists
+// as blocks too (the desktop sees file URLs).
 //
 // What the caller hands over with a successful SetClipboardData belongs to
 // the clipboard from then on, and what GetClipboardData answers stays the
@@ -18,10 +19,13 @@
 using HANDLE = void*;
 
 // Clipboard formats: CF_BITMAP takes and gives an HBITMAP, CF_TEXT an HGLOBAL
-// holding NUL-ended code page 932 text.
+// holding NUL-ended code page 932 text. CF_HDROP takes an HGLOBAL holding a
+// file list (drop_file_list.h), which the desktop sees as file URLs; the
+// program only puts file lists on the clipboard, so none is given back.
 enum : UINT {
     CF_TEXT = 1,
     CF_BITMAP = 2,
+    CF_HDROP = 15,
 };
 
 // Opens the clipboard for `owner` (which may be null); FALSE while another
@@ -43,7 +47,8 @@ HANDLE GetClipboardData(UINT format);
 
 // Puts data of the format on the clipboard and returns it; null (the data
 // stays the caller's) when the clipboard is not open, the handle is null or
-// not of the format, or CF_TEXT's bytes are not code page 932 text.
+// not of the format, CF_TEXT's bytes are not code page 932 text or CF_HDROP's
+// block is not a file list.
 HANDLE SetClipboardData(UINT format, HANDLE data);
 
 // Inside the layer: starts following the desktop clipboard's changes (the

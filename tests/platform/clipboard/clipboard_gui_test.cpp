@@ -1,5 +1,6 @@
 #include "platform/clipboard/clipboard.h"
 #include "platform/clipboard/clipboard_viewers.h"
+#include "platform/clipboard/drop_file_list.h"
 #include "platform/gdi/gdi.h"
 #include "platform/system/cp932.h"
 #include "platform/window/window.h"
@@ -8,6 +9,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
+#include <QMimeData>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -107,6 +110,29 @@ TEST_F(ClipboardGui, TextOutsideCodePage932IsRefusedAndLeftWithItsOwner)
     ASSERT_TRUE(OpenClipboard(nullptr));
     EXPECT_EQ(GetClipboardData(CF_TEXT), nullptr);
     CloseClipboard();
+}
+
+TEST_F(ClipboardGui, FileListReachesTheDesktopAsFileUrls)
+{
+    const QString paths[] = {QStringLiteral("/home/u/写真/a.png"), QStringLiteral("/tmp/b c.jpg")};
+    DROPFILES header;
+    header.pFiles = sizeof header;
+    header.fWide = TRUE;
+    QByteArray bytes(reinterpret_cast<const char*>(&header), sizeof header);
+    for (const QString& path : paths)
+        bytes.append(reinterpret_cast<const char*>(path.utf16()), (path.size() + 1) * 2);
+    bytes.append(2, '\0');
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, static_cast<SIZE_T>(bytes.size()));
+    std::memcpy(GlobalLock(block), bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    GlobalUnlock(block);
+
+    ASSERT_EQ(PutOnClipboard(CF_HDROP, block), block);
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_HDROP));
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_BITMAP));
+    const QList<QUrl> urls = Desktop()->mimeData()->urls();
+    ASSERT_EQ(urls.size(), 2);
+    EXPECT_EQ(urls[0].toLocalFile(), paths[0]);
+    EXPECT_EQ(urls[1].toLocalFile(), paths[1]);
 }
 
 TEST_F(ClipboardGui, BlockHandedToTheClipboardStaysItsUntilEmptied)
