@@ -105,7 +105,7 @@ void OnClipboardChanged()
     NotifyClipboardViewers();
 }
 
-// Gives the desktop what the program holds now.
+// Gives the desktop what the program holds now (with nothing held, an empty clipboard).
 void Publish(ClipboardState& s)
 {
     auto* data = new QMimeData;
@@ -269,15 +269,9 @@ BOOL EmptyClipboard()
     if (!s.open)
         return FALSE;
     Free(s.held);
-    s.published = nullptr;
-    s.changing = true;
-    DesktopClipboard()->clear();
-    s.changing = false;
-    s.hasBitmap = false;
-    s.hasText = false;
-    s.hasFiles = false;
-    s.formatsKnown = true;
-    s.changedWhileOpen = true;
+    // Content of no format, rather than clearing, which leaves another
+    // program's content in place on X11: emptying takes the clipboard over.
+    Publish(s);
     return TRUE;
 }
 
