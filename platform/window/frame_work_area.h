@@ -4,6 +4,7 @@
 // available geometry stands for the taskbar having moved.
 #pragma once
 
+#include "platform/clipboard/clipboard_viewers.h"
 #include "platform/types/hwnd.h"
 #include "platform/types/types.h"
 
@@ -23,19 +24,13 @@ public:
 };
 std::unique_ptr<WorkAreaWatch> WatchWorkArea(std::function<void()> changed);
 
-// The desktop-bar registration and the clipboard-viewer chain of the
-// platform the program was designed on have no counterpart here; the frame
-// keeps the calls in their places and these do nothing.
+// The desktop-bar registration of the platform the program was designed on
+// has no counterpart here; the frame keeps the calls in their places and
+// these do nothing. (The clipboard-viewer chain the frame joins next to it
+// is real: platform/clipboard/clipboard_viewers.h.)
 inline void RegisterAppBar(HWND /*frame*/, UINT /*callbackMessage*/)
 {
 }
 inline void RemoveAppBar(HWND /*frame*/)
-{
-}
-inline HWND JoinClipboardViewerChain(HWND /*frame*/)
-{
-    return nullptr;
-}
-inline void LeaveClipboardViewerChain(HWND /*frame*/, HWND /*next*/)
 {
 }
