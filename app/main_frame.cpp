@@ -9,6 +9,7 @@
 #include "core/frame_messages.h"
 #include "core/path_utils.h"
 #include "core/text_utils.h"
+#include "platform/clipboard/clipboard_viewers.h"
 #include "platform/dialog/msgbox.h"
 #include "platform/system/screen_metrics.h"
 #include "platform/system/shell.h"
@@ -103,6 +104,17 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_FRAME_SET_MODE:
         // The clip windows are shown (clip mode) or hidden here once they exist.
         SwitchFrameBars(wParam == kFrameModeViewStage || wParam == 1 ? 1 : 2);
+        return 0;
+    case WM_CHANGECBCHAIN:
+        // The chain mends itself: the window after a leaving next viewer becomes ours.
+        if (reinterpret_cast<HWND>(wParam) == m_hWndNextViewer)
+            m_hWndNextViewer = reinterpret_cast<HWND>(lParam);
+        else if (m_hWndNextViewer)
+            ::SendMessageW(m_hWndNextViewer, message, wParam, lParam);
+        return 0;
+    case WM_DRAWCLIPBOARD:
+        if (m_hWndNextViewer)
+            ::SendMessageW(m_hWndNextViewer, message, wParam, lParam);
         return 0;
     case WM_FRAME_FOREGROUND:
         SetForegroundWindow();
