@@ -32,7 +32,7 @@ void CMainFrame::DestroyAllWindows()
     for (int i = 0; i < kClipWindowCount; ++i)
         CloseClipWindow(i);
     if (m_bOsSupported)
-        WriteSettingsFile();
+        SaveSettingsAtClose();
     m_pMenu = nullptr;
 }
 
