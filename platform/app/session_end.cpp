@@ -8,12 +8,12 @@
 #include <QtGui/qguiapplication_platform.h>
 
 #include <atomic>
-
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <iterator>
 #include <unistd.h>
+#include <utility>
 #include <xcb/xcb.h>
 
 namespace {
@@ -87,7 +87,8 @@ namespace {
 // The display-loss watch: the toolkit reports a broken X connection through
 // its message output (a warning) and then exits, so the watch listens there
 // and checks the connection itself; the text of the message is not relied on.
-std::function<void()>* g_onDisplayLoss = nullptr;
+std::function<void()>* g_onDisplayLoss = nullptr;  // the watch's, until it has run
+bool g_displayWatched = false;
 std::atomic<QtMessageHandler> g_previousMessageHandler{nullptr};
 
 bool ToolkitDisplayBroken()
@@ -105,19 +106,18 @@ void WatchMessages(QtMsgType type, const QMessageLogContext& context, const QStr
         !ToolkitDisplayBroken())
         return;
     // Once: the callback's own messages come back here.
-    const std::function<void()> onLoss = std::move(*g_onDisplayLoss);
-    delete g_onDisplayLoss;
-    g_onDisplayLoss = nullptr;
+    const std::unique_ptr<std::function<void()>> onLoss(std::exchange(g_onDisplayLoss, nullptr));
     qCWarning(lcX11) << "the connection to the X server is lost: saving before the program ends";
-    onLoss();
+    (*onLoss)();
 }
 
 }  // namespace
 
 DisplayLossWatch::DisplayLossWatch(std::function<void()> onLoss)
 {
-    if (g_onDisplayLoss != nullptr || qGuiApp == nullptr)
+    if (g_displayWatched || qGuiApp == nullptr)
         return;  // one watch at a time, and only with a toolkit to watch
+    g_displayWatched = true;
     g_onDisplayLoss = new std::function<void()>(std::move(onLoss));
     g_previousMessageHandler = qInstallMessageHandler(WatchMessages);
     m_installed = true;
@@ -127,10 +127,10 @@ DisplayLossWatch::~DisplayLossWatch()
 {
     if (!m_installed)
         return;
-    delete g_onDisplayLoss;
-    g_onDisplayLoss = nullptr;
+    delete std::exchange(g_onDisplayLoss, nullptr);
     // A handler installed after ours stays; ours then only passes messages on.
     const QtMessageHandler current = qInstallMessageHandler(g_previousMessageHandler.load());
     if (current != WatchMessages)
         qInstallMessageHandler(current);
+    g_displayWatched = false;
 }
