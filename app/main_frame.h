@@ -11,6 +11,7 @@
 #include "core/app_state.h"
 #include "core/frame_services.h"
 #include "core/settings/settings_store.h"
+#include "platform/app/session_end.h"
 #include "platform/window/frame_window.h"
 #include "platform/window/frame_work_area.h"
 
@@ -70,6 +71,9 @@ public:
     int WriteSettingsFile();
     int WriteSettingsFile(const QString& folder);
     int IsFirstRun() const;
+    // The save as the frame closes, once; a failure is told in a message box
+    // with the reason, unless the session is ending (main_frame_settings.cpp).
+    void SaveSettingsAtClose();
 
     // Closes every window of the table in its order, then saves the settings.
     void DestroyAllWindows();
@@ -120,4 +124,11 @@ private:
     void RunFirstShow();
     void SwitchFrameBars(BYTE mode);
     SettingsStore& Store();
+
+    // The settings are saved once as the program ends: at the close, or when
+    // the display is lost, which ends the program without a close.
+    bool m_bSettingsSaved = false;
+    void SaveSettingsAtDisplayLoss();
+    // Last, so that it goes first: the callback needs the frame whole.
+    DisplayLossWatch m_displayLossWatch{[this] { SaveSettingsAtDisplayLoss(); }};
 };

@@ -17,7 +17,7 @@ void CMainFrame::DestroyAllWindows()
     RemoveAppBar(GetSafeHwnd());
     CloseAllWindows();
     if (m_bOsSupported)
-        WriteSettingsFile();
+        SaveSettingsAtClose();
     m_pMenu = nullptr;
 }
 

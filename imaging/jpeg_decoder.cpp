@@ -1,6 +1,7 @@
 // Decoding JPEG files into a holder: three-component images are decoded
 // straight into bottom-up BGR rows; grey and CMYK images go through the image
 // class, any other layout is refused.
+#include "core/logging.h"
 #include "core/raw_file.h"
 #include "imaging/dib_helpers.h"
 #include "imaging/image_class_loader.h"
@@ -38,6 +39,9 @@ DecodeOutcome DecodeJpeg(JpegDecodeJob* job)
     JpegErrorManager errors;
     cinfo.err = InstallJpegErrorManager(&errors);
     if (setjmp(errors.jump)) {
+        char reason[JMSG_LENGTH_MAX];
+        cinfo.err->format_message(reinterpret_cast<j_common_ptr>(&cinfo), reason);
+        qCDebug(lcImaging) << "JPEG decoding failed:" << reason;
         jpeg_destroy_decompress(&cinfo);
         std::free(job->pixels);
         job->pixels = nullptr;

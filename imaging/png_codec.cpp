@@ -1,5 +1,6 @@
 #include "imaging/png_codec.h"
 
+#include "core/logging.h"
 #include "imaging/dib_helpers.h"
 #include "imaging/image_settings.h"
 #include "platform/image/image_png_errors.h"
@@ -38,6 +39,7 @@ BYTE RunPngRead(PngReadJob* job)
         return kPngNoInfo;
     }
     if (setjmp(png_jmpbuf(png))) {
+        qCDebug(lcImaging) << "PNG reading failed with code" << job->failCode;
         png_destroy_read_struct(&png, &info, nullptr);
         std::free(job->rows);
         std::free(job->bits);

@@ -1,4 +1,5 @@
 // Writing DIBs as PNG files, and the saver of a DibSaveSource.
+#include "core/logging.h"
 #include "imaging/dib_helpers.h"
 #include "imaging/png_codec.h"
 #include "platform/image/image_png_errors.h"
@@ -37,6 +38,7 @@ BYTE RunPngWrite(PngWriteJob* job)
         return kPngNoInfo;
     }
     if (setjmp(png_jmpbuf(png))) {
+        qCWarning(lcImaging) << "PNG writing failed";
         png_destroy_write_struct(&png, &info);
         std::free(job->rows);
         job->rows = nullptr;

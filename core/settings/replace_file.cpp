@@ -2,13 +2,22 @@
 
 #include "platform/system/safe_file_writer.h"
 
-int ReplaceFileContents(const QString& path, const QByteArray& bytes)
+namespace {
+
+bool WriteThrough(CSafeFileWriter& writer, const QString& path, const QByteArray& bytes)
+{
+    // A folder or a device is never replaced, nor written in place.
+    return writer.Open(path, CSafeFileWriter::OtherTargets::Refuse) &&
+        writer.Write(bytes.constData(), static_cast<std::size_t>(bytes.size())) && writer.Commit(true);
+}
+
+}  // namespace
+
+int ReplaceFileContents(const QString& path, const QByteArray& bytes, int* error)
 {
     CSafeFileWriter writer;
-    // A folder or a device is never replaced, nor written in place.
-    if (!writer.Open(path, CSafeFileWriter::OtherTargets::Refuse))
-        return 0;
-    if (!writer.Write(bytes.constData(), static_cast<std::size_t>(bytes.size())))
-        return 0;
-    return writer.Commit(true) ? 1 : 0;
+    const bool written = WriteThrough(writer, path, bytes);
+    if (error != nullptr)
+        *error = written ? 0 : writer.Error();
+    return written ? 1 : 0;
 }

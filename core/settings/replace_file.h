@@ -10,5 +10,6 @@
 // the permissions of the file it replaces. Returns 1 when path now holds
 // exactly the bytes; on failure returns 0, path keeps its previous content and
 // no temporary file is left behind. A folder or device at path is left alone
-// (0).
-int ReplaceFileContents(const QString& path, const QByteArray& bytes);
+// (0). error, when given, receives the reason of a failure as an errno value
+// (see FileWriteErrorText), 0 on success.
+int ReplaceFileContents(const QString& path, const QByteArray& bytes, int* error = nullptr);

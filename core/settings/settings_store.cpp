@@ -1,10 +1,12 @@
 #include "core/settings/settings_store.h"
 
+#include "core/logging.h"
 #include "core/raw_file.h"
 #include "core/settings/replace_file.h"
 #include "core/settings/settings_keys.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -22,11 +24,13 @@ SettingsStore::SettingsStore(SIZE screen, QString programFolder, AppSettingsReco
 
 QString SettingsStore::PathIn(const QString& folder, const char* name) const
 {
-    return folder + QLatin1Char('/') + QLatin1String(name);
+    // The program folder ends with its separator; a folder given without one gets it.
+    return (folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/')) + QLatin1String(name);
 }
 
 void SettingsStore::LoadSettings()
 {
+    m_loaded = true;
     const std::uint64_t cfgLength = GetFileSizeOfPath(PathIn(m_programFolder, kSettingsFileName));
     const std::uint64_t iniLength = GetFileSizeOfPath(PathIn(m_programFolder, kLegacySettingsFileName));
     if (cfgLength > kMeaningfulFileBytes || iniLength <= kMeaningfulFileBytes) {
@@ -44,13 +48,24 @@ void SettingsStore::LoadSettings()
 void SettingsStore::ReadSettingsFile(const QString& folder)
 {
     // Absent, empty, unreadable or oversized: a null text, every section absent.
-    ParseSettingsText(
-        ReadFileBytes(PathIn(folder, kSettingsFileName), kMaxSettingsFileBytes).value_or(QByteArray()));
+    const QString path = PathIn(folder, kSettingsFileName);
+    const std::optional<QByteArray> text = ReadFileBytes(path, kMaxSettingsFileBytes);
+    if (!text && QFileInfo(path).size() > 0)
+        qCWarning(lcSettings) << "cannot read" << path
+                              << "(unreadable, a folder or too large): defaults used";
+    ParseSettingsText(text.value_or(QByteArray()));
 }
 
-int SettingsStore::WriteSettingsFile(const QString& folder) const
+int SettingsStore::WriteSettingsFile(const QString& folder, int* error) const
 {
-    return ReplaceFileContents(PathIn(folder, kSettingsFileName), FormatSettingsText());
+    const QString path = PathIn(folder, kSettingsFileName);
+    int reason = 0;
+    const int written = ReplaceFileContents(path, FormatSettingsText(), &reason);
+    if (!written)
+        qCWarning(lcSettings) << "cannot write" << path << ":" << qt_error_string(reason);
+    if (error != nullptr)
+        *error = reason;
+    return written;
 }
 
 void SettingsStore::CheckSettings()

@@ -26,6 +26,9 @@ public:
     // file holds 100 bytes or fewer and the legacy file more than 100; the
     // legacy file is deleted once its settings are completely written.
     void LoadSettings();
+    // True once LoadSettings has run: until then the members hold no user's
+    // settings, and saving them would overwrite the file with defaults.
+    bool HasLoaded() const { return m_loaded; }
     // Every member takes its default, then the values in folder's settings
     // file override them.
     void ReadSettingsFile(const QString& folder);
@@ -33,8 +36,10 @@ public:
     // override them.
     void ReadLegacyIni(const QString& folder);
     // Writes every member into folder's settings file. Returns 1 when the whole
-    // file was written; on failure the previous file stays as it was.
-    int WriteSettingsFile(const QString& folder) const;
+    // file was written; on failure the previous file stays as it was, and
+    // error, when given, receives the reason (an errno value, see
+    // FileWriteErrorText).
+    int WriteSettingsFile(const QString& folder, int* error = nullptr) const;
     // Clamps or resets every member to its valid range.
     void CheckSettings();
     // 1 when neither the settings file nor the legacy file has any content.
@@ -47,6 +52,8 @@ public:
     void ParseSettingsText(const QByteArray& text);
 
     const QString& ProgramFolderPath() const { return m_programFolder; }
+    // The settings file in the program folder.
+    QString SettingsFilePath() const { return PathIn(m_programFolder, kSettingsFileName); }
 
 private:
     QString PathIn(const QString& folder, const char* name) const;
@@ -54,6 +61,7 @@ private:
     SIZE m_screen;
     QString m_programFolder;
     AppSettingsRecord& m_settings;
+    bool m_loaded = false;
 };
 
 // The rules every read ends with: over-long name texts are replaced, MaskExt

@@ -1,9 +1,12 @@
 #include "platform/image/image_png_errors.h"
 
+#include "platform/system/logging.h"
+
 namespace {
 
-[[noreturn]] void ErrorFn(png_structp png, png_const_charp)
+[[noreturn]] void ErrorFn(png_structp png, png_const_charp message)
 {
+    qCDebug(lcPlatform) << "libpng:" << message;
     png_longjmp(png, 1);
 }
 

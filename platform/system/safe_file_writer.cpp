@@ -91,15 +91,23 @@ CSafeFileWriter::~CSafeFileWriter()
     Abandon();
 }
 
+bool CSafeFileWriter::Fail(int error)
+{
+    if (m_error == 0)
+        m_error = error;
+    return false;
+}
+
 bool CSafeFileWriter::Open(const QString& path, OtherTargets others)
 {
     Abandon();
     m_failed = false;
+    m_error = 0;
     if (path.isEmpty())
-        return false;
+        return Fail(ENOENT);
     m_target = ResolveTarget(path);
     if (m_target.isEmpty())
-        return false;
+        return Fail(ELOOP);
 
     struct stat st { };
     const bool exists = ::stat(Native(m_target).constData(), &st) == 0;
@@ -107,7 +115,7 @@ bool CSafeFileWriter::Open(const QString& path, OtherTargets others)
         // A disk (block device) is never written over, whatever the caller allows.
         if (S_ISDIR(st.st_mode) || S_ISBLK(st.st_mode) || others == OtherTargets::Refuse) {
             m_target.clear();
-            return false;
+            return Fail(S_ISDIR(st.st_mode) ? EISDIR : ENOTSUP);
         }
         return OpenInPlace();
     }
@@ -115,7 +123,7 @@ bool CSafeFileWriter::Open(const QString& path, OtherTargets others)
     // renaming over it would bypass its protection.
     if (exists && ((st.st_mode & 0222) == 0 || ::access(Native(m_target).constData(), W_OK) != 0)) {
         m_target.clear();
-        return false;
+        return Fail(EACCES);
     }
     return OpenTemporary(exists ? &st : nullptr);
 }
@@ -126,7 +134,10 @@ bool CSafeFileWriter::OpenInPlace()
     // Non-blocking, so that a named pipe without a reader is refused instead
     // of hanging the save; the writes themselves block as usual.
     m_fd = ::open(Native(m_target).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-    if (m_fd >= 0 && ::fcntl(m_fd, F_SETFL, 0) != 0) {
+    if (m_fd < 0)
+        return Fail(errno);
+    if (::fcntl(m_fd, F_SETFL, 0) != 0) {
+        Fail(errno);
         ::close(m_fd);
         m_fd = -1;
     }
@@ -149,6 +160,7 @@ bool CSafeFileWriter::OpenTemporary(const struct stat* replaced)
             break;
     }
     if (m_fd < 0) {
+        Fail(errno);
         m_temp.clear();
         m_target.clear();
         return false;
@@ -158,6 +170,7 @@ bool CSafeFileWriter::OpenTemporary(const struct stat* replaced)
     // The replacement keeps the owner and permissions of the file it replaces;
     // the owner first, as a change of owner clears the set-id bits.
     if (!KeepOwner(m_fd, *replaced) || ::fchmod(m_fd, replaced->st_mode & 07777) != 0) {
+        Fail(errno);
         Abandon();
         return false;
     }
@@ -175,7 +188,7 @@ bool CSafeFileWriter::Write(const void* data, std::size_t size)
 {
     if (m_fd < 0 || m_stream != nullptr) {
         m_failed = true;
-        return false;
+        return Fail(EBADF);
     }
     const char* p = static_cast<const char*>(data);
     while (size > 0) {
@@ -184,7 +197,7 @@ bool CSafeFileWriter::Write(const void* data, std::size_t size)
             continue;
         if (n <= 0) {
             m_failed = true;
-            return false;
+            return Fail(n < 0 ? errno : ENOSPC);  // nothing taken: no room left
         }
         p += n;
         size -= static_cast<std::size_t>(n);
@@ -195,13 +208,20 @@ bool CSafeFileWriter::Write(const void* data, std::size_t size)
 bool CSafeFileWriter::CloseHandle(bool durable)
 {
     bool ok = true;
+    // Each step keeps its errno as the reason when it is the first to fail.
+    const auto step = [this, &ok](bool succeeded) {
+        if (!succeeded && ok)
+            Fail(errno != 0 ? errno : EIO);
+        ok = succeeded && ok;
+    };
     if (m_stream != nullptr) {
-        ok = std::fflush(m_stream) == 0 && !std::ferror(m_stream);
-        ok = (!durable || ::fsync(m_fd) == 0) && ok;
-        ok = (std::fclose(m_stream) == 0) && ok;
+        errno = 0;
+        step(std::fflush(m_stream) == 0 && !std::ferror(m_stream));
+        step(!durable || ::fsync(m_fd) == 0);
+        step(std::fclose(m_stream) == 0);
     } else if (m_fd >= 0) {
-        ok = !durable || ::fsync(m_fd) == 0;
-        ok = ::close(m_fd) == 0 && ok;
+        step(!durable || ::fsync(m_fd) == 0);
+        step(::close(m_fd) == 0);
     }
     m_stream = nullptr;
     m_fd = -1;
@@ -220,6 +240,7 @@ bool CSafeFileWriter::Commit(bool durable)
     }
     if (!m_temp.isEmpty()) {
         if (::rename(Native(m_temp).constData(), Native(m_target).constData()) != 0) {
+            Fail(errno);
             Abandon();
             return false;
         }
@@ -238,4 +259,23 @@ void CSafeFileWriter::Abandon()
         ::unlink(Native(m_temp).constData());
     m_temp.clear();
     m_target.clear();
+}
+
+QString FileWriteErrorText(int error)
+{
+    switch (error) {
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return QStringLiteral("書き込みが許可されていません。");
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("ディスクの空き容量が足りません。");
+    case EISDIR:
+        return QStringLiteral("同じ名前のフォルダーがあります。");
+    case 0:
+        return QStringLiteral("原因は分かりません。");
+    default:
+        return qt_error_string(error);
+    }
 }

@@ -1,5 +1,6 @@
 #include "platform/system/screen_metrics.h"
 
+#include "platform/system/logging.h"
 #include "platform/x11/desktop_services.h"
 
 #include <QGuiApplication>
@@ -40,8 +41,10 @@ FrameMetrics FixedFrameMetrics()
 FrameMetrics FrameMetricsFromExtents(const FrameExtents& extents)
 {
     for (long e : {extents.left, extents.right, extents.top, extents.bottom}) {
-        if (e < 0 || e > kMaxFrameExtent)
+        if (e < 0 || e > kMaxFrameExtent) {
+            qCDebug(lcPlatform) << "frame extent" << e << "out of range: fixed frame metrics";
             return FixedFrameMetrics();
+        }
     }
     FrameMetrics m = FixedFrameMetrics();
     const int side = static_cast<int>(std::max(extents.left, extents.right));
@@ -54,8 +57,11 @@ FrameMetrics FrameMetricsFromExtents(const FrameExtents& extents)
 FrameMetrics QueryFrameMetrics()
 {
     FrameExtents extents;
-    if (WindowsAreOnX11() && Desktop().frameExtents.NormalWindowExtents(extents))
+    if (!WindowsAreOnX11())
+        return FixedFrameMetrics();
+    if (Desktop().frameExtents.NormalWindowExtents(extents))
         return FrameMetricsFromExtents(extents);
+    qCDebug(lcPlatform) << "the window manager tells no frame extents: fixed frame metrics";
     return FixedFrameMetrics();
 }
 

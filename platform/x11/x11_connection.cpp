@@ -1,5 +1,7 @@
 #include "platform/x11/x11_connection.h"
 
+#include "platform/system/logging.h"
+
 #include <X11/Xatom.h>
 
 #include <atomic>
@@ -56,6 +58,9 @@ std::atomic<XIOErrorHandler> g_baseIoHandler{nullptr};
 int NoteIoError(Display* display)
 {
     if (IsOwnDisplay(display)) {
+        if (!IsIn(g_lostDisplays, display))
+            qCWarning(lcX11)
+                << "the connection to the X server is lost: the desktop services fail from now on";
         AddTo(g_lostDisplays, display);
         return 0;
     }
@@ -151,6 +156,7 @@ bool X11ErrorTrap::FailedSoFar() const
 int X11ErrorTrap::HandleError(Display* display, XErrorEvent* event)
 {
     if (IsOwnDisplay(display)) {
+        qCDebug(lcX11) << "X error" << event->error_code << "of request" << event->request_code << "trapped";
         for (X11ErrorTrap* trap = g_innermostTrap; trap != nullptr; trap = trap->m_outer) {
             if (trap->m_display == display && event->serial >= trap->m_firstSerial) {
                 trap->m_code = event->error_code;

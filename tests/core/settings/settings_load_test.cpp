@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -106,14 +107,19 @@ TEST(SettingsLoad, FailedSaveKeepsTheOldFileWhole)
     const QByteArray old = ReadWholeFile(f.Cfg());
 
     f.settings.JpegQuality = 44;
+    int error = 0;
     {
         FileSizeLimit limit(1000);  // the disk fills up in the middle of the text
-        EXPECT_EQ(f.store.WriteSettingsFile(f.folder), 0);
+        EXPECT_EQ(f.store.WriteSettingsFile(f.folder, &error), 0);
     }
+    EXPECT_EQ(error, EFBIG);  // the reason is kept for the message
     EXPECT_EQ(ReadWholeFile(f.Cfg()), old);
     EXPECT_EQ(
         QDir(f.folder).entryList(QDir::Files | QDir::Hidden), QStringList{QLatin1String(kSettingsFileName)});
-    EXPECT_EQ(f.store.WriteSettingsFile(f.folder + QStringLiteral("no/such/folder")), 0);
+    EXPECT_EQ(f.store.WriteSettingsFile(f.folder + QStringLiteral("no/such/folder"), &error), 0);
+    EXPECT_EQ(error, ENOENT);
+    EXPECT_EQ(f.store.WriteSettingsFile(f.folder, &error), 1);
+    EXPECT_EQ(error, 0);
 }
 
 TEST(SettingsLoad, LegacyFileStaysWhenItsConversionCannotBeWritten)

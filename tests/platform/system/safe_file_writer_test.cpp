@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -204,4 +205,51 @@ TEST(SafeFileWriter, NonRegularTargets)
     EXPECT_TRUE(writer.Commit(true));
     EXPECT_TRUE(QFile::exists("/dev/null"));
     EXPECT_EQ(FolderEntries(dir), QStringList{"pipe.png"});
+}
+
+// Each refusal and failure keeps its reason, and the text for the user names
+// the common causes in Japanese.
+TEST(SafeFileWriter, FailuresKeepTheirReason)
+{
+    QTemporaryDir dir;
+    const QString readOnly = dir.filePath("read-only.cfg");
+    {
+        QFile file(readOnly);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    ASSERT_EQ(::chmod(Native(readOnly).constData(), 0444), 0);
+    const struct {
+        QString path;
+        CSafeFileWriter::OtherTargets others;
+        int error;
+    } refusals[] = {
+        {dir.path(), CSafeFileWriter::OtherTargets::WriteInPlace, EISDIR},
+        {readOnly, CSafeFileWriter::OtherTargets::WriteInPlace, EACCES},  // even for root
+        {"/dev/null", CSafeFileWriter::OtherTargets::Refuse, ENOTSUP},
+        {dir.filePath("no/such/folder/a.cfg"), CSafeFileWriter::OtherTargets::WriteInPlace, ENOENT},
+        {readOnly + "/a.cfg", CSafeFileWriter::OtherTargets::WriteInPlace, ENOTDIR},
+    };
+    for (const auto& refusal : refusals) {
+        CSafeFileWriter writer;
+        EXPECT_FALSE(writer.Open(refusal.path, refusal.others)) << refusal.path.toStdString();
+        EXPECT_EQ(writer.Error(), refusal.error) << refusal.path.toStdString();
+    }
+
+    // A full disk, and a fresh Open forgets the last reason.
+    CSafeFileWriter full;
+    ASSERT_TRUE(full.Open("/dev/full"));
+    EXPECT_FALSE(full.Write("x", 1));
+    EXPECT_EQ(full.Error(), ENOSPC);
+    ASSERT_TRUE(full.Open(dir.filePath("new.cfg")));
+    EXPECT_EQ(full.Error(), 0);
+    full.SetFailed();
+    EXPECT_FALSE(full.Commit());
+    EXPECT_EQ(full.Error(), 0);  // the caller's own failure has no system reason
+
+    EXPECT_EQ(FileWriteErrorText(EACCES), QStringLiteral("書き込みが許可されていません。"));
+    EXPECT_EQ(FileWriteErrorText(EROFS), QStringLiteral("書き込みが許可されていません。"));
+    EXPECT_EQ(FileWriteErrorText(ENOSPC), QStringLiteral("ディスクの空き容量が足りません。"));
+    EXPECT_EQ(FileWriteErrorText(EISDIR), QStringLiteral("同じ名前のフォルダーがあります。"));
+    EXPECT_EQ(FileWriteErrorText(EFBIG), qt_error_string(EFBIG));
+    EXPECT_FALSE(FileWriteErrorText(0).isEmpty());
 }
