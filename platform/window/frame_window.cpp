@@ -1,5 +1,6 @@
 #include "platform/window/frame_window.h"
 
+#include "platform/window/first_paint_report.h"
 #include "platform/x11/desktop_services.h"
 
 #include <QAbstractEventDispatcher>
@@ -21,6 +22,7 @@ BOOL CFrameWnd::CreateFrame(const QString& title, const RECT& rect)
     if (!CreateEx(0, title, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX, rect,
             nullptr, 0))
         return FALSE;
+    ReportFirstPaintWhenAsked(GetWidget());
     return TRUE;
 }
 

@@ -3,7 +3,97 @@
 #include "platform/window/window_dispatch.h"
 
 #include <QCoreApplication>
+#include <QHash>
+#include <algorithm>
 #include <cstring>
+#include <memory>
+#include <mutex>
+#include <sys/mman.h>
+
+namespace {
+
+// The pixel memory of a large surface. Fresh memory costs a page fault per
+// page on its first touch, so a window resized several times as it starts
+// (the frame is placed, then framed by the window manager) keeps one block.
+// The block is left out of forked children (the session bus launcher Qt may
+// start): a child shares the parent's pages until one writes, and every page
+// the surface then wrote would be copied.
+class SurfaceBuffer : public std::enable_shared_from_this<SurfaceBuffer> {
+public:
+    static constexpr std::size_t kMinimumBytes = std::size_t(1) << 20;
+
+    explicit SurfaceBuffer(std::size_t bytes) : m_capacity(bytes)
+    {
+        void* block =
+            mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+        if (block == MAP_FAILED)
+            return;
+        madvise(block, bytes, MADV_DONTFORK);
+        m_data = static_cast<uchar*>(block);
+        const std::lock_guard lock(s_mutex);
+        s_live.insert(m_data, this);
+    }
+    ~SurfaceBuffer()
+    {
+        if (!m_data)
+            return;
+        {
+            const std::lock_guard lock(s_mutex);
+            s_live.remove(m_data);
+        }
+        munmap(m_data, m_capacity);
+    }
+    SurfaceBuffer(const SurfaceBuffer&) = delete;
+    SurfaceBuffer& operator=(const SurfaceBuffer&) = delete;
+
+    uchar* Data() const { return m_data; }
+    std::size_t Capacity() const { return m_capacity; }
+
+    // The buffer under these pixels, or null when they are not in one.
+    static std::shared_ptr<SurfaceBuffer> Holding(const uchar* pixels)
+    {
+        const std::lock_guard lock(s_mutex);
+        SurfaceBuffer* buffer = s_live.value(pixels, nullptr);
+        return buffer ? buffer->weak_from_this().lock() : nullptr;
+    }
+
+    // An image on the buffer; the image holds the buffer while it lives.
+    QImage Image(int width, int height)
+    {
+        return QImage(m_data, width, height, qsizetype(width) * 4, QImage::Format_RGB32, Release,
+            new std::shared_ptr<SurfaceBuffer>(shared_from_this()));
+    }
+
+private:
+    static void Release(void* holder) { delete static_cast<std::shared_ptr<SurfaceBuffer>*>(holder); }
+
+    static inline std::mutex s_mutex;  // images may be let go of on other threads
+    static inline QHash<const uchar*, SurfaceBuffer*> s_live;
+    uchar* m_data = nullptr;
+    std::size_t m_capacity;
+};
+
+// Lays the rows of an oldWidth x oldHeight picture out as newWidth x newHeight
+// in the same memory: the overlap keeps its pixels, the rest is filled.
+void RelayoutRows(uchar* base, QSize old, QSize next, QRgb fill)
+{
+    auto row = [base](int y, int width) { return reinterpret_cast<QRgb*>(base) + std::size_t(y) * width; };
+    const int rows = std::min(old.height(), next.height());
+    const int kept = std::min(old.width(), next.width());
+    if (next.width() < old.width()) {
+        for (int y = 0; y < rows; ++y)  // rows move down in memory: from the top
+            std::memmove(row(y, next.width()), row(y, old.width()), std::size_t(kept) * 4);
+    } else if (next.width() > old.width()) {
+        for (int y = rows - 1; y >= 0; --y) {  // rows move up in memory: from the bottom
+            std::memmove(row(y, next.width()), row(y, old.width()), std::size_t(kept) * 4);
+            std::fill(row(y, next.width()) + kept, row(y, next.width()) + next.width(), fill);
+        }
+    }
+    for (int y = rows; y < next.height(); ++y)
+        std::fill(row(y, next.width()), row(y, next.width()) + next.width(), fill);
+}
+
+}  // namespace
 
 void CWnd::ResizeSurface(int width, int height)
 {
@@ -11,8 +101,27 @@ void CWnd::ResizeSurface(int width, int height)
     height = std::max(1, height);
     if (m_surface.width() == width && m_surface.height() == height)
         return;
-    QImage next(width, height, QImage::Format_RGB32);
-    next.fill(PixelFromColorref(m_background));
+    const QRgb fill = PixelFromColorref(m_background);
+    const std::size_t bytes = std::size_t(width) * std::size_t(height) * 4;
+    // In place when the surface is the only user of its buffer and the buffer
+    // fits without wasting more than half of it.
+    if (!m_surface.isNull() && m_surface.isDetached()) {
+        const std::shared_ptr<SurfaceBuffer> own = SurfaceBuffer::Holding(m_surface.constBits());
+        if (own && bytes <= own->Capacity() && bytes >= own->Capacity() / 2) {
+            RelayoutRows(own->Data(), m_surface.size(), QSize(width, height), fill);
+            m_surface = own->Image(width, height);
+            return;
+        }
+    }
+    QImage next;
+    if (bytes >= SurfaceBuffer::kMinimumBytes) {
+        const auto buffer = std::make_shared<SurfaceBuffer>(bytes);
+        if (buffer->Data())
+            next = buffer->Image(width, height);
+    }
+    if (next.isNull())
+        next = QImage(width, height, QImage::Format_RGB32);
+    next.fill(fill);
     if (!m_surface.isNull()) {
         // Keep what was drawn, as the platform keeps the window's pixels until repainted.
         for (int y = 0; y < std::min(height, m_surface.height()); ++y)
