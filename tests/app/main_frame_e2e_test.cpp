@@ -13,10 +13,11 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
+#include <QRect>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QThread>
 #include <csignal>
+#include <cstring>
 #include <gtest/gtest.h>
 
 #include <X11/Xlib.h>
@@ -26,6 +27,23 @@
 
 namespace {
 
+// An area of the root window (what the screen shows there), or a null image.
+QImage GrabRootArea(Display* d, int x, int y, int w, int h)
+{
+    QImage shot;
+    if (XImage* x11 = XGetImage(d, RootWindow(d, DefaultScreen(d)), x, y, static_cast<unsigned>(w),
+            static_cast<unsigned>(h), AllPlanes, ZPixmap)) {
+        if (x11->bits_per_pixel == 32) {
+            shot = QImage(w, h, QImage::Format_RGB32);
+            for (int row = 0; row < h; ++row)
+                std::memcpy(shot.scanLine(row), x11->data + static_cast<qsizetype>(row) * x11->bytes_per_line,
+                    static_cast<size_t>(w) * 4);
+        }
+        XDestroyImage(x11);
+    }
+    return shot;
+}
+
 // The whole screen of the display, or a null image.
 QImage GrabScreen(const QString& display)
 {
@@ -33,20 +51,59 @@ QImage GrabScreen(const QString& display)
     if (!d)
         return {};
     const int screen = DefaultScreen(d);
-    const int w = DisplayWidth(d, screen);
-    const int h = DisplayHeight(d, screen);
-    QImage shot;
-    if (XImage* x = XGetImage(d, RootWindow(d, screen), 0, 0, w, h, AllPlanes, ZPixmap)) {
-        if (x->bits_per_pixel == 32) {
-            shot = QImage(w, h, QImage::Format_RGB32);
-            for (int y = 0; y < h; ++y)
-                std::memcpy(shot.scanLine(y), x->data + static_cast<qsizetype>(y) * x->bytes_per_line,
-                    static_cast<size_t>(w) * 4);
-        }
-        XDestroyImage(x);
-    }
+    const QImage shot = GrabRootArea(d, 0, 0, DisplayWidth(d, screen), DisplayHeight(d, screen));
     XCloseDisplay(d);
     return shot;
+}
+
+int IgnoreXError(Display*, XErrorEvent*)
+{
+    return 0;
+}
+
+// What the screen shows of a mapped window, or a null image while the window
+// is not mapped (or is gone).
+QImage GrabShownWindow(const QString& display, Window window)
+{
+    Display* d = XOpenDisplay(display.toLatin1().constData());
+    if (!d)
+        return {};
+    const XErrorHandler previous = XSetErrorHandler(IgnoreXError);
+    QImage shot;
+    XWindowAttributes a{};
+    Window child = 0;
+    int x = 0, y = 0;
+    const Window root = RootWindow(d, DefaultScreen(d));
+    if (XGetWindowAttributes(d, window, &a) && a.map_state == IsViewable &&
+        XTranslateCoordinates(d, window, root, 0, 0, &x, &y, &child)) {
+        const QRect onScreen =
+            QRect(x, y, a.width, a.height)
+                .intersected(QRect(0, 0, WidthOfScreen(a.screen), HeightOfScreen(a.screen)));
+        if (!onScreen.isEmpty())
+            shot = GrabRootArea(d, onScreen.x(), onScreen.y(), onScreen.width(), onScreen.height());
+    }
+    XSync(d, False);
+    XSetErrorHandler(previous);
+    XCloseDisplay(d);
+    return shot;
+}
+
+// A drawn window shows more colours than an empty area or the server's
+// two-colour root pattern.
+bool ShowsADrawing(const QImage& image)
+{
+    QRgb seen[2] = {image.pixel(0, 0), image.pixel(0, 0)};
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (row[x] == seen[0] || row[x] == seen[1])
+                continue;
+            if (seen[0] != seen[1])
+                return true;
+            seen[1] = row[x];
+        }
+    }
+    return false;
 }
 
 class KestrelProcess : public testing::Test {
@@ -100,7 +157,9 @@ protected:
     void PressKeysOn(const QString& window, const QString& keys) const
     {
         Xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), window});
-        QThread::msleep(100);
+        // The keys go where the input focus is: wait until the window has it.
+        // When it does not come, the keys go anyway and the caller tries again.
+        WaitFor([&] { return Xdotool({QStringLiteral("getwindowfocus")}) == window; }, 5000);
         Xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys});
     }
 
@@ -113,6 +172,22 @@ protected:
                 return true;
         }
         return false;
+    }
+
+    // True once the window is mapped and shows a drawing that two grabs in a
+    // row agree on: its painting has reached the screen and settled.
+    bool WaitUntilPainted(const QString& window, int timeoutMs = 20000) const
+    {
+        const Window id = window.toULong();
+        QImage previous;
+        return WaitFor(
+            [&] {
+                const QImage shown = GrabShownWindow(m_server->display(), id);
+                const bool settled = !shown.isNull() && shown == previous && ShowsADrawing(shown);
+                previous = shown;
+                return settled;
+            },
+            timeoutMs);
     }
 
     QString Binary() const { return m_dir.filePath(QStringLiteral("kestrel")); }
@@ -155,7 +230,7 @@ TEST_F(KestrelProcess, FirstStartAsksShowsTheFrameAndLeavesSettingsAtCtrlX)
         frame = WaitForWindow(QStringLiteral("^Kestrel Ver\\.1\\.00$"), 7000);
     }
     ASSERT_FALSE(frame.isEmpty()) << "no frame with the caption";
-    QThread::msleep(700);  // let it paint
+    ASSERT_TRUE(WaitUntilPainted(frame)) << "the frame was not painted";
     KeepScreenshot(QStringLiteral("main_frame_e2e.png"));
     EXPECT_FALSE(QFileInfo::exists(Cfg()));
 

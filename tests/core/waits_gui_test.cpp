@@ -10,8 +10,8 @@
 #include <QThread>
 #include <QTimer>
 #include <QWidget>
-#include <atomic>
 #include <gtest/gtest.h>
+#include <latch>
 
 TEST(Waits, WaitTimeFromText)
 {
@@ -91,15 +91,12 @@ TEST(Waits, StopThreadWithTimeout)
     EXPECT_EQ(boxes.Requests().size(), 1);
 
     // A worker that does not stop within the limit is reported and kept.
-    std::atomic<bool> release{false};
-    QThread* stubborn = QThread::create([&] {
-        while (!release)
-            QThread::msleep(1);
-    });
+    std::latch release{1};
+    QThread* stubborn = QThread::create([&] { release.wait(); });
     stubborn->start();
     EXPECT_FALSE(StopThreadWithTimeout(stubborn, 30));
     ASSERT_NE(stubborn, nullptr);
-    release = true;
+    release.count_down();
     EXPECT_TRUE(StopThreadWithTimeout(stubborn, 10000));
     EXPECT_EQ(stubborn, nullptr);
 }
@@ -108,15 +105,12 @@ TEST(Waits, StopThreadWithTimeoutSurvivesAStopFromAHandledMessage)
 {
     // While one wait pumps messages, a handler stops the same worker through
     // the same holder: the outer wait must see the released holder.
-    std::atomic<bool> release{false};
-    QThread* worker = QThread::create([&] {
-        while (!release)
-            QThread::msleep(1);
-    });
+    std::latch release{1};
+    QThread* worker = QThread::create([&] { release.wait(); });
     worker->start();
     bool innerResult = false;
     QTimer::singleShot(5, [&] {
-        release = true;
+        release.count_down();
         innerResult = StopThreadWithTimeout(worker, 10000);
     });
     EXPECT_TRUE(StopThreadWithTimeout(worker, 10000));

@@ -1,6 +1,5 @@
 #include "exif/exif_tag_descriptions.h"
 #include "exif/exif_tag_mask.h"
-#include "exif/exif_tag_table.h"
 
 #include "tests/exif/exif_test_print.h"
 
@@ -83,50 +82,4 @@ TEST(ExifTagMask, SelectableTableIsConsistent)
     EXPECT_EQ(lines.size(), 58u);
     EXPECT_EQ(*lines.begin(), 0);
     EXPECT_EQ(*lines.rbegin(), 57);
-}
-
-TEST(ExifTagTable, FlagsComeFromTheMasksInLineOrder)
-{
-    ExifTagMask show, clear;
-    SetExifClearTag(29, 1, show);
-    SetExifClearTag(306, 1, show);
-    SetExifClearTag(33434, 1, clear);
-    const CExifTagTable table(show, clear);
-    EXPECT_EQ(table.Items().size(), 134u);
-    EXPECT_EQ(table.CountSelected(), 2);
-    EXPECT_EQ(table.Items().front().tag, 306);
-    EXPECT_EQ(table.Items()[57].tag, 29);
-    std::set<WORD> seen;
-    for (const CExifTagTable::Item& item : table.Items()) {
-        EXPECT_TRUE(seen.insert(item.tag).second) << item.tag;
-        EXPECT_EQ(item.show, IsExifTagToClear(item.tag, show));
-        EXPECT_EQ(item.clear, IsExifTagToClear(item.tag, clear));
-    }
-    // The 58 selectable tags come first.
-    for (size_t i = 0; i < 58; ++i)
-        EXPECT_NE(FindExifSelectableTag(table.Items()[i].tag), nullptr) << i;
-}
-
-TEST(ExifTagDescriptions, KnownAndUnknownTags)
-{
-    EXPECT_EQ(KnownExifTagCount(), 134);
-    EXPECT_EQ(GetExifTagDescription(33434), QStringLiteral("露出時間"));
-    EXPECT_EQ(GetExifTagDescription(0), QStringLiteral("GPS タグのバージョン"));
-    EXPECT_EQ(GetExifTagDescription(42240), QStringLiteral("再生ガンマ"));
-    EXPECT_EQ(GetExifTagDescription(1234), QStringLiteral("un support tag no"));
-    EXPECT_EQ(GetExifTagDescription(33434, 1), QStringLiteral("露"));
-    for (int i = 1; i < KnownExifTagCount(); ++i)
-        EXPECT_LT(KnownExifTagAt(i - 1), KnownExifTagAt(i));
-}
-
-TEST(ExifTagDescriptions, CharacterCodes)
-{
-    struct Case {
-        const char* prefix;
-        int code;
-    };
-    const Case cases[] = {{"ASCII\0\0\0", 1}, {"JIS\0\0\0\0\0", 2}, {"UNICODE\0", 3}, {"\0\0\0\0\0\0\0\0", 4},
-        {"ASCII\0\0x", 4}, {"unicode\0", 4}};
-    for (const Case& c : cases)
-        EXPECT_EQ(GetExifCharCode(reinterpret_cast<const BYTE*>(c.prefix)), c.code) << c.prefix;
 }

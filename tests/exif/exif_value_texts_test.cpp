@@ -1,4 +1,3 @@
-#include "exif/exif_gps_text.h"
 #include "exif/exif_value_texts.h"
 
 #include "tests/exif/exif_test_print.h"
@@ -56,29 +55,4 @@ TEST(ExifValueTexts, ByteTexts)
         DecodeExifMultiByte(reinterpret_cast<const BYTE*>(broken.constData()), 3), QStringLiteral("ab?"));
     const QByteArray utf16("h\0i\0\x30\x75x", 7);  // "hi" and U+7530, then half a character
     EXPECT_EQ(DecodeExifUtf16(reinterpret_cast<const BYTE*>(utf16.constData()), 7), QStringLiteral("hi田"));
-}
-
-TEST(ExifGpsText, CoordinateFormats)
-{
-    struct Case {
-        std::vector<DWORD> values;
-        int format;
-        const char16_t* text;  // null: no text
-    };
-    const Case cases[] = {
-        {{35, 1, 40, 1, 3, 1}, 1, u"北緯 35度40分3.00000秒"}, {{35, 1, 40, 1, 3, 1}, 0, u"北緯 35.667500000"},
-        {{35, 1, 0, 1, 0, 1}, 0, u"北緯 35.000000000"}, {{35, 1, 6, 1, 36, 100}, 0, u"北緯 35.100100000"},
-        {{3550, 100, 3015, 100, 0, 1}, 1, u"北緯 35.50度30.15分0.00000秒"},
-        {{3550, 100, 30, 1, 0, 1}, 0, u"北緯 36.000000000"},  // fractional degrees carried
-        {{35, 1, 90, 1, 0, 1}, 0, u"北緯 36.500000000"},      // ninety minutes
-        {{35, 1, 40, 0, 3, 1}, 0, nullptr},                   // zero denominator
-        {{35, 1, 40, 1}, 1, nullptr},                         // two rationals only
-    };
-    for (const Case& c : cases) {
-        const auto text = FormatGpsCoordinate(QStringLiteral("北緯"), c.values, c.format);
-        if (!c.text)
-            EXPECT_FALSE(text.has_value());
-        else
-            EXPECT_EQ(text.value_or(QString()), QString::fromUtf16(c.text));
-    }
 }

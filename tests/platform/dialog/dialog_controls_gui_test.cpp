@@ -1,7 +1,6 @@
 // Dialogs from templates: a demonstration dialog with every control kind,
 // the notifications user actions send, Enter and Esc, data exchange, and a
 // modal loop ended by a posted message while other windows go on.
-#include "platform/app/app.h"
 #include "platform/controls/control_widgets.h"
 #include "platform/controls/controls.h"
 #include "platform/dialog/dialog.h"
@@ -407,56 +406,6 @@ TEST(DialogControls, AModelessDialogClosedFromItsOwnControlsGoesSafely)
     }
 }
 
-class KeyFilterApp : public CWinApp {
-public:
-    std::vector<UINT> seen;
-    bool swallowF2 = true;
-    BOOL PreTranslateMessage(MSG* msg) override
-    {
-        if (msg->message == WM_KEYDOWN) {
-            seen.push_back(static_cast<UINT>(msg->wParam));
-            if (swallowF2 && msg->wParam == VK_F1 + 1)
-                return TRUE;
-        }
-        return CWinApp::PreTranslateMessage(msg);
-    }
-};
-
-class CommandSink : public CWnd {
-public:
-    std::vector<int> commands;
-    std::vector<UINT> keys;
-    BOOL OnCommand(WPARAM w, LPARAM) override
-    {
-        commands.push_back(LOWORD(w));
-        return TRUE;
-    }
-    void OnKeyDown(UINT vk, UINT, UINT) override { keys.push_back(vk); }
-};
-
-TEST(DialogControls, PreFilterThenAcceleratorsThenTheWindow)
-{
-    EXPECT_EQ(
-        MatchAccelerator({{FVIRTKEY | FCONTROL, 'S', 32771}, {FVIRTKEY | FCONTROL | FSHIFT, 'S', 32772}}, 'S',
-            true, true, false),
-        32772);
-    EXPECT_EQ(MatchAccelerator({{FVIRTKEY | FCONTROL, 'S', 32771}}, 'S', false, false, false), 0);
-
-    KeyFilterApp app;
-    CommandSink frame;
-    ASSERT_TRUE(
-        frame.CreateEx(0, QStringLiteral("frame"), WS_POPUP | WS_VISIBLE, RECT{0, 0, 80, 60}, nullptr, 0));
-    app.m_pMainWnd = &frame;
-    app.SetAcceleratorTable({{FVIRTKEY | FCONTROL, 'O', 57601}});
-    KeyClick(frame.GetWidget(), Qt::Key_F2);
-    KeyClick(frame.GetWidget(), Qt::Key_O, QString(), Qt::ControlModifier);
-    KeyClick(frame.GetWidget(), Qt::Key_F3);
-    EXPECT_EQ(app.seen, (std::vector<UINT>{VK_F1 + 1, 'O', VK_F1 + 2}));
-    EXPECT_EQ(frame.commands, std::vector<int>{57601});
-    EXPECT_EQ(frame.keys, std::vector<UINT>{VK_F1 + 2});
-    app.m_pMainWnd = nullptr;
-}
-
 }  // namespace
 
 namespace {
@@ -484,39 +433,6 @@ TEST(DialogControls, PictureControlsLetTheParentDrawWhileTheyPaint)
     const QImage shot = W(d, kPicture)->grab().toImage();
     EXPECT_EQ(shot.pixel(5, 5), qRgb(0, 200, 0));
     EXPECT_EQ(shot.pixel(0, 20), qRgb(0, 0, 0));  // then the control's own black frame
-
-    // The owned, enabled window the frame has shown last is its enabled popup.
-    CWnd frame;
-    ASSERT_TRUE(
-        frame.CreateEx(0, QStringLiteral("frame"), WS_POPUP | WS_VISIBLE, RECT{0, 0, 60, 60}, nullptr, 0));
-    EXPECT_EQ(GetWindow(frame.GetSafeHwnd(), GW_ENABLEDPOPUP), frame.GetSafeHwnd());
-    CWnd tool;
-    ASSERT_TRUE(tool.CreateEx(
-        WS_EX_TOOLWINDOW, QStringLiteral("tool"), WS_POPUP | WS_VISIBLE, RECT{0, 0, 30, 30}, &frame, 0));
-    EXPECT_EQ(GetWindow(tool.GetSafeHwnd(), GW_OWNER), frame.GetSafeHwnd());
-    EXPECT_EQ(GetWindow(frame.GetSafeHwnd(), GW_ENABLEDPOPUP), tool.GetSafeHwnd());
-    tool.EnableWindow(FALSE);
-    EXPECT_EQ(GetWindow(frame.GetSafeHwnd(), GW_ENABLEDPOPUP), frame.GetSafeHwnd());
-}
-
-}  // namespace
-
-namespace {
-
-TEST(DialogControls, ATallComboRectangleSizesTheDropDownList)
-{
-    EXPECT_EQ(ComboGeometryFor(22, 24, 18).closedHeight, 22);
-    EXPECT_EQ(ComboGeometryFor(22, 24, 18).visibleRows, 0);
-    EXPECT_EQ(ComboGeometryFor(24 + 5 * 18 + 2, 24, 18).visibleRows, 5);
-    EXPECT_EQ(ComboGeometryFor(30, 24, 18).visibleRows, 1);
-
-    DemoDialog d;
-    ASSERT_TRUE(d.Create());
-    auto* combo = static_cast<QComboBox*>(W(d, kDropList));
-    const int closed = combo->height();
-    d.GetDlgItem(kDropList)->MoveWindow(100, 146, 100, closed + 200);
-    EXPECT_EQ(combo->height(), closed);
-    EXPECT_GE(combo->maxVisibleItems(), 5);
 }
 
 }  // namespace

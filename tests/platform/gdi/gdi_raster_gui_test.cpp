@@ -1,34 +1,14 @@
 // Drawing on surfaces: raster operations, exclusive-or restoring, keyed and
-// stretched copies, lines, clipping and the DIB conversions.
+// stretched copies, lines, clipping and text.
 #include "platform/gdi/gdi.h"
-#include "platform/gdi/gdi_dib.h"
-#include "platform/gdi/gdi_icons.h"
+#include "tests/platform/gdi/canvas.h"
 
-#include <QRandomGenerator>
 #include <cstring>
 #include <gtest/gtest.h>
 
 namespace {
 
-// A memory DC with a bitmap of w x h filled with noise (or one colour).
-struct Canvas {
-    CDC dc;
-    CBitmap bitmap;
-    Canvas(int w, int h, std::optional<COLORREF> fill = std::nullopt)
-    {
-        dc.CreateCompatibleDC(nullptr);
-        bitmap.CreateCompatibleBitmap(&dc, w, h);
-        dc.SelectObject(&bitmap);
-        QImage* img = bitmap.GetImage();
-        QRandomGenerator rng(42);
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-                img->setPixel(
-                    x, y, fill ? PixelFromColorref(*fill) : (0xFF000000u | (rng.generate() & 0xFFFFFF)));
-    }
-    QImage Copy() const { return bitmap.GetImage()->copy(); }
-    COLORREF At(int x, int y) const { return dc.GetPixel(x, y); }
-};
+using namespace gdi_testing;
 
 TEST(GdiRaster, ExclusiveOrDrawnTwiceRestoresEveryPixel)
 {
@@ -186,110 +166,6 @@ TEST(GdiRaster, StretchModesNearestAndSmooth)
     EXPECT_EQ(wide.At(7, 0), RGB(0, 0, 0));
 }
 
-TEST(GdiRaster, DibRowsRoundTripBottomUpAndPaletted)
-{
-    // 3 x 2 at 24 bits, bottom-up: stored rows are the bottom row first.
-    BITMAPINFO info;
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = 3;
-    info.bmiHeader.biHeight = 2;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    ASSERT_EQ(DibStride(3, 24), 12u);
-    const uchar bits[24] = {0, 0, 255, 0, 255, 0, 255, 0, 0, 0, 0, 0,  // bottom: red green blue
-        255, 255, 255, 0, 0, 0, 10, 20, 30, 0, 0, 0};
-    const QImage img = ImageFromDib(&info, bits);
-    ASSERT_EQ(img.size(), QSize(3, 2));
-    EXPECT_EQ(img.pixel(0, 1), qRgb(255, 0, 0));
-    EXPECT_EQ(img.pixel(2, 1), qRgb(0, 0, 255));
-    EXPECT_EQ(img.pixel(2, 0), qRgb(30, 20, 10));
-
-    HBITMAP bitmap = CreateDIBitmap(nullptr, &info.bmiHeader, CBM_INIT, bits, &info, DIB_RGB_COLORS);
-    ASSERT_NE(bitmap, nullptr);
-    uchar back[24] = {};
-    EXPECT_EQ(GetDIBits(nullptr, bitmap, 0, 2, back, &info, DIB_RGB_COLORS), 2);
-    EXPECT_EQ(std::memcmp(back, bits, sizeof bits), 0);
-    DeleteObject(bitmap);
-
-    // 8 bits with a two-entry table, top-down; an index past the table reads black.
-    struct {
-        BITMAPINFOHEADER h;
-        RGBQUAD table[2];
-    } paletted;
-    paletted.h = info.bmiHeader;
-    paletted.h.biBitCount = 8;
-    paletted.h.biHeight = -1;
-    paletted.h.biClrUsed = 2;
-    paletted.table[1] = RGBQUAD{1, 2, 3, 0};
-    const uchar indices[4] = {1, 0, 7, 0};
-    const QImage p = ImageFromDib(reinterpret_cast<const BITMAPINFO*>(&paletted), indices);
-    EXPECT_EQ(p.pixel(0, 0), qRgb(3, 2, 1));
-    EXPECT_EQ(p.pixel(1, 0), qRgb(0, 0, 0));
-    EXPECT_EQ(p.pixel(2, 0), qRgb(0, 0, 0));
-
-    BITMAPINFO bad = info;
-    bad.bmiHeader.biBitCount = 7;
-    EXPECT_TRUE(ImageFromDib(&bad, bits).isNull());
-}
-
-TEST(GdiRaster, DibChannelMasksAreRead)
-{
-    // One pixel per case: 16 and 32 bits, default masks and BI_BITFIELDS masks after the header.
-    struct MaskedInfo {
-        BITMAPINFOHEADER h;
-        DWORD masks[3];
-    };
-    struct Case {
-        WORD bits;
-        DWORD compression;
-        DWORD masks[3];
-        DWORD pixel;
-        QRgb expected;
-    };
-    const Case cases[] = {
-        {16, BI_RGB, {}, 0x7C00, qRgb(255, 0, 0)},                              // 5-5-5
-        {16, BI_BITFIELDS, {0xF800, 0x07E0, 0x001F}, 0x07E0, qRgb(0, 255, 0)},  // 5-6-5
-        {16, BI_BITFIELDS, {0xF800, 0x07E0, 0x001F}, 0xF81F, qRgb(255, 0, 255)},
-        {32, BI_RGB, {}, 0x00102030, qRgb(0x10, 0x20, 0x30)},
-        {32, BI_BITFIELDS, {0x000000FF, 0x0000FF00, 0x00FF0000}, 0x00102030, qRgb(0x30, 0x20, 0x10)},
-    };
-    for (const Case& c : cases) {
-        MaskedInfo info{};
-        info.h.biSize = sizeof(BITMAPINFOHEADER);
-        info.h.biWidth = 1;
-        info.h.biHeight = 1;
-        info.h.biPlanes = 1;
-        info.h.biBitCount = c.bits;
-        info.h.biCompression = c.compression;
-        std::memcpy(info.masks, c.masks, sizeof info.masks);
-        const DWORD row = c.pixel;  // little-endian: the pixel's bytes start the padded row
-        const QImage img = ImageFromDib(reinterpret_cast<const BITMAPINFO*>(&info), &row);
-        ASSERT_FALSE(img.isNull());
-        EXPECT_EQ(img.pixel(0, 0), c.expected) << c.bits << " bits, pixel " << std::hex << c.pixel;
-    }
-}
-
-TEST(GdiRaster, DibBandLandsWhereItLiesInTheWholeImage)
-{
-    // A bottom-up 1 x 4 DIB of which only stored rows 1 and 2 are given:
-    // they are the third and second rows from the top; nothing else is read.
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = 1;
-    info.bmiHeader.biHeight = 4;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    const DWORD band[2] = {0x00FF0000, 0x0000FF00};  // stored row 1 red, row 2 green
-    Canvas dst(1, 4, RGB(9, 9, 9));
-    EXPECT_EQ(SetDIBitsToDevice(dst.dc.GetSafeHdc(), 0, 0, 1, 4, 0, 0, 1, 2, band, &info, DIB_RGB_COLORS), 2);
-    EXPECT_EQ(dst.At(0, 0), RGB(9, 9, 9));
-    EXPECT_EQ(dst.At(0, 1), RGB(0, 255, 0));
-    EXPECT_EQ(dst.At(0, 2), RGB(255, 0, 0));
-    EXPECT_EQ(dst.At(0, 3), RGB(9, 9, 9));
-    // Past the last row: nothing to draw.
-    EXPECT_EQ(SetDIBitsToDevice(dst.dc.GetSafeHdc(), 0, 0, 1, 4, 0, 0, 4, 1, band, &info, DIB_RGB_COLORS), 0);
-}
-
 TEST(GdiRaster, TextExtentsAreStableAndGrowWithText)
 {
     Canvas c(200, 40, RGB(255, 255, 255));
@@ -315,56 +191,6 @@ TEST(GdiRaster, TextExtentsAreStableAndGrowWithText)
         for (int y = 0; y < 20 && !inked; ++y)
             inked = c.At(x, y) != RGB(255, 255, 255);
     EXPECT_TRUE(inked);
-}
-
-}  // namespace
-
-namespace {
-
-TEST(GdiRaster, BitmapBitsAreTopDownRowsOfFourBytes)
-{
-    CBitmap b;
-    ASSERT_TRUE(b.CreateCompatibleBitmap(nullptr, 3, 2));
-    BITMAP info;
-    ASSERT_TRUE(b.GetBitmap(&info));
-    EXPECT_EQ(info.bmBitsPixel, 32);
-    EXPECT_EQ(info.bmWidthBytes, 12);
-    std::vector<uchar> bits(24);
-    for (std::size_t i = 0; i < bits.size(); ++i)
-        bits[i] = static_cast<uchar>(i * 7);
-    EXPECT_EQ(b.SetBitmapBits(24, bits.data()), 24u);
-    EXPECT_EQ(b.GetImage()->pixel(1, 1), qRgb(bits[18], bits[17], bits[16]));
-    std::vector<uchar> back(24);
-    EXPECT_EQ(b.GetBitmapBits(20, back.data()), 20u);  // a short buffer is not overrun
-    for (std::size_t i = 0; i < 20; ++i)
-        EXPECT_EQ(back[i], i % 4 == 3 ? 0xFF : bits[i]) << i;
-}
-
-}  // namespace
-
-namespace {
-
-TEST(GdiRaster, IconsDrawOverWhatIsBelowAndGiveTheirMask)
-{
-    QImage picture(4, 4, QImage::Format_ARGB32);
-    picture.fill(Qt::transparent);
-    picture.setPixel(1, 1, qRgba(255, 0, 0, 255));
-    HICON icon = CreateIconFromImage(picture, POINT{1, 2});
-    ASSERT_NE(icon, nullptr);
-    Canvas c(8, 8, RGB(0, 0, 255));
-    ASSERT_TRUE(DrawIconEx(c.dc.GetSafeHdc(), 2, 2, icon, 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE));
-    EXPECT_EQ(c.At(3, 3), RGB(255, 0, 0));
-    EXPECT_EQ(c.At(2, 2), RGB(0, 0, 255));  // transparent pixels leave the blue
-
-    ICONINFO info;
-    ASSERT_TRUE(GetIconInfo(icon, &info));
-    EXPECT_EQ(info.xHotspot, 1u);
-    EXPECT_EQ(info.yHotspot, 2u);
-    EXPECT_EQ(info.hbmMask->image.pixel(1, 1), qRgb(0, 0, 0));
-    EXPECT_EQ(info.hbmMask->image.pixel(0, 0), qRgb(255, 255, 255));
-    DeleteObject(info.hbmMask);
-    DeleteObject(info.hbmColor);
-    DestroyIcon(icon);
 }
 
 }  // namespace

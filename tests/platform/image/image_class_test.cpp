@@ -2,7 +2,7 @@
 // colour pictures are reduced well for GIF, other layouts load as expected,
 // and broken or oversized files are refused.
 #include "platform/image/image_class.h"
-#include "platform/image/image_quantizer.h"
+#include "tests/platform/image/gradient_image.h"
 #include "tests/support/image_codec_fixtures.h"
 #include "tests/support/image_fixtures.h"
 
@@ -16,32 +16,7 @@
 
 namespace {
 
-// A smooth colour picture: many more than 256 colours.
-CImage Gradient(int w, int h, int bpp, DWORD flags = 0)
-{
-    CImage image;
-    image.Create(w, h, bpp, flags);
-    if (bpp == 8) {
-        RGBQUAD table[256];
-        for (int i = 0; i < 256; ++i)
-            table[i] = RGBQUAD{static_cast<BYTE>(i), static_cast<BYTE>(255 - i), static_cast<BYTE>(i / 3), 0};
-        image.SetColorTable(0, 256, table);
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-                image.GetRow(y)[x] = static_cast<BYTE>((x * 7 + y * 3) & 255);
-        return image;
-    }
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            image.SetPixel(x, y,
-                RGB(static_cast<BYTE>(x * 255 / w), static_cast<BYTE>(y * 255 / h),
-                    static_cast<BYTE>((x + y) & 255)));
-    if (flags & CImage::createAlphaChannel)
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-                image.GetRow(y)[x * 4 + 3] = static_cast<BYTE>(x * 255 / w);
-    return image;
-}
+using namespace image_testing;
 
 bool SamePixels(const CImage& a, const CImage& b)
 {
@@ -126,18 +101,6 @@ TEST(ImageClass, GifOfAColourPictureIsAGoodReduction)
     ASSERT_EQ(flat.Save(dir.filePath("flat.gif")), CImage::kOk);
     ASSERT_EQ(back.Load(dir.filePath("flat.gif")), CImage::kOk);
     EXPECT_TRUE(SamePixels(flat, back));
-}
-
-TEST(ImageClass, QuantizerKeepsEveryIndexInsideItsPalette)
-{
-    const CImage photo = Gradient(64, 64, 32);
-    for (int colours : {1, 2, 16, 256}) {
-        const QuantizedImage q = QuantizeColors(photo.Image(), colours);
-        ASSERT_LE(q.palette.size(), colours);
-        ASSERT_EQ(q.indices.size(), 64u * 64u);
-        for (unsigned char index : q.indices)
-            ASSERT_LT(index, q.palette.size()) << colours;
-    }
 }
 
 TEST(ImageClass, JpegSavesAndOtherLayoutsLoad)

@@ -1,4 +1,3 @@
-#include "app/command_line.h"
 #include "app/ctrl_key_table.h"
 #include "res/dialog_134_control_window.h"
 #include "res/dialog_166_clip_window.h"
@@ -78,27 +77,6 @@ TEST(CtrlKeyTable, ConditionsDecideEachRow)
     s.canUseMaskSettings = false;
     EXPECT_EQ(RouteCtrlKey(2, 'T', s).command, 0u);
     EXPECT_EQ(RouteCtrlKey(2, 'F', s).command, ID_VIEW_FOLDER_TREE);
-}
-
-TEST(CommandLine, LastSupportedImageWins)
-{
-    const QString longPath = QStringLiteral("/tmp/") + QString(260, u'a') + QStringLiteral(".png");
-    struct Case {
-        QStringList args;
-        QString expected;
-    };
-    const Case cases[] = {
-        {{"kestrel", "/tmp/notes.txt", "/tmp/b.png"}, "/tmp/b.png"},
-        {{"kestrel", "/tmp/a.jpg", "/tmp/notes.txt"}, "/tmp/a.jpg"},
-        {{"kestrel", "/tmp/a.jpg", "/tmp/b.PNG"}, "/tmp/b.PNG"},
-        {{"kestrel", "/tmp/notes.txt", "--flag"}, ""},
-        {{"/tmp/program.png"}, ""},                           // the program's own name is not an argument
-        {{"kestrel", "/tmp/a.bmp", longPath}, "/tmp/a.bmp"},  // too long: skipped, not cut
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.args.join(' ').left(80).toStdString());
-        EXPECT_EQ(PickOpenFilePath(c.args), c.expected);
-    }
 }
 
 }  // namespace
