@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QPixmap>
 #include <mutex>
+#include <optional>
 
 namespace {
 
@@ -114,23 +115,24 @@ void RegisterResourceCursor(int resourceId, const QCursor& cursor)
 
 bool SetResourceCursor(int resourceId)
 {
-    QCursor cursor;
+    std::optional<QCursor> registered;
     {
         std::lock_guard lock(g_cursorMutex);
         const auto it = g_resourceCursors.constFind(resourceId);
-        if (it == g_resourceCursors.cend()) {
-            const HCURSOR art = LoadResourceCursor(resourceId);
-            if (!art || !HaveGui())
-                return false;
-            SetCursor(art);
-            return true;
-        }
-        cursor = it.value();
+        if (it != g_resourceCursors.cend())
+            registered = it.value();
     }
     if (!HaveGui())
         return false;
-    Show(cursor);
-    g_shownCursor = nullptr;
+    if (registered) {
+        Show(*registered);
+        g_shownCursor = nullptr;
+        return true;
+    }
+    const HCURSOR art = LoadResourceCursor(resourceId);
+    if (!art)
+        return false;
+    SetCursor(art);
     return true;
 }
 

@@ -32,6 +32,8 @@ QEvent::Type DecideEventType()
 
 void SendActivate(HWND hwnd, UINT state, HWND other)
 {
+    if (!CWnd::FromHandle(other))
+        other = nullptr;  // gone meanwhile
     if (CWnd* wnd = CWnd::FromHandle(hwnd))
         WindowDispatch::Dispatch(wnd, WM_ACTIVATE, state, reinterpret_cast<LPARAM>(other));
 }
