@@ -41,6 +41,7 @@ int CFilePathInfo::ShowFileDialog(BOOL open, const QString& title, const QString
     request.initialFolder = initialFolder;
     request.initialName = fileName;
     request.nameFilters = NameFiltersFromFilterText(filter);
+    request.defaultSuffix = defaultExt;
     const FileDialogAnswer answer = RunFileDialog(request);
     if (!answer.accepted || answer.path.isEmpty())
         return 0;

@@ -31,6 +31,8 @@ void Configure(QFileDialog& dialog, const FileDialogRequest& request)
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         break;
     }
+    if (request.kind != FileDialogKind::Folder)
+        dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setOption(QFileDialog::HideNameFilterDetails, request.hideFilterPatterns);
     if (!request.nameFilters.isEmpty()) {
         dialog.setNameFilters(request.nameFilters);
@@ -62,11 +64,24 @@ FileDialogAnswer ShowRealDialog(const FileDialogRequest& request)
 
 }  // namespace
 
+QString WithDefaultSuffix(const QString& path, const QString& defaultSuffix)
+{
+    QString suffix = defaultSuffix;
+    if (suffix.startsWith(u'.'))
+        suffix.remove(0, 1);
+    const QString name = path.mid(path.lastIndexOf(u'/') + 1);
+    if (suffix.isEmpty() || name.isEmpty() || name.contains(u'.'))
+        return path;
+    return path + u'.' + suffix;
+}
+
 FileDialogAnswer RunFileDialog(const FileDialogRequest& request)
 {
-    if (FileDialogHook hook = g_hook.Get())
-        return hook(request);
-    return ShowRealDialog(request);
+    const FileDialogHook hook = g_hook.Get();
+    FileDialogAnswer answer = hook ? hook(request) : ShowRealDialog(request);
+    if (answer.accepted && request.kind != FileDialogKind::Folder)
+        answer.path = WithDefaultSuffix(answer.path, request.defaultSuffix);
+    return answer;
 }
 
 void SetFileDialogHookForTesting(FileDialogHook hook)

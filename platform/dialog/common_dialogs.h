@@ -20,6 +20,8 @@ struct FileDialogRequest {
     QStringList nameFilters;  // "Text (*.a *.b)" in order; the first is selected
     int selectedFilter = 0;
     bool hideFilterPatterns = false;  // show only each filter's text
+    // Open and save: added (after a '.') to a chosen file name that has no '.'.
+    QString defaultSuffix;
 };
 
 struct FileDialogAnswer {
@@ -28,10 +30,16 @@ struct FileDialogAnswer {
     int selectedFilter = 0;
 };
 
-// Shows the dialog modally on the UI thread and returns what the user chose.
+// Shows the dialog modally on the UI thread and returns what the user chose,
+// the default suffix added where it applies.
 FileDialogAnswer RunFileDialog(const FileDialogRequest& request);
 
-// While a hook is set no dialog is shown: the hook answers each request.
+// The path with the default suffix added when the file name has no '.'
+// ("shot" with "bmp" or ".bmp" gives "shot.bmp").
+QString WithDefaultSuffix(const QString& path, const QString& defaultSuffix);
+
+// While a hook is set no dialog is shown: the hook answers each request as
+// the user would (a name typed without its suffix gets the default one).
 // An empty hook restores the real dialogs.
 using FileDialogHook = std::function<FileDialogAnswer(const FileDialogRequest&)>;
 void SetFileDialogHookForTesting(FileDialogHook hook);

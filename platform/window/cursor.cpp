@@ -1,13 +1,19 @@
 #include "platform/window/cursor.h"
 
+#include "platform/window/resource_cursors.h"
+#include "platform/window/ui_thread.h"
+
 #include <QGuiApplication>
 #include <QHash>
+#include <QPixmap>
 #include <mutex>
+#include <optional>
 
 namespace {
 
 std::mutex g_cursorMutex;
 QHash<int, QCursor> g_resourceCursors;
+HCURSOR g_shownCursor = nullptr;  // the cursor SetCursor shows now (UI thread)
 
 bool HaveGui()
 {
@@ -26,6 +32,23 @@ void ClearOverride()
 {
     while (QGuiApplication::overrideCursor())
         QGuiApplication::restoreOverrideCursor();
+    g_shownCursor = nullptr;
+}
+
+// Pushes the wait cursor over the one shown; PopWaitCursor takes it back.
+void PushWaitCursor(HCURSOR* shownBefore)
+{
+    KESTREL_ASSERT_UI_THREAD();
+    *shownBefore = g_shownCursor;
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    g_shownCursor = nullptr;
+}
+
+void PopWaitCursor(HCURSOR shownBefore)
+{
+    KESTREL_ASSERT_UI_THREAD();
+    QGuiApplication::restoreOverrideCursor();
+    g_shownCursor = QGuiApplication::overrideCursor() ? shownBefore : nullptr;
 }
 
 }  // namespace
@@ -60,11 +83,28 @@ bool SetSystemCursor(int id)
     Qt::CursorShape shape;
     if (!SystemCursorShape(id, &shape) || !HaveGui())
         return false;
-    if (shape == Qt::ArrowCursor)
+    if (shape == Qt::ArrowCursor) {
         ClearOverride();
-    else
+    } else {
         Show(QCursor(shape));
+        g_shownCursor = nullptr;
+    }
     return true;
+}
+
+HCURSOR SetCursor(HCURSOR cursor)
+{
+    KESTREL_ASSERT_UI_THREAD();
+    const HCURSOR before = g_shownCursor;
+    if (!HaveGui())
+        return before;
+    if (!cursor) {
+        ClearOverride();
+        return before;
+    }
+    Show(QCursor(QPixmap::fromImage(cursor->image), cursor->hotspot.x, cursor->hotspot.y));
+    g_shownCursor = cursor;
+    return before;
 }
 
 void RegisterResourceCursor(int resourceId, const QCursor& cursor)
@@ -75,18 +115,48 @@ void RegisterResourceCursor(int resourceId, const QCursor& cursor)
 
 bool SetResourceCursor(int resourceId)
 {
-    QCursor cursor;
+    std::optional<QCursor> registered;
     {
         std::lock_guard lock(g_cursorMutex);
         const auto it = g_resourceCursors.constFind(resourceId);
-        if (it == g_resourceCursors.cend())
-            return false;
-        cursor = it.value();
+        if (it != g_resourceCursors.cend())
+            registered = it.value();
     }
     if (!HaveGui())
         return false;
-    Show(cursor);
+    if (registered) {
+        Show(*registered);
+        g_shownCursor = nullptr;
+        return true;
+    }
+    const HCURSOR art = LoadResourceCursor(resourceId);
+    if (!art)
+        return false;
+    SetCursor(art);
     return true;
+}
+
+CWaitCursor::CWaitCursor()
+{
+    if (!HaveGui())
+        return;
+    if (IsUiThread()) {
+        PushWaitCursor(&m_shownBefore);
+        m_shown = true;
+    } else {
+        m_shown = CallOnUiThread([this] { PushWaitCursor(&m_shownBefore); });
+    }
+}
+
+CWaitCursor::~CWaitCursor()
+{
+    if (!m_shown)
+        return;
+    const HCURSOR before = m_shownBefore;
+    if (IsUiThread())
+        PopWaitCursor(before);
+    else
+        CallOnUiThread([before] { PopWaitCursor(before); });
 }
 
 Qt::CursorShape CurrentOverrideCursorShape()

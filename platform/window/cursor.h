@@ -1,8 +1,10 @@
 // The mouse cursor: the system's standard shapes by their ids, and the
 // program's own cursors registered by resource id. Setting a cursor shows it
 // over all of the program's windows until another one is set; the arrow
-// gives each window its own cursor back.
+// gives each window its own cursor back. Cursors are shown by the UI thread.
 #pragma once
+
+#include "platform/gdi/gdi_icons.h"
 
 #include <QCursor>
 
@@ -28,10 +30,31 @@ bool SystemCursorShape(int id, Qt::CursorShape* shape);
 // Shows the system cursor; false for an unknown id or without a GUI.
 bool SetSystemCursor(int id);
 
-// The program's own cursors, registered once by the resource tables.
+// Shows a cursor (LoadResourceCursor) over all windows; null gives each
+// window its own cursor back. Returns the cursor shown before (null when
+// that was none of these). UI thread only.
+HCURSOR SetCursor(HCURSOR cursor);
+
+// The program's own cursors: one registered here, else the layer's artwork
+// (platform/window/resource_cursors.h).
 void RegisterResourceCursor(int resourceId, const QCursor& cursor);
-// Shows the registered cursor; false when none has that id.
+// Shows the program's cursor; false when none has that id.
 bool SetResourceCursor(int resourceId);
+
+// The wait cursor while the object lives; the cursor shown before comes back
+// when it goes. Made on a worker thread, it is shown and taken back by the
+// UI thread (CallOnUiThread); without a GUI it does nothing.
+class CWaitCursor {
+public:
+    CWaitCursor();
+    ~CWaitCursor();
+    CWaitCursor(const CWaitCursor&) = delete;
+    CWaitCursor& operator=(const CWaitCursor&) = delete;
+
+private:
+    bool m_shown = false;
+    HCURSOR m_shownBefore = nullptr;
+};
 
 // The cursor shown over all windows now (Qt::ArrowCursor when none is).
 Qt::CursorShape CurrentOverrideCursorShape();

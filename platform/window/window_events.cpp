@@ -3,6 +3,7 @@
 #include "platform/app/message_pump.h"
 #include "platform/window/drop_files.h"
 #include "platform/window/input_keys.h"
+#include "platform/window/window_activation.h"
 #include "platform/window/window_dispatch.h"
 
 #include <QDropEvent>
@@ -179,6 +180,8 @@ bool WindowHostAccess::HandleEvent(CWnd* wnd, QWidget* host, QEvent* e)
         wnd->RunPaint();
         return true;
     }
+    if (HandleActivationEvent(e))
+        return true;
     switch (type) {
     case QEvent::Timer: {
         const int qtId = static_cast<QTimerEvent*>(e)->timerId();
@@ -224,14 +227,17 @@ bool WindowHostAccess::HandleEvent(CWnd* wnd, QWidget* host, QEvent* e)
         e->ignore();  // the window's WM_CLOSE handler decides
         WindowDispatch::Dispatch(wnd, WM_CLOSE, 0, 0);
         return true;
-    case QEvent::WindowActivate:
+    case QEvent::WindowActivate: {
+        static quint64 activations = 0;
+        wnd->m_activated = ++activations;
+        // Qt passes the event on to the children; the message is the top-level window's.
+        if (host->isWindow())
+            NoteWindowActivated(wnd, host);
+        return false;
+    }
     case QEvent::WindowDeactivate:
-        if (type == QEvent::WindowActivate) {
-            static quint64 activations = 0;
-            wnd->m_activated = ++activations;
-        }
-        WindowDispatch::Dispatch(
-            wnd, WM_ACTIVATE, type == QEvent::WindowActivate ? WA_ACTIVE : WA_INACTIVE, 0);
+        if (host->isWindow())
+            NoteWindowDeactivated(wnd);
         return false;
     case QEvent::FocusIn:
         WindowDispatch::Dispatch(wnd, WM_SETFOCUS, 0, 0);

@@ -171,6 +171,12 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
         DestroyWindow();
         return 0;
+    case WM_MOUSEWHEEL:
+        // A child window passes a wheel it does not take to its parent.
+        if (m_widget && !m_widget->isWindow())
+            if (CWnd* parent = GetParent())
+                return parent->SendMessage(message, wParam, lParam);
+        return 0;
     default:
         return 0;
     }
@@ -269,7 +275,7 @@ void CWnd::OnMButtonUp(UINT, CPoint)
 }
 BOOL CWnd::OnMouseWheel(UINT, short, CPoint)
 {
-    return FALSE;
+    return static_cast<BOOL>(Default());
 }
 void CWnd::OnKeyDown(UINT, UINT, UINT)
 {

@@ -64,3 +64,30 @@ TEST(FilePathDialog, OpenItemDialogTakesTheChosenFile)
     EXPECT_EQ(info.Name(), "pic.png");
     EXPECT_EQ(info.Folder(), dir.path() + "/");
 }
+
+TEST(FilePathDialog, NameTypedWithoutExtensionGetsTheDefaultOne)
+{
+    struct Case {
+        BOOL open;
+        QString defaultExt;
+        QString typed;
+        QString taken;
+    };
+    const Case cases[] = {
+        {FALSE, "bmp", "/tmp/shot", "/tmp/shot.bmp"},
+        {TRUE, "png", "/tmp/shot", "/tmp/shot.png"},
+        {FALSE, "bmp", "/tmp/shot.jpg", "/tmp/shot.jpg"},
+        {FALSE, "", "/tmp/shot", "/tmp/shot"},
+    };
+    for (const Case& c : cases) {
+        ScriptedFileDialogs dialogs({ChosenPath(c.typed)});
+        ScriptedMessageBoxes boxes;
+        CFilePathInfo info;
+        EXPECT_EQ(info.ShowFileDialog(c.open, "title", "BMP|*.bmp||", "/tmp", c.defaultExt), 1)
+            << qPrintable(c.typed);
+        EXPECT_EQ(info.Path(), c.taken);
+        EXPECT_EQ(boxes.Texts(), QStringList()) << qPrintable(c.typed);
+        ASSERT_EQ(dialogs.Requests().size(), 1);
+        EXPECT_EQ(dialogs.Requests()[0].defaultSuffix, c.defaultExt);
+    }
+}
