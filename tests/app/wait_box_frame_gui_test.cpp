@@ -27,6 +27,7 @@ protected:
     {
         if (m_frame.GetSafeHwnd())
             m_frame.DestroyWindow();
+        PumpFor(100);  // a closed box's object is deleted from the event loop
         SetProgramFolderForTesting(QString());
     }
 
