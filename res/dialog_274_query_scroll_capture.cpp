@@ -8,7 +8,7 @@ namespace {
 const DialogControl kControls[] = {
     {ControlKind::Picture, IDC_QUERY_SCROLL_ICON, nullptr, SS_LEFT, 20, 18, 32, 32},
     {ControlKind::Edit, IDC_QUERY_SCROLL_BROWSER, nullptr, ES_LEFT | ES_AUTOHSCROLL | ES_READONLY, 64, 22,
-        200, 24},
+        308, 24},
     {ControlKind::Text, IDC_STATIC, u"のスクロールキャプチャを行いますか？", SS_LEFT, 64, 54, 300, 18},
     {ControlKind::DefPushButton, IDOK, u"はい\n( スクロールキャプチャ )",
         BS_DEFPUSHBUTTON | BS_MULTILINE | WS_TABSTOP, 28, 86, 160, 44},
