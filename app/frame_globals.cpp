@@ -5,7 +5,5 @@ BYTE g_nAppMode = 1;
 RECT g_rcStageArea{};
 int g_nStageAreaWidth = 0;
 int g_nStageAreaHeight = 0;
-int g_nSaveSizeWidth = 0;
-int g_nSaveSizeHeight = 0;
 QString g_szOpenFilePath;
 std::atomic<BYTE> g_bFileOperationBusy{0};

@@ -1,6 +1,7 @@
 // Process-wide values owned by the main frame.
 #pragma once
 
+#include "core/save_size_globals.h"  // the size a clip image is to be saved at
 #include "platform/types/types.h"
 
 #include <QString>
@@ -17,9 +18,6 @@ extern BYTE g_nAppMode;
 extern RECT g_rcStageArea;
 extern int g_nStageAreaWidth;
 extern int g_nStageAreaHeight;
-// The size a clip image is to be saved at.
-extern int g_nSaveSizeWidth;
-extern int g_nSaveSizeHeight;
 // The image named on the command line, opened at the first show.
 extern QString g_szOpenFilePath;
 // 1 while the multi view's drop copy runs (written by its worker thread).

@@ -119,6 +119,14 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_FRAME_FOREGROUND:
         SetForegroundWindow();
         return 1;
+    case WM_FRAME_OPEN_WAITMSG: {
+        // wParam: the caption as a const QString* (null reads as empty); lParam: the bar's maximum.
+        const auto* title = reinterpret_cast<const QString*>(wParam);
+        return reinterpret_cast<LRESULT>(OpenWaitBox(title ? *title : QString(), static_cast<int>(lParam)));
+    }
+    case WM_FRAME_CLOSE_WAITMSG:
+        CloseWaitBox();
+        return 0;
     default:
         return CFrameWnd::WindowProc(message, wParam, lParam);
     }

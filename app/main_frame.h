@@ -18,6 +18,8 @@
 #include <memory>
 #include <span>
 
+class CDlgWaitOperateMsg;
+
 inline constexpr int kClipWindowCount = 12;
 
 class CMainFrame : public CFrameWnd, public AppStateSource, public FrameServices {
@@ -45,6 +47,14 @@ public:
     int m_nRenameDone = 0;
     UINT m_nChooserGuardTimer = 0;
     const struct FrameMenu* m_pMenu = nullptr;  // the menu shown now (128 or 134)
+
+    // The frame's windows, each null while closed.
+    CDlgWaitOperateMsg* m_pWaitOperateMsg = nullptr;
+
+    // The wait box: opened with its caption and the bar's maximum (an open
+    // box is replaced); the box's handle, null when it could not be made.
+    HWND OpenWaitBox(const QString& title, int maximum);
+    void CloseWaitBox();
 
     // The rule predicates of the frame's commands and the message filter.
     BOOL IsControlIdle() const;

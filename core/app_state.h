@@ -26,6 +26,7 @@ enum class AppWindow {
     CaptureChooser,
     // The twelve clip windows; AppStateSource::ClipWindow names one of them.
     ClipWindow,
+    WaitBox,
 };
 
 class AppStateSource {
