@@ -5,6 +5,7 @@
 #include "app/frame_globals.h"
 #include "core/frame_messages.h"
 #include "core/geometry.h"
+#include "core/logging.h"
 #include "core/panel_messages.h"
 #include "platform/app/message_pump.h"
 #include "platform/x11/desktop_services.h"
@@ -60,6 +61,7 @@ void CMainFrame::MoveFrameTo(const RECT& rect)
         r.right -= 2 * (g_ScreenMetrics.frameWidth - 4);
         r.bottom -= g_ScreenMetrics.captionHeight + 2 * (g_ScreenMetrics.frameHeight - 4);
         m_rcAwaitingFrame = rect;
+        qCDebug(lcFrame) << "frame placed before the window manager framed it; placed again once framed";
     }
     MoveWindow(&r);
     RECT client{};
@@ -114,6 +116,7 @@ bool CMainFrame::PlaceAgainOnceFramed()
         return false;
     // The window manager's frame is known now: the outer rectangle can be exact.
     const RECT r = std::exchange(m_rcAwaitingFrame, RECT{});
+    qCDebug(lcFrame) << "frame placed again with the window manager's frame";
     MoveFrameTo(r);
     return true;
 }
