@@ -34,7 +34,7 @@ enum class ExifLine : BYTE {
     Text,         // the decoded text
     Rational,     // the number with four decimals
     Integer,      // the whole number
-    Lens,         // the four figures of the lens specification
+    Lens,         // the lens's four figures: shortest and longest focal length, their apertures
     GpsPosition,  // reference and coordinate of latitude and longitude (tag and the next three)
     GpsAltitude,  // the altitude with the sign of its reference
     GpsTime,      // the raw numerators and denominators of hour, minute and second
