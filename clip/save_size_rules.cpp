@@ -1,7 +1,6 @@
 #include "clip/save_size_rules.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -55,8 +54,5 @@ SaveSizeCheck CheckTypedWidth(
 
 QString SaveSizeRangeMessage(int minimum, int maximum)
 {
-    char text[160];
-    std::snprintf(
-        text, sizeof text, "指定できる最小サイズは %d, 最大サイズは %d までです。", minimum, maximum);
-    return QString::fromUtf8(text);
+    return QStringLiteral("指定できる最小サイズは %1, 最大サイズは %2 までです。").arg(minimum).arg(maximum);
 }

@@ -4,6 +4,7 @@
 #include "clip/save_size_dialog.h"
 #include "core/save_size_globals.h"
 #include "core/settings/app_settings.h"
+#include "tests/support/modal_script.h"
 #include "tests/support/pump_until.h"
 #include "tests/support/scripted_dialogs.h"
 #include "tests/support/synthetic_input.h"
@@ -28,22 +29,10 @@ protected:
         g_nSaveSizeHeight = 200;
     }
 
-    // Runs the dialog modally; script runs inside its loop and must end it.
     static INT_PTR Run(const std::function<void(CDlgSaveImageSize&)>& script)
     {
         CDlgSaveImageSize dialog;
-        QTimer::singleShot(0, [&] {
-            QWidget* w = dialog.GetWidget();
-            w->activateWindow();
-            QApplication::setActiveWindow(w);
-            PumpUntil([&] { return w->isActiveWindow(); }, 1000);
-            script(dialog);
-        });
-        QTimer::singleShot(5000, [&] {
-            if (dialog.GetSafeHwnd())
-                dialog.EndDialog(-2);
-        });
-        return dialog.DoModal();
+        return RunModalScript(dialog, script);
     }
 
     static QLineEdit* Box(CDlgSaveImageSize& d, int id)

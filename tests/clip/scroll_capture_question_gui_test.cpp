@@ -6,6 +6,7 @@
 #include "platform/window/frame_work_area.h"
 #include "platform/window/pointer_position.h"
 #include "platform/x11/null_desktop_services.h"
+#include "tests/support/modal_script.h"
 #include "tests/support/pump_until.h"
 #include "tests/support/synthetic_input.h"
 
@@ -56,19 +57,10 @@ protected:
         SetDesktopServicesForTesting(nullptr);
     }
 
-    // Runs the question modally; script runs inside its loop and must end it.
     static INT_PTR Run(
         CDlgQueryScrollCapture& dialog, const std::function<void(CDlgQueryScrollCapture&)>& script)
     {
-        QTimer::singleShot(0, [&] {
-            PumpFor(5);
-            script(dialog);
-        });
-        QTimer::singleShot(5000, [&] {
-            if (dialog.GetSafeHwnd())
-                dialog.EndDialog(-2);
-        });
-        return dialog.DoModal();
+        return RunModalScript(dialog, script);
     }
     static void Click(CDlgQueryScrollCapture& d, int id)
     {

@@ -3,6 +3,7 @@
 #include "core/settings/app_settings.h"
 #include "imaging/jpeg_quality_dialog.h"
 #include "platform/controls/controls.h"
+#include "tests/support/modal_script.h"
 #include "tests/support/pump_until.h"
 #include "tests/support/scripted_dialogs.h"
 #include "tests/support/synthetic_input.h"
@@ -28,23 +29,10 @@ protected:
         AppSettings.ShowQualityDlg = 1;
     }
 
-    // Runs the dialog modally; script runs inside its loop and must close it.
     INT_PTR Run(const std::function<void(CDlgJpegQuality&)>& script)
     {
         CDlgJpegQuality dialog;
-        QTimer::singleShot(0, [&] {
-            QWidget* w = dialog.GetWidget();
-            w->activateWindow();
-            QApplication::setActiveWindow(w);
-            PumpUntil([&] { return w->isActiveWindow(); }, 1000);
-            script(dialog);
-        });
-        // A guard against a script that fails to close it.
-        QTimer::singleShot(5000, [&] {
-            if (dialog.GetSafeHwnd())
-                dialog.EndDialog(-2);
-        });
-        return dialog.DoModal();
+        return RunModalScript(dialog, script);
     }
 
     static QLineEdit* Edit(CDlgJpegQuality& d)

@@ -1,6 +1,7 @@
 // Activation messages (click or not, and the window on the other side) and
 // the wheel a child window does not take, which goes to its parent.
 #include "platform/window/window.h"
+#include "tests/platform/window/activation_recorder.h"
 #include "tests/support/pump_until.h"
 #include "tests/support/synthetic_input.h"
 
@@ -11,28 +12,15 @@
 
 namespace {
 
-struct Activation {
-    UINT state;
-    HWND other;
-};
+using window_testing::ActivationRecorder;
 
-class Activated : public CWnd {
+class Activated : public ActivationRecorder {
 public:
-    void OnActivate(UINT state, CWnd* other, BOOL) override
-    {
-        log.push_back({state, other ? other->GetSafeHwnd() : nullptr});
-    }
-    void OnLButtonDown(UINT, CPoint) override { pressedAfter = log.size(); }
-
     bool Make(int x)
     {
         return CreateEx(
             0, QStringLiteral("activated"), WS_POPUP | WS_VISIBLE, RECT{x, 10, x + 100, 80}, nullptr, 0);
     }
-    bool IsActive() const { return GetWidget()->isActiveWindow(); }
-
-    std::vector<Activation> log;
-    size_t pressedAfter = 0;  // how many activations had arrived before the press
 };
 
 // Posts a press on the widget when the window system activates it, as a
@@ -69,11 +57,11 @@ TEST(WindowActivate, ClickOrNotAndTheWindowOnTheOtherSide)
     PressAfterActivation click;
     b.GetWidget()->installEventFilter(&click);
     b.SetActiveWindow();
-    ASSERT_TRUE(PumpUntil([&] { return !b.log.empty() && !a.log.empty() && b.pressedAfter > 0; }));
+    ASSERT_TRUE(PumpUntil([&] { return !b.log.empty() && !a.log.empty() && b.activationsBeforePress > 0; }));
     ASSERT_EQ(b.log.size(), 1u);
     EXPECT_EQ(b.log[0].state, UINT(WA_CLICKACTIVE));
     EXPECT_EQ(b.log[0].other, a.GetSafeHwnd());
-    EXPECT_EQ(b.pressedAfter, 1u) << "WM_ACTIVATE comes before the press";
+    EXPECT_EQ(b.activationsBeforePress, 1) << "WM_ACTIVATE comes before the press";
     ASSERT_EQ(a.log.size(), 1u);
     EXPECT_EQ(a.log[0].state, UINT(WA_INACTIVE));
     EXPECT_EQ(a.log[0].other, b.GetSafeHwnd());

@@ -3,6 +3,7 @@
 // that lost the activation.
 #include "platform/window/window.h"
 #include "platform/x11/desktop_services.h"
+#include "tests/platform/window/activation_recorder.h"
 #include "tests/support/pump_until.h"
 
 #include <QProcess>
@@ -12,23 +13,7 @@
 
 namespace {
 
-struct Activation {
-    UINT state;
-    HWND other;
-};
-
-class Activated : public CWnd {
-public:
-    void OnActivate(UINT state, CWnd* other, BOOL) override
-    {
-        log.push_back({state, other ? other->GetSafeHwnd() : nullptr});
-    }
-    void OnLButtonDown(UINT, CPoint) override { activationsBeforePress = int(log.size()); }
-    bool IsActive() const { return GetWidget()->isActiveWindow(); }
-
-    std::vector<Activation> log;
-    int activationsBeforePress = -1;
-};
+using Activated = window_testing::ActivationRecorder;
 
 TEST(WindowActivateX11, ClickActivationNamesTheWindowThatLostIt)
 {
