@@ -404,3 +404,37 @@ TEST(StageImageEditor, ClearedStageHasNothingToEdit)
     EXPECT_TRUE(boxes.Texts().isEmpty());
     EXPECT_EQ(s.adjust.Saved(), nullptr);
 }
+
+TEST(StageImageEditor, ContrastWithoutMemoryShowsItsMessageAndChangesNothing)
+{
+    ImageSettingsScope settings;
+    struct Case {
+        const char* name;
+        std::function<void(Stage&)> spoil;  // before begin, between begin and set
+        bool beforeBegin;
+        QString message;
+    };
+    // An accessor without a picture stands for a saved copy that could not
+    // be had, a transform without pixels for an edit copy that is missing.
+    const Case cases[] = {
+        {"saved copy", [](Stage& s) { s.accessor.Reset(); }, true,
+            QStringLiteral("コントラスト用のメモリを確保する事が出来ませんでした。")},
+        {"edit copy", [](Stage& s) { s.transform.pixels = nullptr; }, false,
+            QStringLiteral("コントスト: メモリの確保に失敗しました。")},
+    };
+    for (const Case& c : cases) {
+        ScriptedMessageBoxes boxes;
+        Stage s;
+        ASSERT_TRUE(s.Load(3, 2, 24));
+        if (c.beforeBegin)
+            c.spoil(s);
+        s.editor.ContrastBegin();
+        if (!c.beforeBegin)
+            c.spoil(s);
+        const int renders = s.host.renders;
+        s.editor.ContrastSet(30, 7);
+        EXPECT_EQ(boxes.Texts(), QStringList{c.message}) << c.name;
+        EXPECT_EQ(s.Shown(), s.Loaded()) << c.name;
+        EXPECT_EQ(s.host.renders, renders) << c.name;
+    }
+}
