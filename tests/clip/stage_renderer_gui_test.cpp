@@ -251,15 +251,18 @@ TEST_F(StageRenderer, WheelRangeLabelsAnchorAtTheNearerEdge)
     Show(20, 15, 200, 150, Uniform);  // 10 client pixels per image pixel
     struct Case {
         RECT client;
+        RECT fixed;
         RECT range;
     };
     const Case cases[] = {
-        {{20, 20, 79, 59}, {2, 2, 7, 5}},         // left half: anchored at the start
-        {{120, 100, 179, 139}, {12, 10, 17, 13}}  // right and lower half: at the end
+        {{20, 20, 79, 59}, {}, {2, 2, 7, 5}},           // left half: anchored at the start
+        {{120, 100, 179, 139}, {}, {12, 10, 17, 13}},   // right and lower half: at the end
+        {{20, 20, 79, 59}, {3, 4, 9, 8}, {3, 4, 9, 8}}  // a fixed range is taken as it is
     };
     for (const Case& c : cases) {
         CCoordLabelOverlay& labels = renderer.Labels();
         labels.Reset();
+        labels.SetFixedRect(1, c.fixed);
         labels.SetRangeSize(5, 3);
         RECT reported{};
         renderer.SetRangeDoneHandler([&](const RECT& r) { reported = r; });
