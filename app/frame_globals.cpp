@@ -5,5 +5,4 @@ BYTE g_nAppMode = 1;
 RECT g_rcStageArea{};
 int g_nStageAreaWidth = 0;
 int g_nStageAreaHeight = 0;
-QString g_szOpenFilePath;
 std::atomic<BYTE> g_bFileOperationBusy{0};

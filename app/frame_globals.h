@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/save_size_globals.h"  // the size a clip image is to be saved at
+#include "core/shared_paths.h"       // g_szOpenFilePath
 #include "platform/types/types.h"
 
 #include <QString>
@@ -18,7 +19,5 @@ extern BYTE g_nAppMode;
 extern RECT g_rcStageArea;
 extern int g_nStageAreaWidth;
 extern int g_nStageAreaHeight;
-// The image named on the command line, opened at the first show.
-extern QString g_szOpenFilePath;
 // 1 while the multi view's drop copy runs (written by its worker thread).
 extern std::atomic<BYTE> g_bFileOperationBusy;

@@ -1,0 +1,4 @@
+#include "core/shared_paths.h"
+
+QString g_szOpenFilePath;
+QString g_pszContinueCaptureLastPath;
