@@ -1,6 +1,7 @@
 #include "imaging/load_bitmap_dup_mem.h"
 
 #include "imaging/dib_helpers.h"
+#include "platform/gdi/gdi_dib.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -20,16 +21,16 @@ BYTE* AllocBlock(std::uint32_t bytes)
 }
 
 // Makes block hold at least bytes; the old content is dropped. false when
-// memory runs out (block is then null).
+// memory runs out (block and its content are then kept).
 bool EnsureBlock(BYTE*& block, std::uint32_t& capacity, std::uint32_t bytes)
 {
     if (block != nullptr && capacity >= bytes)
         return true;
-    Release(block);
-    capacity = 0;
-    block = AllocBlock(bytes);
-    if (block == nullptr)
+    BYTE* fresh = AllocBlock(bytes);
+    if (fresh == nullptr)
         return false;
+    Release(block);
+    block = fresh;
     capacity = bytes;
     return true;
 }
@@ -105,19 +106,20 @@ void CLoadBitmapDlg_DupMem::CopyDup1ToDup2()
     dup2Bytes = dup1Bytes;
 }
 
-void CLoadBitmapDlg_DupMem::CopyDup2ToDup1()
+int CLoadBitmapDlg_DupMem::CopyDup2ToDup1()
 {
     if (dup2Bits == nullptr)
-        return;
+        return 0;
     if (dup1Bytes != dup2Bytes || dup1Width != dup2Width || dup1Height != dup2Height) {
         if (!EnsureBlock(dup1Bits, dup1Capacity, dup2Bytes))
-            return;
+            return 0;
         dup1Width = dup2Width;
         dup1Height = dup2Height;
         dup1Bytes = dup2Bytes;
     }
     CopyPalette(dup1Palette, dup2Palette);
     std::memcpy(dup1Bits, dup2Bits, dup2Bytes);
+    return 1;
 }
 
 int CLoadBitmapDlg_DupMem::RestoreFromDup1()
@@ -160,6 +162,34 @@ int CLoadBitmapDlg_DupMem::AllocEditBuffer(int w, int h, std::uint32_t bytes)
     dup1Height = h;
     dup1Bytes = bytes;
     return 1;
+}
+
+int CLoadBitmapDlg_DupMem::CreateBitmapFromDup1(HDC hdc)
+{
+    if (dup1Bits == nullptr || dup1Width <= 0 || dup1Height == 0 || dupPaletteBytes > 1024 ||
+        (dupPaletteBytes != 0 && dup1Palette == nullptr))
+        return 0;
+    // The rows the bitmap reads must lie inside the block.
+    const std::uint64_t rows = static_cast<std::uint64_t>(std::abs(static_cast<long long>(dup1Height)));
+    if (static_cast<std::uint64_t>(DibStride(dup1Width, dupBitCount)) * rows > dup1Bytes)
+        return 0;
+    // Header and colour table of copy 1, laid out as a BITMAPINFO block.
+    struct {
+        BITMAPINFOHEADER header;
+        RGBQUAD colors[256];
+    } block{};
+    BITMAPINFOHEADER& h = block.header;
+    h.biSize = 40;
+    h.biWidth = dup1Width;
+    h.biHeight = dup1Height;
+    h.biPlanes = 1;
+    h.biBitCount = dupBitCount;
+    h.biCompression = BI_RGB;
+    h.biSizeImage = dup1Bytes;
+    h.biClrUsed = dupPaletteBytes / 4;
+    if (dupPaletteBytes != 0)
+        std::memcpy(block.colors, dup1Palette, dupPaletteBytes);
+    return CreateBitmapFrom(hdc, &h, reinterpret_cast<const BITMAPINFO*>(&block), dup1Bits);
 }
 
 int ConvertDib32To24(CLoadBitmapDlg_DupMem* holder)

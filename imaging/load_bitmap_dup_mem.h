@@ -18,13 +18,17 @@ public:
     void FreeDuplicates();
     void SaveToDup1();
     void CopyDup1ToDup2();
-    void CopyDup2ToDup1();
+    // 1, or 0 when memory runs out (copy 1 then unchanged).
+    int CopyDup2ToDup1();
     // Puts copy 1 back into the image; headers (and bfSize) follow its size.
     // 1, or 0 when memory runs out (the image is then unchanged).
     int RestoreFromDup1();
     // Copy 1 becomes a w x h block of bytes; 1, or 0 (block null) when memory
     // runs out.
     int AllocEditBuffer(int w, int h, std::uint32_t bytes);
+    // The display bitmap (CreateBitmap) made from copy 1, the picture on
+    // screen, with its colour table; 1, or 0 (surfaces unchanged).
+    int CreateBitmapFromDup1(HDC hdc);
 
     BYTE* dup1Palette = nullptr;
     BYTE* dup2Palette = nullptr;

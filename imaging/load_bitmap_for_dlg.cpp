@@ -21,10 +21,16 @@ int CLoadBitmap_for_Dlg::CreateBitmap(HDC hdc)
 {
     if (bits == nullptr || info == nullptr)
         return 0;
+    return CreateBitmapFrom(hdc, &infoHeader, info, bits);
+}
+
+int CLoadBitmap_for_Dlg::CreateBitmapFrom(
+    HDC hdc, const BITMAPINFOHEADER* header, const BITMAPINFO* dibInfo, const void* pixels)
+{
     HDC dc = ::CreateCompatibleDC(hdc);
     if (dc == nullptr)
         return 0;
-    HBITMAP bitmap = CreateDIBitmap(hdc, &infoHeader, CBM_INIT, bits, info, DIB_RGB_COLORS);
+    HBITMAP bitmap = CreateDIBitmap(hdc, header, CBM_INIT, pixels, dibInfo, DIB_RGB_COLORS);
     if (bitmap == nullptr) {
         DeleteDC(dc);
         return 0;

@@ -32,6 +32,12 @@ public:
     HBITMAP ddb = nullptr;
     CFilePathInfo path;
 
+protected:
+    // CreateBitmap for any pixels described by header and info (colour table
+    // included); the surfaces are replaced only when both are made.
+    int CreateBitmapFrom(
+        HDC hdc, const BITMAPINFOHEADER* header, const BITMAPINFO* dibInfo, const void* pixels);
+
 private:
     void ReleaseSurfaces();
 };
