@@ -173,4 +173,22 @@ TEST_F(ViewStagePopup, FrameSizedNarrowerThanTheMinimumKeepsTheMinimumSize)
     EXPECT_EQ(frame.Count(WM_FRAME_FIT), fits);
 }
 
+TEST_F(ViewStagePopup, PointerOverTheViewShowsItsColourOnThePanel)
+{
+    const QImage picture = PatternImage(40, 30);
+    ASSERT_EQ(stage.RequestOpenImageFile(Write(QStringLiteral("p.png"), picture)), 1);
+    // Without a panel the colour goes nowhere.
+    stage.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ViewPoint(stage, 2, 2).x, ViewPoint(stage, 2, 2).y));
+    OpenPanel();
+    const CPoint inside = ViewPoint(stage, 25, 13);
+    stage.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(inside.x, inside.y));
+    ASSERT_EQ(panel.Count(WM_CLIPCTL_SHOW_COLOR), 1);
+    const QRgb under = picture.pixel(25, 13);
+    EXPECT_EQ(
+        panel.received.back().wParam, static_cast<WPARAM>(RGB(qRed(under), qGreen(under), qBlue(under))));
+    const CPoint outside = ViewPoint(stage, 41, 13);
+    stage.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(outside.x, outside.y));
+    EXPECT_EQ(panel.Count(WM_CLIPCTL_SHOW_COLOR), 1);
+}
+
 }  // namespace
