@@ -1,0 +1,5 @@
+#include "core/shared_paths.h"
+
+QString g_szOpenFilePath;
+QString g_pszContinueCaptureLastPath;
+QString g_szCaptureTitle;
