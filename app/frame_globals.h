@@ -3,6 +3,7 @@
 
 #include "core/save_size_globals.h"  // the size a clip image is to be saved at
 #include "core/shared_paths.h"       // g_szOpenFilePath
+#include "core/stage_area.h"         // g_rcStageArea
 #include "platform/types/types.h"
 
 #include <QString>
@@ -15,9 +16,5 @@ class CMainFrame;
 extern CMainFrame* g_pMainFrame;
 // 1 clip mode, 2 multi view.
 extern BYTE g_nAppMode;
-// The area below the frame's title band that the stages may occupy.
-extern RECT g_rcStageArea;
-extern int g_nStageAreaWidth;
-extern int g_nStageAreaHeight;
 // 1 while the multi view's drop copy runs (written by its worker thread).
 extern std::atomic<BYTE> g_bFileOperationBusy;

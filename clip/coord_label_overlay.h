@@ -8,9 +8,24 @@
 #include "imaging/virtual_window.h"
 #include "platform/gdi/gdi.h"
 
+#include <QString>
+#include <functional>
+#include <vector>
+
 class CStageZoom;
 
 inline constexpr COLORREF kLabelBackColor = RGB(254, 254, 254);
+
+enum class LabelKind { Start, End, Size };
+
+// A label's text and its top-left corner in client pixels.
+struct PlacedLabel {
+    LabelKind kind;
+    QString text;
+    POINT at;
+};
+// The extent of a text in the labels' font.
+using LabelMeasure = std::function<SIZE(const QString&)>;
 
 class CCoordLabelOverlay {
 public:
@@ -35,6 +50,8 @@ public:
     RECT GetLabelArea();
     // Draws the labels for cursor image pixel c over the visible rectangle v.
     void Draw(POINT c, const RECT& v);
+    // The labels Draw shows (a size label at (0, 0) is left out when drawing).
+    std::vector<PlacedLabel> Layout(POINT c, const RECT& v, const LabelMeasure& measure);
 
     bool IsValid() const { return m_buffer.IsCreated(); }
     CVirtualWindow& Buffer() { return m_buffer; }
@@ -44,6 +61,8 @@ public:
     POINT EndPoint() const { return m_end; }
 
 private:
+    POINT ClientPointOf(POINT imagePixel) const;
+
     CStageZoom* m_zoom;
     CVirtualWindow m_buffer;
     CPresetFont m_font;

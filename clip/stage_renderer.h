@@ -79,6 +79,4 @@ private:
     void DrawHighlight(const StageOverlayState& overlay);
     void DrawGrid();
     void DrawLabels(const StageOverlayState& overlay);
-    void DrawCenterMarker(const StageOverlayState& overlay);
-    void DrawMeasureLines(const StageMeasureLines& measure);
 };

@@ -1,19 +1,119 @@
+// The view stage's creation, destruction and message table. Layout, the
+// pop-up, the requests and the messages to other windows live in the
+// view_stage_*.cpp files beside this one.
 #include "clip/view_stage.h"
 
-CDlgViewStage::CDlgViewStage() : CDialog(&kDialog130ViewStage)
+#include "clip/overview_window_messages.h"
+#include "clip/stage_image_editor.h"
+#include "clip/stage_image_files.h"
+#include "clip/stage_messages.h"
+#include "clip/stage_popup_menu.h"
+#include "clip/stage_renderer.h"
+#include "core/app_state.h"
+#include "core/frame_messages.h"
+#include "core/settings/app_settings.h"
+#include "core/shared_paths.h"
+#include "core/stage_state.h"
+#include "core/system_figures.h"
+#include "platform/gdi/resource_bitmaps.h"
+#include "platform/window/drop_files.h"
+
+namespace {
+
+// The one-to-one button's picture at the screen's icon scale.
+constexpr int kOneToOneBitmap = 276;
+constexpr int kOneToOneBitmapLarge = 341;
+
+}  // namespace
+
+CDlgViewStage::CDlgViewStage()
+    : CDialog(&kDialog130ViewStage), m_image(std::make_unique<CLoadBitmapDlg_DupMem>()),
+      m_renderer(std::make_unique<CStageRenderer>(&m_zoom)),
+      m_editor(std::make_unique<CStageImageEditor>(
+          m_image.get(), &m_accessor, &m_transform, &m_adjust, static_cast<StageEditHost*>(this)))
 {
 }
 
-CDlgViewStage::~CDlgViewStage() = default;
+CDlgViewStage::~CDlgViewStage()
+{
+    if (GetSafeHwnd())
+        DestroyWindow();
+}
 
 BOOL CDlgViewStage::Create(CWnd* frame)
 {
+    m_pFrame = frame;
     return CDialog::Create(kDialog130ViewStage, frame);
+}
+
+BOOL CDlgViewStage::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    m_surfaceWnd.SubclassDlgItem(IDC_STAGE_SURFACE, this);
+    m_lastRightClick = m_twoClickPress = m_wheelPress = m_cursorImagePoint = POINT{-1, -1};
+    m_zoomStep = GetZoomFactor();
+    m_hitZoomOn = false;
+    m_font.CreateFont();
+    DragAcceptFiles(TRUE);
+
+    if (auto* button = dynamic_cast<CButton*>(GetDlgItem(IDC_STAGE_ONE_TO_ONE))) {
+        m_oneToOneBitmap = LoadResourceBitmap(GetIconScale() == 2 ? kOneToOneBitmapLarge : kOneToOneBitmap);
+        button->SetBitmap(m_oneToOneBitmap);
+        m_toolTip.Create(this);
+        m_toolTip.AddTool(button, QStringLiteral("倍率1.0倍表示"));
+        m_toolTip.SetDelayTime(TTDT_AUTOPOP, 5000);
+        m_toolTip.SetDelayTime(TTDT_INITIAL, 500);
+    }
+
+    if (HWND panel = GetAppState().Window(AppWindow::ControlPanel))
+        ::GetWindowRect(panel, &m_rcPanel);
+    PlaceWithoutImage(StageMinimumSize(Metrics()));
+    MoveStageWindow();
+    MoveSurface();
+    CalcViewAreaLimits();
+    EnableOneToOneButton();
+    RebuildBackBuffer();
+    m_zoom.SetOrigin(m_rcSurface.left, m_rcSurface.top);
+    m_rcView = RECT{};
+    return TRUE;
+}
+
+void CDlgViewStage::OnDestroy()
+{
+    m_popup.DestroyMenu();
+    m_renderer->FreeHighlightBuffer();
+    m_renderer->FreeBackBuffer();
+    m_editor->Clear();
+    m_image->Free();
+    m_image->FreeDuplicates();
+    if (m_oneToOneBitmap) {
+        if (auto* button = dynamic_cast<CButton*>(GetDlgItem(IDC_STAGE_ONE_TO_ONE)))
+            button->SetBitmap(nullptr);
+        DeleteObject(m_oneToOneBitmap);
+        m_oneToOneBitmap = nullptr;
+    }
+    CDialog::OnDestroy();
+}
+
+void CDlgViewStage::OnOK()
+{
+    // Enter is no dialog key on the stage.
+}
+
+void CDlgViewStage::OnCancel()
+{
+    // Nor is Esc: it ends a selection (PreTranslateMessage).
+}
+
+void CDlgViewStage::OnPaint()
+{
+    // The surface is drawn by the render routine; the band's controls paint themselves.
+    CPaintDC dc(this);
 }
 
 bool CDlgViewStage::HasImage() const
 {
-    return false;
+    return m_image->IsLoaded() && m_image->dup1Bits != nullptr;
 }
 
 bool CDlgViewStage::ZoomRubberBandStarted() const
@@ -21,50 +121,171 @@ bool CDlgViewStage::ZoomRubberBandStarted() const
     return false;
 }
 
-int CDlgViewStage::RequestOpenImageFile(const QString&)
+HWND CDlgViewStage::SurfaceWindow() const
 {
-    return 0;
-}
-
-int CDlgViewStage::GetSaveImageFileName(QString*)
-{
-    return 0;
-}
-
-int CDlgViewStage::SaveBmpFile(const QString&)
-{
-    return 0;
-}
-
-int CDlgViewStage::SaveJpegFile(const QString&)
-{
-    return 0;
-}
-
-int CDlgViewStage::SaveImageByGdiplus(const QString&)
-{
-    return 0;
-}
-
-int CDlgViewStage::SaveTiffFile(const QString&)
-{
-    return 0;
+    return m_surfaceWnd.GetSafeHwnd();
 }
 
 CImageTransform* CDlgViewStage::Transform()
 {
-    return nullptr;
+    return &m_transform;
 }
 
-void CDlgViewStage::CalcViewAreaLimits()
+void CDlgViewStage::SyncEditSource()
 {
+    m_editor->SyncEditSource();
 }
 
-void CDlgViewStage::ResizeViewStage(int, int, int)
+LRESULT CDlgViewStage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    switch (message) {
+    case WM_STAGE_OPEN_IMAGE:
+        return OnRequestOpenImageFile(wParam, lParam);
+    case WM_REPOSITION_PANEL:
+        OnRepositionPanel();
+        return 0;
+    case WM_STAGE_NEW_VIEW:
+        NewViewWindow_Make(static_cast<int>(wParam), static_cast<int>(lParam));
+        return 0;
+    case WM_STAGE_OPEN_DIALOG:
+        return OnOpenDialog();
+    case WM_STAGE_DROP_FILES:
+        DropFiles(reinterpret_cast<HDROP>(wParam));
+        return 1;
+    case WM_STAGE_OPEN_SHARED_PATH:
+        OpenSharedPath(g_szOpenFilePath);
+        return 1;
+    case WM_STAGE_RANGE_CORR_OFF:
+        OnNoticeOffViewRangeCorr();
+        return 0;
+    case WM_RESIZE_STAGE:
+        OnResizeStage(reinterpret_cast<const RECT*>(wParam));
+        return 0;
+    case WM_STAGE_CONTRAST_BEGIN:
+        m_editor->ContrastBegin();
+        return 0;
+    case WM_STAGE_CONTRAST_END:
+        m_editor->ContrastEnd();
+        return 0;
+    case WM_STAGE_CONTRAST_SET:
+        m_editor->ContrastSet(static_cast<int>(wParam), static_cast<int>(lParam));
+        return 0;
+    case WM_STAGE_RESET_IMAGE:
+        m_editor->ResetImage();
+        return 0;
+    case WM_STAGE_FIT_IMAGE:
+        OnRequestEntireViewScreen();
+        return 0;
+    case WM_STAGE_FLIP_TB:
+        return m_editor->FlipTopBottom();
+    case WM_STAGE_FLIP_LR:
+        return m_editor->FlipLeftRight();
+    case WM_STAGE_ROTATE_90:
+        return m_editor->Rotate90();
+    case WM_STAGE_FREE_CLIP_SLOT:
+        m_clipStore.FreeSlot(static_cast<BYTE>(wParam));
+        return 0;
+    case WM_STAGE_TAKE_FOCUS:
+        OnTakeFocus();
+        return 0;
+    case WM_STAGE_RENDER:
+        RenderSurface(0, kRenderAll);
+        return 1;
+    case WM_STAGE_SKY_REFRESH:
+        RefreshOverview();
+        return 1;
+    case WM_STAGE_RELOAD_ZOOM_STEP:
+        m_zoomStep = GetZoomFactor();
+        return 0;
+    case WM_STAGE_RENDER_MEASURE:
+        RenderSurface(0, 0);
+        return 1;
+    case WM_STAGE_OPEN_PATH_PTR: {
+        // Copied first: continuous capture frees its buffer once this returns.
+        const QString path = g_pszContinueCaptureLastPath;
+        if (!path.isEmpty())
+            RequestOpenImageFile(path);
+        return 1;
+    }
+    default:
+        return CDialog::WindowProc(message, wParam, lParam);
+    }
 }
 
-HWND CDlgViewStage::SurfaceWindow() const
+BOOL CDlgViewStage::OnCommand(WPARAM wParam, LPARAM lParam)
 {
-    return ::GetDlgItem(m_hWnd, IDC_STAGE_SURFACE);
+    const UINT id = LOWORD(wParam);
+    if (lParam == 0 && RunFunctionId(id))
+        return TRUE;
+    if (RunStageCommand(id))
+        return TRUE;
+    return CDialog::OnCommand(wParam, lParam);
+}
+
+BOOL CDlgViewStage::PreTranslateMessage(MSG* msg)
+{
+    if (msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE)
+        EndPanelSelection();
+    if (msg->message == WM_MOUSEMOVE && msg->hwnd != ::GetDlgItem(m_hWnd, IDC_STAGE_ONE_TO_ONE))
+        m_toolTip.Pop();
+    return CDialog::PreTranslateMessage(msg);
+}
+
+void CDlgViewStage::RenderSurface(int /*reason*/, int flags)
+{
+    if (!m_renderer->HasBackBuffer() || !m_surfaceWnd.GetSafeHwnd())
+        return;
+    StageOverlayState overlay;
+    overlay.selecting = (g_nStageMode & 0xFF) == kStageModeSelecting;
+    overlay.method = g_nRangeSelectMethod;
+    overlay.wheelRangeClient = m_wheelRangeClient;
+    overlay.cursorImagePoint = m_cursorImagePoint;
+    CClientDC dc(&m_surfaceWnd);
+    m_renderer->Render(HasImage() ? m_image.get() : nullptr, overlay, nullptr, flags, &dc);
+}
+
+HBRUSH CDlgViewStage::OnCtlColor(CDC* dc, CWnd* control, UINT kind)
+{
+    if (control == &m_surfaceWnd && (g_nStageMode & 0xFF) == kStageModeNormal)
+        RenderSurface(0, kRenderAll);
+    return CDialog::OnCtlColor(dc, control, kind);
+}
+
+// ---- StageEditHost ----
+
+HDC CDlgViewStage::DisplayDc()
+{
+    return m_renderer->HasBackBuffer() ? m_renderer->BackBuffer().GetMemDC()->GetSafeHdc() : nullptr;
+}
+
+void CDlgViewStage::Render()
+{
+    RenderSurface(0, kRenderAll);
+}
+
+void CDlgViewStage::Relayout()
+{
+    ReStructViewStage(0);
+    RebuildBackBuffer();
+}
+
+bool CDlgViewStage::ShowsPart() const
+{
+    return m_zoom.IsPartView();
+}
+
+bool CDlgViewStage::OverviewOpen() const
+{
+    return GetAppState().Window(AppWindow::OverviewWindow) != nullptr;
+}
+
+void CDlgViewStage::RefreshOverview()
+{
+    NotifyPanel(kNotifyOverview, WM_SKY_SET_IMAGE, reinterpret_cast<WPARAM>(m_image.get()),
+        reinterpret_cast<LPARAM>(&m_zoom.visibleRect));
+}
+
+void CDlgViewStage::CloseOverview()
+{
+    SendToFrame(WM_FRAME_CLOSE_SKY);
 }

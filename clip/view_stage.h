@@ -6,16 +6,36 @@
 // (clip/stage_messages.h).
 #pragma once
 
+#include "clip/color_adjust.h"
+#include "clip/image_transforms.h"
+#include "clip/stage_edit_host.h"
+#include "clip/stage_layout.h"
+#include "clip/stage_status_fields.h"
+#include "clip/stage_surface.h"
+#include "clip/stage_zoom.h"
+#include "imaging/clip_image_store.h"
+#include "imaging/dib_accessor.h"
+#include "imaging/load_bitmap_dup_mem.h"
+#include "imaging/png_transparency.h"
+#include "imaging/preset_font.h"
+#include "platform/app/menu.h"
+#include "platform/controls/controls.h"
 #include "platform/dialog/dialog.h"
 #include "res/dialog_130_view_stage.h"
 
 #include <QString>
+#include <memory>
 
-class CImageTransform;
+class CStageImageEditor;
+class CStageRenderer;
+struct StagePopupState;
 
-class CDlgViewStage : public CDialog {
+class CDlgViewStage : public CDialog, private StageEditHost {
 public:
     enum { IDD = IDD_VIEW_STAGE };
+    // NotifyPanel's window numbers: their templates.
+    static constexpr int kNotifyControlPanel = 134;
+    static constexpr int kNotifyOverview = 132;
 
     CDlgViewStage();
     ~CDlgViewStage() override;
@@ -27,7 +47,9 @@ public:
     // The two-click band has its first point (false until range selection lands).
     bool ZoomRubberBandStarted() const;
 
-    // Opens an image file into the stage (the result of WM_STAGE_OPEN_IMAGE).
+    // Opens an image file into the stage: ends a running selection, puts the
+    // path into the holder, its folder into LastAccessDir, and runs
+    // WM_STAGE_OPEN_IMAGE (0, 0). The request's result.
     int RequestOpenImageFile(const QString& path);
     // The frame's save command: asks for the file name (0 cancelled, 1..5 the type, 10 refused).
     int GetSaveImageFileName(QString* path);
@@ -38,11 +60,151 @@ public:
     int SaveTiffFile(const QString& path);
     // The edits' transform; the frame frees its result copy.
     CImageTransform* Transform();
+    // The pixel accessor takes undo copy 1 again and the transform is re-attached.
+    void SyncEditSource();
 
     // The largest view from the frame's stage area and the panel's position.
     void CalcViewAreaLimits();
-    // Lays the stage out for a client of w x h (0, 0: the present size).
+    // Lays the stage out for a view room of w x h (0, 0: the present size).
     void ResizeViewStage(int w, int h, int fit);
     // The drawing surface (control 1000).
     HWND SurfaceWindow() const;
+
+    // Read by tests and by the frame's state questions.
+    const CLoadBitmapDlg_DupMem& Image() const { return *m_image; }
+    const CStageZoom& Zoom() const { return m_zoom; }
+    RECT ViewRectangle() const { return m_rcView; }
+    RECT SurfaceRectangle() const { return m_rcSurface; }
+    QString ColorTextOfLastClick() const { return m_colorText; }
+    // The state the pop-up menu is built from at this moment.
+    StagePopupState PopupState() const;
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    BOOL PreTranslateMessage(MSG* msg) override;
+
+protected:
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+    void OnDestroy() override;
+    void OnSize(UINT type, int cx, int cy) override;
+    void OnMove(int x, int y) override;
+    void OnGetMinMaxInfo(MINMAXINFO* info) override;
+    void OnActivate(UINT state, CWnd* other, BOOL minimized) override;
+    HBRUSH OnCtlColor(CDC* dc, CWnd* control, UINT kind) override;
+    void OnDropFiles(HDROP__* drop) override;
+    void OnMouseMove(UINT flags, CPoint point) override;
+    void OnMButtonDown(UINT flags, CPoint point) override;
+    void OnMButtonUp(UINT flags, CPoint point) override;
+    void OnRButtonUp(UINT flags, CPoint point) override;
+    void OnPaint() override;
+
+private:
+    // StageEditHost
+    HDC DisplayDc() override;
+    RECT ViewRect() const override { return m_rcView; }
+    void Render() override;
+    void Relayout() override;
+    bool ShowsPart() const override;
+    bool OverviewOpen() const override;
+    void RefreshOverview() override;
+    void CloseOverview() override;
+    bool PanelReportsTransformed() const override { return false; }
+
+    // Layout (view_stage_layout.cpp).
+    StageMetrics Metrics() const;
+    POINT StageOriginNow() const;
+    void PlaceWithoutImage(SIZE stage);
+    void PlaceView(SIZE stage, SIZE view);
+    void MoveStageWindow();
+    void MoveSurface();
+    void RebuildBackBuffer();
+    void ReStructViewStage(int capture);
+    void OnResizeStage(const RECT* sizing);
+    void OnRepositionPanel();
+    SIZE ViewSizeForRoom(SIZE room, int fit) const;
+    void UpdateCaption();
+    void UpdateStatusFields();
+    void ClearFields();
+
+    // Drawing.
+    void RenderSurface(int reason, int flags);
+
+    // Messages to other windows (view_stage_messages.cpp).
+    LRESULT NotifyPanel(int which, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    LRESULT SendToFrame(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    void PostToFrame(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    void PressPanelButton(int id, bool post = false);
+    void EndPanelSelection();
+    void OnTakeFocus();
+    void DropFiles(HDROP__* drop);
+    void EnableOneToOneButton();
+
+    // The pop-up and its commands (view_stage_popup.cpp).
+    void ShowPopupMenu(CPoint point);
+    bool RunFunctionId(UINT id);
+    bool RunStageCommand(UINT id);
+    void ResetLabelArea();
+    void OnRbShowRangeCorr();
+    void OnRbShowHighlight();
+    void OnRbShowGrid();
+    void OnCenterMarker();
+    void CursorBack();
+    void SetHighlightStyle(int style);
+    COLORREF ColorAt(CPoint point);
+    bool InView(CPoint point) const;
+    int DisplayScale() const;
+
+    // Image requests (view_stage_requests.cpp).
+    LRESULT OnRequestOpenImageFile(WPARAM kind, LPARAM target);
+    bool LoadRequestedFile(const QString& extension);
+    bool FinishLoadedImage(int capture);
+    void FailRequest();
+    void NewViewWindow_Make(int ask, int resetLayout);
+    void OnRequestClearBmpField();
+    int OpenSharedPath(const QString& path);
+    LRESULT OnOpenDialog();
+    void OnRequestEntireViewScreen();
+    void OnNoticeOffViewRangeCorr();
+
+    CWnd* m_pFrame = nullptr;
+    CStageSurface m_surfaceWnd;
+    CToolTipCtrl m_toolTip;
+    HBITMAP m_oneToOneBitmap = nullptr;
+    CMenu m_popup;
+
+    // Owned objects.
+    std::unique_ptr<CLoadBitmapDlg_DupMem> m_image;
+    CDibAccessor m_accessor;
+    CPngTransparency m_transparency;
+    CImageTransform m_transform;
+    CColorAdjust m_adjust;
+    CPresetFont m_font{28};
+    CClipImageStore m_clipStore;
+    CStageZoom m_zoom;
+    std::unique_ptr<CStageRenderer> m_renderer;
+    CStageStatusFields m_statusFields;
+    std::unique_ptr<CStageImageEditor> m_editor;
+
+    // Stage state.
+    RECT m_rcStage{};         // the stage window, screen
+    RECT m_rcSurface{};       // the surface (the view), stage client
+    RECT m_rcSurfaceFrame{};  // where control 1000 goes: the surface grown by 1
+    RECT m_rcView{};          // the surface once an image is shown; empty without one
+    SIZE m_largestView{};
+    RECT m_rcPanel{};  // the control panel's window, read at initialisation
+    POINT m_lastRightClick{-1, -1};
+    int m_pointerInView = 0;
+    POINT m_twoClickPress{-1, -1};
+    POINT m_wheelPress{-1, -1};
+    POINT m_cursorImagePoint{-1, -1};
+    RECT m_wheelRangeClient{};
+    bool m_hitZoomOn = false;
+    double m_hitZoomRatio = 0.0;
+    QString m_colorText;
+    double m_zoomStep = 1.0;
+    bool m_inLayout = false;
+    bool m_moving = false;
+    bool m_notifyFrameAfterSize = true;
 };

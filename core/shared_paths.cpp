@@ -2,3 +2,4 @@
 
 QString g_szOpenFilePath;
 QString g_pszContinueCaptureLastPath;
+QString g_szCaptureTitle;
