@@ -169,8 +169,12 @@ void CStageImageEditor::ResetImage()
 {
     if (!HasPicture())
         return;
-    CWaitCursor wait;
-    if (!RestoreLoadedPicture()) {
+    int restored = 0;
+    {
+        CWaitCursor wait;
+        restored = RestoreLoadedPicture();
+    }
+    if (!restored) {
         AfxMessageBox(kNoMemory);
         return;
     }
@@ -239,16 +243,17 @@ void CStageImageEditor::ContrastSet(int value, int channels)
         value = CColorAdjust::kMaxOffset;
     if (!m_adjust->SetOffsets(value, channels) || m_adjust->Saved() == nullptr)
         return;
+    const bool palette = m_accessor->bitCount == 8;
+    if (!palette && m_transform->pixels == nullptr) {
+        AfxMessageBox(QStringLiteral("コントスト: メモリの確保に失敗しました。"));
+        return;
+    }
     {
         CWaitCursor wait;
-        if (m_accessor->bitCount == 8) {
+        if (palette)
             m_adjust->ApplyToPalette(reinterpret_cast<RGBQUAD*>(m_holder->dup1Palette));
-        } else if (m_transform->pixels == nullptr) {
-            AfxMessageBox(QStringLiteral("コントスト: メモリの確保に失敗しました。"));
-            return;
-        } else {
+        else
             m_adjust->ApplyToPixels(m_transform->pixels);
-        }
     }
     FixWindow_RenderImage();
     m_host->RefreshOverview();
