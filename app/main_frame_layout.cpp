@@ -122,6 +122,13 @@ bool CMainFrame::PlaceAgainOnceFramed()
     const RECT r = std::exchange(m_rcAwaitingFrame, RECT{});
     qCDebug(lcFrame) << "frame placed again with the window manager's frame";
     MoveFrameTo(r);
+    // The stage was shown before the window manager knew the frame, so it
+    // took the stage for a window of its own and would let the frame cover
+    // it. Shown again, it is kept above the frame that owns it.
+    if (m_pViewStage && m_pViewStage->IsWindowVisible()) {
+        m_pViewStage->ShowWindow(SW_HIDE);
+        m_pViewStage->ShowWindow(SW_SHOW);
+    }
     return true;
 }
 

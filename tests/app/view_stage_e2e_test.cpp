@@ -13,8 +13,10 @@
 #include <QImage>
 #include <QPoint>
 #include <QProcess>
+#include <QRect>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThread>
 #include <cstring>
 #include <gtest/gtest.h>
 
@@ -117,9 +119,22 @@ TEST(ViewStageProcess, AnImageOnTheCommandLineIsShownPixelForPixel)
         QDir().mkpath(QStringLiteral(KESTREL_BINARY_DIR "/test-artifacts"));
         shot.save(QStringLiteral(KESTREL_BINARY_DIR "/test-artifacts/view_stage_e2e.png"));
     }
+    EXPECT_TRUE(at.has_value()) << "the screen does not show the image's pixels";
+
+    // A click on the frame's bars (right of the toolbar's buttons) leaves the
+    // stage above the frame that owns it.
+    if (at && !QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty()) {
+        RunTool(server.display(), QStringLiteral("xdotool"),
+            {QStringLiteral("mousemove"), QStringLiteral("640"), QStringLiteral("52"),
+                QStringLiteral("click"), QStringLiteral("1")});
+        // The window manager restacks on its own time: look again after a while.
+        QThread::msleep(1000);
+        const QImage again = GrabScreen(server.display());
+        EXPECT_TRUE(!again.isNull() && again.copy(QRect(*at, picture.size())) == picture)
+            << "the frame covered the stage";
+    }
     kestrel.kill();
     kestrel.waitForFinished(5000);
-    EXPECT_TRUE(at.has_value()) << "the screen does not show the image's pixels";
 }
 
 }  // namespace
