@@ -144,13 +144,7 @@ QImage StretchedSource(const GdiDc& dst, const GdiDc& src, int sx, int sy, int s
         srcRect.translate(1, 0);
     if (sh < 0)
         srcRect.translate(0, 1);
-    // A rectangle inside a 32-bit source is read where it lies; only one
-    // reaching outside it is copied (the part outside reads as black).
-    const QImage& whole = *src.target;
-    QImage part = whole.rect().contains(srcRect) && whole.depth() == 32
-        ? QImage(whole.constScanLine(srcRect.top()) + static_cast<qsizetype>(srcRect.left()) * 4,
-              srcRect.width(), srcRect.height(), whole.bytesPerLine(), whole.format())
-        : whole.copy(srcRect);
+    QImage part = src.target->copy(srcRect);
     const bool mirrorX = (sw < 0) != (w < 0);
     const bool mirrorY = (sh < 0) != (h < 0);
     if (mirrorX || mirrorY)
