@@ -123,6 +123,10 @@ POINT CCoordLabelOverlay::ClientPointOf(POINT imagePixel) const
 
 std::vector<PlacedLabel> CCoordLabelOverlay::Layout(POINT c, const RECT& v, const LabelMeasure& measure)
 {
+    const bool twoClicks = Unset(m_end);
+    // A wheel or fixed range: its image rectangle first (which maps the
+    // anchor point and so sets the zoom's cell offsets the size label uses).
+    const RECT range = twoClicks ? RECT{} : IsSmoothClipOrFixedArea() ? GetLabelArea() : m_rangeRect;
     const LabelZoomFigures cells{
         m_zoom->cellOffsetX, m_zoom->cellOffsetY, m_zoom->pixelRatioX, m_zoom->pixelRatioY};
     const LabelZoomFigures plainStart = WithoutCellOffsets(cells, true);
@@ -134,7 +138,7 @@ std::vector<PlacedLabel> CCoordLabelOverlay::Layout(POINT c, const RECT& v, cons
         labels.push_back(PlacedLabel{kind, text, place(extent)});
     };
 
-    if (!Unset(m_start) && Unset(m_end)) {
+    if (!Unset(m_start) && twoClicks) {
         // Two clicks after the first point: from the start to the cursor.
         const POINT a = ClientPointOf(m_start);
         const POINT b = ClientPointOf(c);
@@ -144,13 +148,13 @@ std::vector<PlacedLabel> CCoordLabelOverlay::Layout(POINT c, const RECT& v, cons
         add(LabelKind::End, CoordText(c.x, c.y), [&](SIZE e) { return PlaceEndLabel(e, b, client, cells); });
         add(LabelKind::Size, CoordText(std::abs(c.x - m_start.x) + 1, std::abs(c.y - m_start.y) + 1),
             [&](SIZE e) { return PlaceSizeLabel(e, a, b, cells); });
-    } else if (Unset(m_start) && Unset(m_end)) {
+    } else if (Unset(m_start) && twoClicks) {
         // Two clicks before the first point: the cursor alone.
         const POINT b = ClientPointOf(c);
         add(LabelKind::End, CoordText(c.x, c.y), [&](SIZE e) { return PlaceStartLabel(e, b, cells); });
     } else {
         // A wheel or fixed range between the client start and end points.
-        const RECT r = IsSmoothClipOrFixedArea() ? GetLabelArea() : m_rangeRect;
+        const RECT& r = range;
         add(LabelKind::Start, CoordText(r.left, r.top),
             [&](SIZE e) { return PlaceStartLabel(e, m_start, plainStart); });
         add(LabelKind::End, CoordText(r.right, r.bottom),

@@ -5,9 +5,7 @@
 
 #include "clip/overview_window_messages.h"
 #include "clip/stage_image_editor.h"
-#include "clip/stage_image_files.h"
 #include "clip/stage_messages.h"
-#include "clip/stage_popup_menu.h"
 #include "clip/stage_renderer.h"
 #include "core/app_state.h"
 #include "core/frame_messages.h"

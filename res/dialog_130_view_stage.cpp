@@ -1,6 +1,8 @@
 // Template 130: the view stage. No caption: the stage's title band carries
 // the image's name. The band is 28 pixels high; the surface below it is
 // placed by the stage itself whenever an image arrives or the frame is sized.
+// WS_THICKFRAME keeps the window sizable: the stage sizes itself to each
+// image (without a caption there is no frame for a user to drag).
 #include "res/dialog_130_view_stage.h"
 
 namespace {
@@ -24,7 +26,7 @@ const DialogControl kControls[] = {
 const DialogTemplate kDialog130ViewStage{
     IDD_VIEW_STAGE,
     u"",
-    WS_POPUP | DS_MODALFRAME | WS_VISIBLE,
+    WS_POPUP | DS_MODALFRAME | WS_THICKFRAME | WS_VISIBLE,
     WS_EX_TOOLWINDOW,
     653,
     483,

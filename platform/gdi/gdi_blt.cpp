@@ -144,7 +144,17 @@ QImage StretchedSource(const GdiDc& dst, const GdiDc& src, int sx, int sy, int s
         srcRect.translate(1, 0);
     if (sh < 0)
         srcRect.translate(0, 1);
-    QImage part = src.target->copy(srcRect);
+    // A part inside another image is read where it lies (a view, no copy of
+    // what may be a large picture). A part reaching outside is copied, which
+    // fills the missing pixels, and so is a part of the destination itself.
+    const int bytesPerPixel = src.target->depth() / 8;
+    const bool view = src.target != dst.target && src.target->depth() % 8 == 0 && bytesPerPixel > 0 &&
+        src.target->rect().contains(srcRect);
+    QImage part = view
+        ? QImage(src.target->constScanLine(srcRect.top()) +
+                  static_cast<qsizetype>(srcRect.left()) * bytesPerPixel,
+              srcRect.width(), srcRect.height(), src.target->bytesPerLine(), src.target->format())
+        : src.target->copy(srcRect);
     const bool mirrorX = (sw < 0) != (w < 0);
     const bool mirrorY = (sh < 0) != (h < 0);
     if (mirrorX || mirrorY)

@@ -55,6 +55,8 @@ bool Near(COLORREF a, COLORREF b, int tolerance)
         std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
 }
 
+constexpr int kOriginX = 3, kOriginY = 28;
+
 class StageRenderer : public testing::Test {
 protected:
     void SetUp() override
@@ -70,6 +72,7 @@ protected:
     // A stage of an image w x h shown in a client area cw x ch, fitted.
     void Show(int w, int h, int cw, int ch, const std::function<COLORREF(int, int)>& f)
     {
+        zoom.SetOrigin(kOriginX, kOriginY);  // where the view sits in the stage: not in the back buffer
         zoom.SetImageSize(w, h);
         zoom.SetClientSize(cw, ch);
         zoom.Reset();
@@ -211,7 +214,7 @@ TEST_F(StageRenderer, LabelsBeforeAndAfterTheFirstPoint)
     AppSettings.SelRangeCorrXYColor = RGB(0, 0, 250);
     AppSettings.SelRangeCorrXYColorBk = RGB(250, 250, 0);
     Show(20, 15, 200, 150, Uniform);
-    zoom.ClientToImagePixel(POINT{55, 65});  // the cursor over image pixel (5, 6)
+    zoom.ClientToImagePixel(POINT{kOriginX + 55, kOriginY + 65});  // the cursor over image pixel (5, 6)
     const auto measure = [](const QString& text) { return SIZE{static_cast<LONG>(text.size() * 7), 16}; };
     CCoordLabelOverlay& labels = renderer.Labels();
 
@@ -251,15 +254,18 @@ TEST_F(StageRenderer, WheelRangeLabelsAnchorAtTheNearerEdge)
     Show(20, 15, 200, 150, Uniform);  // 10 client pixels per image pixel
     struct Case {
         RECT client;
+        RECT fixed;
         RECT range;
     };
     const Case cases[] = {
-        {{20, 20, 79, 59}, {2, 2, 7, 5}},         // left half: anchored at the start
-        {{120, 100, 179, 139}, {12, 10, 17, 13}}  // right and lower half: at the end
+        {{20, 20, 79, 59}, {}, {2, 2, 7, 5}},           // left half: anchored at the start
+        {{120, 100, 179, 139}, {}, {12, 10, 17, 13}},   // right and lower half: at the end
+        {{20, 20, 79, 59}, {3, 4, 9, 8}, {3, 4, 9, 8}}  // a fixed range is taken as it is
     };
     for (const Case& c : cases) {
         CCoordLabelOverlay& labels = renderer.Labels();
         labels.Reset();
+        labels.SetFixedRect(1, c.fixed);
         labels.SetRangeSize(5, 3);
         RECT reported{};
         renderer.SetRangeDoneHandler([&](const RECT& r) { reported = r; });

@@ -151,4 +151,24 @@ TEST_F(ViewStageOpen, ClearingAsksFirstAndNoChangesNothing)
     }
 }
 
+TEST_F(ViewStageOpen, CaptureRequestsChangeNothingYetAndEditsReachTheSurface)
+{
+    const QImage picture = PatternImage(20, 10);
+    ASSERT_EQ(stage.RequestOpenImageFile(Write(QStringLiteral("edit.png"), picture)), 1);
+    for (WPARAM kind :
+        {kStageOpenActiveWindow, kStageOpenFullScreen, kStageOpenChosenWindow, kStageOpenClipboard})
+        EXPECT_EQ(stage.SendMessage(WM_STAGE_OPEN_IMAGE, kind, 0), 1);
+    ASSERT_TRUE(stage.HasImage());
+    EXPECT_EQ(ViewPixel(3, 2), picture.pixel(3, 2) & 0xFFFFFF);
+
+    EXPECT_EQ(stage.SendMessage(WM_STAGE_FLIP_LR), 1);
+    EXPECT_EQ(ViewPixel(3, 2), picture.pixel(16, 2) & 0xFFFFFF);
+    EXPECT_EQ(stage.SendMessage(WM_STAGE_ROTATE_90), 1);
+    EXPECT_EQ(ViewSize().cx, 10);
+    EXPECT_EQ(ViewSize().cy, 20);
+    stage.SendMessage(WM_STAGE_RESET_IMAGE);
+    EXPECT_EQ(ViewSize().cx, 20);
+    EXPECT_EQ(ViewPixel(3, 2), picture.pixel(3, 2) & 0xFFFFFF);
+}
+
 }  // namespace
