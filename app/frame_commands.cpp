@@ -1,5 +1,6 @@
 #include "app/frame_commands.h"
 
+#include "app/main_frame.h"
 #include "res/frame_command_ids.h"
 
 namespace {
@@ -9,9 +10,35 @@ bool Always(const CMainFrame&)
     return true;
 }
 
+bool ControlIdle(const CMainFrame& frame)
+{
+    return frame.IsControlIdle();
+}
+
+bool ImageCommands(const CMainFrame& frame)
+{
+    return frame.CanUseImageCommands();
+}
+
+// The flips, the turn and the reset: the control panel keeps the transform
+// state, so they wait for it; never while the colours are adjusted or
+// lengths measured.
+bool TransformRule(const CMainFrame& frame)
+{
+    return frame.Window(AppWindow::ControlPanel) && !frame.Window(AppWindow::ColorAdjust) &&
+        frame.CanUseImageCommands() && !frame.Window(AppWindow::Measure);
+}
+
 // The manual's rule is "the control panel is idle"; it takes that rule with
 // the control panel, so that the manual can be opened meanwhile.
 constexpr FrameCommand kFrameCommands[] = {
+    {ID_FILE_OPEN_IMAGE, ControlIdle},
+    {ID_FILE_SAVE_IMAGE, ImageCommands},
+    {ID_FILE_NEW_IMAGE, ImageCommands},
+    {ID_EDIT_FLIP_LR, TransformRule},
+    {ID_EDIT_FLIP_TB, TransformRule},
+    {ID_EDIT_ROTATE_90, TransformRule},
+    {ID_EDIT_RESET_IMAGE, TransformRule},
     {ID_HELP_MANUAL, Always},
     {ID_FILE_NEW, Always},
     {ID_FILE_OPEN, Always},

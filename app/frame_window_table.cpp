@@ -1,9 +1,20 @@
 #include "app/frame_window_table.h"
 
 #include "app/main_frame.h"
+#include "clip/view_stage.h"
 #include "clip/wait_box.h"
 
 namespace {
+
+CWnd* ViewStageOf(const CMainFrame& frame, int)
+{
+    return frame.m_pViewStage;
+}
+
+void CloseViewStageOf(CMainFrame& frame, int)
+{
+    frame.CloseViewStage();
+}
 
 CWnd* WaitBoxOf(const CMainFrame& frame, int)
 {
@@ -15,9 +26,10 @@ void CloseWaitBoxOf(CMainFrame& frame, int)
     frame.CloseWaitBox();
 }
 
-// The view stage, control panel, file tree, folder tree and overview close
-// before the wait box once they are part of the program.
+// The control panel, file tree, folder tree and overview close between the
+// view stage and the wait box once they are part of the program.
 constexpr FrameWindowRow kRows[] = {
+    {AppWindow::ViewStage, CDlgViewStage::IDD, 1, ViewStageOf, CloseViewStageOf},
     {AppWindow::WaitBox, IDD_WAIT_OPERATE, 1, WaitBoxOf, CloseWaitBoxOf},
 };
 

@@ -84,6 +84,8 @@ void CMainFrame::SwitchFrameBars(BYTE mode)
 
 LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (LRESULT result = 0; HandleStageMessage(message, wParam, lParam, &result))
+        return result;
     switch (message) {
     case WM_FRAME_APPBAR:
         if (wParam == ABN_POSCHANGED)
@@ -148,6 +150,8 @@ BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam)
         OpenManual();
         return TRUE;
     default:
+        if (HandleImageCommand(LOWORD(wParam)))
+            return TRUE;
         break;
     }
     // The application object takes its own commands.

@@ -18,6 +18,7 @@
 #include <memory>
 #include <span>
 
+class CDlgViewStage;
 class CDlgWaitOperateMsg;
 
 inline constexpr int kClipWindowCount = 12;
@@ -49,12 +50,25 @@ public:
     const struct FrameMenu* m_pMenu = nullptr;  // the menu shown now (128 or 134)
 
     // The frame's windows, each null while closed.
+    CDlgViewStage* m_pViewStage = nullptr;
     CDlgWaitOperateMsg* m_pWaitOperateMsg = nullptr;
+
+    // The view stage: made once (template 130), shown and brought to the top.
+    void OpenViewStage();
+    void CloseViewStage();
+    CDlgViewStage* GetViewStage() const { return m_pViewStage; }
 
     // The wait box: opened with its caption and the bar's maximum (an open
     // box is replaced); the box's handle, null when it could not be made.
     HWND OpenWaitBox(const QString& title, int maximum);
     void CloseWaitBox();
+
+    // The image commands of the frame (app/main_frame_image_commands.cpp).
+    void OpenStageImage();                   // ID_FILE_OPEN_IMAGE
+    void SaveStageImage();                   // ID_FILE_SAVE_IMAGE
+    void NewStageImage();                    // ID_FILE_NEW_IMAGE
+    void TransformStageImage(UINT command);  // ID_EDIT_FLIP_LR, ID_EDIT_FLIP_TB, ID_EDIT_ROTATE_90
+    void ResetStageImage();                  // ID_EDIT_RESET_IMAGE
 
     // The rule predicates of the frame's commands and the message filter.
     BOOL IsControlIdle() const;
@@ -95,6 +109,8 @@ public:
     using CFrameWnd::ClientToScreen;
     using CFrameWnd::IsWindowVisible;
     int AppMode() const override;
+    BYTE StageMode() const override;
+    bool ZoomRubberBandStarted() const override;
     HWND Window(AppWindow which) const override;
     HWND ClipWindow(int index) const override;
     HWND ActiveWindow() const override;
@@ -133,6 +149,10 @@ private:
     bool PlaceAgainOnceFramed();
     void RunFirstShow();
     void SwitchFrameBars(BYTE mode);
+    // The frame's messages about the stage and its image; false for any other.
+    bool HandleStageMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    bool HandleImageCommand(UINT id);
+    void SendToViewStage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     SettingsStore& Store();
 
     // The settings are saved once as the program ends: at the close, or when

@@ -3,6 +3,7 @@
 #include "app/main_frame.h"
 
 #include "app/frame_globals.h"
+#include "clip/view_stage.h"
 #include "core/frame_messages.h"
 #include "core/geometry.h"
 #include "core/logging.h"
@@ -107,7 +108,10 @@ void CMainFrame::OnTaskbarMoved()
         m_nTaskbarEdge, frame, overlap, g_ScreenMetrics.screenWidth, g_ScreenMetrics.screenHeight);
     if (d.x != 0 || d.y != 0)
         MoveFrameTo(RECT{frame.left + d.x, frame.top + d.y, frame.right + d.x, frame.bottom + d.y});
-    // The view stage recomputes its limits here once it exists.
+    if (m_pViewStage) {
+        m_pViewStage->CalcViewAreaLimits();
+        m_pViewStage->ResizeViewStage(0, 0, 0);
+    }
 }
 
 bool CMainFrame::PlaceAgainOnceFramed()
@@ -118,6 +122,13 @@ bool CMainFrame::PlaceAgainOnceFramed()
     const RECT r = std::exchange(m_rcAwaitingFrame, RECT{});
     qCDebug(lcFrame) << "frame placed again with the window manager's frame";
     MoveFrameTo(r);
+    // The stage was shown before the window manager knew the frame, so it
+    // took the stage for a window of its own and would let the frame cover
+    // it. Shown again, it is kept above the frame that owns it.
+    if (m_pViewStage && m_pViewStage->IsWindowVisible()) {
+        m_pViewStage->ShowWindow(SW_HIDE);
+        m_pViewStage->ShowWindow(SW_SHOW);
+    }
     return true;
 }
 

@@ -44,8 +44,9 @@ void CMainFrame::RunFirstShow()
     LoadSettings();
     CheckSettings();
 
-    // The mode bar, the control panel and the view stage open here, in that
-    // order (the panels' placement reads the mode bar's height), with their rows.
+    // The mode bar and the control panel open before the stage once they are
+    // part of the program (the stage is placed to the right of the panel).
+    OpenViewStage();
     FitClipFrame(0);
 
     g_szOpenFilePath = PickOpenFilePath(QCoreApplication::arguments());

@@ -40,15 +40,12 @@ void CMainFrame::CloseAllWindows()
 
 BOOL CMainFrame::IsControlIdle() const
 {
-    // The control panel exists and no range selection runs in it.
-    return Window(AppWindow::ControlPanel) != nullptr && !IsClipSelecting();
-}
-
-BOOL CMainFrame::HasStageImage() const
-{
-    // The stage's image holder answers here once the view stage is part of
-    // the program; until then there is no image.
-    return FALSE;
+    // The control panel exists and no range selection runs in it. While the
+    // program has no control panel at all, the commands that wait for it to
+    // be idle wait only for the selection.
+    const bool programHasPanel = FindFrameWindowRow(m_windows, AppWindow::ControlPanel) != nullptr;
+    const bool panelThere = !programHasPanel || Window(AppWindow::ControlPanel) != nullptr;
+    return panelThere && !IsClipSelecting();
 }
 
 BOOL CMainFrame::CanUseImageCommands() const

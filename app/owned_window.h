@@ -17,6 +17,21 @@ template <class Window> void CloseOwnedWindow(Window*& member)
         DeleteWindowLater(static_cast<CWnd*>(w));
 }
 
+// The same as the frame ends: a window none of whose handlers runs is deleted
+// at once, since the event loop that would delete it later is ending.
+template <class Window> void CloseOwnedWindowAtEnd(Window*& member)
+{
+    if (Window* w = std::exchange(member, nullptr)) {
+        auto* wnd = static_cast<CWnd*>(w);
+        if (wnd->IsInHandler()) {
+            DeleteWindowLater(wnd);
+            return;
+        }
+        wnd->DestroyWindow();
+        delete w;
+    }
+}
+
 // The same for a window whose WM_CLOSE handler destroys it: it is told to
 // close first.
 template <class Window> void SendCloseToOwnedWindow(Window*& member)

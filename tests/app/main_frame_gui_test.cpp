@@ -166,19 +166,22 @@ TEST_F(MainFrameGui, MenusToolbarAndStatusBarOfClipModeAndMultiView)
     EXPECT_EQ(frame.MenuPopupCount(), 6);
     EXPECT_EQ(frame.ToolbarCommands(), expected);
 
-    // Only the commands the program handles stand enabled.
+    // Only the commands the program handles and whose rules hold (no stage
+    // image yet) stand enabled.
     frame.UpdateCommandStates();
-    for (UINT id : {ID_HELP_MANUAL, ID_APP_ABOUT, ID_APP_EXIT}) {
+    for (UINT id : {ID_HELP_MANUAL, ID_APP_ABOUT, ID_APP_EXIT, ID_FILE_OPEN_IMAGE}) {
         EXPECT_TRUE(frame.IsMenuItemEnabled(id)) << id;
     }
     EXPECT_FALSE(frame.IsMenuItemEnabled(ID_FILE_SAVE_IMAGE));
     for (const FrameToolbarButton& b : kToolbar128Main.buttons) {
         if (b.IsSeparator())
             continue;
-        EXPECT_EQ(frame.IsToolbarButtonEnabled(b.command), b.command == ID_APP_ABOUT) << b.command;
+        EXPECT_EQ(frame.IsToolbarButtonEnabled(b.command),
+            b.command == ID_APP_ABOUT || b.command == ID_FILE_OPEN_IMAGE)
+            << b.command;
     }
 
-    // The manual through its command; a command without a handler does nothing.
+    // The manual through its command; a disabled command does nothing.
     frame.SendMessage(WM_COMMAND, ID_HELP_MANUAL);
     frame.SendMessage(WM_COMMAND, ID_FILE_SAVE_IMAGE);
     EXPECT_EQ(m_opened, QStringList{Folder() + QStringLiteral("Kestrel.pdf")});

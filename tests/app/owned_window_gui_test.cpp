@@ -61,4 +61,37 @@ TEST(OwnedWindow, SendCloseTellsTheWindowThenDeletesIt)
     SendCloseToOwnedWindow(member);  // a closed window: nothing happens
 }
 
+TEST(OwnedWindow, AtTheEndItGoesAtOnceUnlessOneOfItsHandlersRuns)
+{
+    g_deleted = false;
+    auto* w = new SelfClosingWindow;
+    ASSERT_TRUE(w->CreateEx(0, QStringLiteral("owned"), WS_POPUP, RECT{0, 0, 50, 50}, nullptr, 0));
+    SelfClosingWindow* member = w;
+    CloseOwnedWindowAtEnd(member);
+    EXPECT_EQ(member, nullptr);
+    EXPECT_TRUE(g_deleted);  // no event loop needed
+
+    // Asked from inside its own handler it waits for the handler to return.
+    class ClosingAtEnd : public CWnd {
+    public:
+        ~ClosingAtEnd() override { g_deleted = true; }
+        bool aliveAfterClose = false;
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+        {
+            if (message != WM_USER + 2)
+                return CWnd::WindowProc(message, wParam, lParam);
+            ClosingAtEnd* member = this;
+            CloseOwnedWindowAtEnd(member);
+            aliveAfterClose = !g_deleted;
+            return 0;
+        }
+    };
+    g_deleted = false;
+    auto* busy = new ClosingAtEnd;
+    ASSERT_TRUE(busy->CreateEx(0, QStringLiteral("busy"), WS_POPUP, RECT{0, 0, 50, 50}, nullptr, 0));
+    busy->SendMessage(WM_USER + 2);
+    EXPECT_TRUE(busy->aliveAfterClose);
+    EXPECT_TRUE(PumpUntil([] { return g_deleted; }, 2000));
+}
+
 }  // namespace

@@ -166,6 +166,27 @@ TEST(GdiRaster, StretchModesNearestAndSmooth)
     EXPECT_EQ(wide.At(7, 0), RGB(0, 0, 0));
 }
 
+TEST(GdiRaster, StretchOfAPartReadsThatPartAlsoOntoItsOwnBitmap)
+{
+    // Four pixels in a row; the middle two stretched to four.
+    Canvas c(8, 1, RGB(9, 9, 9));
+    const COLORREF colours[] = {RGB(10, 0, 0), RGB(0, 20, 0), RGB(0, 0, 30), RGB(40, 40, 0)};
+    for (int x = 0; x < 4; ++x)
+        c.dc.SetPixel(x, 0, colours[x]);
+    c.dc.SetStretchBltMode(COLORONCOLOR);
+    // Onto its own bitmap, overlapping the source part.
+    c.dc.StretchBlt(2, 0, 4, 1, &c.dc, 1, 0, 2, 1, SRCCOPY);
+    const COLORREF expected[] = {colours[0], colours[1], colours[1], colours[1], colours[2], colours[2]};
+    for (int x = 0; x < 6; ++x)
+        EXPECT_EQ(c.At(x, 0), expected[x]) << x;
+    // A part reaching outside the source reads black there.
+    Canvas wide(4, 1, RGB(9, 9, 9));
+    wide.dc.SetStretchBltMode(COLORONCOLOR);
+    wide.dc.StretchBlt(0, 0, 4, 1, &c.dc, 7, 0, 2, 1, SRCCOPY);
+    EXPECT_EQ(wide.At(0, 0), RGB(9, 9, 9));
+    EXPECT_EQ(wide.At(3, 0), RGB(0, 0, 0));
+}
+
 TEST(GdiRaster, TextExtentsAreStableAndGrowWithText)
 {
     Canvas c(200, 40, RGB(255, 255, 255));

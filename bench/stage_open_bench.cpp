@@ -1,0 +1,150 @@
+// Opening a 4000 x 3000 JPEG into the view stage until the stage has drawn
+// it (load, preparation, layout and the fitted render on the surface),
+// against the bare decode of the same file by the JPEG reader. The two take
+// turns within each iteration; "ratio" is stage / decode.
+#include "app/frame_globals.h"
+#include "clip/view_stage.h"
+#include "core/settings/app_settings.h"
+#include "imaging/dib_helpers.h"
+#include "imaging/jpeg_file.h"
+#include "imaging/load_bitmap_for_dlg.h"
+#include "platform/app/app.h"
+#include "platform/dialog/msgbox.h"
+#include "platform/window/window.h"
+
+#include <QApplication>
+#include <QDir>
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+
+namespace {
+
+constexpr int kWidth = 4000;
+constexpr int kHeight = 3000;
+
+QApplication& App()
+{
+    static int argc = 1;
+    static char name[] = "stage_open_bench";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = [] {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        PrepareApplicationEnvironment();
+        return new QApplication(argc, argv);
+    }();
+    return *app;
+}
+
+// A photograph-like picture (gradients with a little noise) written once.
+QString JpegPath()
+{
+    static const QString path = [] {
+        AppSettings.MaxSaveSizeWidth = 10000;
+        AppSettings.MaxSaveSizeHeight = 10000;
+        const QString folder = QDir::tempPath() + QStringLiteral("/kestrel_stage_open_bench");
+        QDir().mkpath(folder);
+        CLoadBitmap picture;
+        InitDibHeaders(&picture.fileHeader, &picture.infoHeader, kWidth, kHeight, 24, 0, 0, 0);
+        picture.AllocInfo();
+        picture.AllocBits();
+        const std::uint32_t stride = GetDibStride(24, kWidth);
+        std::uint32_t seed = 12345;
+        for (int y = 0; y < kHeight; ++y) {
+            BYTE* row = picture.bits + static_cast<std::size_t>(y) * stride;
+            for (int x = 0; x < kWidth; ++x) {
+                seed = seed * 1103515245 + 12345;
+                const int noise = static_cast<int>((seed >> 16) & 15) - 8;
+                row[x * 3] = static_cast<BYTE>(std::clamp(x * 255 / kWidth + noise, 0, 255));
+                row[x * 3 + 1] = static_cast<BYTE>(std::clamp(y * 255 / kHeight + noise, 0, 255));
+                row[x * 3 + 2] = static_cast<BYTE>(std::clamp(((x + y) / 16) % 256 + noise, 0, 255));
+            }
+        }
+        const QString file = folder + QStringLiteral("/in.jpg");
+        WriteJpegFile(file, &picture.infoHeader, picture.bits, 90);
+        return file;
+    }();
+    return path;
+}
+
+using Clock = std::chrono::steady_clock;
+
+// Seconds taken by one call of `step`, or a negative figure when it failed.
+template <class Step> double Timed(Step& step)
+{
+    const auto start = Clock::now();
+    const bool ok = step();
+    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    return ok ? seconds : -1;
+}
+
+void StageOpen(benchmark::State& state)
+{
+    App();
+    const QString path = JpegPath();
+    SetMessageBoxHookForTesting([](const MessageBoxRequest&) { return IDOK; });
+    // A stage area of a full-HD screen, as the frame computes it.
+    g_rcStageArea = RECT{8, 82, 1912, 1040};
+    g_nStageAreaWidth = g_rcStageArea.right - g_rcStageArea.left;
+    g_nStageAreaHeight = g_rcStageArea.bottom - g_rcStageArea.top;
+    CWnd owner;
+    owner.CreateEx(0, QStringLiteral("owner"), WS_POPUP, RECT{0, 0, 10, 10}, nullptr, 0);
+    CDlgViewStage stage;
+    if (!stage.Create(&owner)) {
+        state.SkipWithError("the stage could not be made");
+        return;
+    }
+    stage.ShowWindow(SW_SHOW);
+
+    double requestSeconds = 0;  // of the stage's time: the request itself, the rest is the paint
+    auto open = [&] {
+        const auto start = Clock::now();
+        const bool ok = stage.RequestOpenImageFile(path) != 0 && stage.HasImage();
+        requestSeconds += std::chrono::duration<double>(Clock::now() - start).count();
+        // Until the queued work (the surface's paint) is done.
+        QCoreApplication::processEvents();
+        return ok;
+    };
+    auto decode = [&] {
+        CLoadBitmap_for_Dlg holder;
+        holder.path.SetPath(path);
+        const bool ok = LoadJpegFile(&holder, nullptr, 0) == kJpegDecoded;
+        benchmark::DoNotOptimize(holder.bits);
+        return ok;
+    };
+    double stageSeconds = 0;
+    double decodeSeconds = 0;
+    bool stageFirst = true;
+    for (auto _ : state) {
+        double s = 0;
+        double d = 0;
+        if (stageFirst) {
+            s = Timed(open);
+            d = Timed(decode);
+        } else {
+            d = Timed(decode);
+            s = Timed(open);
+        }
+        if (s < 0 || d < 0) {
+            state.SkipWithError(s < 0 ? "the stage did not open the file" : "the decode failed");
+            break;
+        }
+        stageSeconds += s;
+        decodeSeconds += d;
+        stageFirst = !stageFirst;
+    }
+    stage.DestroyWindow();
+    SetMessageBoxHookForTesting({});
+    const auto n = static_cast<double>(std::max<benchmark::IterationCount>(state.iterations(), 1));
+    state.counters["stage_ms"] = stageSeconds / n * 1000;
+    state.counters["request_ms"] = requestSeconds / n * 1000;
+    state.counters["decode_ms"] = decodeSeconds / n * 1000;
+    state.counters["ratio"] = decodeSeconds > 0 ? stageSeconds / decodeSeconds : 0;
+}
+
+BENCHMARK(StageOpen)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+}  // namespace

@@ -1,0 +1,142 @@
+// The real kestrel started with an image on its command line, on an X server
+// of the test's own with openbox: the view stage shows the picture at
+// magnification 1.0, so the screen holds the file's pixels exactly. A
+// screenshot is kept under the build folder.
+#include "tests/support/image_codec_fixtures.h"
+#include "tests/support/image_fixtures.h"
+#include "tests/support/kestrel_process.h"
+#include "tests/support/private_openbox.h"
+#include "tests/support/private_xvfb.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPoint>
+#include <QProcess>
+#include <QRect>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+#include <cstring>
+#include <gtest/gtest.h>
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <memory>
+#include <optional>
+
+namespace {
+
+// The whole screen of the display (what the root window shows), or a null image.
+QImage GrabScreen(const QString& display)
+{
+    Display* d = XOpenDisplay(display.toLatin1().constData());
+    if (!d)
+        return {};
+    const int screen = DefaultScreen(d);
+    const int w = DisplayWidth(d, screen);
+    const int h = DisplayHeight(d, screen);
+    QImage shot;
+    if (XImage* x11 = XGetImage(d, RootWindow(d, screen), 0, 0, static_cast<unsigned>(w),
+            static_cast<unsigned>(h), AllPlanes, ZPixmap)) {
+        if (x11->bits_per_pixel == 32) {
+            shot = QImage(w, h, QImage::Format_RGB32);
+            for (int row = 0; row < h; ++row) {
+                auto* line = reinterpret_cast<QRgb*>(shot.scanLine(row));
+                std::memcpy(line, x11->data + static_cast<qsizetype>(row) * x11->bytes_per_line,
+                    static_cast<size_t>(w) * 4);
+                for (int x = 0; x < w; ++x)
+                    line[x] |= 0xFF000000u;  // the server leaves the unused byte as it likes
+            }
+        }
+        XDestroyImage(x11);
+    }
+    XCloseDisplay(d);
+    return shot;
+}
+
+// Where the screen shows the picture pixel for pixel, if anywhere.
+std::optional<QPoint> FindExactly(const QImage& screen, const QImage& picture)
+{
+    const QRgb first = picture.pixel(0, 0);
+    for (int y = 0; y + picture.height() <= screen.height(); ++y) {
+        for (int x = 0; x + picture.width() <= screen.width(); ++x) {
+            if (screen.pixel(x, y) != first)
+                continue;
+            if (screen.copy(x, y, picture.width(), picture.height()) == picture)
+                return QPoint(x, y);
+        }
+    }
+    return std::nullopt;
+}
+
+TEST(ViewStageProcess, AnImageOnTheCommandLineIsShownPixelForPixel)
+{
+    for (const char* tool : {"Xvfb", "openbox"})
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+            GTEST_SKIP() << tool << " is not installed";
+    PrivateXvfb server(1280, 1024);
+    ASSERT_TRUE(server.running());
+    PrivateOpenbox wm(server.display());
+    ASSERT_TRUE(wm.running());
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString binary = CopyKestrelInto(dir.path());
+    ASSERT_FALSE(binary.isEmpty());
+    ASSERT_TRUE(
+        WriteBytes(dir.filePath(QStringLiteral("Kestrel.cfg")), "[-Directory-]\n"));  // no first-run box
+
+    // Small enough to be shown at 1.0, with colours that differ from pixel to pixel.
+    PngRecipe recipe;
+    recipe.width = 150;
+    recipe.height = 110;
+    const QString path = dir.filePath(QStringLiteral("image.png"));
+    ASSERT_TRUE(WriteBytes(path, MakePng(recipe)));
+    QImage picture(recipe.width, recipe.height, QImage::Format_RGB32);
+    for (int y = 0; y < recipe.height; ++y)
+        for (int x = 0; x < recipe.width; ++x)
+            picture.setPixel(x, y,
+                qRgb(PngSample(recipe, x, y, 0), PngSample(recipe, x, y, 1), PngSample(recipe, x, y, 2)));
+
+    QProcess kestrel;
+    kestrel.setProcessEnvironment(DisplayEnvironment(server.display()));
+    EndWithThisProcess(kestrel);
+    kestrel.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    kestrel.start(binary, {path});
+    ASSERT_TRUE(kestrel.waitForStarted(10000));
+
+    QImage shot;
+    std::optional<QPoint> at;
+    WaitFor(
+        [&] {
+            shot = GrabScreen(server.display());
+            at = shot.isNull() ? std::nullopt : FindExactly(shot, picture);
+            return at.has_value();
+        },
+        30000);
+    if (!shot.isNull()) {
+        QDir().mkpath(QStringLiteral(KESTREL_BINARY_DIR "/test-artifacts"));
+        shot.save(QStringLiteral(KESTREL_BINARY_DIR "/test-artifacts/view_stage_e2e.png"));
+    }
+    EXPECT_TRUE(at.has_value()) << "the screen does not show the image's pixels";
+
+    // A click on the frame's bars (right of the toolbar's buttons) leaves the
+    // stage above the frame that owns it.
+    if (at && !QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty()) {
+        RunTool(server.display(), QStringLiteral("xdotool"),
+            {QStringLiteral("mousemove"), QStringLiteral("640"), QStringLiteral("52"),
+                QStringLiteral("click"), QStringLiteral("1")});
+        // The window manager restacks on its own time: look again after a while.
+        QThread::msleep(1000);
+        const QImage again = GrabScreen(server.display());
+        EXPECT_TRUE(!again.isNull() && FindExactly(again, picture).has_value())
+            << "the frame covered the stage";
+        if (!again.isNull())
+            again.save(QStringLiteral(KESTREL_BINARY_DIR "/test-artifacts/view_stage_e2e_after_click.png"));
+    }
+    kestrel.kill();
+    kestrel.waitForFinished(5000);
+}
+
+}  // namespace
