@@ -2,6 +2,7 @@
 // turn and reset that the control panel's transform state follows.
 #include "app/main_frame.h"
 
+#include "clip/control_panel_messages.h"
 #include "clip/image_transforms.h"
 #include "clip/stage_messages.h"
 #include "clip/view_stage.h"
@@ -13,9 +14,6 @@
 #include "res/frame_command_ids.h"
 
 namespace {
-
-// The control panel's message that resets the stage image and the edit state.
-constexpr UINT WM_CLIPCTL_RESET_IMAGE = WM_USER + 108;
 
 // Writes the stage image with the saver of the image type; 1 written, 0 not.
 int WriteStageImage(CDlgViewStage& stage, int type, const QString& path)

@@ -1,10 +1,12 @@
-// The messages the control panel receives from the view stage (WM_USER + n),
-// and the panel buttons the stage presses.
+// The messages the control panel receives from the view stage and the frame
+// (WM_USER + n), and the panel buttons the stage presses.
 #pragma once
 
 #include "platform/types/messages.h"
 
 enum : UINT {
+    // From the frame: the image is reset to the one loaded (the panel passes it on to the stage).
+    WM_CLIPCTL_RESET_IMAGE = WM_USER + 108,
     // wParam: a COLORREF, or -1 when there is no colour to show.
     WM_CLIPCTL_SHOW_COLOR = WM_USER + 132,
     // wParam: method 2 or 3; behaves as a click on that method's button.
