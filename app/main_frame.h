@@ -15,6 +15,8 @@
 #include "platform/window/frame_window.h"
 #include "platform/window/frame_work_area.h"
 
+#include <QDeadlineTimer>
+
 #include <memory>
 #include <span>
 
@@ -139,7 +141,10 @@ private:
     std::span<const FrameWindowRow> m_windows;
     bool m_bFirstShowDone = false;
     CSize m_requestedClientSize{-1, -1};  // the client size of the frame's own last move
-    RECT m_rcAwaitingFrame{};             // placed before the window manager framed the window
+    QDeadlineTimer m_ownMoveSettles;      // until then size events answer the frame's own move
+    static constexpr int kOwnMoveSettleMs = 500;
+    RECT m_rcAwaitingFrame{};     // placed before the window manager framed the window
+    int m_nAwaitFrameChecks = 0;  // checks for the window manager's frame so far
     std::unique_ptr<SettingsStore> m_settings;
     std::unique_ptr<WorkAreaWatch> m_workAreaWatch;
 

@@ -20,6 +20,11 @@ namespace {
 // Stands for the end of a resize by the user: no resize for this long.
 constexpr UINT_PTR kExitSizeMoveTimer = 30;
 constexpr UINT kExitSizeMoveDelayMs = 250;
+// Looks for the window manager's frame until it is there (or for 2 s): it
+// often arrives after the last size or move event of the frame's own.
+constexpr UINT_PTR kAwaitFrameTimer = 31;
+constexpr UINT kAwaitFrameCheckMs = 50;
+constexpr int kAwaitFrameChecks = 40;
 
 bool IsEmpty(const RECT& r)
 {
@@ -62,12 +67,14 @@ void CMainFrame::MoveFrameTo(const RECT& rect)
         r.right -= 2 * (g_ScreenMetrics.frameWidth - 4);
         r.bottom -= g_ScreenMetrics.captionHeight + 2 * (g_ScreenMetrics.frameHeight - 4);
         m_rcAwaitingFrame = rect;
+        m_nAwaitFrameChecks = 0;
+        SetTimer(kAwaitFrameTimer, kAwaitFrameCheckMs);
         qCDebug(lcFrame) << "frame placed before the window manager framed it; placed again once framed";
     }
+    m_ownMoveSettles.setRemainingTime(kOwnMoveSettleMs);
     MoveWindow(&r);
-    RECT client{};
-    GetClientRect(&client);
-    m_requestedClientSize = CSize(client.right - client.left, client.bottom - client.top);
+    const SIZE requested = RequestedClientSize();
+    m_requestedClientSize = CSize(requested.cx, requested.cy);
 }
 
 void CMainFrame::FitClipFrame(int flag)
@@ -174,8 +181,15 @@ void CMainFrame::OnSize(UINT, int cx, int cy)
 {
     if (cx == 0 || cy == 0 || PlaceAgainOnceFramed())
         return;
-    // A size the frame did not ask for comes from the user's resize.
-    if (IsWindowVisible() && (cx != m_requestedClientSize.cx || cy != m_requestedClientSize.cy)) {
+    // A size the frame did not ask for comes from the user's resize, unless
+    // it is the window manager's answer to the frame's own move: under X11 that
+    // answer comes later and may differ (decorations, the screen's edges), and
+    // taking it for the user's would refit the frame again and again.
+    const bool answerToOwnMove = !m_ownMoveSettles.hasExpired();
+    const bool unasked = cx != m_requestedClientSize.cx || cy != m_requestedClientSize.cy;
+    if (unasked && answerToOwnMove)
+        m_requestedClientSize = CSize(cx, cy);
+    else if (IsWindowVisible() && unasked) {
         OnSizing();
         SetTimer(kExitSizeMoveTimer, kExitSizeMoveDelayMs);
     }
@@ -212,6 +226,12 @@ void CMainFrame::OnTimer(UINT_PTR id)
     if (id == kExitSizeMoveTimer) {
         KillTimer(id);
         OnExitSizeMove();
+        return;
+    }
+    if (id == kAwaitFrameTimer) {
+        if (PlaceAgainOnceFramed() || IsEmpty(m_rcAwaitingFrame) ||
+            ++m_nAwaitFrameChecks >= kAwaitFrameChecks)
+            KillTimer(id);
         return;
     }
     CFrameWnd::OnTimer(id);

@@ -210,6 +210,9 @@ protected:
     void ResizeSurface(int width, int height);
     // Records the widget's size as the program's own (not a user's resize).
     void NoteRequestedSize();
+    // The client size the program last asked for. Under X11 the size event of
+    // a move comes later, so the client rectangle may still be the old one.
+    SIZE RequestedClientSize() const { return SIZE{m_requestedSize.width(), m_requestedSize.height()}; }
 
 private:
     friend class WindowDispatch;
