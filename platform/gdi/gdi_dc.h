@@ -52,7 +52,10 @@ HDC CreateDesktopDc();
 // GetObject of a bitmap into a DIBSECTION; its size, or 0.
 int GetDibSection(HBITMAP bitmap, DIBSECTION* out);
 
-// BitBlt with the desktop DC as the source.
+// BitBlt with the desktop DC as the source. A plain copy that replaces every
+// pixel of a large memory bitmap hands the bitmap the memory the screen was
+// read into (unless its memory was handed out); should that read fail, the
+// bitmap is left black.
 BOOL DesktopBitBlt(HDC dst, int x, int y, int w, int h, HDC desktop, int sx, int sy, DWORD rop);
 
 // The device-space rectangles a drawing at `rect` (device coordinates) may

@@ -103,14 +103,22 @@ BOOL DesktopBitBlt(HDC dst, int x, int y, int w, int h, HDC desktop, int sx, int
     // Only the part that lands in the destination is read from the screen.
     const QRect landing = region.boundingRect();
     const QPoint toScreen = QPoint(sx, sy) + desktop->st.origin - dstRect.topLeft();
-    QImage pixels;
-    if (!ReadScreen(landing.translated(toScreen), pixels))
+    const QRect screenRect = landing.translated(toScreen);
+    const bool plainCopy = rop == SRCCOPY && region.rectCount() == 1;
+    if (plainCopy && MayTakeOver(*dst, landing)) {
+        // Every pixel is replaced: the old memory goes back first, for the grab to read into.
+        const QSize size = dst->target->size();
+        *dst->target = QImage();
+        if (ReadScreen(screenRect, *dst->target))
+            return TRUE;
+        *dst->target = BlackImage(size);
         return FALSE;
-    if (rop == SRCCOPY && region.rectCount() == 1) {
-        if (MayTakeOver(*dst, landing))
-            *dst->target = std::move(pixels);
-        else
-            CopyInto(pixels, *dst->target, landing.topLeft());
+    }
+    QImage pixels;
+    if (!ReadScreen(screenRect, pixels))
+        return FALSE;
+    if (plainCopy) {
+        CopyInto(pixels, *dst->target, landing.topLeft());
         return TRUE;
     }
     // Other raster operations and clipped destinations: the ordinary transfer

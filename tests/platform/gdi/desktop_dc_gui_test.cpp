@@ -28,6 +28,8 @@ public:
     bool Grab(const RECT& rect, QImage& image) override
     {
         asked.push_back(rect);
+        if (failing)
+            return false;
         const RECT on = ClipRectToScreen(rect, kScreen);
         if (IsRectEmptyArea(rect) || IsRectEmptyArea(on))
             return false;
@@ -43,6 +45,7 @@ public:
         return true;
     }
     std::vector<RECT> asked;
+    bool failing = false;  // as when the server has gone
 };
 
 class DesktopDcGui : public testing::Test {
@@ -113,6 +116,17 @@ TEST_F(DesktopDcGui, WholeScreenCopiesKeepMemoryThatWasHandedOut)
         canvas.dc.SetPixel(0, 0, RGB(1, 2, 3));
         EXPECT_EQ(img->pixel(0, 0), PixelFromColorref(RGB(1, 2, 3)));
     }
+    // A failed read of a copy that was to replace every pixel leaves them
+    // black, never a bitmap without pixels.
+    Canvas canvas(kScreen.cx, kScreen.cy, RGB(7, 7, 7));
+    m_screen.failing = true;
+    EXPECT_FALSE(canvas.dc.BitBlt(0, 0, kScreen.cx, kScreen.cy, CDC::FromHandle(screen), 0, 0, SRCCOPY));
+    EXPECT_EQ(canvas.bitmap.GetImage()->size(), QSize(kScreen.cx, kScreen.cy));
+    EXPECT_EQ(canvas.bitmap.GetImage()->pixel(5, 5), 0xFF000000u);
+    // A smaller one leaves the destination as it was.
+    canvas.dc.FillSolidRect(0, 0, 10, 10, RGB(7, 7, 7));
+    EXPECT_FALSE(canvas.dc.BitBlt(0, 0, 10, 10, CDC::FromHandle(screen), 0, 0, SRCCOPY));
+    EXPECT_EQ(canvas.bitmap.GetImage()->pixel(5, 5), PixelFromColorref(RGB(7, 7, 7)));
     ReleaseDC(nullptr, screen);
 }
 
