@@ -2,6 +2,7 @@
 // bare XShmGetImage loop on the same server. Needs an X display (DISPLAY);
 // scripts/bench starts one.
 #include "platform/gdi/gdi.h"
+#include "platform/image/image_class.h"
 #include "platform/window/window.h"
 #include "platform/x11/desktop_services.h"
 
@@ -136,9 +137,10 @@ void BM_LayerAgainstBareInTurn(benchmark::State& state)
 }
 BENCHMARK(BM_LayerAgainstBareInTurn)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
 
-// A whole-screen copy from the screen's DC into a memory DC, as a capture
-// run makes it, against the bare loop in turn: "dc_share" is the DC's frame
-// rate as a share of the bare loop's.
+// A whole-screen copy from the screen's DC, as a capture run makes it, into a
+// memory DC (argument 0) or into a 32-bit image-class picture's DC (1),
+// against the bare loop in turn: "dc_share" is the DC's frame rate as a share
+// of the bare loop's.
 void BM_DesktopDcAgainstBareInTurn(benchmark::State& state)
 {
     BareShmLoop bare;
@@ -153,6 +155,13 @@ void BM_DesktopDcAgainstBareInTurn(benchmark::State& state)
     CBitmap frame;
     frame.CreateCompatibleBitmap(&memory, screen.cx, screen.cy);
     memory.SelectObject(&frame);
+    CImage picture;
+    CDC* target = &memory;
+    if (state.range(0) == 1) {
+        picture.Create(screen.cx, screen.cy, 32);
+        target = CDC::FromHandle(picture.GetDC());
+    }
+    state.SetLabel(state.range(0) == 1 ? "image-class DC" : "memory DC");
     double dcSeconds = 0;
     double bareSeconds = 0;
     using Clock = std::chrono::steady_clock;
@@ -160,21 +169,28 @@ void BM_DesktopDcAgainstBareInTurn(benchmark::State& state)
         const auto t0 = Clock::now();
         bare.Grab();
         const auto t1 = Clock::now();
-        if (!memory.BitBlt(0, 0, screen.cx, screen.cy, CDC::FromHandle(desktop), 0, 0, SRCCOPY)) {
+        if (!target->BitBlt(0, 0, screen.cx, screen.cy, CDC::FromHandle(desktop), 0, 0, SRCCOPY)) {
             state.SkipWithError("copy failed");
             break;
         }
-        benchmark::DoNotOptimize(frame.GetImage()->constBits());
+        benchmark::DoNotOptimize(target->GetImage()->constBits());
         const auto t2 = Clock::now();
         bareSeconds += std::chrono::duration<double>(t1 - t0).count();
         dcSeconds += std::chrono::duration<double>(t2 - t1).count();
     }
+    if (state.range(0) == 1)
+        picture.ReleaseDC();
     ReleaseDC(nullptr, desktop);
     const auto n = static_cast<double>(state.iterations());
     state.counters["bare_fps"] = n / bareSeconds;
     state.counters["dc_fps"] = n / dcSeconds;
     state.counters["dc_share"] = bareSeconds / dcSeconds;
 }
-BENCHMARK(BM_DesktopDcAgainstBareInTurn)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_DesktopDcAgainstBareInTurn)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(2.0)
+    ->UseRealTime();
 
 }  // namespace

@@ -34,7 +34,8 @@ struct GdiDc {
     GdiBitmap defaultBitmap;   // memory DC: the 1 x 1 bitmap it starts with
     HWND window = nullptr;     // window DC: the window whose surface this is
     bool memory = false;
-    bool desktop = false;  // the screen's DC: no surface, every copy reads the live screen
+    bool desktop = false;        // the screen's DC: no surface, every copy reads the live screen
+    bool targetMayMove = false;  // nobody keeps the target's memory: a copy may replace it
     GdiDcState st;
     std::vector<GdiDcState> saved;
     CDC* wrapper = nullptr;
@@ -53,9 +54,9 @@ HDC CreateDesktopDc();
 int GetDibSection(HBITMAP bitmap, DIBSECTION* out);
 
 // BitBlt with the desktop DC as the source. A plain copy that replaces every
-// pixel of a large memory bitmap hands the bitmap the memory the screen was
-// read into (unless its memory was handed out); should that read fail, the
-// bitmap is left black.
+// pixel of a large target (a memory bitmap whose memory was not handed out,
+// or a target that may move) hands it the memory the screen was read into;
+// should that read fail, the target is left black.
 BOOL DesktopBitBlt(HDC dst, int x, int y, int w, int h, HDC desktop, int sx, int sy, DWORD rop);
 
 // The device-space rectangles a drawing at `rect` (device coordinates) may

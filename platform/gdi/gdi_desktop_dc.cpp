@@ -70,11 +70,12 @@ void CopyInto(const QImage& pixels, QImage& target, QPoint at)
 
 // Whether a copy that fills the whole destination may hand the destination
 // the memory the screen was read into, instead of copying it: a memory DC's
-// bitmap whose memory nobody else addresses. Large copies only, as the
-// grab's memory is sized for the whole screen.
+// bitmap whose memory nobody else addresses, or a target that says it may
+// move. Large copies only, as the grab's memory is sized for the whole screen.
 bool MayTakeOver(const GdiDc& dst, const QRect& landing)
 {
-    if (!dst.memory || !dst.bitmap || dst.bitmap->bitsHandedOut || landing != dst.target->rect())
+    const bool movable = dst.targetMayMove || (dst.memory && dst.bitmap && !dst.bitmap->bitsHandedOut);
+    if (!movable || landing != dst.target->rect() || dst.target->format() != QImage::Format_RGB32)
         return false;
     const SIZE screen = DesktopIsAvailable() ? Desktop().grab.ScreenSize() : SIZE{};
     return 2 * static_cast<qint64>(landing.width()) * landing.height() >=

@@ -64,7 +64,8 @@ public:
     // 32-bit copy that the last ReleaseDC writes back (8 bits: the nearest
     // colours of its table). Release it before the picture changes (Create,
     // Load, SetImage, Attach, Detach, Destroy); those release a DC still out.
-    // Null for an empty picture.
+    // A whole-picture copy from the screen's DC may give the picture new
+    // memory: take rows again (GetRow) after drawing. Null for an empty picture.
     HDC GetDC();
     void ReleaseDC();
 

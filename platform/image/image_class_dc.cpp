@@ -43,6 +43,9 @@ HDC CImage::GetDC()
         target = &m_dcWork;
     }
     m_dc = CreateSurfaceDc(target, nullptr);
+    // Rows are taken afresh on every use, so a copy may give the picture new memory;
+    // an attached bitmap's memory stays where it is.
+    m_dc->targetMayMove = !m_attached;
     m_dcUses = 1;
     return m_dc;
 }

@@ -2,6 +2,7 @@
 // which rectangle each copy reads, where the pixels land, raster operations,
 // clipping and the black beyond the screen's edges.
 #include "platform/gdi/gdi.h"
+#include "platform/image/image_class.h"
 #include "platform/window/window.h"
 #include "platform/x11/null_desktop_services.h"
 #include "tests/platform/gdi/canvas.h"
@@ -116,6 +117,20 @@ TEST_F(DesktopDcGui, WholeScreenCopiesKeepMemoryThatWasHandedOut)
         canvas.dc.SetPixel(0, 0, RGB(1, 2, 3));
         EXPECT_EQ(img->pixel(0, 0), PixelFromColorref(RGB(1, 2, 3)));
     }
+    // Pictures of the image class, with and without alpha, at every depth.
+    for (auto [bpp, flags] : {std::pair{32, DWORD{0}}, {32, CImage::createAlphaChannel}, {24, DWORD{0}}}) {
+        CImage picture;
+        ASSERT_TRUE(picture.Create(kScreen.cx, kScreen.cy, bpp, flags));
+        const bool alpha = picture.HasAlphaChannel();
+        ASSERT_TRUE(CDC::FromHandle(picture.GetDC())
+                        ->BitBlt(0, 0, kScreen.cx, kScreen.cy, CDC::FromHandle(screen), 0, 0, SRCCOPY));
+        picture.ReleaseDC();
+        EXPECT_EQ(picture.GetBPP(), bpp);
+        EXPECT_EQ(picture.HasAlphaChannel(), alpha);
+        EXPECT_EQ(picture.GetPixel(99, 79), ColorrefFromPixel(ScreenPixel(99, 79))) << bpp << alpha;
+        EXPECT_EQ(picture.GetRow(79)[99 * (bpp / 8)], 0x5A) << bpp << alpha;  // blue
+    }
+
     // A failed read of a copy that was to replace every pixel leaves them
     // black, never a bitmap without pixels.
     Canvas canvas(kScreen.cx, kScreen.cy, RGB(7, 7, 7));
