@@ -84,6 +84,7 @@ WindowRecord QueryRecord(HWND w, bool& exists)
     record.visible = info.visible;
     record.iconic = info.minimized;
     record.toolWindow = info.toolWindow;
+    record.desktopShell = info.desktopShell;
     record.owner = info.owner;
     record.parent = info.owner;  // a top-level window's parent is its owner
     record.smallIcon = info.icon;
@@ -137,7 +138,7 @@ BOOL ApplyWindowListRules(
         if (!dialog.isEmpty() && title.startsWith(dialog))
             return 1;
     }
-    if (IsShellWindow(title, r, rules))
+    if (w.desktopShell || IsShellWindow(title, r, rules))
         return 1;
     const QImage& ownIcon = !w.smallIcon.isNull() ? w.smallIcon : w.classIcon;
     if (r.left == r.right || r.top == r.bottom) {

@@ -43,6 +43,7 @@ struct WindowRecord {
     bool visible = false;
     bool iconic = false;
     bool toolWindow = false;
+    bool desktopShell = false;  // the desktop's background or a panel: never a capture target
     HWND owner = nullptr;
     HWND parent = nullptr;
     QImage smallIcon;

@@ -210,7 +210,7 @@ public:
 
     // A memory DC holding a 1 x 1 bitmap until one is selected.
     BOOL CreateCompatibleDC(CDC* dc);
-    // "DISPLAY": a DC over a snapshot of the whole screen, taken now.
+    // "DISPLAY": the DC of the whole screen; every copy from it reads the screen as it is then.
     BOOL CreateDC(const QString& driver, const QString& device, const QString& output, const void* init);
     BOOL DeleteDC();
 
@@ -269,6 +269,8 @@ public:
     // The image this DC draws on (null for an empty memory DC).
     QImage* GetImage() const;
 
+    int GetDeviceCaps(int index) const;
+
 private:
     bool m_owned = false;  // made by CreateCompatibleDC or CreateDC
 };
@@ -304,7 +306,49 @@ int SetROP2(HDC dc, int mode);
 HBRUSH CreateSolidBrush(COLORREF color);
 HPEN CreatePen(int style, int width, COLORREF color);
 HFONT CreateFontIndirectW(const LOGFONTW* lf);
+// A bitmap answers BITMAP, or DIBSECTION when the size allows it (every
+// bitmap of this layer is device-independent memory: 32 bits, top-down rows).
 int GetObjectW(HGDIOBJ object, int size, void* out);
+inline int GetObject(HGDIOBJ object, int size, void* out)
+{
+    return GetObjectW(object, size, out);
+}
+
+// Device capabilities. Every DC of this layer draws in the screen's terms, and
+// the screen is described as the program sees it, not as the X server does:
+// 32 bits per pixel in 1 plane (a 24-bit-deep visual keeps its pixels in 32
+// bits, and grabs hand them over as 0xFFRRGGBB), the primary screen's size in
+// device pixels, the logical DPI Qt reports (96 without a screen), and the
+// size in millimetres that this DPI gives (pixels x 25.4 / dpi, rounded) rather
+// than the monitor's physical size, which X servers often do not know.
+enum : int {
+    HORZSIZE = 4,
+    VERTSIZE = 6,
+    HORZRES = 8,
+    VERTRES = 10,
+    BITSPIXEL = 12,
+    PLANES = 14,
+    LOGPIXELSX = 88,
+    LOGPIXELSY = 90,
+};
+// 0 for an index not listed above or a null DC.
+int GetDeviceCaps(HDC dc, int index);
+
+// A bitmap's device-independent description.
+struct DIBSECTION {
+    BITMAP dsBm;
+    BITMAPINFOHEADER dsBmih;
+    DWORD dsBitfields[3] = {};
+    void* dshSection = nullptr;
+    DWORD dsOffset = 0;
+};
+// A DIB section whose pixels the caller may address through *bits for the
+// bitmap's life. This layer's bitmaps are 32 bits per pixel, top-down, so
+// the header must ask for that: BI_RGB, 1 plane, 32 bits, a negative height;
+// any other layout, a file mapping (section) or a size that cannot be had
+// gives null and *bits null. The pixels start black with the fourth byte 0xFF.
+HBITMAP CreateDIBSection(
+    HDC dc, const BITMAPINFO* info, UINT usage, void** bits, void* section, DWORD offset);
 
 // System colours: the platform's default scheme, fixed so that drawing
 // (and keyed copies against COLOR_BTNFACE) is the same on every machine.

@@ -169,6 +169,8 @@ QImage StretchedSource(const GdiDc& dst, const GdiDc& src, int sx, int sy, int s
 
 BOOL BitBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, DWORD rop)
 {
+    if (src && src->desktop)
+        return DesktopBitBlt(dst, x, y, w, h, src, sx, sy, rop);
     if (!dst || !dst->target)
         return FALSE;
     const bool usesSource = RopUsesSource(rop);

@@ -1,8 +1,4 @@
 #include "platform/gdi/gdi_dc.h"
-#include "platform/x11/desktop_services.h"
-
-#include <QGuiApplication>
-#include <QScreen>
 
 GdiDc::GdiDc()
 {
@@ -157,22 +153,7 @@ BOOL CDC::CreateDC(const QString& driver, const QString&, const QString&, const 
 {
     if (m_hDC || driver.compare(QLatin1String("DISPLAY"), Qt::CaseInsensitive) != 0)
         return FALSE;
-    QImage shot;
-    if (DesktopIsAvailable()) {
-        // The real screen, through the desktop's grab service.
-        const SIZE size = Desktop().grab.ScreenSize();
-        if (!Desktop().grab.Grab(RECT{0, 0, size.cx, size.cy}, shot))
-            return FALSE;
-    } else {
-        QScreen* screen = QGuiApplication::primaryScreen();
-        if (!screen)
-            return FALSE;
-        shot = screen->grabWindow(0).toImage();
-    }
-    auto* dc = new GdiDc;
-    dc->snapshot = shot.convertToFormat(QImage::Format_RGB32);
-    dc->target = &dc->snapshot;
-    Attach(dc);
+    Attach(CreateDesktopDc());
     m_owned = true;
     return TRUE;
 }

@@ -32,9 +32,10 @@ struct GdiDc {
     QImage* target = nullptr;  // surface drawn on
     HBITMAP bitmap = nullptr;  // memory DC: the selected bitmap
     GdiBitmap defaultBitmap;   // memory DC: the 1 x 1 bitmap it starts with
-    QImage snapshot;           // display DC: the screen as it was when opened
     HWND window = nullptr;     // window DC: the window whose surface this is
     bool memory = false;
+    bool desktop = false;        // the screen's DC: no surface, every copy reads the live screen
+    bool targetMayMove = false;  // nobody keeps the target's memory: a copy may replace it
     GdiDcState st;
     std::vector<GdiDcState> saved;
     CDC* wrapper = nullptr;
@@ -43,6 +44,20 @@ struct GdiDc {
 
 // A DC drawing on a window's surface.
 HDC CreateSurfaceDc(QImage* surface, HWND window);
+
+// The DC of the whole screen (the desktop window, "DISPLAY"). It has no
+// surface of its own: each copy from it reads just the rectangle asked for
+// from the screen as it is at that moment (DesktopBitBlt). Drawing on it, and
+// stretched or keyed copies from it, fail.
+HDC CreateDesktopDc();
+// GetObject of a bitmap into a DIBSECTION; its size, or 0.
+int GetDibSection(HBITMAP bitmap, DIBSECTION* out);
+
+// BitBlt with the desktop DC as the source. A plain copy that replaces every
+// pixel of a large target (a memory bitmap whose memory was not handed out,
+// or a target that may move) hands it the memory the screen was read into;
+// should that read fail, the target is left black.
+BOOL DesktopBitBlt(HDC dst, int x, int y, int w, int h, HDC desktop, int sx, int sy, DWORD rop);
 
 // The device-space rectangles a drawing at `rect` (device coordinates) may
 // touch: rect within the image and the clip region.

@@ -302,6 +302,7 @@ int CBitmap::GetBitmap(BITMAP* info) const
     info->bmPlanes = 1;
     info->bmBitsPixel = 32;
     info->bmBits = img->bits();
+    static_cast<HBITMAP>(m_hObject)->bitsHandedOut = true;
     return sizeof(BITMAP);
 }
 
@@ -309,6 +310,8 @@ int GetObjectW(HGDIOBJ object, int size, void* out)
 {
     if (!object || !out)
         return 0;
+    if (object->kind == GdiObject::Kind::Bitmap && size >= int(sizeof(DIBSECTION)))
+        return GetDibSection(static_cast<HBITMAP>(object), static_cast<DIBSECTION*>(out));
     if (object->kind == GdiObject::Kind::Bitmap && size >= int(sizeof(BITMAP))) {
         CBitmap* w = CBitmap::FromHandle(static_cast<HBITMAP>(object));
         return w->GetBitmap(static_cast<BITMAP*>(out));

@@ -46,6 +46,9 @@ struct GdiObject {
 struct GdiBitmap : GdiObject {
     GdiBitmap() : GdiObject(Kind::Bitmap) { }
     QImage image;  // Format_RGB32
+    // Its pixel memory has been handed out (bmBits, a DIB section, an attached
+    // picture): the image may change its pixels but never its memory.
+    bool bitsHandedOut = false;
 };
 
 struct GdiPen : GdiObject {

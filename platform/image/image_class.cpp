@@ -255,5 +255,7 @@ void CImage::SetImage(const QImage& image)
         return;
     }
     const QImage::Format format = NormalFormat(image);
-    m_image = image.format() == format ? image.copy() : image.convertToFormat(format);
+    QImage taken = image.format() == format ? image.copy() : image.convertToFormat(format);
+    Destroy();
+    m_image = std::move(taken);
 }

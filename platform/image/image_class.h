@@ -3,6 +3,7 @@
 // by the file's extension. Safe on worker threads (no shared state).
 #pragma once
 
+#include "platform/gdi/gdi_objects.h"
 #include "platform/types/dib_types.h"
 
 #include <QImage>
@@ -11,6 +12,12 @@
 
 class CImage {
 public:
+    CImage() = default;
+    ~CImage();
+    // A copy takes the picture's pixels only: never its DC or its attached bitmap.
+    CImage(const CImage& other) : m_image(other.m_image.copy()) { }
+    CImage& operator=(const CImage& other);
+
     // Results of Load and Save: non-negative is success.
     static constexpr int kOk = 0;
     static constexpr int kFailed = -1;
@@ -30,7 +37,8 @@ public:
     // A w x h picture of 8, 24 or 32 bits, every pixel 0 (an 8-bit picture has
     // a 256-entry table, all black).
     BOOL Create(int width, int height, int bpp, DWORD flags = 0);
-    void Destroy() { m_image = QImage(); }
+    // Empties the picture; an attached bitmap is deleted with it.
+    void Destroy();
     bool IsNull() const { return m_image.isNull(); }
 
     int GetWidth() const { return m_image.width(); }
@@ -51,8 +59,32 @@ public:
     // Takes a copy of an image, converted to one of the four layouts.
     void SetImage(const QImage& image);
 
+    // The picture's DC. Nested calls share one DC, each paired with ReleaseDC.
+    // A 32-bit picture is drawn on directly; an 8- or 24-bit one through a
+    // 32-bit copy that the last ReleaseDC writes back (8 bits: the nearest
+    // colours of its table). Release it before the picture changes (Create,
+    // Load, SetImage, Attach, Detach, Destroy); those release a DC still out.
+    // A whole-picture copy from the screen's DC may give the picture new
+    // memory: take rows again (GetRow) after drawing. Null for an empty picture.
+    HDC GetDC();
+    void ReleaseDC();
+
+    // Takes a bitmap over: from now on the picture is the bitmap's own pixels
+    // (32 bits), and Destroy, or the end of the picture, deletes the bitmap as
+    // the platform's image class does. A bitmap that stays its owner's (the
+    // clipboard's) must be detached before that.
+    void Attach(HBITMAP bitmap);
+    // Gives the attached bitmap back (null when none) and leaves the picture empty.
+    HBITMAP Detach();
+
     static constexpr int kMaxSide = 65535;
 
 private:
+    void DropDc();
+
     QImage m_image;
+    HBITMAP m_attached = nullptr;
+    HDC m_dc = nullptr;
+    int m_dcUses = 0;
+    QImage m_dcWork;  // the 32-bit copy an 8- or 24-bit picture is drawn on
 };

@@ -2,7 +2,9 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <chrono>
 #include <sys/statvfs.h>
+#include <thread>
 #include <time.h>
 
 namespace {
@@ -99,6 +101,14 @@ bool UnixTimeToLocalSystemTime(qint64 seconds, long nanoseconds, SYSTEMTIME* tim
     time->wSecond = static_cast<WORD>(qMin(parts.tm_sec, 59));
     time->wMilliseconds = static_cast<WORD>(qBound(0L, nanoseconds, 999999999L) / 1000000L);
     return true;
+}
+
+void Sleep(DWORD milliseconds)
+{
+    if (milliseconds == 0)
+        std::this_thread::yield();
+    else
+        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
 void GetLocalTime(SYSTEMTIME* time)

@@ -41,6 +41,9 @@ QString GetModuleFilePath();
 // table knows, so that the newest code paths run.
 void GetPlatformVersion(DWORD* major, DWORD* minor);
 
+// Suspends the calling thread for at least this many milliseconds (0 yields).
+void Sleep(DWORD milliseconds);
+
 // The local date and time now, to the millisecond.
 void GetLocalTime(SYSTEMTIME* time);
 

@@ -280,8 +280,11 @@ BOOL UpdateWindow(HWND hwnd);
 UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, void* unused);
 BOOL KillTimer(HWND hwnd, UINT_PTR id);
 BOOL SetWindowTextW(HWND hwnd, const QString& text);
+// GetDC of null or of the desktop window: the screen's DC (see CreateDesktopDc).
 HDC GetDC(HWND hwnd);
 int ReleaseDC(HWND hwnd, HDC dc);
+// The desktop's root window, spanning every monitor; null without an X display.
+HWND GetDesktopWindow();
 BOOL DestroyWindow(HWND hwnd);
 
 // GW_OWNER: the owner; GW_ENABLEDPOPUP: the most recently active visible,

@@ -123,6 +123,8 @@ BOOL SetWindowTextW(HWND hwnd, const QString& text)
 }
 HDC GetDC(HWND hwnd)
 {
+    if (hwnd == nullptr || (IsX11WindowHandle(hwnd) && hwnd == GetDesktopWindow()))
+        return CreateDesktopDc();
     CWnd* w = CWnd::FromHandle(hwnd);
     return w && w->GetSurface() ? CreateSurfaceDc(w->GetSurface(), hwnd) : nullptr;
 }
@@ -134,6 +136,11 @@ int ReleaseDC(HWND hwnd, HDC dc)
     if (CWnd* w = CWnd::FromHandle(hwnd))
         w->PresentSurface();
     return 1;
+}
+
+HWND GetDesktopWindow()
+{
+    return Desktop().windows.DesktopWindow();
 }
 
 HWND GetWindow(HWND hwnd, UINT relation)

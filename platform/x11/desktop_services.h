@@ -22,10 +22,11 @@ struct DesktopWindowInfo {
     QString className;     // WM_CLASS, second part
     bool visible = false;  // managed and not withdrawn; a minimised window stays visible
     bool minimized = false;
-    bool toolWindow = false;  // utility, toolbar, dock or menu type, or kept off the taskbar
-    HWND owner = nullptr;     // WM_TRANSIENT_FOR
-    DWORD pid = 0;            // _NET_WM_PID, 0 when unknown
-    RECT rect;                // outer rectangle with the window manager's frame, screen coordinates
+    bool toolWindow = false;    // utility, toolbar, dock or menu type, or kept off the taskbar
+    bool desktopShell = false;  // the desktop's own background or a panel (desktop or dock type)
+    HWND owner = nullptr;       // WM_TRANSIENT_FOR
+    DWORD pid = 0;              // _NET_WM_PID, 0 when unknown
+    RECT rect;                  // outer rectangle with the window manager's frame, screen coordinates
     bool hasFrameBounds = false;
     RECT frameBounds;  // the visible bounds without client-side shadows (_GTK_FRAME_EXTENTS)
     QImage icon;       // the icon nearest 16 x 16 (ARGB32); null when the window has none
@@ -49,6 +50,8 @@ public:
     virtual bool WindowExists(HWND window) = 0;
     // True when a window manager runs (EWMH _NET_SUPPORTING_WM_CHECK).
     virtual bool HasWindowManager() = 0;
+    // The window of the whole desktop (the root window, across every monitor); null without a display.
+    virtual HWND DesktopWindow() { return nullptr; }
 };
 
 class WindowControlService {

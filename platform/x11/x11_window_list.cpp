@@ -98,6 +98,10 @@ void ReadState(X11Connection& x, Window window, const XWindowAttributes& attribu
         info.visible = mapped;
     info.minimized = info.visible && iconic;
     info.toolWindow = Contains(netState, x.atom("_NET_WM_STATE_SKIP_TASKBAR"));
+    for (const char* type : {"_NET_WM_WINDOW_TYPE_DESKTOP", "_NET_WM_WINDOW_TYPE_DOCK"}) {
+        if (Contains(types, x.atom(type)))
+            info.desktopShell = true;
+    }
     for (const char* type : {"_NET_WM_WINDOW_TYPE_UTILITY", "_NET_WM_WINDOW_TYPE_TOOLBAR",
              "_NET_WM_WINDOW_TYPE_DOCK", "_NET_WM_WINDOW_TYPE_MENU"}) {
         if (Contains(types, x.atom(type)))
@@ -129,6 +133,11 @@ bool X11WindowManagerRuns(X11Connection& x)
 bool X11WindowList::HasWindowManager()
 {
     return X11WindowManagerRuns(m_x);
+}
+
+HWND X11WindowList::DesktopWindow()
+{
+    return HwndFromX11Window(m_x.root());
 }
 
 std::vector<HWND> X11WindowList::TopLevelWindows()

@@ -12,6 +12,7 @@ public:
     bool QueryWindow(HWND window, unsigned what, DesktopWindowInfo& info) override;
     bool WindowExists(HWND window) override;
     bool HasWindowManager() override;
+    HWND DesktopWindow() override;
 
 private:
     X11Connection& m_x;

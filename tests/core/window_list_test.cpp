@@ -75,6 +75,8 @@ TEST(WindowListRules, SkipRulesTable)
                 r.captureKestrel = true;
             },
             true},
+        {"desktop background or panel", [](WindowRecord& w, WindowListRules&) { w.desktopShell = true; },
+            false},
         {"main frame", [](WindowRecord& w, WindowListRules&) { w.window = H(900); }, false},
         {"main frame, CaptureKestrel 1",
             [](WindowRecord& w, WindowListRules& r) {

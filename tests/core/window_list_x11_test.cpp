@@ -74,6 +74,20 @@ TEST(WindowListX11, FixturesAppearAsTheRulesSay)
     recipe.title = "";
     const HWND untitled = fixture.Create(recipe);
 
+    recipe = FixtureWindowRecipe{};
+    recipe.title = Unique("panel");
+    recipe.windowType = "_NET_WM_WINDOW_TYPE_DOCK";
+    const HWND dock = fixture.Create(recipe);
+    recipe.title = Unique("desktop background");
+    recipe.windowType = "_NET_WM_WINDOW_TYPE_DESKTOP";
+    const HWND background = fixture.Create(recipe);
+    for (HWND shell : {dock, background}) {
+        DesktopWindowInfo info;
+        ASSERT_TRUE(Desktop().windows.QueryWindow(shell, kQueryAll, info));
+        EXPECT_TRUE(info.desktopShell);
+        EXPECT_TRUE(info.visible);
+    }
+
     const int saved = AppSettings.CaptureKestrel;
     AppSettings.CaptureKestrel = 0;
     AllocWindowList(500);
@@ -86,6 +100,8 @@ TEST(WindowListX11, FixturesAppearAsTheRulesSay)
     EXPECT_NE(Find(tool), nullptr);
     EXPECT_EQ(Find(own), nullptr);
     EXPECT_EQ(Find(untitled), nullptr);
+    EXPECT_EQ(Find(dock), nullptr);
+    EXPECT_EQ(Find(background), nullptr);
     // Listed in the stacking order of the desktop, topmost first.
     const std::vector<HWND> stacking = Desktop().windows.TopLevelWindows();
     auto stackIndex = [&](HWND w) {

@@ -105,6 +105,8 @@ HWND FixtureDisplay::Create(const FixtureWindowRecipe& s)
         XSetTransientForHint(d, w, X11WindowOfHwnd(s.owner));
     if (s.utility)
         SetCardinals(d, w, "_NET_WM_WINDOW_TYPE", XA_ATOM, {AtomOf(d, "_NET_WM_WINDOW_TYPE_UTILITY")});
+    if (s.windowType != nullptr)
+        SetCardinals(d, w, "_NET_WM_WINDOW_TYPE", XA_ATOM, {AtomOf(d, s.windowType)});
     if (s.above)
         SetCardinals(d, w, "_NET_WM_STATE", XA_ATOM, {AtomOf(d, "_NET_WM_STATE_ABOVE")});
     // Fixture windows do not take the focus when they appear: tests run side by side.

@@ -23,6 +23,7 @@ struct FixtureWindowRecipe {
     unsigned long background = 0x808080;  // 0xRRGGBB
     HWND owner = nullptr;
     bool utility = false;
+    const char* windowType = nullptr;  // a _NET_WM_WINDOW_TYPE_* name, e.g. "_NET_WM_WINDOW_TYPE_DOCK"
     bool above = false;
     bool legacyNameOnly = false;  // WM_NAME as compound text, no _NET_WM_NAME
     unsigned long pid = 0;
