@@ -9,6 +9,7 @@
 #include "core/frame_messages.h"
 #include "core/path_utils.h"
 #include "core/text_utils.h"
+#include "core/window_list.h"
 #include "platform/clipboard/clipboard_viewers.h"
 #include "platform/dialog/msgbox.h"
 #include "platform/system/screen_metrics.h"
@@ -56,6 +57,8 @@ int CMainFrame::OnCreate()
     m_bClosing = 0;
     InitSpecialFolderPaths();
     DragAcceptFiles();
+    // The window list leaves the frame and its tool windows out of captures.
+    GetWindowListHost().mainFrame = GetSafeHwnd();
 
     m_bOsSupported = DetectWindowsVersion() != 0 ? 1 : 0;
     if (!m_bOsSupported) {

@@ -1,6 +1,7 @@
 // Closing the frame: every window in the window table's order, then the settings.
 #include "app/main_frame.h"
 
+#include "core/window_list.h"
 #include "platform/app/app.h"
 
 #include <QCoreApplication>
@@ -28,6 +29,8 @@ void CMainFrame::OnDestroy()
     m_workAreaWatch.reset();
     SetAppStateSource(nullptr);
     SetFrameServices(nullptr);
+    if (GetWindowListHost().mainFrame == GetSafeHwnd())
+        GetWindowListHost().mainFrame = nullptr;
     CFrameWnd::OnDestroy();
     // The program ends with its main window.
     if (AfxGetMainWnd() == this)

@@ -8,6 +8,7 @@
 #include "core/frame_messages.h"
 #include "core/path_utils.h"
 #include "core/settings/app_settings.h"
+#include "core/window_list.h"
 #include "platform/system/shell.h"
 #include "res/dialog_100_about.h"
 #include "res/frame_command_ids.h"
@@ -223,6 +224,17 @@ TEST_F(MainFrameGui, FrameFillsTheWorkAreaAndTheStageAreaLiesInside)
     EXPECT_EQ(now.left, placed.left);
     EXPECT_EQ(now.top, placed.top);
     Close(app);
+}
+
+TEST_F(MainFrameGui, TheWindowListKnowsTheFrameWhileItLives)
+{
+    ScriptedMessageBoxes boxes({IDNO});
+    CKestrelApp app;
+    ASSERT_TRUE(app.InitInstance());
+    // The list leaves the frame and its tool windows out of captures by it.
+    EXPECT_EQ(GetWindowListHost().mainFrame, app.Frame()->GetSafeHwnd());
+    Close(app);
+    EXPECT_EQ(GetWindowListHost().mainFrame, nullptr);
 }
 
 TEST_F(MainFrameGui, AboutBoxShowsTheVersionLinesAndOpensFromItsCommand)
