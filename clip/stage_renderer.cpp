@@ -69,7 +69,10 @@ CStageRenderer::~CStageRenderer() = default;
 
 int CStageRenderer::CreateBackBuffer(CDC* dc, SIZE surface)
 {
-    FreeBackBuffer();
+    // A buffer of the same size is cleared and drawn into again: a fresh one
+    // of a screen's size would cost its page faults on every new layout.
+    if (!HasBackBuffer() || surface.cx != m_surface.cx || surface.cy != m_surface.cy)
+        FreeBackBuffer();
     m_surface = surface;
     const RECT area{0, 0, surface.cx, surface.cy};
     if (!m_backBuffer.Create(dc, area))

@@ -9,6 +9,7 @@
 #include "imaging/image_settings.h"
 #include "imaging/jpeg_file.h"
 #include "platform/image/image_jpeg_errors.h"
+#include "platform/system/picture_block.h"
 
 #include <QByteArray>
 #include <cstdlib>
@@ -63,7 +64,7 @@ DecodeOutcome DecodeJpeg(JpegDecodeJob* job)
         return kDecodeTooLarge;
     }
     job->stride = GetDibStride(24, job->width);
-    job->pixels = static_cast<BYTE*>(std::malloc(static_cast<std::size_t>(job->stride) * job->height));
+    job->pixels = static_cast<BYTE*>(AllocPictureBlock(static_cast<std::size_t>(job->stride) * job->height));
     if (job->pixels == nullptr) {
         jpeg_destroy_decompress(&cinfo);
         return kDecodeNoMemory;

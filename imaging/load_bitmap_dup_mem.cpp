@@ -2,6 +2,7 @@
 
 #include "imaging/dib_helpers.h"
 #include "platform/gdi/gdi_dib.h"
+#include "platform/system/picture_block.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -17,7 +18,13 @@ void Release(BYTE*& p)
 
 BYTE* AllocBlock(std::uint32_t bytes)
 {
-    return static_cast<BYTE*>(std::calloc(std::max<std::uint32_t>(bytes, 1), 1));
+    return static_cast<BYTE*>(AllocZeroedPictureBlock(bytes));
+}
+
+// For blocks that are filled at once.
+BYTE* AllocUnfilledBlock(std::uint32_t bytes)
+{
+    return static_cast<BYTE*>(AllocPictureBlock(bytes));
 }
 
 // Makes block hold at least bytes; the old content is dropped. false when
@@ -26,13 +33,22 @@ bool EnsureBlock(BYTE*& block, std::uint32_t& capacity, std::uint32_t bytes)
 {
     if (block != nullptr && capacity >= bytes)
         return true;
-    BYTE* fresh = AllocBlock(bytes);
+    BYTE* fresh = AllocUnfilledBlock(bytes);
     if (fresh == nullptr)
         return false;
     Release(block);
     block = fresh;
     capacity = bytes;
     return true;
+}
+
+// Releases block unless it holds at least bytes and at most twice as many.
+void KeepFittingBlock(BYTE*& block, std::uint32_t& capacity, std::uint32_t bytes)
+{
+    if (block != nullptr && capacity >= bytes && capacity / 2 <= bytes)
+        return;
+    Release(block);
+    capacity = 0;
 }
 
 }  // namespace
@@ -44,7 +60,13 @@ CLoadBitmapDlg_DupMem::~CLoadBitmapDlg_DupMem()
 
 int CLoadBitmapDlg_DupMem::AllocDuplicates(std::uint32_t bytes, int bpp)
 {
-    FreeDuplicates();
+    // Pixel blocks that fit are kept (their content is replaced at once by
+    // the copies): a fresh large block costs a page fault for every page it is
+    // written to, on every open. A block more than twice the size is given back.
+    Release(dup1Palette);
+    Release(dup2Palette);
+    KeepFittingBlock(dup1Bits, dup1Capacity, bytes);
+    KeepFittingBlock(dup2Bits, dup2Capacity, bytes);
     currentBytes = dup1Bytes = dup2Bytes = bytes;
     dupBitCount = static_cast<WORD>(bpp);
     dupPaletteBytes = static_cast<WORD>(ColorTableBytes(bpp));
@@ -54,16 +76,11 @@ int CLoadBitmapDlg_DupMem::AllocDuplicates(std::uint32_t bytes, int bpp)
         dup2Palette = AllocBlock(dupPaletteBytes);
         ok = dup1Palette != nullptr && dup2Palette != nullptr;
     }
-    if (ok) {
-        dup1Bits = AllocBlock(bytes);
-        dup2Bits = AllocBlock(bytes);
-        ok = dup1Bits != nullptr && dup2Bits != nullptr;
-    }
+    ok = ok && EnsureBlock(dup1Bits, dup1Capacity, bytes) && EnsureBlock(dup2Bits, dup2Capacity, bytes);
     if (!ok) {
         FreeDuplicates();
         return 0;
     }
-    dup1Capacity = dup2Capacity = bytes;
     return 1;
 }
 

@@ -12,8 +12,9 @@ public:
     CLoadBitmapDlg_DupMem() = default;
     ~CLoadBitmapDlg_DupMem() override;
 
-    // Releases both copies, then allocates both colour tables (when the depth
-    // has one) and both pixel blocks of bytes each; 1, or 0 with both released.
+    // Makes both copies hold bytes of pixels (of undefined content) and a
+    // colour table when the depth has one; pixel blocks of a fitting size are
+    // kept, others released first. 1, or 0 with both released.
     int AllocDuplicates(std::uint32_t bytes, int bpp);
     void FreeDuplicates();
     void SaveToDup1();

@@ -27,6 +27,10 @@ int CLoadBitmap_for_Dlg::CreateBitmap(HDC hdc)
 int CLoadBitmap_for_Dlg::CreateBitmapFrom(
     HDC hdc, const BITMAPINFOHEADER* header, const BITMAPINFO* dibInfo, const void* pixels)
 {
+    // A bitmap of the same size takes the new pixels where it lies: a large
+    // picture then costs no fresh block (and its page faults) on every change.
+    if (memDC != nullptr && RefillBitmapFromDib(ddb, dibInfo, pixels))
+        return 1;
     HDC dc = ::CreateCompatibleDC(hdc);
     if (dc == nullptr)
         return 0;

@@ -1,5 +1,6 @@
 #include "platform/gdi/gdi_dib.h"
 #include "platform/gdi/gdi_dc.h"
+#include "platform/system/picture_block.h"
 #include "platform/types/dib_bitfields.h"
 #include "platform/types/little_endian.h"
 
@@ -54,53 +55,75 @@ bool Readable(const BITMAPINFOHEADER& h)
         std::abs(static_cast<long long>(h.biHeight)) <= 65535;
 }
 
-// The first `height` stored rows of a DIB as an image, top row first.
-QImage ReadDibRows(const BITMAPINFO* info, const void* bits, int height)
+// One stored row of a DIB as `width` RGB32 pixels. The depth is chosen once
+// per row: the inner loops are the hot part of showing a large picture.
+void ConvertDibRow(const BITMAPINFO* info, const ChannelMasks& masks, const uchar* row, QRgb* out, int width)
 {
-    if (!info || !bits || !Readable(info->bmiHeader))
-        return {};
+    switch (info->bmiHeader.biBitCount) {
+    case 1:
+        for (int x = 0; x < width; ++x)
+            out[x] = PaletteColor(info, (row[x / 8] >> (7 - x % 8)) & 1);
+        break;
+    case 4:
+        for (int x = 0; x < width; ++x)
+            out[x] = PaletteColor(info, (row[x / 2] >> (x % 2 ? 0 : 4)) & 0xF);
+        break;
+    case 8:
+        for (int x = 0; x < width; ++x)
+            out[x] = PaletteColor(info, row[x]);
+        break;
+    case 16:
+        for (int x = 0; x < width; ++x) {
+            const DWORD v = row[2 * x] | (row[2 * x + 1] << 8);
+            out[x] = qRgb(ScaleMaskedChannel(v, masks.red), ScaleMaskedChannel(v, masks.green),
+                ScaleMaskedChannel(v, masks.blue));
+        }
+        break;
+    case 24:
+        for (int x = 0; x < width; ++x, row += 3)
+            out[x] = qRgb(row[2], row[1], row[0]);
+        break;
+    default:
+        for (int x = 0; x < width; ++x) {
+            const DWORD v = ReadLe<DWORD>(row + 4 * x);
+            out[x] = qRgb(ScaleMaskedChannel(v, masks.red), ScaleMaskedChannel(v, masks.green),
+                ScaleMaskedChannel(v, masks.blue));
+        }
+        break;
+    }
+}
+
+// Writes the first `height` stored rows of a DIB into image (as wide as the
+// DIB, `height` rows), top row first.
+void ConvertDibRows(const BITMAPINFO* info, const void* bits, int height, QImage& image)
+{
     const BITMAPINFOHEADER& h = info->bmiHeader;
     const int width = h.biWidth;
     const bool bottomUp = h.biHeight > 0;
     const DWORD stride = DibStride(width, h.biBitCount);
     const ChannelMasks masks = MasksOf(info);
-    QImage image(width, height, QImage::Format_RGB32);
-    if (image.isNull())
-        return {};
     const auto* base = static_cast<const uchar*>(bits);
     for (int y = 0; y < height; ++y) {
         const uchar* row = base + std::size_t(bottomUp ? height - 1 - y : y) * stride;
-        auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            switch (h.biBitCount) {
-            case 1:
-                out[x] = PaletteColor(info, (row[x / 8] >> (7 - x % 8)) & 1);
-                break;
-            case 4:
-                out[x] = PaletteColor(info, (row[x / 2] >> (x % 2 ? 0 : 4)) & 0xF);
-                break;
-            case 8:
-                out[x] = PaletteColor(info, row[x]);
-                break;
-            case 16: {
-                const DWORD v = row[2 * x] | (row[2 * x + 1] << 8);
-                out[x] = qRgb(ScaleMaskedChannel(v, masks.red), ScaleMaskedChannel(v, masks.green),
-                    ScaleMaskedChannel(v, masks.blue));
-                break;
-            }
-            case 24:
-                out[x] = qRgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
-                break;
-            default: {
-                const DWORD v = ReadLe<DWORD>(row + 4 * x);
-                out[x] = qRgb(ScaleMaskedChannel(v, masks.red), ScaleMaskedChannel(v, masks.green),
-                    ScaleMaskedChannel(v, masks.blue));
-                break;
-            }
-            }
-        }
+        ConvertDibRow(info, masks, row, reinterpret_cast<QRgb*>(image.scanLine(y)), width);
     }
+}
+
+// The first `height` stored rows of a DIB as an image, top row first.
+QImage ReadDibRows(const BITMAPINFO* info, const void* bits, int height)
+{
+    if (!info || !bits || !Readable(info->bmiHeader))
+        return {};
+    QImage image = NewPictureImage(info->bmiHeader.biWidth, height);
+    if (image.isNull())
+        return {};
+    ConvertDibRows(info, bits, height, image);
     return image;
+}
+
+int DibHeight(const BITMAPINFO* info)
+{
+    return static_cast<int>(std::abs(static_cast<long long>(info->bmiHeader.biHeight)));
 }
 
 }  // namespace
@@ -109,8 +132,19 @@ QImage ImageFromDib(const BITMAPINFO* info, const void* bits)
 {
     if (!info)
         return {};
-    return ReadDibRows(
-        info, bits, static_cast<int>(std::abs(static_cast<long long>(info->bmiHeader.biHeight))));
+    return ReadDibRows(info, bits, DibHeight(info));
+}
+
+bool RefillBitmapFromDib(HBITMAP bitmap, const BITMAPINFO* info, const void* bits)
+{
+    if (!bitmap || !info || !bits || !Readable(info->bmiHeader))
+        return false;
+    QImage& image = bitmap->image;
+    if (image.format() != QImage::Format_RGB32 || image.width() != info->bmiHeader.biWidth ||
+        image.height() != DibHeight(info))
+        return false;
+    ConvertDibRows(info, bits, image.height(), image);
+    return true;
 }
 
 int WriteDibRows(const QImage& image, const BITMAPINFO* info, UINT start, UINT lines, void* bits)

@@ -10,6 +10,11 @@ DWORD DibStride(LONG width, WORD bitCount);
 // The image a DIB describes (top row first); null when the header is not
 // one this layer reads or `bits` is null.
 QImage ImageFromDib(const BITMAPINFO* info, const void* bits);
+// Writes the image a DIB describes into a bitmap of the same size, in its own
+// memory (a picture shown again after a change, or the next one of the same
+// size, needs no fresh block); false, bitmap unchanged, when the sizes differ
+// or the header is not one this layer reads.
+bool RefillBitmapFromDib(HBITMAP bitmap, const BITMAPINFO* info, const void* bits);
 // Writes `lines` rows from `start` (counted from the DIB's first stored row)
 // of image into bits at info's bit count (24 or 32); returns the rows written.
 int WriteDibRows(const QImage& image, const BITMAPINFO* info, UINT start, UINT lines, void* bits);

@@ -1,5 +1,6 @@
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/gdi_dc.h"
+#include "platform/system/picture_block.h"
 
 #include <cstring>
 #include <mutex>
@@ -235,7 +236,7 @@ HBITMAP CreateCompatibleBitmap(HDC, int width, int height)
     if (width <= 0 || height <= 0)
         return nullptr;
     auto* b = new GdiBitmap;
-    b->image = QImage(width, height, QImage::Format_RGB32);
+    b->image = NewPictureImage(width, height);
     if (b->image.isNull()) {  // too large to allocate
         delete b;
         return nullptr;

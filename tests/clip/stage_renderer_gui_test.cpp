@@ -119,6 +119,30 @@ TEST_F(StageRenderer, OneImagePixelPerScreenPixelCopiesThePartExactly)
     EXPECT_EQ(s.At(33, 25), RGB(1, 1, 1));
 }
 
+TEST_F(StageRenderer, BackBufferMadeAgainIsClearedAtEverySize)
+{
+    // The size of the last layout again (the buffer is kept), then another.
+    Show(64, 48, 32, 24, [](int x, int y) { return PatternColor(x, y, 64, 48, 24); });
+    ASSERT_EQ(renderer.Render(&holder, StageOverlayState{}, nullptr, kRenderAll, nullptr), 1);
+    ASSERT_NE(Back(31, 23), RGB(255, 255, 255));
+    const HGDIOBJ kept = renderer.BackBuffer().GetMemDC()->GetCurrentBitmap()->GetSafeHandle();
+    for (const SIZE size : {SIZE{32, 24}, SIZE{20, 30}}) {
+        ASSERT_EQ(renderer.CreateBackBuffer(&display.dc, size), 1);
+        CBitmap* bitmap = renderer.BackBuffer().GetMemDC()->GetCurrentBitmap();
+        ASSERT_NE(bitmap, nullptr);
+        BITMAP info;
+        ASSERT_TRUE(bitmap->GetBitmap(&info));
+        EXPECT_EQ(info.bmWidth, size.cx);
+        EXPECT_EQ(info.bmHeight, size.cy);
+        if (size.cx == 32) {
+            EXPECT_EQ(bitmap->GetSafeHandle(), kept);
+        }
+        for (int y = 0; y < size.cy; ++y)
+            for (int x = 0; x < size.cx; ++x)
+                ASSERT_EQ(Back(x, y), RGB(255, 255, 255)) << size.cx << ": " << x << "," << y;
+    }
+}
+
 TEST_F(StageRenderer, FittedReductionIsSmoothed)
 {
     // Each 2 x 2 block varies by 0..30 around its base: smoothing gives base + 15,

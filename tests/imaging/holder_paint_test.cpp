@@ -1,6 +1,7 @@
 // Painting a holder: the bitmap made from its DIB and the stretched copy onto
 // another surface keep the picture's colours and orientation.
 #include "imaging/dib_helpers.h"
+#include "imaging/load_bitmap_dup_mem.h"
 #include "imaging/load_bitmap_for_dlg.h"
 #include "platform/gdi/gdi_dib.h"
 #include "tests/support/image_fixtures.h"
@@ -67,4 +68,37 @@ TEST(HolderPaint, PackedDibOfABitmapIsBottomUp24Bits)
     EXPECT_EQ(topRight[0], 50);
     EXPECT_EQ(topRight[2], 200);
     std::free(dib);
+}
+
+TEST(HolderPaint, NewPixelsOfTheSameSizeAreDrawnIntoTheSameBitmap)
+{
+    // The stage's display bitmap follows copy 1 after every edit.
+    ImageSettingsScope settings;
+    CLoadBitmapDlg_DupMem holder;
+    ASSERT_TRUE(FillPatternHolder(&holder, 6, 4, 24));
+    ASSERT_EQ(holder.AllocDuplicates(holder.PixelBytes(), 24), 1);
+    holder.SaveToDup1();
+    HDC target = CreateCompatibleDC(nullptr);
+    ASSERT_EQ(holder.CreateBitmapFromDup1(target), 1);
+    const HBITMAP first = holder.ddb;
+    const uchar* firstPixels = first->image.constBits();
+    EXPECT_EQ(ColorrefFromPixel(first->image.pixel(5, 0)), PatternColor(5, 0, 6, 4, 24));
+
+    // Copy 1 changed, same size: the same bitmap shows the new pixels.
+    std::memset(holder.dup1Bits, 0x42, holder.dup1Bytes);
+    ASSERT_EQ(holder.CreateBitmapFromDup1(target), 1);
+    EXPECT_EQ(holder.ddb, first);
+    EXPECT_EQ(holder.ddb->image.constBits(), firstPixels);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 6; ++x)
+            ASSERT_EQ(holder.ddb->image.pixel(x, y), qRgb(0x42, 0x42, 0x42)) << x << "," << y;
+
+    // Turned to 4 x 6: a bitmap of that size.
+    const std::uint32_t turned = 6 * GetDibStride(24, 4);
+    ASSERT_EQ(holder.AllocEditBuffer(4, 6, turned), 1);
+    std::memset(holder.dup1Bits, 0x17, turned);
+    ASSERT_EQ(holder.CreateBitmapFromDup1(target), 1);
+    EXPECT_EQ(holder.ddb->image.size(), QSize(4, 6));
+    EXPECT_EQ(holder.ddb->image.pixel(3, 5), qRgb(0x17, 0x17, 0x17));
+    DeleteDC(target);
 }

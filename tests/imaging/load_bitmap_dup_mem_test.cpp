@@ -70,3 +70,41 @@ TEST(DupMem, ConvertDib32To24ConvertsImageAndUndoCopies)
     }
     EXPECT_EQ(ConvertDib32To24(&holder), 0);  // already 24 bits: nothing to do
 }
+
+TEST(DupMem, CopiesOfTheNextPictureAreExactWhetherBlocksAreKeptOrNot)
+{
+    // One picture after another: the same size (blocks kept), a little
+    // smaller (kept), much smaller and larger (new blocks). Each time both
+    // copies hold exactly the new picture and its size.
+    ImageSettingsScope settings;
+    CLoadBitmapDlg_DupMem holder;
+    struct Picture {
+        int w, h, bpp;
+        bool keepsBlocks;
+    };
+    const Picture pictures[] = {
+        {40, 30, 24, false}, {40, 30, 24, true}, {40, 24, 24, true}, {4, 3, 8, false}, {50, 30, 32, false}};
+    for (const Picture& p : pictures) {
+        ASSERT_TRUE(FillPatternHolder(&holder, p.w, p.h, p.bpp));
+        const BYTE* before[] = {holder.dup1Bits, holder.dup2Bits};
+        ASSERT_EQ(holder.AllocDuplicates(holder.PixelBytes(), p.bpp), 1);
+        if (p.keepsBlocks) {
+            EXPECT_EQ(holder.dup1Bits, before[0]) << p.w << "x" << p.h;
+            EXPECT_EQ(holder.dup2Bits, before[1]) << p.w << "x" << p.h;
+        }
+        holder.SaveToDup1();
+        holder.CopyDup1ToDup2();
+        const std::vector<BYTE> loaded(holder.bits, holder.bits + holder.PixelBytes());
+        for (const BYTE* copy : {holder.dup1Bits, holder.dup2Bits})
+            EXPECT_EQ(std::vector<BYTE>(copy, copy + loaded.size()), loaded) << p.w << "x" << p.h;
+        EXPECT_EQ(holder.dup1Bytes, loaded.size());
+        EXPECT_EQ(holder.dup2Bytes, loaded.size());
+        EXPECT_EQ(holder.dup1Width, p.w);
+        EXPECT_EQ(holder.dup2Height, p.h);
+        EXPECT_EQ(holder.dupBitCount, p.bpp);
+        EXPECT_EQ(holder.dup1Palette != nullptr, p.bpp == 8);
+        if (p.bpp == 8) {
+            EXPECT_EQ(std::memcmp(holder.dup2Palette, holder.info->bmiColors, 1024), 0);
+        }
+    }
+}

@@ -94,6 +94,54 @@ TEST(GdiDib, DibChannelMasksAreRead)
     }
 }
 
+TEST(GdiDib, RefillWritesIntoTheBitmapOnlyWhenTheSizesMatch)
+{
+    // A 4 x 2 bitmap, refilled from a top-down 4-bit DIB of the same size.
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = 4;
+    info.bmiHeader.biHeight = 2;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    const uchar grey[2 * 12] = {};
+    HBITMAP bitmap = CreateDIBitmap(nullptr, &info.bmiHeader, CBM_INIT, grey, &info, DIB_RGB_COLORS);
+    ASSERT_NE(bitmap, nullptr);
+    const uchar* pixels = bitmap->image.constBits();
+
+    struct {
+        BITMAPINFOHEADER h;
+        RGBQUAD table[2];
+    } nibbles{};
+    nibbles.h = info.bmiHeader;
+    nibbles.h.biBitCount = 4;
+    nibbles.h.biHeight = -2;
+    nibbles.h.biClrUsed = 2;
+    nibbles.table[1] = RGBQUAD{1, 2, 3, 0};
+    const uchar indices[2 * 4] = {0x10, 0x01, 0, 0, 0x00, 0x10, 0, 0};
+    const auto* nibbleInfo = reinterpret_cast<const BITMAPINFO*>(&nibbles);
+    ASSERT_TRUE(RefillBitmapFromDib(bitmap, nibbleInfo, indices));
+    EXPECT_EQ(bitmap->image.constBits(), pixels);
+    EXPECT_EQ(bitmap->image, ImageFromDib(nibbleInfo, indices));
+    EXPECT_EQ(bitmap->image.pixel(0, 0), qRgb(3, 2, 1));
+    EXPECT_EQ(bitmap->image.pixel(2, 1), qRgb(3, 2, 1));
+
+    // Another width or height, or a depth this layer does not read: unchanged.
+    const QImage before = bitmap->image.copy();
+    BITMAPINFO wider = info;
+    wider.bmiHeader.biWidth = 5;
+    BITMAPINFO taller = info;
+    taller.bmiHeader.biHeight = -3;
+    BITMAPINFO odd = info;
+    odd.bmiHeader.biBitCount = 7;
+    const uchar plenty[3 * 16] = {};
+    for (const BITMAPINFO* other : {&wider, &taller, &odd}) {
+        EXPECT_FALSE(RefillBitmapFromDib(bitmap, other, plenty));
+        EXPECT_EQ(bitmap->image, before);
+    }
+    EXPECT_FALSE(RefillBitmapFromDib(bitmap, &info, nullptr));
+    DeleteObject(bitmap);
+}
+
 TEST(GdiDib, DibBandLandsWhereItLiesInTheWholeImage)
 {
     // A bottom-up 1 x 4 DIB of which only stored rows 1 and 2 are given:
