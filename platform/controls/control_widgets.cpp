@@ -18,6 +18,7 @@
 #include <QRegularExpressionValidator>
 #include <QSlider>
 #include <QTabBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -116,6 +117,14 @@ QWidget* MakeButton(const DialogControl& c, QWidget* parent)
                                                   : new ManualRadioButton(text, parent);
         b->setAutoExclusive(false);  // groups are made by the dialog, per WS_GROUP
         break;
+    case ControlKind::BitmapButton: {
+        // A bitmap button shows its bitmap alone; its text stays its window text.
+        auto* tool = new QToolButton(parent);
+        tool->setText(text);
+        tool->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        b = tool;
+        break;
+    }
     default: {
         auto* push = new QPushButton(text, parent);
         push->setAutoDefault(false);  // Enter is the dialog's (default id), not Qt's

@@ -167,6 +167,11 @@ TEST(DialogControls, DemonstrationDialogShowsEveryControlKind)
     picture.GetImage()->fill(qRgb(0, 128, 255));
     static_cast<CStatic*>(d.GetDlgItem(kPicture))->SetBitmap(picture);
     static_cast<CButton*>(d.GetDlgItem(kBitmap))->SetBitmap(picture);
+    // A bitmap button shows its bitmap alone, as a text of its own would be cut.
+    auto* bitmapButton = qobject_cast<QToolButton*>(W(d, kBitmap));
+    ASSERT_NE(bitmapButton, nullptr);
+    EXPECT_EQ(bitmapButton->toolButtonStyle(), Qt::ToolButtonIconOnly);
+    EXPECT_EQ(bitmapButton->iconSize(), QSize(60, 40));
     CToolTipCtrl tips;
     tips.Create(&d);
     EXPECT_TRUE(tips.AddTool(d.GetDlgItem(kPush), QStringLiteral("押すボタン")));
