@@ -9,8 +9,10 @@
 #include "imaging/png_codec.h"
 #include "platform/dialog/msgbox.h"
 
+#include "bench/in_turn.h"
 #include <QDir>
 #include <QFile>
+
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
@@ -79,42 +81,16 @@ Fixture& Shared()
     return fixture;
 }
 
-using Clock = std::chrono::steady_clock;
-
-// Seconds taken by one call of `step`, or a negative figure when it failed.
-template <class Step> double Timed(Step& step)
-{
-    const auto start = Clock::now();
-    const bool ok = step();
-    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    return ok ? seconds : -1;
-}
-
-// One run of each path per iteration, the first of the two changing every
-// time; counters: the mean of each in milliseconds and their ratio.
+// One run of each path per iteration; counters: the mean of each in
+// milliseconds and their ratio.
 template <class Project, class Bare> void RunInTurn(benchmark::State& state, Project project, Bare bare)
 {
-    double projectSeconds = 0;
-    double bareSeconds = 0;
-    bool projectFirst = true;
-    for (auto _ : state) {
-        double p = 0;
-        double b = 0;
-        if (projectFirst) {
-            p = Timed(project);
-            b = Timed(bare);
-        } else {
-            b = Timed(bare);
-            p = Timed(project);
-        }
-        if (p < 0 || b < 0) {
-            state.SkipWithError(p < 0 ? "the project's codec failed" : "the bare library failed");
-            return;
-        }
-        projectSeconds += p;
-        bareSeconds += b;
-        projectFirst = !projectFirst;
-    }
+    const InTurnSeconds total =
+        TimeInTurn(state, project, bare, "the project's codec failed", "the bare library failed");
+    const double projectSeconds = total.project;
+    const double bareSeconds = total.yardstick;
+    if (state.error_occurred())
+        return;
     const auto n = static_cast<double>(state.iterations());
     state.counters["project_ms"] = projectSeconds / n * 1000;
     state.counters["bare_ms"] = bareSeconds / n * 1000;

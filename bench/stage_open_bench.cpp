@@ -12,8 +12,10 @@
 #include "platform/dialog/msgbox.h"
 #include "platform/window/window.h"
 
+#include "bench/in_turn.h"
 #include <QApplication>
 #include <QDir>
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -70,17 +72,6 @@ QString JpegPath()
     return path;
 }
 
-using Clock = std::chrono::steady_clock;
-
-// Seconds taken by one call of `step`, or a negative figure when it failed.
-template <class Step> double Timed(Step& step)
-{
-    const auto start = Clock::now();
-    const bool ok = step();
-    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    return ok ? seconds : -1;
-}
-
 void StageOpen(benchmark::State& state)
 {
     App();
@@ -101,9 +92,9 @@ void StageOpen(benchmark::State& state)
 
     double requestSeconds = 0;  // of the stage's time: the request itself, the rest is the paint
     auto open = [&] {
-        const auto start = Clock::now();
+        const auto start = std::chrono::steady_clock::now();
         const bool ok = stage.RequestOpenImageFile(path) != 0 && stage.HasImage();
-        requestSeconds += std::chrono::duration<double>(Clock::now() - start).count();
+        requestSeconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         // Until the queued work (the surface's paint) is done.
         QCoreApplication::processEvents();
         return ok;
@@ -115,27 +106,10 @@ void StageOpen(benchmark::State& state)
         benchmark::DoNotOptimize(holder.bits);
         return ok;
     };
-    double stageSeconds = 0;
-    double decodeSeconds = 0;
-    bool stageFirst = true;
-    for (auto _ : state) {
-        double s = 0;
-        double d = 0;
-        if (stageFirst) {
-            s = Timed(open);
-            d = Timed(decode);
-        } else {
-            d = Timed(decode);
-            s = Timed(open);
-        }
-        if (s < 0 || d < 0) {
-            state.SkipWithError(s < 0 ? "the stage did not open the file" : "the decode failed");
-            break;
-        }
-        stageSeconds += s;
-        decodeSeconds += d;
-        stageFirst = !stageFirst;
-    }
+    const InTurnSeconds total =
+        TimeInTurn(state, open, decode, "the stage did not open the file", "the decode failed");
+    const double stageSeconds = total.project;
+    const double decodeSeconds = total.yardstick;
     stage.DestroyWindow();
     SetMessageBoxHookForTesting({});
     const auto n = static_cast<double>(std::max<benchmark::IterationCount>(state.iterations(), 1));
