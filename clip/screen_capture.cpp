@@ -1,0 +1,143 @@
+// The capture's order of events: the frame, the countdown, the target and
+// the messages. The engines themselves are in screen_capture_engines.cpp.
+#include "clip/screen_capture.h"
+
+#include "core/window_list.h"
+#include "platform/dialog/msgbox.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cstdio>
+
+QString CountdownText(int remainingMs)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%d.%d", remainingMs / 1000, (remainingMs % 1000) / 100);
+    return QString::fromLatin1(text);
+}
+
+void RunCaptureCountdown(CaptureFrame& frame, CaptureClock& clock, const std::function<int()>& waitMs)
+{
+    const DWORD start = clock.Now();
+    DWORD nextShow = start;
+    for (;;) {
+        const DWORD now = clock.Now();
+        const DWORD wait = static_cast<DWORD>(std::max(0, waitMs()));
+        // Elapsed time rather than absolute ticks: no trouble when the tick count wraps.
+        const DWORD elapsed = now - start;
+        if (elapsed >= wait)
+            return;
+        if (static_cast<int>(nextShow - now) < 0) {
+            frame.SetTitle(CountdownText(static_cast<int>(wait - elapsed)));
+            nextShow += kCountdownStepMs;
+        }
+        clock.Pump();
+    }
+}
+
+CaptureTarget ChooseCaptureTarget(
+    BYTE kind, HWND target, int listCapacity, const std::function<void()>& enumerate, HWND desktop)
+{
+    if (kind == 1) {
+        AllocWindowList(listCapacity);
+        if (g_pWindowList && enumerate)
+            enumerate();
+        CaptureTarget chosen;
+        if (g_pWindowList && g_nWindowListCount > 0)
+            chosen.window = g_pWindowList[0].window;
+        else
+            chosen.result = kCaptureNoActiveWindow;
+        FreeWindowList();
+        return chosen;
+    }
+    if (kind == 3 && target)
+        return CaptureTarget{target, kCaptureDone};
+    return CaptureTarget{desktop, kCaptureDone};
+}
+
+bool UsesPrintKeyEngine(DWORD versionCode)
+{
+    return versionCode >= kPrintKeyEngineVersion;
+}
+
+int ScreenCopyDepth(int screenDepth)
+{
+    return std::max(24, screenDepth);
+}
+
+POINT CursorDrawPosition(POINT cursor, POINT hotspot, const RECT& window)
+{
+    return POINT{cursor.x - window.left - hotspot.x, cursor.y - window.top - hotspot.y};
+}
+
+CaptureMessage SwitchFailedMessage()
+{
+    return CaptureMessage{QStringLiteral("ウィンドウの切り替えに失敗しました。"), QStringLiteral("失敗"),
+        MB_OK | MB_ICONEXCLAMATION};
+}
+
+std::optional<CaptureMessage> CaptureResultMessage(int result, DWORD versionCode)
+{
+    if (result == kCaptureDone)
+        return std::nullopt;
+    if (result == kCaptureNoActiveWindow)
+        return CaptureMessage{QStringLiteral("アクティブウィンドウを見つける事が出来ませんでした。"),
+            QStringLiteral("見つかりません"), MB_OK};
+    const QString text = UsesPrintKeyEngine(versionCode)
+        ? QStringLiteral(
+              "ウィンドウのキャプチャに失敗しました。\n\n "
+              "最小化されているウィンドウはキャプチャ出来ない場合があ"
+              "ります。\n\n "
+              "再度実行するとキャプチャ出来る場合があります。\n\n又はXP互換モードで実行して下さい。")
+        : QStringLiteral("ウィンドウのキャプチャに失敗しました。\n\n "
+                         "このウィンドウはキャプチャ出来ない可能性があります。");
+    return CaptureMessage{text, QStringLiteral("キャプチャ失敗"), MB_OK | MB_ICONEXCLAMATION};
+}
+
+int RunWindowCapture(
+    BYTE kind, HWND target, CaptureFrame& frame, CaptureClock& clock, const WindowCaptureSteps& steps)
+{
+    const bool targetIsFrame = target && target == frame.Window();
+    if (!targetIsFrame)
+        frame.Minimize();
+    const QString savedTitle = frame.Title().left(kSavedFrameTitleLength);
+    const auto bringBack = [&] {
+        // The frame was left alone when it is the target itself.
+        if (!targetIsFrame)
+            frame.Restore();
+        frame.SetTitle(savedTitle);
+    };
+    if (target && kind == 3 && frame.ForceForeground(target) != 1) {
+        bringBack();
+        if (steps.tell)
+            steps.tell(SwitchFailedMessage());
+        return 0;
+    }
+    RunCaptureCountdown(frame, clock, steps.waitMs);
+    const auto& engine = UsesPrintKeyEngine(steps.versionCode) ? steps.printKey : steps.bitBlt;
+    const int result = engine ? engine(kind, target) : kCaptureFailed;
+    clock.Sleep(10);
+    bringBack();
+    if (const auto message = CaptureResultMessage(result, steps.versionCode)) {
+        if (steps.tell)
+            steps.tell(*message);
+        return 0;
+    }
+    return 1;
+}
+
+void DrawCaptureCursor(CImage& picture, const CaptureCursor& cursor, const RECT& window)
+{
+    if (picture.IsNull() || cursor.image.isNull())
+        return;
+    const POINT at = CursorDrawPosition(cursor.position, cursor.hotspot, window);
+    QImage canvas = picture.Image().convertToFormat(QImage::Format_RGB32);
+    {
+        QPainter painter(&canvas);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        painter.drawImage(QPoint(at.x, at.y), cursor.image);
+    }
+    const int depth = picture.GetBPP();
+    picture.SetImage(depth == 24 ? canvas.convertToFormat(QImage::Format_BGR888) : canvas);
+}
