@@ -70,6 +70,10 @@ public:
     // The drawing surface (control 1000).
     HWND SurfaceWindow() const;
 
+    // The name a capture or clipboard request gives the image before it is
+    // sent ("full_screen.bmp", "clipboard.bmp", ...).
+    void NameRequestedImage(const QString& name);
+
     // Read by tests and by the frame's state questions.
     const CLoadBitmapDlg_DupMem& Image() const { return *m_image; }
     const CStageZoom& Zoom() const { return m_zoom; }
@@ -162,6 +166,12 @@ private:
     bool FinishLoadedImage(int capture);
     void FailRequest();
     void NewViewWindow_Make(int ask, int resetLayout);
+
+    // Captures and the clipboard import (view_stage_capture.cpp).
+    // 1 captured into the holder, 0 failed (the user has been told).
+    int CaptureWindowImage(BYTE kind, HWND target);
+    // True when the holder now holds a copy of the bitmap (which stays its owner's).
+    bool ImportClipboardBitmap(HBITMAP bitmap);
     void OnRequestClearBmpField();
     int OpenSharedPath(const QString& path);
     LRESULT OnOpenDialog();

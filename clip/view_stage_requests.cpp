@@ -13,6 +13,7 @@
 #include "core/settings/app_settings.h"
 #include "core/shared_paths.h"
 #include "core/stage_state.h"
+#include "core/window_list.h"
 #include "imaging/image_file_loaders.h"
 #include "platform/dialog/msgbox.h"
 #include "platform/window/cursor.h"
@@ -30,10 +31,27 @@ LRESULT CDlgViewStage::OnRequestOpenImageFile(WPARAM kind, LPARAM target)
         if (!LoadRequestedFile(extension) || !FinishLoadedImage(0))
             FailRequest();
         break;
-    case StageOpenRoute::Capture:
+    case StageOpenRoute::Capture: {
+        const HWND window = reinterpret_cast<HWND>(target);
+        // Scroll capture is not built: an agreed scroll capture is a normal one.
+        if (CaptureChoiceFor(QueryScrollCaptureForWindow(window)) == CaptureChoice::Nothing)
+            return 1;
+        if (CaptureWindowImage(static_cast<BYTE>(kind), window) != 1) {
+            AfxMessageBox(QStringLiteral("画像の取り込みに失敗しました。"));
+            FailRequest();
+        } else if (!FinishLoadedImage(1)) {
+            FailRequest();
+        }
+        break;
+    }
     case StageOpenRoute::Clipboard:
-        // Screen capture and the clipboard import are not part of this stage yet: nothing changes.
-        return 1;
+        if (!ImportClipboardBitmap(reinterpret_cast<HBITMAP>(target))) {
+            AfxMessageBox(QStringLiteral("クリップボードからの取り込みに失敗しました。"));
+            FailRequest();
+        } else if (!FinishLoadedImage(0)) {
+            FailRequest();
+        }
+        break;
     case StageOpenRoute::Unsupported:
         AfxMessageBox(QStringLiteral("対応していないファイルタイプです。"));
         FailRequest();

@@ -3,9 +3,13 @@
 #include "clip/control_panel_messages.h"
 #include "clip/stage_messages.h"
 #include "core/frame_messages.h"
+#include "platform/clipboard/clipboard.h"
+#include "platform/gdi/gdi.h"
 #include "platform/window/drop_files.h"
 #include "tests/clip/view_stage_fixture.h"
 #include "tests/support/scripted_dialogs.h"
+
+#include <cstring>
 
 namespace {
 
@@ -151,13 +155,10 @@ TEST_F(ViewStageOpen, ClearingAsksFirstAndNoChangesNothing)
     }
 }
 
-TEST_F(ViewStageOpen, CaptureRequestsChangeNothingYetAndEditsReachTheSurface)
+TEST_F(ViewStageOpen, EditsReachTheSurface)
 {
     const QImage picture = PatternImage(20, 10);
     ASSERT_EQ(stage.RequestOpenImageFile(Write(QStringLiteral("edit.png"), picture)), 1);
-    for (WPARAM kind :
-        {kStageOpenActiveWindow, kStageOpenFullScreen, kStageOpenChosenWindow, kStageOpenClipboard})
-        EXPECT_EQ(stage.SendMessage(WM_STAGE_OPEN_IMAGE, kind, 0), 1);
     ASSERT_TRUE(stage.HasImage());
     EXPECT_EQ(ViewPixel(3, 2), picture.pixel(3, 2) & 0xFFFFFF);
 
@@ -169,6 +170,72 @@ TEST_F(ViewStageOpen, CaptureRequestsChangeNothingYetAndEditsReachTheSurface)
     stage.SendMessage(WM_STAGE_RESET_IMAGE);
     EXPECT_EQ(ViewSize().cx, 20);
     EXPECT_EQ(ViewPixel(3, 2), picture.pixel(3, 2) & 0xFFFFFF);
+}
+
+TEST_F(ViewStageOpen, ClipboardBitmapReachesTheStage)
+{
+    const QImage picture = PatternImage(24, 16);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = 40;
+    info.bmiHeader.biWidth = picture.width();
+    info.bmiHeader.biHeight = -picture.height();
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    ASSERT_NE(bitmap, nullptr);
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < rgb.height(); ++y)
+        std::memcpy(static_cast<BYTE*>(bits) + y * rgb.width() * 4, rgb.constScanLine(y), rgb.width() * 4);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    ASSERT_NE(SetClipboardData(CF_BITMAP, bitmap), nullptr);
+    CloseClipboard();
+
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    auto* held = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
+    ASSERT_NE(held, nullptr);
+    stage.NameRequestedImage(QStringLiteral("clipboard.bmp"));
+    EXPECT_EQ(stage.SendMessage(WM_STAGE_OPEN_IMAGE, kStageOpenClipboard, reinterpret_cast<LPARAM>(held)), 1);
+    // The clipboard still holds its bitmap.
+    EXPECT_EQ(GetClipboardData(CF_BITMAP), held);
+    CloseClipboard();
+
+    ASSERT_TRUE(stage.HasImage());
+    EXPECT_EQ(stage.Image().infoHeader.biBitCount, 24);
+    EXPECT_EQ(ViewSize().cx, 24);
+    EXPECT_EQ(ViewSize().cy, 16);
+    for (QPoint p : {QPoint(0, 0), QPoint(23, 0), QPoint(9, 7), QPoint(23, 15)})
+        EXPECT_EQ(ViewPixel(p.x(), p.y()), picture.pixel(p) & 0xFFFFFF) << p.x() << "," << p.y();
+
+    // No bitmap: the import fails with its message and the stage is cleared.
+    ScriptedMessageBoxes boxes;
+    EXPECT_EQ(stage.SendMessage(WM_STAGE_OPEN_IMAGE, kStageOpenClipboard, 0), 1);
+    EXPECT_TRUE(boxes.Texts().contains(QStringLiteral("クリップボードからの取り込みに失敗しました。")))
+        << boxes.Texts().join(u'|').toStdString();
+    EXPECT_FALSE(stage.HasImage());
+}
+
+TEST_F(ViewStageOpen, FailedCaptureTellsTheUserAndGivesTheFrameItsTitleBack)
+{
+    // Without a screen to copy every capture fails.
+    ASSERT_EQ(stage.RequestOpenImageFile(Write(QStringLiteral("before.png"), PatternImage(20, 10))), 1);
+    frame.SetWindowText(QStringLiteral("Kestrel - before.png"));
+    AppSettings.WaitForCapture = 0;
+    struct VersionGuard {
+        DWORD saved = g_nWindowsVersion;
+        ~VersionGuard() { g_nWindowsVersion = saved; }
+    } version;
+    g_nWindowsVersion = 0x700;
+    stage.NameRequestedImage(QStringLiteral("full_screen.bmp"));
+    ScriptedMessageBoxes boxes;
+    EXPECT_EQ(stage.SendMessage(WM_STAGE_OPEN_IMAGE, kStageOpenFullScreen, 0), 1);
+    const QList<MessageBoxRequest> shown = boxes.Requests();
+    ASSERT_EQ(shown.size(), 2);
+    EXPECT_EQ(shown[0].caption, QStringLiteral("キャプチャ失敗"));
+    EXPECT_EQ(shown[1].text, QStringLiteral("画像の取り込みに失敗しました。"));
+    EXPECT_EQ(frame.GetWindowText(), QStringLiteral("Kestrel - before.png"));
+    EXPECT_FALSE(stage.HasImage());
 }
 
 }  // namespace
