@@ -6,6 +6,7 @@
 #include "platform/clipboard/clipboard.h"
 #include "platform/gdi/gdi.h"
 #include "platform/window/drop_files.h"
+#include "platform/x11/null_desktop_services.h"
 #include "tests/clip/view_stage_fixture.h"
 #include "tests/support/scripted_dialogs.h"
 
@@ -218,7 +219,19 @@ TEST_F(ViewStageOpen, ClipboardBitmapReachesTheStage)
 
 TEST_F(ViewStageOpen, FailedCaptureTellsTheUserAndGivesTheFrameItsTitleBack)
 {
-    // Without a screen to copy every capture fails.
+    // Without a screen to copy every capture fails: the desktop is a null one,
+    // also where the tests run with a display.
+    struct NullDesktop {
+        NullWindowList windows;
+        NullWindowControl control;
+        NullScreenGrab grab;
+        NullCursor cursor;
+        NullPointerConfinement pointer;
+        NullInput input;
+        DesktopServices services{windows, control, grab, cursor, pointer, input};
+        NullDesktop() { SetDesktopServicesForTesting(&services); }
+        ~NullDesktop() { SetDesktopServicesForTesting(nullptr); }
+    } desktop;
     ASSERT_EQ(stage.RequestOpenImageFile(Write(QStringLiteral("before.png"), PatternImage(20, 10))), 1);
     frame.SetWindowText(QStringLiteral("Kestrel - before.png"));
     AppSettings.WaitForCapture = 0;

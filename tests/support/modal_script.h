@@ -13,16 +13,23 @@
 
 template <class Dialog> INT_PTR RunModalScript(Dialog& dialog, const std::function<void(Dialog&)>& script)
 {
-    QTimer::singleShot(0, [&] {
+    // Both timers end with this call, so neither can fire on a dialog that is gone.
+    QTimer start;
+    start.setSingleShot(true);
+    QObject::connect(&start, &QTimer::timeout, [&] {
         QWidget* w = dialog.GetWidget();
         w->activateWindow();
         QApplication::setActiveWindow(w);
         PumpUntil([&] { return w->isActiveWindow(); }, 1000);
         script(dialog);
     });
-    QTimer::singleShot(5000, [&] {
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&] {
         if (dialog.GetSafeHwnd())
             dialog.EndDialog(-2);
     });
+    start.start(0);
+    guard.start(5000);
     return dialog.DoModal();
 }
