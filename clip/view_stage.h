@@ -99,6 +99,12 @@ protected:
     HBRUSH OnCtlColor(CDC* dc, CWnd* control, UINT kind) override;
     void OnDropFiles(HDROP__* drop) override;
     void OnMouseMove(UINT flags, CPoint point) override;
+    void OnLButtonDown(UINT flags, CPoint point) override;
+    void OnLButtonUp(UINT flags, CPoint point) override;
+    void OnLButtonDblClk(UINT flags, CPoint point) override;
+    BOOL OnMouseWheel(UINT flags, short delta, CPoint screenPoint) override;
+    BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message) override;
+    void OnTimer(UINT_PTR id) override;
     void OnMButtonDown(UINT flags, CPoint point) override;
     void OnMButtonUp(UINT flags, CPoint point) override;
     void OnRButtonUp(UINT flags, CPoint point) override;
@@ -160,6 +166,36 @@ private:
     bool InView(CPoint point) const;
     int DisplayScale() const;
 
+    // Zoom and pan (view_stage_zoom.cpp, view_stage_pan.cpp).
+    // A left press in the view starts a drag that may pan.
+    void PanPress(CPoint point);
+    // A move while a drag runs pans; a move that ends the drag cancels it.
+    void PanMove(UINT flags, CPoint point);
+    // The common steps of every left release.
+    void PanRelease(CPoint point);
+    // Forgets the drag and the glide.
+    void CancelDrag();
+    // The wheel over the stage: zoom, or the range's size while the wheel selection runs.
+    void WheelAt(UINT flags, short delta, CPoint screenPoint);
+    void CentreAt(CPoint point);
+    void OnGlideTimer();
+
+    // Range selection (view_stage_selection.cpp).
+    void SelectionPress(CPoint point);
+    void SelectionRelease(CPoint point);
+    void SelectionMove(UINT flags, CPoint point);
+    // The wheel while the wheel selection runs (and the range is not fixed).
+    void ResizeRangeByWheel(short delta);
+    // After a wheel zoom during the two-click selection; true when a mouse move
+    // must be posted once the queued mouse input is flushed.
+    bool RedrawTwoClickAfterZoom();
+    // The band's drawing area follows the surface.
+    void SetBandArea();
+    // The cursor resource for the view, 0 for the default one.
+    int ViewCursorId() const;
+    // Copies the inclusive image rectangle r into slot; 1, or 0 when it cannot.
+    int CropToClipImage(CClipImageSlot* slot, const RECT& r);
+
     // Image requests (view_stage_requests.cpp).
     LRESULT OnRequestOpenImageFile(WPARAM kind, LPARAM target);
     bool LoadRequestedFile(const QString& extension);
@@ -210,6 +246,8 @@ private:
     POINT m_wheelPress{-1, -1};
     POINT m_cursorImagePoint{-1, -1};
     RECT m_wheelRangeClient{};
+    bool m_panned = false;       // the present left drag has panned the view
+    bool m_bandRestart = false;  // a hit zoom moved the view under a started band
     bool m_hitZoomOn = false;
     double m_hitZoomRatio = 0.0;
     QString m_colorText;

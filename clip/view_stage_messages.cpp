@@ -1,6 +1,5 @@
 // The view stage's exchanges with the frame and the panels, and its input
-// handlers that are not part of range selection or zooming: the pointer's
-// colour readout, the middle button, activation, focus and dropped files.
+// handlers that are not mouse input: activation, focus and dropped files.
 #include "clip/view_stage.h"
 
 #include "clip/control_panel_messages.h"
@@ -106,22 +105,4 @@ void CDlgViewStage::OnActivate(UINT state, CWnd* other, BOOL minimized)
         NotifyPanel(kNotifyControlPanel, WM_ACTIVATE, WA_CLICKACTIVE, 0);
         SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
-}
-
-void CDlgViewStage::OnMouseMove(UINT flags, CPoint point)
-{
-    m_pointerInView = InView(point) ? 1 : 0;
-    if (HasImage() && m_pointerInView)
-        NotifyPanel(kNotifyControlPanel, WM_CLIPCTL_SHOW_COLOR, static_cast<WPARAM>(ColorAt(point)));
-    CDialog::OnMouseMove(flags, point);
-}
-
-void CDlgViewStage::OnMButtonDown(UINT flags, CPoint point)
-{
-    SendMessage(WM_LBUTTONDOWN, flags, MAKELPARAM(point.x, point.y));
-}
-
-void CDlgViewStage::OnMButtonUp(UINT flags, CPoint point)
-{
-    SendMessage(WM_LBUTTONUP, flags, MAKELPARAM(point.x, point.y));
 }
