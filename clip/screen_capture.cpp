@@ -95,6 +95,18 @@ std::optional<CaptureMessage> CaptureResultMessage(int result, DWORD versionCode
     return CaptureMessage{text, QStringLiteral("キャプチャ失敗"), MB_OK | MB_ICONEXCLAMATION};
 }
 
+bool WaitUntilFrameLeft(CaptureFrame& frame, CaptureClock& clock)
+{
+    const DWORD start = clock.Now();
+    while (frame.OnScreen()) {
+        if (clock.Now() - start >= kFrameLeaveLimitMs)
+            return false;
+        clock.Pump();
+        clock.Sleep(10);
+    }
+    return true;
+}
+
 int RunWindowCapture(
     BYTE kind, HWND target, CaptureFrame& frame, CaptureClock& clock, const WindowCaptureSteps& steps)
 {
@@ -115,6 +127,9 @@ int RunWindowCapture(
         return 0;
     }
     RunCaptureCountdown(frame, clock, steps.waitMs);
+    // Whatever still shows after the limit is copied with the rest.
+    if (!targetIsFrame)
+        WaitUntilFrameLeft(frame, clock);
     const auto& engine = UsesPrintKeyEngine(steps.versionCode) ? steps.printKey : steps.bitBlt;
     const int result = engine ? engine(kind, target) : kCaptureFailed;
     clock.Sleep(10);
@@ -125,6 +140,22 @@ int RunWindowCapture(
         return 0;
     }
     return 1;
+}
+
+QImage CopyScreenPart(const QImage& screen, const RECT& rect)
+{
+    const QRect wanted(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    QImage part(wanted.size(), QImage::Format_RGB32);
+    if (part.isNull())
+        return part;
+    part.fill(Qt::black);
+    const QRect inside = wanted.intersected(screen.rect());
+    if (!inside.isEmpty()) {
+        QPainter painter(&part);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(inside.topLeft() - wanted.topLeft(), screen, inside);
+    }
+    return part;
 }
 
 void DrawCaptureCursor(CImage& picture, const CaptureCursor& cursor, const RECT& window)

@@ -32,6 +32,8 @@ constexpr DWORD kPrintKeyEngineVersion = 0x600;
 // The countdown's display step and the clipboard poll's limit.
 constexpr DWORD kCountdownStepMs = 250;
 constexpr int kClipboardPollTries = 25;
+// How long a capture waits for the minimised frame to leave the screen.
+constexpr DWORD kFrameLeaveLimitMs = 1500;
 
 // What a capture does to the frame.
 class CaptureFrame {
@@ -44,6 +46,9 @@ public:
     virtual void Restore() = 0;
     // 1 when the window came to the front.
     virtual int ForceForeground(HWND window) = 0;
+    // True while the frame or one of its windows still shows on the screen.
+    // A window manager minimises asynchronously, so the copy waits for this.
+    virtual bool OnScreen() = 0;
 };
 
 // Time and the message loop, as the countdown sees them.
@@ -96,10 +101,19 @@ struct WindowCaptureSteps {
     std::function<int(BYTE, HWND)> printKey;
     std::function<void(const CaptureMessage&)> tell;
 };
+// Waits (pumping messages) until the frame has left the screen, at most
+// kFrameLeaveLimitMs; true when it has.
+bool WaitUntilFrameLeft(CaptureFrame& frame, CaptureClock& clock);
+
 // The whole capture: 1 captured, 0 failed (the user has been told). The frame
 // and its title come back on every path once it was minimised.
 int RunWindowCapture(
     BYTE kind, HWND target, CaptureFrame& frame, CaptureClock& clock, const WindowCaptureSteps& steps);
+
+// The rectangle (screen coordinates) cut out of a picture of the whole
+// screen that starts at the screen's top-left corner; what lies outside the
+// picture is opaque black. Always 32 bits with an opaque fourth byte.
+QImage CopyScreenPart(const QImage& screen, const RECT& rect);
 
 // The cursor as a capture draws it.
 struct CaptureCursor {

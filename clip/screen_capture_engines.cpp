@@ -146,14 +146,11 @@ int CaptureScreenPrintKey(BYTE kind, HWND target, CLoadBitmap* holder, const Cap
     const int depth = ScreenCopyDepth(desktop ? ScreenDepth(desktop) : 24);
     if (desktop)
         ReleaseDC(nullptr, desktop);
-    // The clipboard's picture starts at the screen's top-left corner; parts of
-    // the rectangle outside it stay black. The bitmap is only read.
+    // The bitmap is only read.
     CImage whole;
     whole.Attach(screen);
-    const int width = prepared.rect.right - prepared.rect.left;
-    const int height = prepared.rect.bottom - prepared.rect.top;
     CImage copy;
-    copy.SetImage(whole.Image().copy(prepared.rect.left, prepared.rect.top, width, height));
+    copy.SetImage(CopyScreenPart(whole.Image(), prepared.rect));
     whole.Detach();
     int result = kCaptureFailed;
     if (!copy.IsNull())

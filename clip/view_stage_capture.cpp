@@ -10,6 +10,7 @@
 #include "platform/app/message_pump.h"
 #include "platform/dialog/msgbox.h"
 #include "platform/system/kernel.h"
+#include "platform/window/own_windows_on_screen.h"
 
 namespace {
 
@@ -27,6 +28,7 @@ public:
     void Minimize() override { GetFrameServices().MinimizeFrame(); }
     void Restore() override { GetFrameServices().RestoreFrame(); }
     int ForceForeground(HWND window) override { return GetFrameServices().ForceForegroundWindow(window); }
+    bool OnScreen() override { return AnyOwnWindowOnScreen(); }
 
 private:
     CWnd* m_frame;

@@ -242,6 +242,9 @@ private:
     QList<HWND> m_hiddenOwned;            // owned windows hidden with it
     void HideAsMinimized();
     void ShowFromMinimized();
+    // Owned windows leave the screen with a minimised owner and come back with it.
+    void HideOwnedWindows();
+    void ShowOwnedWindows();
     void FinishDestroy();
     void UnbindWidget();
     void RunPaint();

@@ -208,6 +208,9 @@ bool WindowHostAccess::HandleEvent(CWnd* wnd, QWidget* host, QEvent* e)
         return false;
     }
     case QEvent::WindowStateChange:
+        // Restored by the window manager (the task bar, a click): the owned windows come back too.
+        if (!host->isMinimized() && !wnd->m_hiddenAsMinimized)
+            wnd->ShowOwnedWindows();
         WindowDispatch::Dispatch(wnd, WM_SIZE, SizeKind(host), MAKELPARAM(host->width(), host->height()));
         return false;
     case QEvent::Show:

@@ -33,10 +33,14 @@ BOOL CWnd::ShowWindow(int command)
     case SW_MINIMIZE:
     case SW_SHOWMINIMIZED:
     case SW_SHOWMINNOACTIVE:
-        if (m_widget->isWindow() && !OwnWindowsAreManaged())
+        if (m_widget->isWindow() && !OwnWindowsAreManaged()) {
             HideAsMinimized();  // nothing would iconify it: it and its owned windows go from the screen
-        else
+        } else {
+            // Owned windows leave with their owner, whatever the window manager does with transients.
+            if (m_widget->isWindow())
+                HideOwnedWindows();
             m_widget->showMinimized();
+        }
         break;
     case SW_MAXIMIZE:
         m_widget->showMaximized();
@@ -46,6 +50,7 @@ BOOL CWnd::ShowWindow(int command)
         if (m_hiddenAsMinimized)
             ShowFromMinimized();
         m_widget->showNormal();
+        ShowOwnedWindows();
         break;
     case SW_SHOWNA:
     case SW_SHOWNOACTIVATE:
@@ -81,14 +86,7 @@ void CWnd::HideAsMinimized()
     if (m_hiddenAsMinimized || !m_widget)
         return;
     m_hiddenAsMinimized = true;
-    m_hiddenOwned.clear();
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-        CWnd* w = WindowDispatch::FromWidget(top, false);
-        if (w && w != this && w->GetOwner() == this && top->isVisible()) {
-            m_hiddenOwned.push_back(w->GetSafeHwnd());
-            top->hide();
-        }
-    }
+    HideOwnedWindows();
     m_widget->hide();
     SendMessage(WM_SIZE, SIZE_MINIMIZED, 0);
 }
@@ -97,10 +95,27 @@ void CWnd::ShowFromMinimized()
 {
     m_hiddenAsMinimized = false;
     m_widget->show();
-    for (HWND h : std::as_const(m_hiddenOwned))
+    ShowOwnedWindows();
+}
+
+void CWnd::HideOwnedWindows()
+{
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        CWnd* w = WindowDispatch::FromWidget(top, false);
+        if (w && w != this && w->GetOwner() == this && top->isVisible()) {
+            m_hiddenOwned.push_back(w->GetSafeHwnd());
+            top->hide();
+        }
+    }
+}
+
+void CWnd::ShowOwnedWindows()
+{
+    const QList<HWND> owned = std::exchange(m_hiddenOwned, {});
+    for (HWND h : owned) {
         if (CWnd* w = FromHandle(h))
             w->GetWidget()->show();
-    m_hiddenOwned.clear();
+    }
 }
 
 BOOL CWnd::IsZoomed() const

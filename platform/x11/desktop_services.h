@@ -52,6 +52,9 @@ public:
     virtual bool HasWindowManager() = 0;
     // The window of the whole desktop (the root window, across every monitor); null without a display.
     virtual HWND DesktopWindow() { return nullptr; }
+    // True while the X window (an id of this display, such as one of the
+    // program's own) is mapped and viewable; false when it is not or is gone.
+    virtual bool NativeWindowViewable(unsigned long /*xid*/) { return false; }
 };
 
 class WindowControlService {

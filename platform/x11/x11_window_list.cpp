@@ -205,6 +205,17 @@ bool X11WindowAlive(X11Connection& x, unsigned long window)
     return XGetWindowAttributes(x.display(), window, &attributes) != 0 && !trap.FailedSoFar();
 }
 
+bool X11WindowList::NativeWindowViewable(unsigned long xid)
+{
+    if (xid == 0)
+        return false;
+    std::lock_guard lock(m_x.mutex());
+    X11ErrorTrap trap(m_x.display(), X11ErrorTrap::kRepliesOnly);
+    XWindowAttributes attributes{};
+    return XGetWindowAttributes(m_x.display(), xid, &attributes) != 0 && !trap.FailedSoFar() &&
+        attributes.map_state == IsViewable;
+}
+
 bool X11WindowList::WindowExists(HWND hwnd)
 {
     const Window window = X11WindowOfHwnd(hwnd);

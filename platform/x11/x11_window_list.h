@@ -13,6 +13,7 @@ public:
     bool WindowExists(HWND window) override;
     bool HasWindowManager() override;
     HWND DesktopWindow() override;
+    bool NativeWindowViewable(unsigned long xid) override;
 
 private:
     X11Connection& m_x;

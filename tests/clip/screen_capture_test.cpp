@@ -58,8 +58,19 @@ public:
         events << QStringLiteral("foreground");
         return foregroundResult;
     }
+    // The frame shows on the screen for this many more questions (-1: always).
+    bool OnScreen() override
+    {
+        ++screenQuestions;
+        if (showsFor <= 0)
+            return showsFor < 0;
+        --showsFor;
+        return true;
+    }
     QString title = QStringLiteral("Kestrel - photo.jpg");
     QStringList titles;
+    int showsFor = 0;
+    int screenQuestions = 0;
     QStringList events;
     bool minimized = false;
     int foregroundResult = 1;
@@ -206,6 +217,86 @@ TEST(ScreenCapture, WholeCaptureBringsTheFrameBackOnEveryPath)
             EXPECT_EQ(told[0].caption, QString::fromUtf8(c.caption)) << c.name;
         } else {
             EXPECT_TRUE(told.empty()) << c.name;
+        }
+    }
+}
+
+TEST(ScreenCapture, CopyWaitsUntilTheFrameHasLeftTheScreenWithinALimit)
+{
+    struct Case {
+        const char* name;
+        int showsFor;
+        bool waitsOut;  // the copy is made once the frame has gone
+    };
+    const Case cases[] = {
+        {"gone at once", 0, true},
+        {"gone after three looks", 3, true},
+        {"never goes", -1, false},
+    };
+    for (const Case& c : cases) {
+        RecordingFrame frame;
+        frame.showsFor = c.showsFor;
+        SteppingClock clock(1000, 1);
+        DWORD copiedAt = 0;
+        WindowCaptureSteps steps;
+        steps.waitMs = [] { return 0; };
+        steps.versionCode = 0x700;
+        steps.printKey = [&](BYTE, HWND) {
+            copiedAt = clock.Now();
+            // Still on the screen only when the limit ran out.
+            EXPECT_EQ(frame.showsFor == 0, c.waitsOut) << c.name;
+            return kCaptureDone;
+        };
+        EXPECT_EQ(RunWindowCapture(2, nullptr, frame, clock, steps), 1) << c.name;
+        if (c.waitsOut) {
+            EXPECT_EQ(frame.screenQuestions, c.showsFor + 1) << c.name;
+        }
+        if (!c.waitsOut) {
+            EXPECT_GE(copiedAt - 1000, kFrameLeaveLimitMs) << c.name;
+            EXPECT_LT(copiedAt - 1000, kFrameLeaveLimitMs + 100) << c.name;
+        }
+        EXPECT_GE(clock.pumps, c.showsFor < 0 ? 1 : c.showsFor) << c.name;
+    }
+    // The frame as the target stays where it is: nothing to wait for.
+    RecordingFrame frame;
+    frame.showsFor = -1;
+    SteppingClock clock(0, 1);
+    WindowCaptureSteps steps;
+    steps.waitMs = [] { return 0; };
+    steps.versionCode = 0x700;
+    steps.printKey = [](BYTE, HWND) { return kCaptureDone; };
+    EXPECT_EQ(RunWindowCapture(3, frame.Window(), frame, clock, steps), 1);
+    EXPECT_EQ(frame.screenQuestions, 0);
+}
+
+TEST(ScreenCapture, ScreenPartOutsideThePictureIsOpaqueBlack)
+{
+    QImage screen(4, 3, QImage::Format_RGB32);
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 4; ++x)
+            screen.setPixel(x, y, qRgb(10 * x, 20 * y, 7));
+    }
+    struct Case {
+        const char* name;
+        RECT rect;
+    };
+    const Case cases[] = {
+        {"inside", {1, 1, 3, 3}},
+        {"over the top-left corner", {-2, -1, 2, 2}},
+        {"over the bottom-right corner", {2, 1, 6, 5}},
+        {"wholly outside", {10, 10, 12, 11}},
+    };
+    for (const Case& c : cases) {
+        const QImage part = CopyScreenPart(screen, c.rect);
+        ASSERT_EQ(part.width(), c.rect.right - c.rect.left) << c.name;
+        ASSERT_EQ(part.height(), c.rect.bottom - c.rect.top) << c.name;
+        for (int y = 0; y < part.height(); ++y) {
+            const auto* row = reinterpret_cast<const quint32*>(part.constScanLine(y));
+            for (int x = 0; x < part.width(); ++x) {
+                const QPoint on(c.rect.left + x, c.rect.top + y);
+                const QRgb expected = screen.rect().contains(on) ? screen.pixel(on) : qRgb(0, 0, 0);
+                EXPECT_EQ(row[x], expected | 0xFF000000u) << c.name << " at " << x << "," << y;
+            }
         }
     }
 }

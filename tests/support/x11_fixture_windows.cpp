@@ -180,6 +180,14 @@ void FixtureDisplay::Sync()
     XSync(m_display, False);
 }
 
+void FixtureDisplay::SetRootBackground(unsigned long background)
+{
+    const Window root = DefaultRootWindow(m_display);
+    XSetWindowBackground(m_display, root, background);
+    XClearWindow(m_display, root);
+    XSync(m_display, False);
+}
+
 void FixtureDisplay::MovePointerBy(int dx, int dy)
 {
     XTestFakeRelativeMotionEvent(m_display, dx, dy, CurrentTime);

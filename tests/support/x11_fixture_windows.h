@@ -50,6 +50,8 @@ public:
     void Destroy(HWND window);
     void Unmap(HWND window);
     void Sync();
+    // Paints the root window (the desktop behind every window) in one colour, 0xRRGGBB.
+    void SetRootBackground(unsigned long background);
     // Moves the pointer by a relative step through XTest.
     void MovePointerBy(int dx, int dy);
     // The client area's top-left corner on the screen.
