@@ -142,18 +142,38 @@ int RunWindowCapture(
     return 1;
 }
 
+bool CopyScreenPartIsWhole(const QImage& screen, const RECT& rect)
+{
+    const QRect wanted(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    return wanted == screen.rect() && screen.format() == QImage::Format_RGB32;
+}
+
 QImage CopyScreenPart(const QImage& screen, const RECT& rect)
 {
+    if (CopyScreenPartIsWhole(screen, rect))
+        return screen;  // shared, not copied
     const QRect wanted(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
     QImage part(wanted.size(), QImage::Format_RGB32);
     if (part.isNull())
         return part;
-    part.fill(Qt::black);
-    const QRect inside = wanted.intersected(screen.rect());
-    if (!inside.isEmpty()) {
-        QPainter painter(&part);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(inside.topLeft() - wanted.topLeft(), screen, inside);
+    const QImage source =
+        screen.format() == QImage::Format_RGB32 ? screen : screen.convertToFormat(QImage::Format_RGB32);
+    const QRect inside = wanted.intersected(source.rect());
+    constexpr quint32 kBlack = 0xFF000000u;
+    for (int y = 0; y < part.height(); ++y) {
+        auto* line = reinterpret_cast<quint32*>(part.scanLine(y));
+        const int sourceY = wanted.top() + y;
+        if (inside.isEmpty() || sourceY < inside.top() || sourceY > inside.bottom()) {
+            std::fill(line, line + part.width(), kBlack);
+            continue;
+        }
+        const int from = inside.left() - wanted.left();
+        const int count = inside.width();
+        std::fill(line, line + from, kBlack);
+        const auto* in = reinterpret_cast<const quint32*>(source.constScanLine(sourceY)) + inside.left();
+        for (int x = 0; x < count; ++x)
+            line[from + x] = in[x] | kBlack;
+        std::fill(line + from + count, line + part.width(), kBlack);
     }
     return part;
 }
@@ -170,5 +190,8 @@ void DrawCaptureCursor(CImage& picture, const CaptureCursor& cursor, const RECT&
         painter.drawImage(QPoint(at.x, at.y), cursor.image);
     }
     const int depth = picture.GetBPP();
-    picture.SetImage(depth == 24 ? canvas.convertToFormat(QImage::Format_BGR888) : canvas);
+    if (depth == 24)
+        picture.SetImage(canvas.convertToFormat(QImage::Format_BGR888));
+    else
+        picture.SetImage(std::move(canvas));
 }

@@ -114,6 +114,8 @@ int RunWindowCapture(
 // screen that starts at the screen's top-left corner; what lies outside the
 // picture is opaque black. Always 32 bits with an opaque fourth byte.
 QImage CopyScreenPart(const QImage& screen, const RECT& rect);
+// True when that part is the whole picture, which is then used as it is.
+bool CopyScreenPartIsWhole(const QImage& screen, const RECT& rect);
 
 // The cursor as a capture draws it.
 struct CaptureCursor {

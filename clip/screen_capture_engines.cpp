@@ -149,12 +149,19 @@ int CaptureScreenPrintKey(BYTE kind, HWND target, CLoadBitmap* holder, const Cap
     // The bitmap is only read.
     CImage whole;
     whole.Attach(screen);
-    CImage copy;
-    copy.SetImage(CopyScreenPart(whole.Image(), prepared.rect));
-    whole.Detach();
     int result = kCaptureFailed;
-    if (!copy.IsNull())
-        result = FinishCapture(copy, prepared, sources, holder, depth, caption);
+    if (!prepared.cursor && CopyScreenPartIsWhole(whole.Image(), prepared.rect)) {
+        // The whole clipboard picture without a cursor: it goes straight into the holder.
+        if (caption)
+            caption();
+        result = ImageToBuffer(whole, holder, depth) == 1 ? kCaptureDone : kCaptureFailed;
+    } else {
+        CImage copy;
+        copy.SetImage(CopyScreenPart(whole.Image(), prepared.rect));
+        if (!copy.IsNull())
+            result = FinishCapture(copy, prepared, sources, holder, depth, caption);
+    }
+    whole.Detach();
     CloseClipboard();
     return result;
 }

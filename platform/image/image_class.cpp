@@ -259,3 +259,13 @@ void CImage::SetImage(const QImage& image)
     Destroy();
     m_image = std::move(taken);
 }
+
+void CImage::SetImage(QImage&& image)
+{
+    if (image.isNull() || image.format() != NormalFormat(image) || !image.isDetached()) {
+        SetImage(static_cast<const QImage&>(image));
+        return;
+    }
+    Destroy();
+    m_image = std::move(image);
+}

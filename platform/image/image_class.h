@@ -58,6 +58,9 @@ public:
     const QImage& Image() const { return m_image; }
     // Takes a copy of an image, converted to one of the four layouts.
     void SetImage(const QImage& image);
+    // Takes the picture over without a copy when nothing else shares it and
+    // it is in the class's own format already.
+    void SetImage(QImage&& image);
 
     // The picture's DC. Nested calls share one DC, each paired with ReleaseDC.
     // A 32-bit picture is drawn on directly; an 8- or 24-bit one through a

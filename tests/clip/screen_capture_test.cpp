@@ -282,6 +282,7 @@ TEST(ScreenCapture, ScreenPartOutsideThePictureIsOpaqueBlack)
     };
     const Case cases[] = {
         {"inside", {1, 1, 3, 3}},
+        {"the whole picture", {0, 0, 4, 3}},
         {"over the top-left corner", {-2, -1, 2, 2}},
         {"over the bottom-right corner", {2, 1, 6, 5}},
         {"wholly outside", {10, 10, 12, 11}},

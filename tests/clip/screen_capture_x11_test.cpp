@@ -87,4 +87,60 @@ TEST(ScreenCaptureX11, BothEnginesCopyAWindowAndTheScreen)
     fixtures.Destroy(window);
 }
 
+TEST(ScreenCaptureX11, CursorIsDrawnWhereTheServerShowsItWithItsHotSpot)
+{
+    if (!DesktopIsAvailable())
+        GTEST_SKIP() << "needs a display";
+    FixtureDisplay fixtures;
+    ASSERT_TRUE(fixtures.isOpen());
+    FixtureWindowRecipe recipe;
+    recipe.title = QStringLiteral("cursor target");
+    recipe.x = 200;
+    recipe.y = 160;
+    recipe.width = 120;
+    recipe.height = 100;
+    recipe.background = 0x20A040;
+    const HWND window = fixtures.Create(recipe);
+    ASSERT_NE(window, nullptr);
+    const POINT origin = fixtures.ClientOrigin(window);
+    ASSERT_TRUE(Desktop().input.MovePointer(POINT{origin.x + 50, origin.y + 40}));
+    fixtures.Sync();
+    DesktopCursorImage cursor;
+    ASSERT_TRUE(WaitUntil([&] {
+        return Desktop().cursor.CursorImage(cursor) && !cursor.image.isNull() &&
+            cursor.position.x == origin.x + 50 && cursor.position.y == origin.y + 40;
+    }));
+
+    const int savedCursor = AppSettings.CaptureMouseCursor;
+    AppSettings.CaptureMouseCursor = 1;
+    const CaptureSources sources = DesktopCaptureSources();
+    AppSettings.CaptureMouseCursor = savedCursor;
+    CLoadBitmap holder;
+    ASSERT_EQ(CaptureScreenBitBlt(3, window, &holder, sources, nullptr), kCaptureDone);
+    RECT rect{};
+    ASSERT_TRUE(GetCaptureTargetRect(window, rect));
+
+    // Every opaque pixel of the cursor's picture sits at the pointer less the
+    // hot spot; everything else is the window's colour.
+    const QImage picture = cursor.image.convertToFormat(QImage::Format_ARGB32);
+    const QPoint corner(
+        cursor.position.x - cursor.hotspot.x - rect.left, cursor.position.y - cursor.hotspot.y - rect.top);
+    int opaque = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb c = picture.pixel(x, y);
+            if (qAlpha(c) != 255)
+                continue;
+            ++opaque;
+            EXPECT_EQ(HolderPixel(holder, corner.x() + x, corner.y() + y), qRgb(qRed(c), qGreen(c), qBlue(c)))
+                << x << "," << y;
+        }
+    }
+    EXPECT_GT(opaque, 0);
+    const int farX = origin.x - rect.left + recipe.width - 5;
+    const int farY = origin.y - rect.top + recipe.height - 5;
+    EXPECT_EQ(HolderPixel(holder, farX, farY), qRgb(0x20, 0xA0, 0x40));
+    fixtures.Destroy(window);
+}
+
 }  // namespace

@@ -241,3 +241,28 @@ TEST(ImageClass, BmpBitFieldsScaleEveryMaskWidth)
         EXPECT_EQ(image.GetPixel(0, 0), c.expected) << std::hex << c.red;
     }
 }
+
+TEST(ImageClass, TakenPictureIsCopiedOnlyWhenSharedOrConverted)
+{
+    QImage alone(8, 4, QImage::Format_RGB32);
+    alone.fill(qRgb(1, 2, 3));
+    const uchar* bits = alone.constBits();
+    CImage taker;
+    taker.SetImage(std::move(alone));
+    EXPECT_EQ(taker.Image().constBits(), bits);  // taken over, not copied
+
+    QImage shared(8, 4, QImage::Format_RGB32);
+    shared.fill(qRgb(4, 5, 6));
+    QImage keeper = shared;
+    CImage copier;
+    copier.SetImage(std::move(shared));
+    EXPECT_NE(copier.Image().constBits(), keeper.constBits());
+    EXPECT_EQ(copier.GetPixel(0, 0), RGB(4, 5, 6));
+
+    QImage other(8, 4, QImage::Format_ARGB32_Premultiplied);
+    other.fill(qRgb(7, 8, 9));
+    CImage converter;
+    converter.SetImage(std::move(other));
+    EXPECT_EQ(converter.Image().format(), QImage::Format_ARGB32);
+    EXPECT_EQ(converter.GetPixel(3, 2), RGB(7, 8, 9));
+}
