@@ -54,6 +54,7 @@ public:
     bool eventFilter(QObject* object, QEvent* event) override
     {
         auto* filtered = static_cast<QWidget*>(object);
+        KeepOrPassOn(filtered, event->type());
         const UINT message = MessageFor(event);
         if (message == 0)
             return false;
@@ -81,6 +82,20 @@ public:
     }
 
 private:
+    // The mouse over a control is the control's alone, as on the platform: a
+    // move the widget does not take does not reach the parent window. The
+    // wheel still passes on to the parent as before (the application's input
+    // filter routes it). Qt reads the attribute once the widget has had the
+    // event, so it is set for each event as it arrives.
+    static void KeepOrPassOn(QWidget* filtered, QEvent::Type type)
+    {
+        if (IsTransparentToMouse(filtered))
+            return;
+        if (type == QEvent::Wheel)
+            filtered->setAttribute(Qt::WA_NoMousePropagation, false);
+        else if (type >= QEvent::MouseButtonPress && type <= QEvent::MouseMove)
+            filtered->setAttribute(Qt::WA_NoMousePropagation, true);
+    }
     static void SendToParent(QWidget* filtered, UINT message, QMouseEvent* e)
     {
         QWidget* control = ControlOf(filtered);
@@ -118,10 +133,6 @@ void Route(QWidget* widget)
         return;
     widget->setProperty(kRoutedProperty, true);
     widget->setMouseTracking(true);
-    // The mouse over a control is the control's alone, as on the platform: a
-    // move the widget does not take does not reach the parent window.
-    if (!IsTransparentToMouse(widget))
-        widget->setAttribute(Qt::WA_NoMousePropagation);
     widget->installEventFilter(TheRouting());
 }
 
