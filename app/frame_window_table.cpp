@@ -1,6 +1,7 @@
 #include "app/frame_window_table.h"
 
 #include "app/main_frame.h"
+#include "clip/capture_chooser.h"
 #include "clip/view_stage.h"
 #include "clip/wait_box.h"
 
@@ -26,11 +27,22 @@ void CloseWaitBoxOf(CMainFrame& frame, int)
     frame.CloseWaitBox();
 }
 
+CWnd* ChooserOf(const CMainFrame& frame, int)
+{
+    return frame.m_pChooser;
+}
+
+void CloseChooserOf(CMainFrame& frame, int)
+{
+    frame.CloseChooser();
+}
+
 // The control panel, file tree, folder tree and overview close between the
 // view stage and the wait box once they are part of the program.
 constexpr FrameWindowRow kRows[] = {
     {AppWindow::ViewStage, CDlgViewStage::IDD, 1, ViewStageOf, CloseViewStageOf},
     {AppWindow::WaitBox, IDD_WAIT_OPERATE, 1, WaitBoxOf, CloseWaitBoxOf},
+    {AppWindow::CaptureChooser, CDlgChoicedCaptureWindow::IDD, 1, ChooserOf, CloseChooserOf},
 };
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include <memory>
 #include <span>
 
+class CDlgChoicedCaptureWindow;
 class CDlgViewStage;
 class CDlgWaitOperateMsg;
 
@@ -54,6 +55,7 @@ public:
     // The frame's windows, each null while closed.
     CDlgViewStage* m_pViewStage = nullptr;
     CDlgWaitOperateMsg* m_pWaitOperateMsg = nullptr;
+    CDlgChoicedCaptureWindow* m_pChooser = nullptr;
 
     // The view stage: made once (template 130), shown and brought to the top.
     void OpenViewStage();
@@ -64,6 +66,11 @@ public:
     // box is replaced); the box's handle, null when it could not be made.
     HWND OpenWaitBox(const QString& title, int maximum);
     void CloseWaitBox();
+
+    // The capture-window chooser (app/main_frame_chooser.cpp): opened once
+    // (m_rcChooser records where), closed and zeroed.
+    void OpenChooser();
+    void CloseChooser();
 
     // The image commands of the frame (app/main_frame_image_commands.cpp).
     void OpenStageImage();                   // ID_FILE_OPEN_IMAGE
@@ -157,6 +164,9 @@ private:
     // The frame's messages about the stage and its image; false for any other.
     bool HandleStageMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     bool HandleImageCommand(UINT id);
+    // The chooser's messages and timers (405, 406, the status topic 1, timers 9 and 28).
+    bool HandleChooserMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    void OnChooserHoverTimer();
     void SendToViewStage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     SettingsStore& Store();
 
