@@ -1,9 +1,9 @@
-// Panning the view stage: dragging with the left (or middle) button, the
-// glide after a flick, the overview window's jump and drag, and the zoom
-// lens's source square around the pointer.
+// Panning the view stage: dragging with the left (or middle) button and the
+// glide after a flick; and the zoom lens's source square around the pointer.
 #include "clip/view_stage.h"
 
 #include "clip/stage_renderer.h"
+#include "clip/zoom_lens_source.h"
 #include "core/app_state_queries.h"
 #include "core/settings/app_settings.h"
 #include "core/stage_state.h"
@@ -12,26 +12,6 @@ namespace {
 
 // The glide's timer.
 constexpr UINT_PTR kGlideTimer = 10;
-// The lens shows a square of this many image pixels.
-constexpr int kLensSide = 30;
-// From this many client pixels per image pixel the view magnifies more than the lens.
-constexpr int kLensRefusedRatio = 5;
-
-// Shifts [low, high] (inclusive) into [0, limit - 1] without resizing it, and
-// cuts it where the image is smaller than the square.
-void ClampInclusive(LONG& low, LONG& high, int limit)
-{
-    if (low < 0) {
-        high -= low;
-        low = 0;
-    }
-    if (high > limit - 1) {
-        low -= high - (limit - 1);
-        high = limit - 1;
-    }
-    if (low < 0)
-        low = 0;
-}
 
 }  // namespace
 
@@ -108,15 +88,12 @@ void CDlgViewStage::OnGlideTimer()
 
 LRESULT CDlgViewStage::OnLensSource(CClipImageSlot** buffer, RECT* rect)
 {
-    if (!HasImage() || !buffer || !rect || m_zoom.VisibleWidth() <= 0)
+    if (!HasImage() || !buffer || !rect)
         return 0;
-    if ((m_rcSurface.right - m_rcSurface.left) / m_zoom.VisibleWidth() >= kLensRefusedRatio)
+    if (LensSourceRefused(m_rcSurface.right - m_rcSurface.left, m_zoom.VisibleWidth()))
         return 0;
     const POINT q = m_zoom.ClientToImagePixel(CursorClientPoint());
-    const int half = kLensSide / 2;
-    RECT r{q.x - half, q.y - half, q.x + half - 1, q.y + half - 1};
-    ClampInclusive(r.left, r.right, m_zoom.imageWidth);
-    ClampInclusive(r.top, r.bottom, m_zoom.imageHeight);
+    const RECT r = LensSourceSquare(q, m_zoom.imageWidth, m_zoom.imageHeight);
     if (CropToClipImage(&m_lensBuffer, r) == 0)
         return 0;
     *buffer = &m_lensBuffer;
