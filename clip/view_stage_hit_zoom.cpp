@@ -32,7 +32,8 @@ private:
 
 void CDlgViewStage::OnRbHitZoom()
 {
-    if (!HasImage())
+    // Only at a right click in the view.
+    if (!HasImage() || !InView(CPoint(m_lastRightClick.x, m_lastRightClick.y)))
         return;
     if (!m_hitZoomOn && Trunc(PixelRatioX()) >= AppSettings.HitZoomMag)
         return;

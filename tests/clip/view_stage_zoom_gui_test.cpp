@@ -247,6 +247,11 @@ TEST_F(ViewStageZoom, HitZoomGoesInToHitZoomMagAndBackOnTheNextUse)
 {
     AppSettings.HitZoomMag = 8;
     const RECT fit = Visible();
+    // Without a right click in the view there is no point to zoom at.
+    stage.SendMessage(WM_COMMAND, ID_RB_HIT_ZOOM, 0);
+    EXPECT_FALSE(stage.HitZoomOn());
+    EXPECT_EQ(Visible().right - Visible().left, fit.right - fit.left);
+
     RightClick(ViewPoint(500, 300));
     const POINT q = PixelAt(POINT{ViewPoint(500, 300).x, ViewPoint(500, 300).y});
     stage.SendMessage(WM_COMMAND, ID_RB_HIT_ZOOM, 0);
