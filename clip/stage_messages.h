@@ -18,6 +18,9 @@ enum : UINT {
     // Opens g_szOpenFilePath.
     WM_STAGE_OPEN_SHARED_PATH = WM_USER + 107,
     WM_STAGE_RANGE_CORR_OFF = WM_USER + 109,
+    // The zoom lens's source: wParam CClipImageSlot** receives the lens buffer,
+    // lParam RECT* the square it holds (inclusive image pixels). 1, or 0 when
+    // refused (the view magnifies 5 times or more) or the copy failed.
     WM_STAGE_LENS_SOURCE = WM_USER + 115,
     // wParam width, lParam height of the wheel range (image pixels).
     WM_STAGE_APPLY_RANGE_SIZE = WM_USER + 202,
@@ -26,6 +29,7 @@ enum : UINT {
     // wParam the value (above 127 counts as 127); lParam channel bits 1 red, 2 green, 4 blue.
     WM_STAGE_CONTRAST_SET = WM_USER + 205,
     WM_STAGE_SKY_REFRESH = WM_USER + 220,
+    // wParam x, lParam y: the point to centre on, in per mille of the image.
     WM_STAGE_SKY_JUMP = WM_USER + 221,
     WM_STAGE_SKY_DRAG_BEGIN = WM_USER + 223,
     WM_STAGE_SKY_DRAG_END = WM_USER + 224,
@@ -47,6 +51,7 @@ enum : UINT {
     WM_STAGE_VIEW_FIX_AREA = WM_USER + 408,
     WM_STAGE_RENDER = WM_USER + 409,
     WM_STAGE_RELOAD_ZOOM_STEP = WM_USER + 410,
+    // wParam the glide timer's period (ms); lParam const POINT* a first step, or null.
     WM_STAGE_FLICK_START = WM_USER + 411,
     WM_STAGE_FLICK_STOP = WM_USER + 412,
     WM_STAGE_CENTER_CURSOR = WM_USER + 413,

@@ -24,6 +24,8 @@ namespace {
 // The one-to-one button's picture at the screen's icon scale.
 constexpr int kOneToOneBitmap = 276;
 constexpr int kOneToOneBitmapLarge = 341;
+// The glide's timer (clip/view_stage_pan.cpp starts it).
+constexpr UINT_PTR kGlideTimerId = 10;
 
 }  // namespace
 
@@ -195,6 +197,26 @@ LRESULT CDlgViewStage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_STAGE_SKY_REFRESH:
         RefreshOverview();
         return 1;
+    case WM_STAGE_SKY_JUMP:
+        OnSkyJump(static_cast<int>(wParam), static_cast<int>(lParam));
+        return 1;
+    case WM_STAGE_SKY_DRAG_BEGIN:
+        m_zoom.BeginDrag(
+            (m_rcSurface.right - m_rcSurface.left) / 2, (m_rcSurface.bottom - m_rcSurface.top) / 2);
+        return 0;
+    case WM_STAGE_SKY_DRAG_END:
+        m_zoom.ResetDrag();
+        return 0;
+    case WM_STAGE_ZOOM:
+        ZoomInOut_Container(static_cast<int>(static_cast<LPARAM>(wParam)));
+        return 1;
+    case WM_STAGE_FLICK_START:
+        return OnFlickStart(static_cast<UINT>(wParam), reinterpret_cast<const POINT*>(lParam));
+    case WM_STAGE_FLICK_STOP:
+        KillTimer(kGlideTimerId);
+        return 0;
+    case WM_STAGE_LENS_SOURCE:
+        return OnLensSource(reinterpret_cast<CClipImageSlot**>(wParam), reinterpret_cast<RECT*>(lParam));
     case WM_STAGE_RELOAD_ZOOM_STEP:
         m_zoomStep = GetZoomFactor();
         return 0;

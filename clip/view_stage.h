@@ -8,6 +8,7 @@
 
 #include "clip/color_adjust.h"
 #include "clip/draw_pens.h"
+#include "clip/flick_tracker.h"
 #include "clip/image_transforms.h"
 #include "clip/stage_edit_host.h"
 #include "clip/stage_layout.h"
@@ -85,6 +86,9 @@ public:
     QString ColorTextOfLastClick() const { return m_colorText; }
     // The state the pop-up menu is built from at this moment.
     StagePopupState PopupState() const;
+    // Ends the one-shot hit zoom: always with force 1, else only while it is on.
+    void ResetHitZoom(int force);
+    bool HitZoomOn() const { return m_hitZoomOn; }
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
@@ -182,6 +186,27 @@ private:
     void WheelAt(UINT flags, short delta, CPoint screenPoint);
     void CentreAt(CPoint point);
     void OnGlideTimer();
+    // One zoom step at client point p; true when the zoom changed.
+    bool ZoomStepAt(short direction, POINT p);
+    // The overview window, the render (render 1) and the status fields follow the view.
+    void AfterMousePosition_in_Center(int render);
+    // Puts the pointer on the image pixel q as the view shows it.
+    void MoveCursorToPixel(POINT q);
+    // Moves the visible part against step (image pixels).
+    void PanBy(POINT step);
+    // WM_STAGE_ZOOM: +1 in, -1 out, 0 the fit view.
+    void ZoomInOut_Container(int direction);
+    void OnOneToOne();
+    void OnRbHitZoom();
+    LRESULT OnFlickStart(UINT period, const POINT* step);
+    void OnSkyJump(int perMilleX, int perMilleY);
+    LRESULT OnLensSource(CClipImageSlot** buffer, RECT* rect);
+    double PixelRatioX() const;
+    POINT SurfaceCentre() const;
+    POINT CursorClientPoint();
+    void RaisePanel();
+    // Lays the view out for a new size inside the stage window as it stands.
+    void LayOutViewInStage(SIZE view);
 
     // Range selection (view_stage_selection.cpp).
     void SelectionPress(CPoint point);
@@ -288,6 +313,11 @@ private:
     bool m_bandRestart = false;  // a hit zoom moved the view under a started band
     bool m_hitZoomOn = false;
     double m_hitZoomRatio = 0.0;
+    CFlickTracker m_flick{[this](UINT message, WPARAM wParam, LPARAM lParam) {
+        return GetSafeHwnd() ? SendMessage(message, wParam, lParam) : 0;
+    }};
+    // The zoom lens's source square.
+    CClipImageSlot m_lensBuffer;
     QString m_colorText;
     double m_zoomStep = 1.0;
     bool m_inLayout = false;

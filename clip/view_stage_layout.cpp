@@ -137,6 +137,22 @@ void CDlgViewStage::ReStructViewStage(int capture)
     }
 }
 
+void CDlgViewStage::LayOutViewInStage(SIZE view)
+{
+    m_surfaceWnd.Invalidate();
+    const SIZE stage = SizeOf(m_rcStage);
+    m_rcSurface = ::ViewRect(stage, view, Metrics());
+    m_rcSurfaceFrame = SurfaceFrameOf(m_rcSurface);
+    m_zoom.SetOrigin(m_rcSurface.left, m_rcSurface.top);
+    m_rcView = m_rcSurface;
+    RebuildBackBuffer();
+    ResetLabelArea();
+    m_zoom.SetClientSize(view.cx, view.cy);
+    m_accessor.SetClipSize(m_rcView.left, m_rcView.top, m_rcView.right, m_rcView.bottom);
+    MoveSurface();
+    SetBandArea();
+}
+
 SIZE CDlgViewStage::ViewSizeForRoom(SIZE room, int fit) const
 {
     LONG width = 0;

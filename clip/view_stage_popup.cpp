@@ -208,6 +208,12 @@ bool CDlgViewStage::RunStageCommand(UINT id)
     case ID_RB_AUTO_FILE_NAME:
         AppSettings.MakeFilenameAuto = Toggled(AppSettings.MakeFilenameAuto);
         return true;
+    case ID_RB_HIT_ZOOM:
+        OnRbHitZoom();
+        return true;
+    case IDC_STAGE_ONE_TO_ONE:
+        OnOneToOne();
+        return true;
     default:
         return false;
     }
