@@ -240,7 +240,6 @@ private:
     bool DrawWheelRangeFrame(const RECT& c);
     // The wheel range for the present mode and pointer (client point).
     RECT WheelRangeAt(POINT point);
-    POINT CursorClientPoint() const;
     void LButtonUp_DelRubberBand_Proccess();
     // The common end of a click, a lens pick and an automatic clip.
     void FinishRange(const RECT& range, bool eraseBand);
@@ -308,7 +307,6 @@ private:
     std::unique_ptr<CDrawZoomRubberBand> m_band;
     CWheelClipRange m_wheelRange;
     std::unique_ptr<CDrawXorLine> m_crossLines[2];
-    CClipImageSlot m_lensBuffer;
     bool m_panned = false;       // the present left drag has panned the view
     bool m_bandRestart = false;  // a hit zoom moved the view under a started band
     bool m_hitZoomOn = false;

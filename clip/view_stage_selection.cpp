@@ -330,14 +330,6 @@ void CDlgViewStage::DrawBandTo(CPoint point)
 
 // ---- The wheel range ----
 
-POINT CDlgViewStage::CursorClientPoint() const
-{
-    POINT p{};
-    GetCursorPos(&p);
-    ScreenToClient(&p);
-    return p;
-}
-
 RECT CDlgViewStage::WheelRangeAt(POINT point)
 {
     if (AppSettings.FixSaveArea == 1)
