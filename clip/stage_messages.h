@@ -22,6 +22,7 @@ enum : UINT {
     // lParam RECT* the square it holds (inclusive image pixels). 1, or 0 when
     // refused (the view magnifies 5 times or more) or the copy failed.
     WM_STAGE_LENS_SOURCE = WM_USER + 115,
+    // wParam width, lParam height of the wheel range (image pixels).
     WM_STAGE_APPLY_RANGE_SIZE = WM_USER + 202,
     WM_STAGE_CONTRAST_BEGIN = WM_USER + 203,
     WM_STAGE_CONTRAST_END = WM_USER + 204,
@@ -33,6 +34,7 @@ enum : UINT {
     WM_STAGE_SKY_DRAG_BEGIN = WM_USER + 223,
     WM_STAGE_SKY_DRAG_END = WM_USER + 224,
     WM_STAGE_RESET_IMAGE = WM_USER + 253,
+    // As WM_STAGE_APPLY_RANGE_SIZE, only while the wheel selection runs.
     WM_STAGE_SET_WHEEL_RANGE = WM_USER + 257,
     WM_STAGE_FIT_IMAGE = WM_USER + 258,
     WM_STAGE_SELECT_ALL = WM_USER + 260,
@@ -45,6 +47,7 @@ enum : UINT {
     // wParam: clip slot 0 .. 11.
     WM_STAGE_FREE_CLIP_SLOT = WM_USER + 353,
     WM_STAGE_TAKE_FOCUS = WM_USER + 403,
+    // wParam: const RECT* the fixed range (image pixels).
     WM_STAGE_VIEW_FIX_AREA = WM_USER + 408,
     WM_STAGE_RENDER = WM_USER + 409,
     WM_STAGE_RELOAD_ZOOM_STEP = WM_USER + 410,
@@ -56,7 +59,11 @@ enum : UINT {
     // Opens g_pszContinueCaptureLastPath when it is not empty. Send it: the
     // sender may free the path as soon as it returns.
     WM_STAGE_OPEN_PATH_PTR = WM_USER + 501,
+    // A point picked in the zoom lens: wParam const POINT* client point,
+    // lParam const POINT* image pixel.
     WM_STAGE_SET_CLICK_RANGE = WM_USER + 508,
+    // wParam CClipImageSlot** receives the lens buffer, lParam const RECT*
+    // the inclusive image rectangle; 1, or 0 when the crop fails.
     WM_STAGE_CROP = WM_USER + 509,
 };
 

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "clip/color_adjust.h"
+#include "clip/draw_pens.h"
 #include "clip/flick_tracker.h"
 #include "clip/image_transforms.h"
 #include "clip/stage_edit_host.h"
@@ -14,6 +15,7 @@
 #include "clip/stage_status_fields.h"
 #include "clip/stage_surface.h"
 #include "clip/stage_zoom.h"
+#include "clip/wheel_clip_range.h"
 #include "imaging/clip_image_store.h"
 #include "imaging/dib_accessor.h"
 #include "imaging/load_bitmap_dup_mem.h"
@@ -27,6 +29,7 @@
 #include <QString>
 #include <memory>
 
+class CDrawZoomRubberBand;
 class CStageImageEditor;
 class CStageRenderer;
 struct StagePopupState;
@@ -220,6 +223,36 @@ private:
     int ViewCursorId() const;
     // Copies the inclusive image rectangle r into slot; 1, or 0 when it cannot.
     int CropToClipImage(CClipImageSlot* slot, const RECT& r);
+    // Start and cancel from the panel.
+    void EnterClipRange();
+    void CancelClipRange();
+    void TwoClickRelease(CPoint point);
+    void WheelRelease(CPoint point);
+    void TwoClickMove(CPoint point);
+    void WheelMove(CPoint point);
+    void DrawCrossHair(CPoint point);
+    void DrawBandTo(CPoint point);
+    // Copies the back buffer to the surface without composing it again.
+    void RefreshSurface();
+    // The wheel range around the cursor (follow) or where r lies; the client rectangle.
+    RECT PlaceWheelRange(const RECT& r, bool follow, POINT* pointer = nullptr);
+    RECT SmoothWheelRange(const RECT& r, POINT pointer);
+    bool DrawWheelRangeFrame(const RECT& c);
+    // The wheel range for the present mode and pointer (client point).
+    RECT WheelRangeAt(POINT point);
+    void LButtonUp_DelRubberBand_Proccess();
+    // The common end of a click, a lens pick and an automatic clip.
+    void FinishRange(const RECT& range, bool eraseBand);
+    void FinishClipRange(const RECT& range);
+    int OpenClipWindow(const RECT& range);
+    void ReleasePointer();
+    // Requests (view_stage_selection_requests.cpp).
+    void OnSetClickRange(POINT p, POINT q);
+    void ApplyRangeSize(int w, int h);
+    void OnSelectAll();
+    void OnViewFixArea(const RECT& f);
+    void OnCenterCursor();
+    LRESULT OnCrop(CClipImageSlot** out, const RECT* r);
 
     // Image requests (view_stage_requests.cpp).
     LRESULT OnRequestOpenImageFile(WPARAM kind, LPARAM target);
@@ -271,6 +304,9 @@ private:
     POINT m_wheelPress{-1, -1};
     POINT m_cursorImagePoint{-1, -1};
     RECT m_wheelRangeClient{};
+    std::unique_ptr<CDrawZoomRubberBand> m_band;
+    CWheelClipRange m_wheelRange;
+    std::unique_ptr<CDrawXorLine> m_crossLines[2];
     bool m_panned = false;       // the present left drag has panned the view
     bool m_bandRestart = false;  // a hit zoom moved the view under a started band
     bool m_hitZoomOn = false;

@@ -96,6 +96,7 @@ void CDlgViewStage::MoveStageWindow()
 void CDlgViewStage::MoveSurface()
 {
     m_surfaceWnd.MoveWindow(&m_rcSurfaceFrame);
+    SetBandArea();
 }
 
 void CDlgViewStage::RebuildBackBuffer()
