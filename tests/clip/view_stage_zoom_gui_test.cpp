@@ -4,6 +4,7 @@
 // zoom lens's source.
 #include "clip/overview_window_messages.h"
 #include "clip/stage_messages.h"
+#include "core/app_state_queries.h"
 #include "core/frame_messages.h"
 #include "platform/window/pointer_position.h"
 #include "tests/clip/view_stage_fixture.h"
@@ -243,6 +244,27 @@ TEST_F(ViewStageZoom, OneToOneReachesOnePixelPerPixelOrTellsWhyNot)
     EXPECT_EQ(CursorClient().x, c.x);
 }
 
+TEST_F(ViewStageZoom, DuringTheWheelSelectionOneToOneRefusesARangeAsLargeAsTheViewAndTheWheelDoesNotZoom)
+{
+    AppSettings.ClipHorSize = 2000;
+    AppSettings.ClipVerSize = 1500;
+    g_nRangeSelectMethod = 3;
+    stage.SendMessage(WM_COMMAND, ID_STAGE_ENTER_CLIP, 0);
+    ASSERT_TRUE(IsWheelClipActive());
+    const RECT before = Visible();
+    ScriptedMessageBoxes boxes;
+    stage.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_STAGE_ONE_TO_ONE, BN_CLICKED), 0);
+    EXPECT_EQ(boxes.Texts(), QStringList{QStringLiteral("1倍表示 : 選択範囲を小さくして下さい。")});
+    EXPECT_EQ(Visible().right, before.right);
+    // The wheel sizes the range while the wheel selection runs: no zoom.
+    Wheel(ViewPoint(300, 300), 120);
+    EXPECT_EQ(Visible().right, before.right);
+    EXPECT_EQ(Visible().left, before.left);
+    stage.SendMessage(WM_COMMAND, ID_RB_CANCEL_CLIP_RANGE, 0);
+    g_nStageMode = kStageModeNormal;
+    g_nRangeSelectMethod = 2;
+}
+
 TEST_F(ViewStageZoom, HitZoomGoesInToHitZoomMagAndBackOnTheNextUse)
 {
     AppSettings.HitZoomMag = 8;
@@ -335,6 +357,36 @@ TEST_F(ViewStageZoom, TheOverviewJumpCentresOnItsPointAtTheSameZoom)
     EXPECT_EQ(v.right - v.left, width);
     EXPECT_LE(std::abs((v.left + v.right) / 2 - 1200), 4);
     EXPECT_LE(std::abs((v.top + v.bottom) / 2 - 800), 4);
+}
+
+TEST_F(ViewStageZoom, TheLensSourceIsTheSquareAroundThePointerInsideTheImage)
+{
+    struct Case {
+        CPoint at;  // view point
+        RECT r;
+    };
+    const RECT v = stage.ViewRectangle();
+    const LONG w = v.right - v.left;
+    const LONG h = v.bottom - v.top;
+    const Case cases[] = {
+        {CPoint(2, 3), {0, 0, 29, 29}},
+        {CPoint(w - 1, h - 1), {2370, 1570, 2399, 1599}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.at.x << "," << c.at.y);
+        const POINT s = Screen(ViewPoint(c.at.x, c.at.y));
+        SetCursorPos(s.x, s.y);
+        CClipImageSlot* buffer = nullptr;
+        RECT r{};
+        ASSERT_EQ(stage.SendMessage(
+                      WM_STAGE_LENS_SOURCE, reinterpret_cast<WPARAM>(&buffer), reinterpret_cast<LPARAM>(&r)),
+            1);
+        EXPECT_NE(buffer, nullptr);
+        EXPECT_EQ(r.left, c.r.left);
+        EXPECT_EQ(r.top, c.r.top);
+        EXPECT_EQ(r.right, c.r.right);
+        EXPECT_EQ(r.bottom, c.r.bottom);
+    }
 }
 
 TEST_F(ViewStageZoom, TheLensSourceIsRefusedFromFivePixelsPerPixel)
