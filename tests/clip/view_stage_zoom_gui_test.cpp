@@ -164,6 +164,22 @@ TEST_F(ViewStageZoom, ADragPansByWholeImagePixelsAndNoGlideWithoutSmoothMove)
     Release(ViewPoint(480, 300));
 }
 
+TEST_F(ViewStageZoom, TheMiddleButtonDragsAsTheLeftOneDoes)
+{
+    for (int i = 0; i < 4; ++i)
+        Zoom(1);
+    const RECT start = Visible();
+    const CPoint from = ViewPoint(400, 300);
+    stage.SendMessage(WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(from.x, from.y));
+    for (int x = 410; x <= 460; x += 10) {
+        const CPoint p = ViewPoint(x, 300);
+        stage.SendMessage(WM_MOUSEMOVE, MK_MBUTTON, MAKELPARAM(p.x, p.y));
+    }
+    const CPoint to = ViewPoint(460, 300);
+    stage.SendMessage(WM_MBUTTONUP, 0, MAKELPARAM(to.x, to.y));
+    EXPECT_LT(Visible().left, start.left);
+}
+
 TEST_F(ViewStageZoom, AFlickGlidesByShrinkingStepsAndTheGlideStops)
 {
     AppSettings.SmoothMove = 1;
