@@ -20,6 +20,11 @@ bool ImageCommands(const CMainFrame& frame)
     return frame.CanUseImageCommands();
 }
 
+bool StageImage(const CMainFrame& frame)
+{
+    return frame.HasStageImage() != FALSE;
+}
+
 // The flips, the turn and the reset: the control panel keeps the transform
 // state, so they wait for it; never while the colours are adjusted or
 // lengths measured.
@@ -39,6 +44,8 @@ constexpr FrameCommand kFrameCommands[] = {
     {ID_EDIT_FLIP_TB, TransformRule},
     {ID_EDIT_ROTATE_90, TransformRule},
     {ID_EDIT_RESET_IMAGE, TransformRule},
+    {ID_VIEW_ZOOM_IN, StageImage},
+    {ID_VIEW_ZOOM_OUT, StageImage},
     {ID_HELP_MANUAL, Always},
     {ID_FILE_NEW, Always},
     {ID_FILE_OPEN, Always},

@@ -1,5 +1,6 @@
-// The frame's commands on the stage image: open, save, clear, and the flips,
-// turn and reset that the control panel's transform state follows.
+// The frame's commands on the stage image: open, save, clear, zoom in and
+// out, and the flips, turn and reset that the control panel's transform
+// state follows.
 #include "app/main_frame.h"
 
 #include "clip/control_panel_messages.h"
@@ -54,6 +55,12 @@ bool CMainFrame::HandleImageCommand(UINT id)
         return true;
     case ID_EDIT_RESET_IMAGE:
         ResetStageImage();
+        return true;
+    case ID_VIEW_ZOOM_IN:
+        ZoomStage(1);
+        return true;
+    case ID_VIEW_ZOOM_OUT:
+        ZoomStage(-1);
         return true;
     default:
         return false;
@@ -146,8 +153,17 @@ void CMainFrame::TransformStageImage(UINT command)
 void CMainFrame::ResetStageImage()
 {
     // The control panel resets the stage image and clears the transform
-    // state; the stage's one-shot zoom ends with it once zoom by click is part
-    // of the program.
+    // state; the stage's one-shot zoom ends with it.
+    if (m_pViewStage)
+        m_pViewStage->ResetHitZoom(0);
     if (const HWND panel = Window(AppWindow::ControlPanel))
         ::SendMessageW(panel, WM_CLIPCTL_RESET_IMAGE, 0, 0);
+}
+
+void CMainFrame::ZoomStage(int direction)
+{
+    // A hit zoom is over once the user zooms otherwise.
+    if (m_pViewStage)
+        m_pViewStage->ResetHitZoom(0);
+    SendToViewStage(WM_STAGE_ZOOM, static_cast<WPARAM>(static_cast<LPARAM>(direction)));
 }

@@ -18,17 +18,23 @@ enum : UINT {
     // Opens g_szOpenFilePath.
     WM_STAGE_OPEN_SHARED_PATH = WM_USER + 107,
     WM_STAGE_RANGE_CORR_OFF = WM_USER + 109,
+    // The zoom lens's source: wParam CClipImageSlot** receives the lens buffer,
+    // lParam RECT* the square it holds (inclusive image pixels). 1, or 0 when
+    // refused (the view magnifies 5 times or more) or the copy failed.
     WM_STAGE_LENS_SOURCE = WM_USER + 115,
+    // wParam width, lParam height of the wheel range (image pixels).
     WM_STAGE_APPLY_RANGE_SIZE = WM_USER + 202,
     WM_STAGE_CONTRAST_BEGIN = WM_USER + 203,
     WM_STAGE_CONTRAST_END = WM_USER + 204,
     // wParam the value (above 127 counts as 127); lParam channel bits 1 red, 2 green, 4 blue.
     WM_STAGE_CONTRAST_SET = WM_USER + 205,
     WM_STAGE_SKY_REFRESH = WM_USER + 220,
+    // wParam x, lParam y: the point to centre on, in per mille of the image.
     WM_STAGE_SKY_JUMP = WM_USER + 221,
     WM_STAGE_SKY_DRAG_BEGIN = WM_USER + 223,
     WM_STAGE_SKY_DRAG_END = WM_USER + 224,
     WM_STAGE_RESET_IMAGE = WM_USER + 253,
+    // As WM_STAGE_APPLY_RANGE_SIZE, only while the wheel selection runs.
     WM_STAGE_SET_WHEEL_RANGE = WM_USER + 257,
     WM_STAGE_FIT_IMAGE = WM_USER + 258,
     WM_STAGE_SELECT_ALL = WM_USER + 260,
@@ -41,9 +47,11 @@ enum : UINT {
     // wParam: clip slot 0 .. 11.
     WM_STAGE_FREE_CLIP_SLOT = WM_USER + 353,
     WM_STAGE_TAKE_FOCUS = WM_USER + 403,
+    // wParam: const RECT* the fixed range (image pixels).
     WM_STAGE_VIEW_FIX_AREA = WM_USER + 408,
     WM_STAGE_RENDER = WM_USER + 409,
     WM_STAGE_RELOAD_ZOOM_STEP = WM_USER + 410,
+    // wParam the glide timer's period (ms); lParam const POINT* a first step, or null.
     WM_STAGE_FLICK_START = WM_USER + 411,
     WM_STAGE_FLICK_STOP = WM_USER + 412,
     WM_STAGE_CENTER_CURSOR = WM_USER + 413,
@@ -51,7 +59,11 @@ enum : UINT {
     // Opens g_pszContinueCaptureLastPath when it is not empty. Send it: the
     // sender may free the path as soon as it returns.
     WM_STAGE_OPEN_PATH_PTR = WM_USER + 501,
+    // A point picked in the zoom lens: wParam const POINT* client point,
+    // lParam const POINT* image pixel.
     WM_STAGE_SET_CLICK_RANGE = WM_USER + 508,
+    // wParam CClipImageSlot** receives the lens buffer, lParam const RECT*
+    // the inclusive image rectangle; 1, or 0 when the crop fails.
     WM_STAGE_CROP = WM_USER + 509,
 };
 

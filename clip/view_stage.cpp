@@ -4,10 +4,12 @@
 #include "clip/view_stage.h"
 
 #include "clip/overview_window_messages.h"
+#include "clip/rubber_band.h"
 #include "clip/stage_image_editor.h"
 #include "clip/stage_messages.h"
 #include "clip/stage_renderer.h"
 #include "core/app_state.h"
+#include "core/app_state_queries.h"
 #include "core/frame_messages.h"
 #include "core/settings/app_settings.h"
 #include "core/shared_paths.h"
@@ -15,12 +17,15 @@
 #include "core/system_figures.h"
 #include "platform/gdi/resource_bitmaps.h"
 #include "platform/window/drop_files.h"
+#include "platform/window/pointer_position.h"
 
 namespace {
 
 // The one-to-one button's picture at the screen's icon scale.
 constexpr int kOneToOneBitmap = 276;
 constexpr int kOneToOneBitmapLarge = 341;
+// The glide's timer (clip/view_stage_pan.cpp starts it).
+constexpr UINT_PTR kGlideTimerId = 10;
 
 }  // namespace
 
@@ -28,7 +33,8 @@ CDlgViewStage::CDlgViewStage()
     : CDialog(&kDialog130ViewStage), m_image(std::make_unique<CLoadBitmapDlg_DupMem>()),
       m_renderer(std::make_unique<CStageRenderer>(&m_zoom)),
       m_editor(std::make_unique<CStageImageEditor>(
-          m_image.get(), &m_accessor, &m_transform, &m_adjust, static_cast<StageEditHost*>(this)))
+          m_image.get(), &m_accessor, &m_transform, &m_adjust, static_cast<StageEditHost*>(this))),
+      m_band(std::make_unique<CDrawZoomRubberBand>(&m_zoom, PS_SOLID, 0, RGB(255, 255, 255), 0))
 {
 }
 
@@ -73,11 +79,15 @@ BOOL CDlgViewStage::OnInitDialog()
     RebuildBackBuffer();
     m_zoom.SetOrigin(m_rcSurface.left, m_rcSurface.top);
     m_rcView = RECT{};
+    SetBandArea();
     return TRUE;
 }
 
 void CDlgViewStage::OnDestroy()
 {
+    ReleasePointer();
+    for (auto& line : m_crossLines)
+        line.reset();
     m_popup.DestroyMenu();
     m_renderer->FreeHighlightBuffer();
     m_renderer->FreeBackBuffer();
@@ -112,11 +122,6 @@ void CDlgViewStage::OnPaint()
 bool CDlgViewStage::HasImage() const
 {
     return m_image->IsLoaded() && m_image->dup1Bits != nullptr;
-}
-
-bool CDlgViewStage::ZoomRubberBandStarted() const
-{
-    return false;
 }
 
 HWND CDlgViewStage::SurfaceWindow() const
@@ -192,12 +197,60 @@ LRESULT CDlgViewStage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_STAGE_SKY_REFRESH:
         RefreshOverview();
         return 1;
+    case WM_STAGE_SKY_JUMP:
+        OnSkyJump(static_cast<int>(wParam), static_cast<int>(lParam));
+        return 1;
+    case WM_STAGE_SKY_DRAG_BEGIN:
+        m_zoom.BeginDrag(
+            (m_rcSurface.right - m_rcSurface.left) / 2, (m_rcSurface.bottom - m_rcSurface.top) / 2);
+        return 0;
+    case WM_STAGE_SKY_DRAG_END:
+        m_zoom.ResetDrag();
+        return 0;
+    case WM_STAGE_ZOOM:
+        ZoomInOut_Container(static_cast<int>(static_cast<LPARAM>(wParam)));
+        return 1;
+    case WM_STAGE_FLICK_START:
+        return OnFlickStart(static_cast<UINT>(wParam), reinterpret_cast<const POINT*>(lParam));
+    case WM_STAGE_FLICK_STOP:
+        KillTimer(kGlideTimerId);
+        return 0;
+    case WM_STAGE_LENS_SOURCE:
+        return OnLensSource(reinterpret_cast<CClipImageSlot**>(wParam), reinterpret_cast<RECT*>(lParam));
     case WM_STAGE_RELOAD_ZOOM_STEP:
         m_zoomStep = GetZoomFactor();
         return 0;
     case WM_STAGE_RENDER_MEASURE:
         RenderSurface(0, 0);
         return 1;
+    case WM_STAGE_SET_CLICK_RANGE:
+        if (wParam && lParam)
+            OnSetClickRange(*reinterpret_cast<const POINT*>(wParam), *reinterpret_cast<const POINT*>(lParam));
+        return 1;
+    case WM_STAGE_SET_WHEEL_RANGE:
+        if (IsWheelClipActive())
+            ApplyRangeSize(static_cast<int>(wParam), static_cast<int>(lParam));
+        return 1;
+    case WM_STAGE_APPLY_RANGE_SIZE:
+        ApplyRangeSize(static_cast<int>(wParam), static_cast<int>(lParam));
+        return 1;
+    case WM_STAGE_SELECT_ALL:
+        OnSelectAll();
+        return 1;
+    case WM_STAGE_VIEW_FIX_AREA:
+        if (wParam)
+            OnViewFixArea(*reinterpret_cast<const RECT*>(wParam));
+        return 1;
+    case WM_STAGE_CENTER_CURSOR:
+        OnCenterCursor();
+        return 1;
+    case WM_STAGE_CROP:
+        return OnCrop(reinterpret_cast<CClipImageSlot**>(wParam), reinterpret_cast<const RECT*>(lParam));
+    case WM_ACTIVATE:
+        // Losing the focus lets the pointer go.
+        if (LOWORD(wParam) == WA_INACTIVE)
+            ReleasePointer();
+        return CDialog::WindowProc(message, wParam, lParam);
     case WM_STAGE_OPEN_PATH_PTR: {
         // Copied first: continuous capture frees its buffer once this returns.
         const QString path = g_pszContinueCaptureLastPath;
@@ -237,6 +290,8 @@ void CDlgViewStage::RenderSurface(int /*reason*/, int flags)
     overlay.selecting = (g_nStageMode & 0xFF) == kStageModeSelecting;
     overlay.method = g_nRangeSelectMethod;
     overlay.wheelRangeClient = m_wheelRangeClient;
+    overlay.bandStarted = m_band->IsStarted();
+    overlay.bandRect = IsUnsetRect(m_band->current) ? RECT{} : m_band->current;
     overlay.cursorImagePoint = m_cursorImagePoint;
     CClientDC dc(&m_surfaceWnd);
     m_renderer->Render(HasImage() ? m_image.get() : nullptr, overlay, nullptr, flags, &dc);

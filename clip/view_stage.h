@@ -7,12 +7,15 @@
 #pragma once
 
 #include "clip/color_adjust.h"
+#include "clip/draw_pens.h"
+#include "clip/flick_tracker.h"
 #include "clip/image_transforms.h"
 #include "clip/stage_edit_host.h"
 #include "clip/stage_layout.h"
 #include "clip/stage_status_fields.h"
 #include "clip/stage_surface.h"
 #include "clip/stage_zoom.h"
+#include "clip/wheel_clip_range.h"
 #include "imaging/clip_image_store.h"
 #include "imaging/dib_accessor.h"
 #include "imaging/load_bitmap_dup_mem.h"
@@ -26,6 +29,7 @@
 #include <QString>
 #include <memory>
 
+class CDrawZoomRubberBand;
 class CStageImageEditor;
 class CStageRenderer;
 struct StagePopupState;
@@ -82,6 +86,9 @@ public:
     QString ColorTextOfLastClick() const { return m_colorText; }
     // The state the pop-up menu is built from at this moment.
     StagePopupState PopupState() const;
+    // Ends the one-shot hit zoom: always with force 1, else only while it is on.
+    void ResetHitZoom(int force);
+    bool HitZoomOn() const { return m_hitZoomOn; }
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
@@ -179,6 +186,27 @@ private:
     void WheelAt(UINT flags, short delta, CPoint screenPoint);
     void CentreAt(CPoint point);
     void OnGlideTimer();
+    // One zoom step at client point p; true when the zoom changed.
+    bool ZoomStepAt(short direction, POINT p);
+    // The overview window, the render (render 1) and the status fields follow the view.
+    void AfterMousePosition_in_Center(int render);
+    // Puts the pointer on the image pixel q as the view shows it.
+    void MoveCursorToPixel(POINT q);
+    // Moves the visible part against step (image pixels).
+    void PanBy(POINT step);
+    // WM_STAGE_ZOOM: +1 in, -1 out, 0 the fit view.
+    void ZoomInOut_Container(int direction);
+    void OnOneToOne();
+    void OnRbHitZoom();
+    LRESULT OnFlickStart(UINT period, const POINT* step);
+    void OnSkyJump(int perMilleX, int perMilleY);
+    LRESULT OnLensSource(CClipImageSlot** buffer, RECT* rect);
+    double PixelRatioX() const;
+    POINT SurfaceCentre() const;
+    POINT CursorClientPoint();
+    void RaisePanel();
+    // Lays the view out for a new size inside the stage window as it stands.
+    void LayOutViewInStage(SIZE view);
 
     // Range selection (view_stage_selection.cpp).
     void SelectionPress(CPoint point);
@@ -195,6 +223,36 @@ private:
     int ViewCursorId() const;
     // Copies the inclusive image rectangle r into slot; 1, or 0 when it cannot.
     int CropToClipImage(CClipImageSlot* slot, const RECT& r);
+    // Start and cancel from the panel.
+    void EnterClipRange();
+    void CancelClipRange();
+    void TwoClickRelease(CPoint point);
+    void WheelRelease(CPoint point);
+    void TwoClickMove(CPoint point);
+    void WheelMove(CPoint point);
+    void DrawCrossHair(CPoint point);
+    void DrawBandTo(CPoint point);
+    // Copies the back buffer to the surface without composing it again.
+    void RefreshSurface();
+    // The wheel range around the cursor (follow) or where r lies; the client rectangle.
+    RECT PlaceWheelRange(const RECT& r, bool follow, POINT* pointer = nullptr);
+    RECT SmoothWheelRange(const RECT& r, POINT pointer);
+    bool DrawWheelRangeFrame(const RECT& c);
+    // The wheel range for the present mode and pointer (client point).
+    RECT WheelRangeAt(POINT point);
+    void LButtonUp_DelRubberBand_Proccess();
+    // The common end of a click, a lens pick and an automatic clip.
+    void FinishRange(const RECT& range, bool eraseBand);
+    void FinishClipRange(const RECT& range);
+    int OpenClipWindow(const RECT& range);
+    void ReleasePointer();
+    // Requests (view_stage_selection_requests.cpp).
+    void OnSetClickRange(POINT p, POINT q);
+    void ApplyRangeSize(int w, int h);
+    void OnSelectAll();
+    void OnViewFixArea(const RECT& f);
+    void OnCenterCursor();
+    LRESULT OnCrop(CClipImageSlot** out, const RECT* r);
 
     // Image requests (view_stage_requests.cpp).
     LRESULT OnRequestOpenImageFile(WPARAM kind, LPARAM target);
@@ -246,10 +304,18 @@ private:
     POINT m_wheelPress{-1, -1};
     POINT m_cursorImagePoint{-1, -1};
     RECT m_wheelRangeClient{};
+    std::unique_ptr<CDrawZoomRubberBand> m_band;
+    CWheelClipRange m_wheelRange;
+    std::unique_ptr<CDrawXorLine> m_crossLines[2];
     bool m_panned = false;       // the present left drag has panned the view
     bool m_bandRestart = false;  // a hit zoom moved the view under a started band
     bool m_hitZoomOn = false;
     double m_hitZoomRatio = 0.0;
+    CFlickTracker m_flick{[this](UINT message, WPARAM wParam, LPARAM lParam) {
+        return GetSafeHwnd() ? SendMessage(message, wParam, lParam) : 0;
+    }};
+    // The zoom lens's source square.
+    CClipImageSlot m_lensBuffer;
     QString m_colorText;
     double m_zoomStep = 1.0;
     bool m_inLayout = false;

@@ -6,6 +6,8 @@
 
 #include "clip/control_panel_messages.h"
 #include "core/app_state_queries.h"
+#include "platform/window/cursor.h"
+#include "platform/window/resource_cursors.h"
 
 namespace {
 
@@ -58,6 +60,12 @@ BOOL CDlgViewStage::OnMouseWheel(UINT flags, short delta, CPoint screenPoint)
 
 BOOL CDlgViewStage::OnSetCursor(CWnd* wnd, UINT hitTest, UINT message)
 {
+    if (hitTest == HTCLIENT && !IsMeasureWindowOpen() && m_pointerInView) {
+        if (const int id = ViewCursorId()) {
+            ::SetCursor(LoadResourceCursor(id));
+            return TRUE;
+        }
+    }
     return CDialog::OnSetCursor(wnd, hitTest, message);
 }
 

@@ -96,6 +96,7 @@ void CDlgViewStage::MoveStageWindow()
 void CDlgViewStage::MoveSurface()
 {
     m_surfaceWnd.MoveWindow(&m_rcSurfaceFrame);
+    SetBandArea();
 }
 
 void CDlgViewStage::RebuildBackBuffer()
@@ -134,6 +135,22 @@ void CDlgViewStage::ReStructViewStage(int capture)
         int size[2] = {static_cast<int>(image.cx), static_cast<int>(image.cy)};
         NotifyPanel(kNotifyControlPanel, WM_CLIPCTL_IMAGE_READY, reinterpret_cast<WPARAM>(size));
     }
+}
+
+void CDlgViewStage::LayOutViewInStage(SIZE view)
+{
+    m_surfaceWnd.Invalidate();
+    const SIZE stage = SizeOf(m_rcStage);
+    m_rcSurface = ::ViewRect(stage, view, Metrics());
+    m_rcSurfaceFrame = SurfaceFrameOf(m_rcSurface);
+    m_zoom.SetOrigin(m_rcSurface.left, m_rcSurface.top);
+    m_rcView = m_rcSurface;
+    RebuildBackBuffer();
+    ResetLabelArea();
+    m_zoom.SetClientSize(view.cx, view.cy);
+    m_accessor.SetClipSize(m_rcView.left, m_rcView.top, m_rcView.right, m_rcView.bottom);
+    MoveSurface();
+    SetBandArea();
 }
 
 SIZE CDlgViewStage::ViewSizeForRoom(SIZE room, int fit) const

@@ -163,6 +163,12 @@ bool CDlgViewStage::RunFunctionId(UINT id)
 bool CDlgViewStage::RunStageCommand(UINT id)
 {
     switch (id) {
+    case ID_STAGE_ENTER_CLIP:
+        EnterClipRange();
+        return true;
+    case ID_RB_CANCEL_CLIP_RANGE:
+        CancelClipRange();
+        return true;
     case ID_RB_TWO_CLICK_RANGE:
         PressPanelButton(IDC_PANEL_TWO_CLICK_RANGE);
         return true;
@@ -201,6 +207,12 @@ bool CDlgViewStage::RunStageCommand(UINT id)
         return true;
     case ID_RB_AUTO_FILE_NAME:
         AppSettings.MakeFilenameAuto = Toggled(AppSettings.MakeFilenameAuto);
+        return true;
+    case ID_RB_HIT_ZOOM:
+        OnRbHitZoom();
+        return true;
+    case IDC_STAGE_ONE_TO_ONE:
+        OnOneToOne();
         return true;
     default:
         return false;

@@ -6,6 +6,10 @@
 #pragma once
 
 #include "platform/types/hwnd.h"
+#include "platform/types/types.h"
+
+class CClipImageSlot;
+class CPngTransparency;
 
 class FrameServices {
 public:
@@ -17,6 +21,14 @@ public:
     // Minimises the frame with its windows, and restores them.
     virtual void MinimizeFrame() { }
     virtual void RestoreFrame() { }
+    // Opens a clip window on a filled clip-image slot showing the inclusive
+    // image rectangle r of the stage; 1 when it opened. Until the frame has
+    // clip windows the slot is kept as it is and the answer is success.
+    virtual int OpenClipWindow(
+        BYTE /*slot*/, CClipImageSlot* /*image*/, CPngTransparency* /*transparency*/, const RECT& /*r*/)
+    {
+        return 1;
+    }
 };
 
 // The installed frame; an instance that does nothing while none is.
