@@ -1,6 +1,7 @@
 #include "app/frame_window_table.h"
 
 #include "app/main_frame.h"
+#include "clip/control_panel.h"
 #include "clip/view_stage.h"
 #include "clip/wait_box.h"
 
@@ -16,6 +17,16 @@ void CloseViewStageOf(CMainFrame& frame, int)
     frame.CloseViewStage();
 }
 
+CWnd* ControlPanelOf(const CMainFrame& frame, int)
+{
+    return frame.m_pControlWindow;
+}
+
+void CloseControlPanelOf(CMainFrame& frame, int)
+{
+    frame.CloseControlWindow();
+}
+
 CWnd* WaitBoxOf(const CMainFrame& frame, int)
 {
     return frame.m_pWaitOperateMsg;
@@ -26,10 +37,11 @@ void CloseWaitBoxOf(CMainFrame& frame, int)
     frame.CloseWaitBox();
 }
 
-// The control panel, file tree, folder tree and overview close between the
-// view stage and the wait box once they are part of the program.
+// The file tree, folder tree and overview close between the control panel
+// and the wait box once they are part of the program.
 constexpr FrameWindowRow kRows[] = {
     {AppWindow::ViewStage, CDlgViewStage::IDD, 1, ViewStageOf, CloseViewStageOf},
+    {AppWindow::ControlPanel, CDlgControlWindow::IDD, 1, ControlPanelOf, CloseControlPanelOf},
     {AppWindow::WaitBox, IDD_WAIT_OPERATE, 1, WaitBoxOf, CloseWaitBoxOf},
 };
 

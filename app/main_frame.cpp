@@ -89,6 +89,8 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (LRESULT result = 0; HandleStageMessage(message, wParam, lParam, &result))
         return result;
+    if (LRESULT result = 0; HandlePanelMessage(message, wParam, lParam, &result))
+        return result;
     switch (message) {
     case WM_FRAME_APPBAR:
         if (wParam == ABN_POSCHANGED)

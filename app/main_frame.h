@@ -20,6 +20,7 @@
 #include <memory>
 #include <span>
 
+class CDlgControlWindow;
 class CDlgViewStage;
 class CDlgWaitOperateMsg;
 
@@ -53,7 +54,16 @@ public:
 
     // The frame's windows, each null while closed.
     CDlgViewStage* m_pViewStage = nullptr;
+    CDlgControlWindow* m_pControlWindow = nullptr;
     CDlgWaitOperateMsg* m_pWaitOperateMsg = nullptr;
+
+    // The control panel: made once (template 134) before the stage, shown and
+    // brought to the top (app/main_frame_panel.cpp).
+    void OpenControlWindow();
+    void CloseControlWindow();
+    CDlgControlWindow* GetControlWindow() const { return m_pControlWindow; }
+    // Range selection is on in the control panel.
+    BOOL IsSelectionOn() const;
 
     // The view stage: made once (template 130), shown and brought to the top.
     void OpenViewStage();
@@ -82,6 +92,9 @@ public:
     int ForceForegroundWindow(HWND target) override;
     void MinimizeFrame() override;
     void RestoreFrame() override;
+    bool IsClipWindowOverStage() const override;
+    bool CanOpenClipHistory() const override;
+    bool CanRunContinueCapture() const override;
 
     // Layout.
     void FitClipFrame(int flag);
@@ -156,6 +169,8 @@ private:
     void SwitchFrameBars(BYTE mode);
     // The frame's messages about the stage and its image; false for any other.
     bool HandleStageMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    // The frame's messages from the control panel; false for any other.
+    bool HandlePanelMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     bool HandleImageCommand(UINT id);
     void SendToViewStage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     SettingsStore& Store();
