@@ -8,6 +8,13 @@
 #include "core/settings/app_settings.h"
 #include "core/transform_state.h"
 
+// The template and the stage name the pressed buttons alike.
+static_assert(IDC_CONTROL_ACTIVE_WINDOW == IDC_PANEL_CAPTURE_ACTIVE_WINDOW);
+static_assert(IDC_CONTROL_FULL_SCREEN == IDC_PANEL_CAPTURE_FULL_SCREEN);
+static_assert(IDC_CONTROL_RANGE_CLICK == IDC_PANEL_TWO_CLICK_RANGE);
+static_assert(IDC_CONTROL_WHEEL == IDC_PANEL_WHEEL_RANGE);
+static_assert(IDC_CONTROL_FIXED_MODE == IDC_PANEL_FIXED_MODE_DIALOG);
+
 CDlgControlWindow::CDlgControlWindow() : CDialog(&kDialog134ControlPanel)
 {
 }

@@ -6,8 +6,6 @@
 // 1099, 1083 with its spin 1086, 1118 and 1120.
 #include "res/dialog_134_control_panel.h"
 
-#include "clip/control_panel_messages.h"
-
 namespace {
 
 constexpr DWORD kImageButton = BS_PUSHBUTTON | BS_BITMAP;
@@ -17,8 +15,8 @@ constexpr DWORD kReadout = SS_CENTER | SS_SUNKEN;
 const DialogControl kControls[] = {
     // Selection methods, the wheel range's size and step.
     {ControlKind::GroupBox, IDC_PANEL_METHOD_GROUP, u"クリップ方法", 0, 4, 2, 160, 134},
-    {ControlKind::BitmapButton, IDC_PANEL_TWO_CLICK_RANGE, u"クリック指定", kImageButton, 10, 18, 72, 36},
-    {ControlKind::BitmapButton, IDC_PANEL_WHEEL_RANGE, u"マウスホイール", kImageButton, 86, 18, 72, 36},
+    {ControlKind::BitmapButton, IDC_CONTROL_RANGE_CLICK, u"クリック指定", kImageButton, 10, 18, 72, 36},
+    {ControlKind::BitmapButton, IDC_CONTROL_WHEEL, u"マウスホイール", kImageButton, 86, 18, 72, 36},
     {ControlKind::Text, IDC_STATIC, u"横幅", SS_LEFT, 10, 62, 34, 16},
     {ControlKind::Edit, IDC_PANEL_WIDTH, nullptr, kNumber, 46, 60, 62, 20},
     {ControlKind::Spin, IDC_PANEL_WIDTH_SPIN, nullptr, 0, 108, 60, 16, 20},
@@ -35,13 +33,11 @@ const DialogControl kControls[] = {
 
     // Captures.
     {ControlKind::GroupBox, IDC_STATIC, u"キャプチャ メニュ－", 0, 4, 140, 160, 132},
-    {ControlKind::BitmapButton, IDC_PANEL_CAPTURE_FULL_SCREEN, u"フルスクリーン", kImageButton, 10, 156, 110,
-        36},
-    {ControlKind::BitmapButton, IDC_PANEL_CAPTURE_ACTIVE_WINDOW, u"アクティブウィンドウ",
-        kImageButton | CS_HIDDEN, 10, 156, 110, 36},
+    {ControlKind::BitmapButton, IDC_CONTROL_FULL_SCREEN, u"フルスクリーン", kImageButton, 10, 156, 110, 36},
+    {ControlKind::BitmapButton, IDC_CONTROL_ACTIVE_WINDOW, u"アクティブウィンドウ", kImageButton | CS_HIDDEN,
+        10, 156, 110, 36},
     {ControlKind::BitmapButton, IDC_PANEL_CHOOSER, u"▼", kImageButton, 122, 156, 36, 36},
-    {ControlKind::BitmapButton, IDC_PANEL_FIXED_MODE_DIALOG, u"履歴＆固定モード", kImageButton, 10, 196, 148,
-        28},
+    {ControlKind::BitmapButton, IDC_CONTROL_FIXED_MODE, u"履歴＆固定モード", kImageButton, 10, 196, 148, 28},
     {ControlKind::ComboBox, IDC_PANEL_WAIT, nullptr, CBS_DROPDOWN | WS_TABSTOP, 10, 230, 56, 22},
     {ControlKind::Edit, IDC_PANEL_WAIT_EDIT, nullptr, ES_RIGHT | ES_AUTOHSCROLL | CS_HIDDEN, 10, 230, 56, 20},
     {ControlKind::Text, IDC_STATIC, u"秒後にキャプチャ", SS_LEFT, 70, 233, 88, 16},

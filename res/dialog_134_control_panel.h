@@ -1,6 +1,6 @@
 // Template 134: the control panel, the narrow caption-less column at the
-// frame's left edge in clip mode. The method, capture and history buttons
-// (1099, 1102, 1111, 1112, 1246) are named in clip/control_panel_messages.h.
+// frame's left edge in clip mode. The buttons the stage presses (1099, 1102,
+// 1111, 1112, 1246) are also named in clip/control_panel_messages.h.
 #pragma once
 
 #include "platform/dialog/dialog_template.h"
@@ -17,6 +17,8 @@ enum : int {
     IDC_PANEL_END = 1092,
     IDC_PANEL_HEIGHT = 1100,
     IDC_PANEL_WIDTH = 1101,
+    IDC_CONTROL_ACTIVE_WINDOW = 1099,
+    IDC_CONTROL_FULL_SCREEN = 1102,
     IDC_PANEL_WAIT = 1105,
     IDC_PANEL_WAIT_EDIT = 1118,
     IDC_PANEL_CAPTURE_CURSOR = 1119,
