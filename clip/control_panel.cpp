@@ -9,8 +9,8 @@
 #include "core/transform_state.h"
 
 // The template and the stage name the pressed buttons alike.
-static_assert(IDC_CONTROL_ACTIVE_WINDOW == IDC_PANEL_CAPTURE_ACTIVE_WINDOW);
-static_assert(IDC_CONTROL_FULL_SCREEN == IDC_PANEL_CAPTURE_FULL_SCREEN);
+static_assert(int{IDC_CONTROL_ACTIVE_WINDOW} == int{IDC_PANEL_CAPTURE_ACTIVE_WINDOW});
+static_assert(int{IDC_CONTROL_FULL_SCREEN} == int{IDC_PANEL_CAPTURE_FULL_SCREEN});
 static_assert(IDC_CONTROL_RANGE_CLICK == IDC_PANEL_TWO_CLICK_RANGE);
 static_assert(IDC_CONTROL_WHEEL == IDC_PANEL_WHEEL_RANGE);
 static_assert(IDC_CONTROL_FIXED_MODE == IDC_PANEL_FIXED_MODE_DIALOG);
