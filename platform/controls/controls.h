@@ -70,6 +70,9 @@ public:
     UINT GetLimitText() const;
     BOOL SetReadOnly(BOOL readOnly = TRUE);
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // WM_KILLFOCUS, whether the focus really left or the message was sent,
+    // tells the parent EN_KILLFOCUS.
+    void OnKillFocus(CWnd* newWnd) override;
 };
 
 constexpr int CB_ERR = -1;
@@ -102,6 +105,8 @@ public:
     BOOL GetDroppedState() const;
     BOOL LimitText(int max);
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // A sent WM_KILLFOCUS tells the parent CBN_KILLFOCUS.
+    void OnKillFocus(CWnd* newWnd) override;
 };
 
 class CListBox : public CWnd {

@@ -229,3 +229,9 @@ LRESULT CComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return CWnd::WindowProc(message, wParam, lParam);
     }
 }
+
+void CComboBox::OnKillFocus(CWnd*)
+{
+    if (m_widget)
+        NotifyCommand(m_widget, CBN_KILLFOCUS);
+}

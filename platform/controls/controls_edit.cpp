@@ -87,3 +87,9 @@ LRESULT CEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return CWnd::WindowProc(message, wParam, lParam);
     }
 }
+
+void CEdit::OnKillFocus(CWnd*)
+{
+    if (m_widget)
+        NotifyCommand(m_widget, EN_KILLFOCUS);
+}

@@ -1,6 +1,7 @@
 // Window objects: creation, the handle table, and destruction.
 #include "platform/window/window.h"
 #include "platform/dialog/dialog_template.h"
+#include "platform/window/control_mouse_routing.h"
 #include "platform/window/window_dispatch.h"
 #include "platform/window/window_registry.h"
 
@@ -185,6 +186,8 @@ BOOL CWnd::AttachWidget(QWidget* widget, UINT id, CWnd* parent, DWORD style)
     BindWidget(widget, id, parent);
     if (dynamic_cast<WindowHost*>(widget))
         ResizeSurface(widget->width(), widget->height());  // a surface control draws at once
+    else
+        RouteControlMouseInput(widget);
     return TRUE;
 }
 
@@ -218,6 +221,7 @@ BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent)
             m_widget = nullptr;
         }
     });
+    RouteControlMouseInput(widget);
     return TRUE;
 }
 

@@ -1,0 +1,117 @@
+// Mouse events of a control's widget, sent to its window object as messages.
+#include "platform/window/control_mouse_routing.h"
+
+#include "platform/app/message_pump.h"
+#include "platform/window/input_keys.h"
+#include "platform/window/window_dispatch.h"
+
+#include <QAbstractScrollArea>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPointer>
+#include <array>
+
+namespace {
+
+const char* const kRoutedProperty = "kestrel_mouse_routed";
+
+UINT MouseMessage(QEvent::Type type, Qt::MouseButton button)
+{
+    const int column = button == Qt::LeftButton ? 0 : button == Qt::RightButton ? 1 : 2;
+    switch (type) {
+    case QEvent::MouseMove:
+        return WM_MOUSEMOVE;
+    case QEvent::MouseButtonPress:
+        return std::array<UINT, 3>{WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN}[column];
+    case QEvent::MouseButtonRelease:
+        return std::array<UINT, 3>{WM_LBUTTONUP, WM_RBUTTONUP, WM_MBUTTONUP}[column];
+    case QEvent::MouseButtonDblClick:
+        return std::array<UINT, 3>{WM_LBUTTONDBLCLK, WM_RBUTTONDBLCLK, WM_MBUTTONDBLCLK}[column];
+    default:
+        return 0;
+    }
+}
+
+// The control a filtered widget stands for: itself, or the scroll area whose viewport it is.
+QWidget* ControlOf(QWidget* filtered)
+{
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(filtered->parentWidget()))
+        if (area->viewport() == filtered)
+            return area;
+    return filtered;
+}
+
+class ControlMouseRouting : public QObject {
+public:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        const UINT message = MessageFor(event);
+        if (message == 0)
+            return false;
+        auto* filtered = static_cast<QWidget*>(object);
+        CWnd* wnd = WindowDispatch::FromWidget(ControlOf(filtered), false);
+        auto* e = static_cast<QMouseEvent*>(event);
+        if (!wnd || IsMouseInputFlushed(static_cast<qint64>(e->timestamp())))
+            return false;
+        const QPoint p = e->position().toPoint();
+        const QPointer<QWidget> alive(filtered);
+        const WidgetEventScope scope;
+        WindowDispatch::Dispatch(
+            wnd, message, MouseKeyFlags(e->buttons(), e->modifiers()), MAKELPARAM(p.x(), p.y()));
+        // The widget handles the event as well, unless the handler took it away.
+        return alive.isNull();
+    }
+
+private:
+    static UINT MessageFor(QEvent* event)
+    {
+        switch (event->type()) {
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            return MouseMessage(event->type(), static_cast<QMouseEvent*>(event)->button());
+        default:
+            return 0;
+        }
+    }
+};
+
+ControlMouseRouting* TheRouting()
+{
+    static auto* routing = new ControlMouseRouting;
+    return routing;
+}
+
+// Labels and frames let the mouse through to the window below them.
+bool IsTransparentToMouse(const QWidget* widget)
+{
+    return qobject_cast<const QLabel*>(widget) || qobject_cast<const QGroupBox*>(widget);
+}
+
+void Route(QWidget* widget)
+{
+    if (widget->property(kRoutedProperty).toBool())
+        return;
+    widget->setProperty(kRoutedProperty, true);
+    widget->setMouseTracking(true);
+    // The mouse over a control is the control's alone, as on the platform:
+    // a move the widget does not take does not reach the parent window.
+    if (!IsTransparentToMouse(widget))
+        widget->setAttribute(Qt::WA_NoMousePropagation);
+    widget->installEventFilter(TheRouting());
+}
+
+}  // namespace
+
+void RouteControlMouseInput(QWidget* control)
+{
+    if (!control || dynamic_cast<WindowHost*>(control) || dynamic_cast<SurfaceHost<QDialog>*>(control))
+        return;
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(control))
+        Route(area->viewport());
+    else
+        Route(control);
+}
