@@ -42,6 +42,7 @@ bool CDlgControlWindow::IsImageTransformed()
 BOOL CDlgControlWindow::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    m_chooserButton.SubclassDlgItem(IDC_PANEL_CHOOSER, this);
     m_bSelectionOn = 0;
     m_active = 1;
     m_step = AppSettings.ClipIncVolume;

@@ -11,6 +11,7 @@
 #include "clip/control_panel_images.h"
 #include "clip/control_panel_selection.h"
 #include "clip/control_panel_sizes.h"
+#include "core/ex_button.h"
 #include "platform/controls/controls.h"
 #include "platform/dialog/dialog.h"
 #include "res/dialog_134_control_panel.h"
@@ -139,6 +140,7 @@ private:
     PanelSelection m_selection{*this};
     std::unique_ptr<CAspectSize> m_aspect;
     CToolTipCtrl m_toolTip;
+    CExButton m_chooserButton;  // tells the frame of each mouse move over it
     HBITMAP m_images[11]{};
     int m_imageIds[11]{};
     QHash<int, int> m_shownImages;  // button id -> resource id of its picture
