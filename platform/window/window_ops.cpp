@@ -136,7 +136,12 @@ void CWnd::MoveWindow(int x, int y, int width, int height, BOOL)
         // Recorded first: the resize event arrives while resize() runs.
         m_requestedSize = QSize(std::max(1, width - extraW), std::max(1, height - extraH));
         m_widget->move(x, y);
-        m_widget->resize(m_requestedSize);
+        // A window the user cannot size (a dialog without a sizing frame) is
+        // still sized by the program, as on the platform.
+        if (m_widget->minimumSize() == m_widget->maximumSize())
+            m_widget->setFixedSize(m_requestedSize);
+        else
+            m_widget->resize(m_requestedSize);
     } else if (auto* combo = qobject_cast<QComboBox*>(m_widget)) {
         PlaceComboBox(combo, QRect(x, y, std::max(0, width), std::max(0, height)));
     } else {
