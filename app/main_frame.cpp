@@ -59,6 +59,9 @@ int CMainFrame::OnCreate()
     DragAcceptFiles();
     // The window list leaves the frame and its tool windows out of captures.
     GetWindowListHost().mainFrame = GetSafeHwnd();
+    GetWindowListHost().isChooserOpen = [] {
+        return GetAppState().Window(AppWindow::CaptureChooser) != nullptr;
+    };
 
     m_bOsSupported = DetectWindowsVersion() != 0 ? 1 : 0;
     if (!m_bOsSupported) {
@@ -90,6 +93,8 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     if (LRESULT result = 0; HandleStageMessage(message, wParam, lParam, &result))
         return result;
     if (LRESULT result = 0; HandlePanelMessage(message, wParam, lParam, &result))
+        return result;
+    if (LRESULT result = 0; HandleChooserMessage(message, wParam, lParam, &result))
         return result;
     switch (message) {
     case WM_FRAME_APPBAR:

@@ -20,6 +20,7 @@
 #include <memory>
 #include <span>
 
+class CDlgChoicedCaptureWindow;
 class CDlgControlWindow;
 class CDlgViewStage;
 class CDlgWaitOperateMsg;
@@ -56,6 +57,7 @@ public:
     CDlgViewStage* m_pViewStage = nullptr;
     CDlgControlWindow* m_pControlWindow = nullptr;
     CDlgWaitOperateMsg* m_pWaitOperateMsg = nullptr;
+    CDlgChoicedCaptureWindow* m_pChooser = nullptr;
 
     // The control panel: made once (template 134) before the stage, shown and
     // brought to the top (app/main_frame_panel.cpp).
@@ -74,6 +76,11 @@ public:
     // box is replaced); the box's handle, null when it could not be made.
     HWND OpenWaitBox(const QString& title, int maximum);
     void CloseWaitBox();
+
+    // The capture-window chooser (app/main_frame_chooser.cpp): opened once
+    // (m_rcChooser records where), closed and zeroed.
+    void OpenChooser();
+    void CloseChooser();
 
     // The image commands of the frame (app/main_frame_image_commands.cpp).
     void OpenStageImage();                   // ID_FILE_OPEN_IMAGE
@@ -172,6 +179,9 @@ private:
     // The frame's messages from the control panel; false for any other.
     bool HandlePanelMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     bool HandleImageCommand(UINT id);
+    // The chooser's messages and timers (405, 406, the status topic 1, timers 9 and 28).
+    bool HandleChooserMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    void OnChooserHoverTimer();
     void SendToViewStage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     SettingsStore& Store();
 

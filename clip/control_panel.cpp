@@ -2,6 +2,7 @@
 #include "clip/control_panel.h"
 
 #include "clip/control_panel_messages.h"
+#include "core/chooser_button.h"
 #include "core/frame_messages.h"
 #include "core/frame_services.h"
 #include "core/panel_messages.h"
@@ -76,6 +77,13 @@ BOOL CDlgControlWindow::OnInitDialog()
     SetButtonImage(IDC_PANEL_CHOOSER, PanelImage::Chooser);
     SetButtonImage(IDC_PANEL_CONTINUE_CAPTURE, PanelImage::ContinueCapture);
 
+    // The frame's hover timer and the chooser find the chooser button here.
+    if (CWnd* chooser = GetDlgItem(IDC_PANEL_CHOOSER)) {
+        RECT r{};
+        chooser->GetWindowRect(&r);
+        ScreenToClient(&r);
+        SetChooserButtonPlace(GetSafeHwnd(), r);
+    }
     if (CWnd* swatch = GetDlgItem(IDC_PANEL_COLOR_SWATCH)) {
         swatch->GetClientRect(&m_rcSwatch);
         m_rcSwatch =
@@ -109,6 +117,7 @@ void CDlgControlWindow::OnDestroy()
     AppSettings.IsLinkSize = m_sizeLink;
     FreeButtonImages();
     m_aspect.reset();
+    SetChooserButtonPlace(nullptr, RECT{});
     CDialog::OnDestroy();
 }
 

@@ -22,7 +22,8 @@ enum : UINT {
     WM_CLIPCTL_IMAGE_READY = WM_USER + 199,
     // wParam: RECT* with inclusive pixel edges.
     WM_CLIPCTL_SET_PREV_RECT = WM_USER + 207,
-    // Posted by the capture-window chooser: wParam the capture kind, lParam the target window.
+    // Posted by the capture-window chooser. wParam: the capture kind (3: the
+    // chosen window); lParam: the window's handle.
     WM_CLIPCTL_CAPTURE = WM_USER + 208,
     WM_CLIPCTL_FIX_RANGE = WM_USER + 407,
     WM_CLIPCTL_SWITCH_TO_WHEEL = WM_USER + 454,

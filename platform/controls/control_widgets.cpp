@@ -2,6 +2,8 @@
 // user's actions on it to the platform's notifications.
 #include "platform/controls/control_widgets.h"
 #include "platform/controls/controls.h"
+#include "platform/controls/list_ctrl.h"
+#include "platform/controls/list_view_widget.h"
 #include "platform/window/window_dispatch.h"
 #include "platform/window/window_registry.h"
 
@@ -349,6 +351,13 @@ QWidget* CreateControlWidget(const DialogControl& c, QWidget* parent, QWidget* p
         w = p;
         break;
     }
+    case ControlKind::ListView: {
+        auto* view = new ListViewWidget(parent);
+        view->setSelectionMode((c.style & LVS_SINGLESEL) ? QAbstractItemView::SingleSelection
+                                                         : QAbstractItemView::ExtendedSelection);
+        w = view;
+        break;
+    }
     case ControlKind::Tab: {
         auto* t = new QTabBar(parent);
         t->setExpanding(false);
@@ -403,6 +412,8 @@ CWnd* CreateControlObject(ControlKind kind)
         return new CProgressCtrl;
     case ControlKind::Tab:
         return new CTabCtrl;
+    case ControlKind::ListView:
+        return new CListCtrl;
     }
     return new CWnd;
 }

@@ -23,6 +23,7 @@ enum class ControlKind {
     Spin,    // up-down control: UDS_HORZ, UDS_SETBUDDYINT, UDS_AUTOBUDDY
     Progress,
     Tab,
+    ListView,  // rows of text with small icons (LVS_SINGLESEL: one selected row at most)
 };
 
 // The id of labels and frames that no code addresses.
@@ -99,6 +100,11 @@ inline constexpr DWORD UDS_AUTOBUDDY = 0x0010;
 inline constexpr DWORD UDS_ARROWKEYS = 0x0020;
 inline constexpr DWORD UDS_HORZ = 0x0040;
 inline constexpr DWORD UDS_NOTHOUSANDS = 0x0080;
+// List views.
+inline constexpr DWORD LVS_SMALLICON = 0x0002;
+inline constexpr DWORD LVS_LIST = 0x0003;
+inline constexpr DWORD LVS_SINGLESEL = 0x0004;
+inline constexpr DWORD LVS_SHOWSELALWAYS = 0x0008;
 // Progress bars.
 inline constexpr DWORD PBS_SMOOTH = 0x0001;
 inline constexpr DWORD PBS_VERTICAL = 0x0004;

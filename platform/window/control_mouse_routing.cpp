@@ -43,17 +43,34 @@ QWidget* ControlOf(QWidget* filtered)
     return filtered;
 }
 
+// Labels and frames let the mouse through to the window below them.
+bool IsTransparentToMouse(const QWidget* widget)
+{
+    return qobject_cast<const QLabel*>(widget) || qobject_cast<const QGroupBox*>(widget);
+}
+
 class ControlMouseRouting : public QObject {
 public:
     bool eventFilter(QObject* object, QEvent* event) override
     {
+        auto* filtered = static_cast<QWidget*>(object);
+        KeepOrPassOn(filtered, event->type());
         const UINT message = MessageFor(event);
         if (message == 0)
             return false;
-        auto* filtered = static_cast<QWidget*>(object);
-        CWnd* wnd = WindowDispatch::FromWidget(ControlOf(filtered), false);
         auto* e = static_cast<QMouseEvent*>(event);
-        if (!wnd || IsMouseInputFlushed(static_cast<qint64>(e->timestamp())))
+        if (IsMouseInputFlushed(static_cast<qint64>(e->timestamp())))
+            return false;
+        if (!filtered->isEnabled()) {
+            // A disabled control takes no mouse: the window below it has it (a
+            // label passes it on by itself).
+            if (IsTransparentToMouse(filtered))
+                return false;
+            SendToParent(filtered, message, e);
+            return true;
+        }
+        CWnd* wnd = WindowDispatch::FromWidget(ControlOf(filtered), false);
+        if (!wnd)
             return false;
         const QPoint p = e->position().toPoint();
         const QPointer<QWidget> alive(filtered);
@@ -65,6 +82,31 @@ public:
     }
 
 private:
+    // The mouse over a control is the control's alone, as on the platform: a
+    // move the widget does not take does not reach the parent window. The
+    // wheel still passes on to the parent as before (the application's input
+    // filter routes it). Qt reads the attribute once the widget has had the
+    // event, so it is set for each event as it arrives.
+    static void KeepOrPassOn(QWidget* filtered, QEvent::Type type)
+    {
+        if (IsTransparentToMouse(filtered))
+            return;
+        if (type == QEvent::Wheel)
+            filtered->setAttribute(Qt::WA_NoMousePropagation, false);
+        else if (type >= QEvent::MouseButtonPress && type <= QEvent::MouseMove)
+            filtered->setAttribute(Qt::WA_NoMousePropagation, true);
+    }
+    static void SendToParent(QWidget* filtered, UINT message, QMouseEvent* e)
+    {
+        QWidget* control = ControlOf(filtered);
+        CWnd* parent = WindowDispatch::FromWidget(control->parentWidget(), true);
+        if (!parent || !parent->GetWidget())
+            return;
+        const QPoint p = filtered->mapTo(parent->GetWidget(), e->position().toPoint());
+        const WidgetEventScope scope;
+        WindowDispatch::Dispatch(
+            parent, message, MouseKeyFlags(e->buttons(), e->modifiers()), MAKELPARAM(p.x(), p.y()));
+    }
     static UINT MessageFor(QEvent* event)
     {
         switch (event->type()) {
@@ -85,22 +127,12 @@ ControlMouseRouting* TheRouting()
     return routing;
 }
 
-// Labels and frames let the mouse through to the window below them.
-bool IsTransparentToMouse(const QWidget* widget)
-{
-    return qobject_cast<const QLabel*>(widget) || qobject_cast<const QGroupBox*>(widget);
-}
-
 void Route(QWidget* widget)
 {
     if (widget->property(kRoutedProperty).toBool())
         return;
     widget->setProperty(kRoutedProperty, true);
     widget->setMouseTracking(true);
-    // The mouse over a control is the control's alone, as on the platform:
-    // a move the widget does not take does not reach the parent window.
-    if (!IsTransparentToMouse(widget))
-        widget->setAttribute(Qt::WA_NoMousePropagation);
     widget->installEventFilter(TheRouting());
 }
 

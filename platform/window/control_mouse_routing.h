@@ -7,7 +7,8 @@
 // class derived from a control may forward the mouse to its parent while the
 // control's own notifications (BN_CLICKED, NM_CLICK) still come once per click.
 // As on the platform, the mouse over a control does not reach the window
-// below it, except over labels and group frames, which let it through.
+// below it, except over labels and group frames, which let it through, and
+// over a disabled control, whose mouse messages go to its parent window.
 #pragma once
 
 class QWidget;

@@ -288,7 +288,9 @@ HWND GetDesktopWindow();
 BOOL DestroyWindow(HWND hwnd);
 
 // GW_OWNER: the owner; GW_ENABLEDPOPUP: the most recently active visible,
-// enabled window that hwnd owns, else hwnd itself.
+// enabled window that hwnd owns, else hwnd itself. GW_HWNDFIRST, GW_HWNDLAST,
+// GW_HWNDNEXT (below) and GW_HWNDPREV (above): the z-order of the program's
+// own top-level windows (platform/window/window_stacking.h).
 HWND GetWindow(HWND hwnd, UINT relation);
 void MessageBeep(UINT type);
 

@@ -6,6 +6,7 @@
 // on, so it comes just after the activation. The decision sends WM_ACTIVATE,
 // always before the press itself.
 #include "platform/window/window_activation.h"
+#include "platform/window/window_stacking.h"
 
 #include "platform/window/window_dispatch.h"
 
@@ -87,6 +88,7 @@ void NoteWindowActivated(CWnd* wnd, QWidget* host)
     else if (g_state.lostTo == hwnd)
         other = g_state.lostBy;
     g_state.active = hwnd;
+    NoteWindowRaised(hwnd);
     g_state.lostBy = nullptr;
     g_state.lostTo = nullptr;
     FinishPending(WA_ACTIVE);

@@ -5,6 +5,7 @@
 #include "platform/window/input_keys.h"
 #include "platform/window/window_activation.h"
 #include "platform/window/window_dispatch.h"
+#include "platform/window/window_stacking.h"
 
 #include <QDropEvent>
 #include <QKeyEvent>
@@ -212,8 +213,10 @@ bool WindowHostAccess::HandleEvent(CWnd* wnd, QWidget* host, QEvent* e)
         return false;
     case QEvent::Show:
         if (!e->spontaneous()) {
-            if (host->isWindow())
+            if (host->isWindow()) {
+                NoteWindowRaised(wnd->GetSafeHwnd());  // a window comes up on top of the others
                 ApplySizeLimits(wnd, host);
+            }
             WindowDispatch::Dispatch(wnd, WM_SHOWWINDOW, TRUE, 0);
             if (wnd->GetSafeHwnd())
                 wnd->Invalidate(TRUE);

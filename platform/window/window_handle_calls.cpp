@@ -1,6 +1,7 @@
 // The handle forms of the window calls.
 #include "platform/gdi/gdi_dc.h"
 #include "platform/window/window_dispatch.h"
+#include "platform/window/window_stacking.h"
 #include "platform/x11/desktop_services.h"
 
 #include <QApplication>
@@ -152,6 +153,8 @@ HWND GetWindow(HWND hwnd, UINT relation)
         CWnd* owner = w->GetWidget() && w->GetWidget()->isWindow() ? w->GetOwner() : nullptr;
         return owner ? owner->GetSafeHwnd() : nullptr;
     }
+    if (relation <= GW_HWNDPREV)
+        return OwnWindowRelative(hwnd, relation);
     if (relation != GW_ENABLEDPOPUP)
         return nullptr;
     return WindowHostAccess::EnabledPopupOf(w);

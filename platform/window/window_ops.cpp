@@ -2,6 +2,7 @@
 // capture, enable.
 #include "platform/controls/control_widgets.h"
 #include "platform/window/window_dispatch.h"
+#include "platform/window/window_stacking.h"
 #include "platform/x11/desktop_services.h"
 
 #include <QApplication>
@@ -136,8 +137,7 @@ void CWnd::MoveWindow(int x, int y, int width, int height, BOOL)
         // Recorded first: the resize event arrives while resize() runs.
         m_requestedSize = QSize(std::max(1, width - extraW), std::max(1, height - extraH));
         m_widget->move(x, y);
-        // A window the user cannot size (a dialog without a sizing frame) is
-        // still sized by the program, as on the platform.
+        // A window the user cannot size (a fixed dialog) is still sized by the program.
         if (m_widget->minimumSize() == m_widget->maximumSize())
             m_widget->setFixedSize(m_requestedSize);
         else
@@ -182,12 +182,17 @@ BOOL CWnd::SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, U
                 if (visible)
                     m_widget->show();  // changing window flags hides the window
             }
+            if (top)
+                NoteWindowRaised(m_hWnd);
         } else if (after == HWND_BOTTOM) {
             m_widget->lower();
+            NoteWindowLowered(m_hWnd);
         } else if (after == HWND_TOP) {
             m_widget->raise();
+            NoteWindowRaised(m_hWnd);
         } else if (insertAfter && insertAfter->m_widget) {
             m_widget->stackUnder(insertAfter->m_widget);
+            NoteWindowStackedUnder(m_hWnd, insertAfter->m_hWnd);
         }
     }
     if (flags & SWP_SHOWWINDOW)
@@ -254,8 +259,10 @@ void CWnd::ScreenToClient(RECT* rect) const
 
 void CWnd::BringWindowToTop()
 {
-    if (m_widget)
+    if (m_widget) {
         m_widget->raise();
+        NoteWindowRaised(m_hWnd);
+    }
 }
 
 void CWnd::NoteRequestedSize()

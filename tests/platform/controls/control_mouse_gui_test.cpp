@@ -34,6 +34,8 @@ class Host : public CDialog {
 public:
     Host() : CDialog(&kTemplate) { }
     std::vector<Notification> notes;
+    int moves = 0;
+    void OnMouseMove(UINT, CPoint) override { ++moves; }
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
     {
         notes.push_back({LOWORD(wParam), HIWORD(wParam)});
@@ -89,6 +91,23 @@ TEST(ControlMouse, ASubclassedButtonSeesTheMouseAndStillClicksOnce)
     MouseClick(w, QPoint(20, 10));
     EXPECT_EQ(dialog.Count(kButton, BN_CLICKED), 1);
     EXPECT_EQ(button.seen, (std::vector<UINT>{WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP}));
+}
+
+TEST(ControlMouse, TheMouseOverADisabledControlIsTheParents)
+{
+    Host dialog;
+    ASSERT_TRUE(dialog.Create());
+    ForwardingButton button;
+    ASSERT_TRUE(button.SubclassDlgItem(kButton, &dialog));
+    QWidget* w = button.GetWidget();
+    SendMouse(w, QEvent::MouseMove, Qt::NoButton, Qt::NoButton, Qt::NoModifier, QPoint(7, 9));
+    EXPECT_EQ(dialog.moves, 0);
+    EXPECT_EQ(button.seen.size(), 1u);
+
+    button.EnableWindow(FALSE);
+    SendMouse(w, QEvent::MouseMove, Qt::NoButton, Qt::NoButton, Qt::NoModifier, QPoint(7, 9));
+    EXPECT_EQ(dialog.moves, 1);
+    EXPECT_EQ(button.seen.size(), 1u);
 }
 
 TEST(ControlMouse, ATemplateButtonClicksOnceWithItsMouseRouted)
