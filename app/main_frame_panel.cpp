@@ -55,10 +55,12 @@ bool CMainFrame::IsClipWindowOverStage() const
                 return true;
         return false;
     };
-    // The active clip window; the window directly above the stage is asked
-    // too once the layer reports the stacking order of the program's windows.
+    // The active clip window, else the window directly above the stage.
     const HWND active = ActiveWindow();
-    return isClipWindow(active) && overlaps(active);
+    if (isClipWindow(active))
+        return overlaps(active);
+    const HWND above = ::GetWindow(stage, GW_HWNDPREV);
+    return isClipWindow(above) && overlaps(above);
 }
 
 bool CMainFrame::CanOpenClipHistory() const

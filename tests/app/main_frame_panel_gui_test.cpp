@@ -10,6 +10,7 @@
 #include "clip/control_panel_messages.h"
 #include "clip/control_panel_placement.h"
 #include "clip/view_stage.h"
+#include "core/chooser_button.h"
 #include "core/frame_messages.h"
 #include "core/panel_messages.h"
 #include "core/settings/app_settings.h"
@@ -86,6 +87,17 @@ TEST_F(MainFramePanelGui, ThePanelOpensBeforeTheStageAtTheFramesLeftEdge)
 
     m_frame->SendMessage(WM_CLOSE);
     EXPECT_EQ(m_frame->GetControlWindow(), nullptr);
+}
+
+TEST_F(MainFramePanelGui, TheChooserButtonIsFoundWhereThePanelStands)
+{
+    RECT button{};
+    Panel().GetDlgItem(IDC_PANEL_CHOOSER)->GetWindowRect(&button);
+    const RECT found = ChooserButtonScreenRect();
+    EXPECT_EQ(found.left, button.left);
+    EXPECT_EQ(found.top, button.top);
+    EXPECT_EQ(found.right, button.right);
+    EXPECT_EQ(found.bottom, button.bottom);
 }
 
 TEST_F(MainFramePanelGui, ASelectionInThePanelMakesTheCommandsWaitAndGuides)
