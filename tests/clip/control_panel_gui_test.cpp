@@ -91,8 +91,17 @@ public:
     bool hasImage = true;
     RECT visible{0, 0, 2000, 1500};
     QStringList names;
+    bool hasBand = false;
+    RECT band{};
+    QList<RECT> cursorOn;
 
 protected:
+    bool StageBandImageRect(RECT* rect) const override
+    {
+        *rect = band;
+        return hasBand;
+    }
+    void CenterCursorOnStageRect(const RECT& r) override { cursorOn.append(r); }
     bool StageHasImage() const override { return hasImage; }
     RECT StageVisibleImageRect() const override { return visible; }
     void NameStageImage(const QString& name) override { names << name; }
@@ -406,4 +415,29 @@ TEST_F(ControlPanelGui, ResetImageClearsTheEditStateAndTellsTheStage)
     panel.SendMessage(WM_CLIPCTL_RESET_IMAGE);
     EXPECT_FALSE(CDlgControlWindow::IsImageTransformed());
     EXPECT_EQ(stage.Of(WM_STAGE_RESET_IMAGE).size(), 1);
+}
+
+TEST_F(ControlPanelGui, AnOpenTwoClickBandBecomesTheWheelRange)
+{
+    MakePanel();
+    ImageReady(2000, 1500);
+    Click(IDC_PANEL_TWO_CLICK_RANGE);
+    panel.hasBand = true;
+    panel.band = RECT{300, 250, 100, 50};   // as drawn: the end before the start
+    panel.visible = RECT{0, 0, 200, 1500};  // the band reaches beyond the visible part
+    EXPECT_EQ(panel.SendMessage(WM_CLIPCTL_SWITCH_TO_WHEEL), 1);
+
+    const RECT expected{100, 50, 300, 250};
+    EXPECT_TRUE(AppSettings.PrevSaveRect == expected);
+    // The band's size, kept inside the visible part as the wheel starts.
+    EXPECT_EQ(panel.RangeWidth(), 160);
+    EXPECT_EQ(panel.RangeHeight(), 201);
+    EXPECT_EQ(stage.Of(WM_STAGE_FIT_IMAGE).size(), 1);
+    ASSERT_EQ(panel.cursorOn.size(), 1);
+    EXPECT_TRUE(panel.cursorOn[0] == expected);
+    // Two clicks off, the wheel on.
+    EXPECT_EQ(
+        stage.Commands(), (QList<UINT>{ID_STAGE_ENTER_CLIP, ID_RB_CANCEL_CLIP_RANGE, ID_STAGE_ENTER_CLIP}));
+    EXPECT_EQ(g_nRangeSelectMethod, 3);
+    EXPECT_EQ(panel.m_bSelectionOn, 1);
 }
