@@ -1,7 +1,8 @@
-// The control panel as the frame keeps it: made at the first show before the
-// stage (it places itself at the frame's left edge), closed as the frame ends; the frame's messages from the
-// panel (status guidance, the clip-range history, continuous capture); and the frame's answers to what the
-// panel asks of it.
+// The control panel as the frame keeps it: made at the first show before
+// the stage (it places itself at the frame's left edge) and closed as the
+// frame ends; the frame's messages from the panel (status guidance, the
+// clip-range history, continuous capture); and the frame's answers to what
+// the panel asks of it.
 #include "app/main_frame.h"
 
 #include "app/frame_status_guide.h"
