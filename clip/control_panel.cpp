@@ -110,6 +110,7 @@ BOOL CDlgControlWindow::OnInitDialog()
 void CDlgControlWindow::OnDestroy()
 {
     // The panel's values go back to the settings the frame saves.
+    m_ending = true;
     AppSettings.WaitForCapture = static_cast<WORD>(m_waitMs);
     AppSettings.ClipIncVolume = static_cast<BYTE>(m_step);
     AppSettings.ClipVerSize = m_rangeHeight;
@@ -186,6 +187,9 @@ BOOL CDlgControlWindow::OnCommand(WPARAM wParam, LPARAM lParam)
     // answers a click sent to the panel (the stage's pop-up presses 1099).
     const int id = LOWORD(wParam);
     const UINT code = HIWORD(wParam);
+    // Controls that lose the focus as the panel goes must not change the values written back.
+    if (m_ending && (code == EN_KILLFOCUS || code == CBN_KILLFOCUS || code == CBN_CLOSEUP))
+        return TRUE;
     switch (id) {
     case IDC_PANEL_TWO_CLICK_RANGE:
         m_selection.PressTwoClick();

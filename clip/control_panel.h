@@ -151,6 +151,7 @@ private:
     int m_sizeLink = 0;
     int m_waitMs = 0;  // kept in whole milliseconds
     int m_active = 0;
+    bool m_ending = false;  // the values are written back: late focus changes are not taken
     RECT m_rcPlacement{};
     RECT m_rcSwatch{};
     QString m_startText;
