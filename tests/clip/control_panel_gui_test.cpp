@@ -441,3 +441,19 @@ TEST_F(ControlPanelGui, AnOpenTwoClickBandBecomesTheWheelRange)
     EXPECT_EQ(g_nRangeSelectMethod, 3);
     EXPECT_EQ(panel.m_bSelectionOn, 1);
 }
+
+TEST(ControlPanelImages, EveryPictureExistsAtBothScalesTwiceAsLargeAtScaleTwo)
+{
+    for (int i = 0; i <= static_cast<int>(PanelImage::NotLinked); ++i) {
+        const auto image = static_cast<PanelImage>(i);
+        HBITMAP small = LoadPanelBitmap(PanelBitmapId(image, 1));
+        HBITMAP large = LoadPanelBitmap(PanelBitmapId(image, 2));
+        ASSERT_NE(small, nullptr) << i;
+        ASSERT_NE(large, nullptr) << i;
+        EXPECT_EQ(large->image.size(), small->image.size() * 2) << i;
+        EXPECT_EQ(small->image.format(), QImage::Format_RGB32);
+        DeleteObject(small);
+        DeleteObject(large);
+    }
+    EXPECT_EQ(LoadPanelBitmap(999), nullptr);
+}
