@@ -34,8 +34,6 @@ bool TransformRule(const CMainFrame& frame)
         frame.CanUseImageCommands() && !frame.Window(AppWindow::Measure);
 }
 
-// The manual's rule is "the control panel is idle"; it takes that rule with
-// the control panel, so that the manual can be opened meanwhile.
 constexpr FrameCommand kFrameCommands[] = {
     {ID_FILE_OPEN_IMAGE, ControlIdle},
     {ID_FILE_SAVE_IMAGE, ImageCommands},
@@ -46,7 +44,7 @@ constexpr FrameCommand kFrameCommands[] = {
     {ID_EDIT_RESET_IMAGE, TransformRule},
     {ID_VIEW_ZOOM_IN, StageImage},
     {ID_VIEW_ZOOM_OUT, StageImage},
-    {ID_HELP_MANUAL, Always},
+    {ID_HELP_MANUAL, ControlIdle},
     {ID_FILE_NEW, Always},
     {ID_FILE_OPEN, Always},
     {ID_FILE_PRINT_SETUP, Always},

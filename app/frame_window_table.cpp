@@ -2,6 +2,7 @@
 
 #include "app/main_frame.h"
 #include "clip/capture_chooser.h"
+#include "clip/control_panel.h"
 #include "clip/view_stage.h"
 #include "clip/wait_box.h"
 
@@ -15,6 +16,16 @@ CWnd* ViewStageOf(const CMainFrame& frame, int)
 void CloseViewStageOf(CMainFrame& frame, int)
 {
     frame.CloseViewStage();
+}
+
+CWnd* ControlPanelOf(const CMainFrame& frame, int)
+{
+    return frame.m_pControlWindow;
+}
+
+void CloseControlPanelOf(CMainFrame& frame, int)
+{
+    frame.CloseControlWindow();
 }
 
 CWnd* WaitBoxOf(const CMainFrame& frame, int)
@@ -37,10 +48,11 @@ void CloseChooserOf(CMainFrame& frame, int)
     frame.CloseChooser();
 }
 
-// The control panel, file tree, folder tree and overview close between the
-// view stage and the wait box once they are part of the program.
+// The file tree, folder tree and overview close between the control panel
+// and the wait box once they are part of the program.
 constexpr FrameWindowRow kRows[] = {
     {AppWindow::ViewStage, CDlgViewStage::IDD, 1, ViewStageOf, CloseViewStageOf},
+    {AppWindow::ControlPanel, CDlgControlWindow::IDD, 1, ControlPanelOf, CloseControlPanelOf},
     {AppWindow::WaitBox, IDD_WAIT_OPERATE, 1, WaitBoxOf, CloseWaitBoxOf},
     {AppWindow::CaptureChooser, CDlgChoicedCaptureWindow::IDD, 1, ChooserOf, CloseChooserOf},
 };

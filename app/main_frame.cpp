@@ -92,6 +92,8 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (LRESULT result = 0; HandleStageMessage(message, wParam, lParam, &result))
         return result;
+    if (LRESULT result = 0; HandlePanelMessage(message, wParam, lParam, &result))
+        return result;
     if (LRESULT result = 0; HandleChooserMessage(message, wParam, lParam, &result))
         return result;
     switch (message) {

@@ -21,6 +21,7 @@
 #include <span>
 
 class CDlgChoicedCaptureWindow;
+class CDlgControlWindow;
 class CDlgViewStage;
 class CDlgWaitOperateMsg;
 
@@ -54,8 +55,17 @@ public:
 
     // The frame's windows, each null while closed.
     CDlgViewStage* m_pViewStage = nullptr;
+    CDlgControlWindow* m_pControlWindow = nullptr;
     CDlgWaitOperateMsg* m_pWaitOperateMsg = nullptr;
     CDlgChoicedCaptureWindow* m_pChooser = nullptr;
+
+    // The control panel: made once (template 134) before the stage, shown and
+    // brought to the top (app/main_frame_panel.cpp).
+    void OpenControlWindow();
+    void CloseControlWindow();
+    CDlgControlWindow* GetControlWindow() const { return m_pControlWindow; }
+    // Range selection is on in the control panel.
+    BOOL IsSelectionOn() const;
 
     // The view stage: made once (template 130), shown and brought to the top.
     void OpenViewStage();
@@ -90,6 +100,9 @@ public:
     int ForceForegroundWindow(HWND target) override;
     void MinimizeFrame() override;
     void RestoreFrame() override;
+    bool IsClipWindowOverStage() const override;
+    bool CanOpenClipHistory() const override;
+    bool CanRunContinueCapture() const override;
 
     // Layout.
     void FitClipFrame(int flag);
@@ -164,6 +177,8 @@ private:
     void SwitchFrameBars(BYTE mode);
     // The frame's messages about the stage and its image; false for any other.
     bool HandleStageMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    // The frame's messages from the control panel; false for any other.
+    bool HandlePanelMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     bool HandleImageCommand(UINT id);
     // The chooser's messages and timers (405, 406, the status topic 1, timers 9 and 28).
     bool HandleChooserMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);

@@ -3,6 +3,7 @@
 #include "app/main_frame.h"
 
 #include "app/frame_globals.h"
+#include "clip/control_panel.h"
 #include "clip/view_stage.h"
 #include "core/frame_messages.h"
 #include "core/geometry.h"
@@ -129,12 +130,14 @@ bool CMainFrame::PlaceAgainOnceFramed()
     const RECT r = std::exchange(m_rcAwaitingFrame, RECT{});
     qCDebug(lcFrame) << "frame placed again with the window manager's frame";
     MoveFrameTo(r);
-    // The stage was shown before the window manager knew the frame, so it
-    // took the stage for a window of its own and would let the frame cover
-    // it. Shown again, it is kept above the frame that owns it.
-    if (m_pViewStage && m_pViewStage->IsWindowVisible()) {
-        m_pViewStage->ShowWindow(SW_HIDE);
-        m_pViewStage->ShowWindow(SW_SHOW);
+    // The panel and the stage were shown before the window manager knew the
+    // frame, so it took them for windows of their own and would let the frame
+    // cover them. Shown again, they are kept above the frame that owns them.
+    for (CWnd* w : {static_cast<CWnd*>(m_pControlWindow), static_cast<CWnd*>(m_pViewStage)}) {
+        if (w && w->IsWindowVisible()) {
+            w->ShowWindow(SW_HIDE);
+            w->ShowWindow(SW_SHOW);
+        }
     }
     return true;
 }

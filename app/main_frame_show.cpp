@@ -44,8 +44,9 @@ void CMainFrame::RunFirstShow()
     LoadSettings();
     CheckSettings();
 
-    // The mode bar and the control panel open before the stage once they are
-    // part of the program (the stage is placed to the right of the panel).
+    // The control panel opens before the stage (the stage is placed to the
+    // right of the panel); the mode bar comes first once it is part of the program.
+    OpenControlWindow();
     OpenViewStage();
     FitClipFrame(0);
 

@@ -40,12 +40,11 @@ void CMainFrame::CloseAllWindows()
 
 BOOL CMainFrame::IsControlIdle() const
 {
-    // The control panel exists and no range selection runs in it. While the
-    // program has no control panel at all, the commands that wait for it to
-    // be idle wait only for the selection.
+    // The control panel exists and no range selection runs in it. A frame
+    // made without a control panel (tests) waits only for the stage's selection.
     const bool programHasPanel = FindFrameWindowRow(m_windows, AppWindow::ControlPanel) != nullptr;
     const bool panelThere = !programHasPanel || Window(AppWindow::ControlPanel) != nullptr;
-    return panelThere && !IsClipSelecting();
+    return panelThere && !IsSelectionOn() && !IsClipSelecting();
 }
 
 BOOL CMainFrame::CanUseImageCommands() const

@@ -7,6 +7,8 @@
 enum : UINT {
     // From the frame: the image is reset to the one loaded (the panel passes it on to the stage).
     WM_CLIPCTL_RESET_IMAGE = WM_USER + 108,
+    // From the frame after a zoom step while a selection runs: wParam +1 in, -1 out.
+    WM_CLIPCTL_ZOOM_CHANGED = WM_USER + 111,
     // wParam: a COLORREF, or -1 when there is no colour to show.
     WM_CLIPCTL_SHOW_COLOR = WM_USER + 132,
     // wParam: method 2 or 3; behaves as a click on that method's button.
@@ -25,6 +27,8 @@ enum : UINT {
     WM_CLIPCTL_CAPTURE = WM_USER + 208,
     WM_CLIPCTL_FIX_RANGE = WM_USER + 407,
     WM_CLIPCTL_SWITCH_TO_WHEEL = WM_USER + 454,
+    // wParam 1 while the panel is made, 0 after the option sheet closed.
+    WM_CLIPCTL_UPDATE_CONTCAP_BUTTON = WM_USER + 502,
 };
 
 // The panel's buttons the stage clicks (WM_COMMAND with the button's id).

@@ -29,6 +29,13 @@ public:
     {
         return 1;
     }
+    // A clip window lies over the view stage: the active window when it is a
+    // clip window, else the window directly above the stage when it is one.
+    virtual bool IsClipWindowOverStage() const { return false; }
+    // Whether the frame can open the clip-range history and run continuous
+    // capture (the panel's buttons for them stay disabled otherwise).
+    virtual bool CanOpenClipHistory() const { return false; }
+    virtual bool CanRunContinueCapture() const { return false; }
 };
 
 // The installed frame; an instance that does nothing while none is.

@@ -102,9 +102,9 @@ TEST_F(ViewStageFrameGui, TheRulesFollowTheStageImageAndTheSelection)
         EXPECT_EQ(Enabled(file[0]), c.open);
         EXPECT_EQ(Enabled(file[1]), c.saveAndNew);
         EXPECT_EQ(Enabled(file[2]), c.saveAndNew);
-        // The edits wait for the control panel.
+        // The edits follow the control panel: an image and no selection.
         for (UINT id : edits)
-            EXPECT_FALSE(Enabled(id)) << id;
+            EXPECT_EQ(Enabled(id), c.saveAndNew) << id;
     }
     EXPECT_TRUE(IsClickClipActive());
     g_nStageMode = 1;

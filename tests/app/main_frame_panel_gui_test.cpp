@@ -1,0 +1,146 @@
+// The frame with its real control panel, made offscreen by the application
+// object: the panel opens at the first show before the stage and stands at
+// the frame's left edge with the stage right of it; its selection makes the
+// frame's commands wait and shows the guidance; the history and continuous
+// capture requests do nothing while their dialogs are not part of the program.
+#include "app/frame_status_guide.h"
+#include "app/frame_window_table.h"
+#include "app/kestrel_app.h"
+#include "clip/control_panel.h"
+#include "clip/control_panel_messages.h"
+#include "clip/control_panel_placement.h"
+#include "clip/view_stage.h"
+#include "core/chooser_button.h"
+#include "core/frame_messages.h"
+#include "core/panel_messages.h"
+#include "core/settings/app_settings.h"
+#include "core/stage_state.h"
+#include "core/system_figures.h"
+#include "core/transform_state.h"
+#include "res/frame_command_ids.h"
+#include "tests/support/image_codec_fixtures.h"
+#include "tests/support/image_fixtures.h"
+#include "tests/support/pump_until.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class MainFramePanelGui : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        SetProgramFolderForTesting(m_dir.path());
+        ASSERT_TRUE(WriteBytes(m_dir.filePath(QStringLiteral("Kestrel.cfg")), "[-Directory-]\n"));
+        m_app = std::make_unique<CKestrelApp>();
+        ASSERT_TRUE(m_app->InitInstance());
+        m_frame = m_app->Frame();
+        ASSERT_NE(m_frame, nullptr);
+    }
+    void TearDown() override
+    {
+        if (m_frame && m_frame->GetSafeHwnd()) {
+            m_frame->SendMessage(WM_CLOSE);
+            PumpUntil([&] { return !m_frame->GetSafeHwnd(); }, 2000);
+        }
+        m_app.reset();
+        SetProgramFolderForTesting(QString());
+        g_nStageMode = 1;
+        ClearTransformState();
+    }
+    CDlgControlWindow& Panel() { return *m_frame->GetControlWindow(); }
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<CKestrelApp> m_app;
+    CMainFrame* m_frame = nullptr;
+};
+
+}  // namespace
+
+TEST_F(MainFramePanelGui, ThePanelOpensBeforeTheStageAtTheFramesLeftEdge)
+{
+    ASSERT_NE(m_frame->GetControlWindow(), nullptr);
+    EXPECT_TRUE(Panel().IsWindowVisible());
+    EXPECT_EQ(m_frame->Window(AppWindow::ControlPanel), Panel().GetSafeHwnd());
+
+    RECT frame{}, panel{}, stage{};
+    m_frame->GetWindowRect(&frame);
+    Panel().GetWindowRect(&panel);
+    m_frame->GetViewStage()->GetWindowRect(&stage);
+    // The stage stands right of the panel, both below the frame's title band.
+    EXPECT_EQ(stage.left, panel.right);
+    EXPECT_EQ(stage.top, panel.top);
+
+    // Told that the frame moved, the panel takes its place at the frame's left edge.
+    const RECT expected = CalcPanelPlacement(frame, g_ScreenMetrics.frameWidth, GetFrameClientTop(), 0,
+        SIZE{panel.right - panel.left, panel.bottom - panel.top});
+    Panel().MoveWindow(0, 0, panel.right - panel.left, panel.bottom - panel.top);
+    Panel().SendMessage(WM_REPOSITION_PANEL);
+    RECT again{};
+    Panel().GetWindowRect(&again);
+    EXPECT_EQ(again.left, expected.left);
+    EXPECT_EQ(again.top, expected.top);
+
+    m_frame->SendMessage(WM_CLOSE);
+    EXPECT_EQ(m_frame->GetControlWindow(), nullptr);
+}
+
+TEST_F(MainFramePanelGui, TheChooserButtonIsFoundWhereThePanelStands)
+{
+    RECT button{};
+    Panel().GetDlgItem(IDC_PANEL_CHOOSER)->GetWindowRect(&button);
+    const RECT found = ChooserButtonScreenRect();
+    EXPECT_EQ(found.left, button.left);
+    EXPECT_EQ(found.top, button.top);
+    EXPECT_EQ(found.right, button.right);
+    EXPECT_EQ(found.bottom, button.bottom);
+}
+
+TEST_F(MainFramePanelGui, ASelectionInThePanelMakesTheCommandsWaitAndGuides)
+{
+    EXPECT_TRUE(m_frame->IsControlIdle());
+    EXPECT_TRUE(m_frame->QueryCommandState(ID_HELP_MANUAL).enabled);
+    Panel().SendMessage(WM_COMMAND, MAKEWPARAM(IDC_PANEL_TWO_CLICK_RANGE, BN_CLICKED), 0);
+    EXPECT_EQ(Panel().m_bSelectionOn, 1);
+    EXPECT_FALSE(m_frame->IsControlIdle());
+    EXPECT_FALSE(m_frame->QueryCommandState(ID_FILE_OPEN_IMAGE).enabled);
+    EXPECT_FALSE(m_frame->QueryCommandState(ID_HELP_MANUAL).enabled);
+    EXPECT_EQ(m_frame->GetMessageText(), StatusGuideText(0, 2, StatusGuideFacts{}));
+
+    Panel().SendMessage(WM_CLIPCTL_PRESS_METHOD, 2);
+    EXPECT_EQ(Panel().m_bSelectionOn, 0);
+    EXPECT_TRUE(m_frame->IsControlIdle());
+    EXPECT_TRUE(m_frame->GetMessageText().isEmpty());
+}
+
+TEST_F(MainFramePanelGui, TheHistoryAndContinuousCaptureWaitForTheirDialogs)
+{
+    EXPECT_FALSE(Panel().GetDlgItem(IDC_PANEL_FIXED_MODE_DIALOG)->IsWindowEnabled());
+    EXPECT_FALSE(Panel().GetDlgItem(IDC_PANEL_CONTINUE_CAPTURE)->IsWindowEnabled());
+    EXPECT_EQ(m_frame->SendMessage(WM_FRAME_CONTINUE_CAPTURE), 0);
+    EXPECT_EQ(m_frame->SendMessage(WM_FRAME_OPEN_CLIP_HISTORY), 0);
+}
+
+TEST(StatusGuideText, GivesEachTopicsText)
+{
+    StatusGuideFacts facts;
+    EXPECT_TRUE(StatusGuideText(0, 2, facts).startsWith(QStringLiteral("2点クリックモード : 始点")));
+    EXPECT_TRUE(StatusGuideText(0, 2 | 0x10, facts).startsWith(QStringLiteral("2点クリックモード : 終点")));
+    EXPECT_TRUE(StatusGuideText(0, 3, facts).startsWith(QStringLiteral("マウスホイールモード")));
+    facts.fixSaveArea = true;
+    EXPECT_TRUE(StatusGuideText(0, 3, facts).startsWith(QStringLiteral("固定モード")));
+    EXPECT_TRUE(StatusGuideText(1, 2, facts).isEmpty());  // no chooser open
+    facts.chooserOpen = true;
+    facts.captureListMax = 40;
+    EXPECT_EQ(StatusGuideText(1, 2, facts),
+        QStringLiteral(
+            "キャプチャーウィンドウの選択 : リストに表示されるウィンドウの最大数は 40 個までです。"));
+    EXPECT_TRUE(StatusGuideText(166, 13, facts).startsWith(QStringLiteral("透過色の選択")));
+    EXPECT_TRUE(StatusGuideText(166, 2, facts).startsWith(QStringLiteral("Clip3 : ")));
+    EXPECT_TRUE(StatusGuideText(166, 12, facts).isEmpty());
+    EXPECT_TRUE(StatusGuideText(7, 0, facts).isEmpty());
+}
