@@ -89,6 +89,8 @@ public:
     void TransformStageImage(UINT command);  // ID_EDIT_FLIP_LR, ID_EDIT_FLIP_TB, ID_EDIT_ROTATE_90
     void ResetStageImage();                  // ID_EDIT_RESET_IMAGE
     void ZoomStage(int direction);           // ID_VIEW_ZOOM_IN (+1), ID_VIEW_ZOOM_OUT (-1)
+    // The panel's wheel range is wider or higher than half the visible image.
+    bool WheelRangeTooLargeToZoom() const;
 
     // The rule predicates of the frame's commands and the message filter.
     BOOL IsControlIdle() const;

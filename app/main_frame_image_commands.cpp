@@ -3,10 +3,12 @@
 // state follows.
 #include "app/main_frame.h"
 
+#include "clip/control_panel.h"
 #include "clip/control_panel_messages.h"
 #include "clip/image_transforms.h"
 #include "clip/stage_messages.h"
 #include "clip/view_stage.h"
+#include "core/app_state_queries.h"
 #include "core/file_types.h"
 #include "core/frame_messages.h"
 #include "core/transform_state.h"
@@ -165,5 +167,22 @@ void CMainFrame::ZoomStage(int direction)
     // A hit zoom is over once the user zooms otherwise.
     if (m_pViewStage)
         m_pViewStage->ResetHitZoom(0);
-    SendToViewStage(WM_STAGE_ZOOM, static_cast<WPARAM>(static_cast<LPARAM>(direction)));
+    if (direction > 0 && IsWheelClipActive() && WheelRangeTooLargeToZoom()) {
+        AfxMessageBox(
+            QStringLiteral("これ以上ズーム出来ません。\n\nズームするには選択範囲を小さくして下さい。"));
+        return;
+    }
+    const auto wParam = static_cast<WPARAM>(static_cast<LPARAM>(direction));
+    SendToViewStage(WM_STAGE_ZOOM, wParam);
+    if (IsWheelClipActive() && IsSelectionOn() && m_pControlWindow)
+        m_pControlWindow->SendMessage(WM_CLIPCTL_ZOOM_CHANGED, wParam);
+}
+
+bool CMainFrame::WheelRangeTooLargeToZoom() const
+{
+    if (!m_pControlWindow || !m_pViewStage)
+        return false;
+    const CStageZoom& zoom = m_pViewStage->Zoom();
+    return m_pControlWindow->RangeWidth() > zoom.VisibleWidth() / 2 ||
+        m_pControlWindow->RangeHeight() > zoom.VisibleHeight() / 2;
 }
