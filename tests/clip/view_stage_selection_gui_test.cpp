@@ -7,6 +7,7 @@
 #include "clip/stage_messages.h"
 #include "core/frame_messages.h"
 #include "platform/window/pointer_position.h"
+#include "platform/x11/desktop_services.h"
 #include "tests/clip/view_stage_fixture.h"
 #include "tests/support/scripted_dialogs.h"
 
@@ -346,6 +347,94 @@ TEST_F(ViewStageSelection, AnExclusiveOrBandDrawnAndErasedLeavesTheSurfaceAsItWa
         band.Erase(&dc);
         EXPECT_EQ(*dc.GetImage(), before);
     }
+}
+
+TEST_F(ViewStageSelection, TheWheelRangeIsFramedOrHighlightedOnItsPixels)
+{
+    const QImage picture = PatternImage(200, 160);
+    Open(picture);
+    AppSettings.ClipHorSize = 40;
+    AppSettings.ClipVerSize = 20;
+    AppSettings.SelRangeColor = RGB(255, 0, 255);
+    // Forty by twenty around pixel (100, 80): columns 80..119, rows 70..89.
+    const QRect range(80, 70, 40, 20);
+    const QRgb frameColour = qRgb(255, 0, 255);
+
+    Enter(3);
+    Move(ViewPoint(100, 80));
+    for (QPoint corner : {range.topLeft(), range.topRight(), range.bottomLeft(), range.bottomRight()})
+        EXPECT_EQ(ViewPixel(corner.x(), corner.y()), frameColour & 0xFFFFFF)
+            << corner.x() << "," << corner.y();
+    EXPECT_EQ(ViewPixel(100, 80), picture.pixel(100, 80) & 0xFFFFFF);
+    EXPECT_EQ(ViewPixel(79, 75), picture.pixel(79, 75) & 0xFFFFFF);
+    stage.SendMessage(WM_COMMAND, MAKEWPARAM(ID_RB_CANCEL_CLIP_RANGE, 0), 0);
+
+    // Darker outside: the range itself shows the image unchanged, pixel for pixel.
+    AppSettings.HighlightZoomAreaWheel = 1;
+    Enter(3);
+    Move(ViewPoint(100, 80));
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb shown = ViewPixel(x, y), image = picture.pixel(x, y) & 0xFFFFFF;
+            if (range.contains(x, y)) {
+                ASSERT_EQ(shown, image) << x << "," << y;
+            } else if (image != 0) {
+                ASSERT_NE(shown, image) << x << "," << y;
+            }
+        }
+    }
+    stage.SendMessage(WM_COMMAND, MAKEWPARAM(ID_RB_CANCEL_CLIP_RANGE, 0), 0);
+    // Cancelled: the view shows the image again.
+    EXPECT_EQ(ViewPixel(10, 10), picture.pixel(10, 10) & 0xFFFFFF);
+}
+
+TEST_F(ViewStageSelection, TheZoomLensGivesTheTwoPointsInsteadOfClicks)
+{
+    const QImage picture = PatternImage(200, 160);
+    Open(picture);
+    Enter(2);
+    const CPoint p = ViewPoint(30, 40);
+    POINT client{p.x, p.y}, first{30, 40}, second{70, 55};
+    stage.SendMessage(
+        WM_STAGE_SET_CLICK_RANGE, reinterpret_cast<WPARAM>(&client), reinterpret_cast<LPARAM>(&first));
+    EXPECT_TRUE(stage.ZoomRubberBandStarted());
+    EXPECT_EQ(frame.Count(WM_FRAME_STATUS_GUIDE), 1);
+    const CPoint p2 = ViewPoint(70, 55);
+    client = POINT{p2.x, p2.y};
+    stage.SendMessage(
+        WM_STAGE_SET_CLICK_RANGE, reinterpret_cast<WPARAM>(&client), reinterpret_cast<LPARAM>(&second));
+    EXPECT_EQ(g_nStageMode, kStageModeNormal);
+    ASSERT_NE(Slot(0), nullptr);
+    EXPECT_EQ(SlotPicture(*Slot(0)), picture.copy(30, 40, 41, 16));
+}
+
+// Counts the releases of the pointer's confinement.
+class RecordingConfinement : public PointerConfinementService {
+public:
+    int releases = 0;
+    bool ConfinePointerTo(POINT) override { return true; }
+    void ReleasePointer() override { ++releases; }
+};
+
+TEST_F(ViewStageSelection, ThePointerIsReleasedWhenTheSelectionIsCancelledOrTheStageLosesTheFocus)
+{
+    Open(PatternImage(200, 160));
+    RecordingConfinement confinement;
+    DesktopServices& d = Desktop();
+    DesktopServices services{d.windows, d.control, d.grab, d.cursor, confinement, d.input, d.frameExtents};
+    SetDesktopServicesForTesting(&services);
+    AppSettings.FixSaveArea = 1;
+    AppSettings.PrevSaveRect = RECT{10, 10, 50, 40};
+
+    Enter(3);
+    stage.SendMessage(WM_COMMAND, MAKEWPARAM(ID_RB_CANCEL_CLIP_RANGE, 0), 0);
+    EXPECT_EQ(confinement.releases, 1);
+    Enter(3);
+    stage.SendMessage(WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), 0);
+    EXPECT_EQ(confinement.releases, 2);
+    stage.DestroyWindow();
+    EXPECT_EQ(confinement.releases, 3);
+    SetDesktopServicesForTesting(nullptr);
 }
 
 }  // namespace
