@@ -3,6 +3,7 @@
 // what counts as a click, the wheel range's size, the fixed range, the
 // exclusive-or band, the full clip store and the crop's bounds.
 #include "clip/control_panel_messages.h"
+#include "clip/draw_pens.h"
 #include "clip/rubber_band.h"
 #include "clip/stage_messages.h"
 #include "core/frame_messages.h"
@@ -435,6 +436,51 @@ TEST_F(ViewStageSelection, ThePointerIsReleasedWhenTheSelectionIsCancelledOrTheS
     stage.DestroyWindow();
     EXPECT_EQ(confinement.releases, 3);
     SetDesktopServicesForTesting(nullptr);
+}
+
+TEST_F(ViewStageSelection, TheCrossHairAndThenTheBandFollowTheMouse)
+{
+    const QImage picture = PatternImage(200, 160);
+    Open(picture);
+    AppSettings.SelRangeColor = RGB(0, 255, 0);
+    const QRgb mark = qRgb(0, 255, 0) & 0xFFFFFF;
+    Enter(2);
+    Move(ViewPoint(30, 40));
+    EXPECT_EQ(ViewPixel(10, 40), mark);
+    EXPECT_EQ(ViewPixel(150, 40), mark);
+    EXPECT_EQ(ViewPixel(30, 10), mark);
+    EXPECT_EQ(ViewPixel(31, 41), picture.pixel(31, 41) & 0xFFFFFF);
+
+    // From the first point the band runs over the start and the end pixel.
+    Click(ViewPoint(20, 20));
+    Move(ViewPoint(60, 50));
+    for (QPoint on :
+        {QPoint(20, 20), QPoint(20, 35), QPoint(60, 35), QPoint(40, 20), QPoint(40, 50), QPoint(60, 50)})
+        EXPECT_EQ(ViewPixel(on.x(), on.y()), mark) << on.x() << "," << on.y();
+    // The cross-hair is gone and the inside shows the image.
+    EXPECT_EQ(ViewPixel(150, 40), picture.pixel(150, 40) & 0xFFFFFF);
+    EXPECT_EQ(ViewPixel(40, 35), picture.pixel(40, 35) & 0xFFFFFF);
+    stage.SendMessage(WM_COMMAND, MAKEWPARAM(ID_RB_CANCEL_CLIP_RANGE, 0), 0);
+}
+
+TEST_F(ViewStageSelection, AnExclusiveOrLineMovedAndErasedLeavesTheSurfaceAsItWas)
+{
+    Open(PatternImage(200, 160));
+    CClientDC dc(stage.GetDlgItem(IDC_STAGE_SURFACE));
+    const QImage before = *dc.GetImage();
+    CDrawXorLine line(PS_SOLID, 1, RGB(255, 255, 0));
+    line.MoveLine(&dc, POINT{2, 30}, POINT{150, 30}, 1);
+    line.MoveLine(&dc, POINT{2, 31}, POINT{150, 90}, 1);
+    line.MoveLine(&dc, POINT{2, 31}, POINT{150, 90}, 1);  // the same line: nothing drawn twice
+    EXPECT_NE(*dc.GetImage(), before);
+    EXPECT_EQ(line.Erase(&dc), 1);
+    EXPECT_EQ(*dc.GetImage(), before);
+    EXPECT_EQ(line.Erase(&dc), 0);
+
+    ScriptedMessageBoxes boxes;
+    line.DrawLine(&dc, POINT{-1, -1}, POINT{-1, -1});
+    EXPECT_EQ(boxes.Texts(), QStringList{QStringLiteral("No Setting coordinate.")});
+    EXPECT_EQ(*dc.GetImage(), before);
 }
 
 }  // namespace
