@@ -84,6 +84,7 @@ public:
     RECT ViewRectangle() const { return m_rcView; }
     RECT SurfaceRectangle() const { return m_rcSurface; }
     QString ColorTextOfLastClick() const { return m_colorText; }
+    const CClipImageStore& ClipStore() const { return m_clipStore; }
     // The state the pop-up menu is built from at this moment.
     StagePopupState PopupState() const;
     // Ends the one-shot hit zoom: always with force 1, else only while it is on.
