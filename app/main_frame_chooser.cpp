@@ -11,8 +11,6 @@
 #include "core/settings/app_settings.h"
 #include "platform/window/pointer_position.h"
 
-#include <cstdio>
-
 namespace {
 
 constexpr UINT_PTR kChooserReopenTimer = 9;
@@ -24,14 +22,6 @@ constexpr WPARAM kStatusTopicChooser = 1;
 bool InsideWithEdges(const RECT& r, POINT p)
 {
     return r.left != r.right && p.x >= r.left && p.x <= r.right && p.y >= r.top && p.y <= r.bottom;
-}
-
-QString ChooserStatusText(int listMax)
-{
-    char text[256];
-    std::snprintf(text, sizeof text,
-        "キャプチャーウィンドウの選択 : リストに表示されるウィンドウの最大数は %d 個までです。", listMax);
-    return QString::fromUtf8(text);
 }
 
 }  // namespace
@@ -81,11 +71,6 @@ bool CMainFrame::HandleChooserMessage(UINT message, WPARAM wParam, LPARAM, LRESU
         return true;
     case WM_FRAME_HOVER_CAPTURE:
         SetTimer(kChooserHoverTimer, kChooserHoverMs);
-        return true;
-    case WM_FRAME_STATUS_GUIDE:
-        if (wParam != kStatusTopicChooser)
-            return false;
-        SetMessageText(m_pChooser ? ChooserStatusText(AppSettings.CaptureListMax) : QString());
         return true;
     case WM_TIMER:
         if (wParam == kChooserReopenTimer) {

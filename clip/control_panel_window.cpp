@@ -267,10 +267,10 @@ RECT CDlgControlWindow::StageVisibleImageRect() const
     return stage ? stage->Zoom().visibleRect : RECT{};
 }
 
-bool CDlgControlWindow::StageBandImageRect(RECT*) const
+bool CDlgControlWindow::StageBandImageRect(RECT* r) const
 {
-    // The stage answers once its two-click band can be asked for its rectangle.
-    return false;
+    const CDlgViewStage* stage = ViewStageOf(StageWindow());
+    return stage && stage->BandImageRect(r);
 }
 
 void CDlgControlWindow::CenterCursorOnStageRect(const RECT& imageRect)

@@ -15,6 +15,7 @@
 #include "core/shared_paths.h"
 #include "core/stage_state.h"
 #include "core/system_figures.h"
+#include "core/transform_state.h"
 #include "platform/gdi/resource_bitmaps.h"
 #include "platform/window/drop_files.h"
 #include "platform/window/pointer_position.h"
@@ -305,6 +306,11 @@ HBRUSH CDlgViewStage::OnCtlColor(CDC* dc, CWnd* control, UINT kind)
 }
 
 // ---- StageEditHost ----
+
+bool CDlgViewStage::PanelReportsTransformed() const
+{
+    return GetAppState().Window(AppWindow::ControlPanel) != nullptr && IsImageTransformed();
+}
 
 HDC CDlgViewStage::DisplayDc()
 {

@@ -48,6 +48,9 @@ public:
     BOOL Create(CWnd* frame);
     // The stage holds an image.
     bool HasImage() const;
+    // The started two-click band's image rectangle (start pixel, end pixel, as
+    // set); false while no band is started.
+    bool BandImageRect(RECT* r) const;
     // The two-click band has its first point (false until range selection lands).
     bool ZoomRubberBandStarted() const;
 
@@ -128,7 +131,7 @@ private:
     bool OverviewOpen() const override;
     void RefreshOverview() override;
     void CloseOverview() override;
-    bool PanelReportsTransformed() const override { return false; }
+    bool PanelReportsTransformed() const override;
 
     // Layout (view_stage_layout.cpp).
     StageMetrics Metrics() const;

@@ -115,6 +115,14 @@ bool CDlgViewStage::ZoomRubberBandStarted() const
     return m_band && m_band->IsStarted();
 }
 
+bool CDlgViewStage::BandImageRect(RECT* r) const
+{
+    if (!ZoomRubberBandStarted())
+        return false;
+    *r = m_band->bandImage;
+    return true;
+}
+
 // ---- Press, release, move ----
 
 void CDlgViewStage::SelectionPress(CPoint point)

@@ -10,6 +10,7 @@
 #include "clip/control_panel_messages.h"
 #include "clip/control_panel_placement.h"
 #include "clip/view_stage.h"
+#include "core/app_state_queries.h"
 #include "core/chooser_button.h"
 #include "core/frame_messages.h"
 #include "core/panel_messages.h"
@@ -21,6 +22,7 @@
 #include "tests/support/image_codec_fixtures.h"
 #include "tests/support/image_fixtures.h"
 #include "tests/support/pump_until.h"
+#include "tests/support/scripted_dialogs.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -143,4 +145,46 @@ TEST(StatusGuideText, GivesEachTopicsText)
     EXPECT_TRUE(StatusGuideText(166, 2, facts).startsWith(QStringLiteral("Clip3 : ")));
     EXPECT_TRUE(StatusGuideText(166, 12, facts).isEmpty());
     EXPECT_TRUE(StatusGuideText(7, 0, facts).isEmpty());
+}
+
+TEST_F(MainFramePanelGui, ZoomInIsRefusedWhileTheWheelRangeIsMoreThanHalfTheView)
+{
+    const QString png = m_dir.filePath(QStringLiteral("picture.png"));
+    PngRecipe recipe;
+    recipe.width = 1600;
+    recipe.height = 1200;
+    ASSERT_TRUE(WriteBytes(png, MakePng(recipe)));
+    CDlgViewStage& stage = *m_frame->GetViewStage();
+    ASSERT_NE(stage.RequestOpenImageFile(png), 0);
+    Panel().SendMessage(WM_COMMAND, MAKEWPARAM(IDC_PANEL_WHEEL_RANGE, BN_CLICKED), 0);
+    ASSERT_EQ(Panel().m_bSelectionOn, 1);
+    ASSERT_TRUE(IsWheelClipActive());
+
+    // Each zoom-in either zooms or, once the range is more than half the view, is refused.
+    ScriptedMessageBoxes boxes;
+    bool refused = false;
+    for (int step = 0; step < 40 && !refused; ++step) {
+        const CStageZoom& zoom = stage.Zoom();
+        const bool tooLarge = Panel().RangeWidth() > zoom.VisibleWidth() / 2 ||
+            Panel().RangeHeight() > zoom.VisibleHeight() / 2;
+        const RECT before = zoom.visibleRect;
+        const int shown = boxes.Texts().size();
+        m_frame->SendMessage(WM_COMMAND, ID_VIEW_ZOOM_IN, 0);
+        if (tooLarge) {
+            ASSERT_EQ(boxes.Texts().size(), shown + 1);
+            EXPECT_EQ(boxes.Texts().back(),
+                QStringLiteral("これ以上ズーム出来ません。\n\nズームするには選択範囲を小さくして下さい。"));
+            const RECT after = stage.Zoom().visibleRect;
+            EXPECT_TRUE(before.left == after.left && before.top == after.top && before.right == after.right &&
+                before.bottom == after.bottom);
+            refused = true;
+        } else {
+            EXPECT_EQ(boxes.Texts().size(), shown);
+        }
+    }
+    EXPECT_TRUE(refused);
+    // Zoom out is never refused.
+    const int shown = boxes.Texts().size();
+    m_frame->SendMessage(WM_COMMAND, ID_VIEW_ZOOM_OUT, 0);
+    EXPECT_EQ(boxes.Texts().size(), shown);
 }
