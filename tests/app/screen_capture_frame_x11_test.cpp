@@ -4,10 +4,13 @@
 // for other programs, and a picture another program put on the clipboard
 // comes into the stage.
 #include "app/kestrel_app.h"
+#include "clip/control_panel.h"
+#include "clip/control_panel_messages.h"
 #include "clip/stage_messages.h"
 #include "clip/view_stage.h"
 #include "core/settings/app_settings.h"
 #include "core/stage_state.h"
+#include "core/window_list.h"
 #include "platform/clipboard/clipboard.h"
 #include "platform/system/program_folder.h"
 #include "platform/window/own_windows_on_screen.h"
@@ -176,6 +179,34 @@ TEST_F(ScreenCaptureFrameX11, FullScreenLeavesKestrelOutCountsDownAndIsOnTheClip
     ASSERT_FALSE(read.isNull()) << xclip.readAllStandardError().toStdString();
     EXPECT_EQ(read.size(), QSize(screen.cx, screen.cy));
     EXPECT_EQ(read.pixel(targetCentre) & 0xFFFFFF, kTargetColor);
+    m_fixtures.Destroy(target);
+}
+
+TEST_F(ScreenCaptureFrameX11, WindowPickedInTheChooserIsCapturedThroughThePanel)
+{
+    FixtureWindowRecipe recipe;
+    recipe.title = QStringLiteral("picked window");
+    recipe.x = 300;
+    recipe.y = 200;
+    recipe.width = 160;
+    recipe.height = 90;
+    recipe.background = kTargetColor;
+    const HWND target = m_fixtures.Create(recipe);
+    ASSERT_NE(target, nullptr);
+    AppSettings.WaitForCapture = 0;
+    CDlgControlWindow* panel = m_frame->GetControlWindow();
+    ASSERT_NE(panel, nullptr);
+    // What the chooser posts to the panel when a row is clicked.
+    panel->PostMessage(WM_CLIPCTL_CAPTURE, 3, reinterpret_cast<LPARAM>(target));
+    ASSERT_TRUE(PumpUntil([&] { return Stage().HasImage(); }, 10000));
+    RECT rect{};
+    ASSERT_TRUE(GetCaptureTargetRect(target, rect));
+    EXPECT_EQ(Stage().Image().infoHeader.biWidth, rect.right - rect.left);
+    EXPECT_EQ(Stage().Image().infoHeader.biHeight, rect.bottom - rect.top);
+    const POINT origin = m_fixtures.ClientOrigin(target);
+    EXPECT_EQ(StagePixel(origin.x - rect.left + recipe.width / 2, origin.y - rect.top + recipe.height / 2),
+        AsColorRef(kTargetColor));
+    EXPECT_EQ(Stage().Image().path.Name(), QStringLiteral("capture_window.bmp"));
     m_fixtures.Destroy(target);
 }
 
