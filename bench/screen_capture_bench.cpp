@@ -6,6 +6,7 @@
 // takes than the bare grab. Needs an X display (DISPLAY); scripts/bench starts one.
 #include "clip/screen_capture.h"
 #include "core/settings/app_settings.h"
+#include "platform/app/app.h"
 #include "platform/app/message_pump.h"
 #include "platform/system/kernel.h"
 #include "platform/x11/desktop_services.h"
@@ -22,8 +23,12 @@ QApplication& App()
     static int argc = 1;
     static char name[] = "screen_capture_bench";
     static char* argv[] = {name, nullptr};
-    // The real clipboard of the display: the xcb platform.
-    static QApplication* app = new QApplication(argc, argv);
+    // The real clipboard of the display: the xcb platform; the program's
+    // environment and memory policy.
+    static QApplication* app = [] {
+        PrepareApplicationEnvironment();
+        return new QApplication(argc, argv);
+    }();
     return *app;
 }
 

@@ -11,7 +11,9 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QWheelEvent>
+
 #include <cstdio>
+#include <malloc.h>
 
 namespace {
 
@@ -260,6 +262,16 @@ void PrepareApplicationEnvironment()
     qunsetenv("QT_SCREEN_SCALE_FACTORS");
     qunsetenv("QT_AUTO_SCREEN_SCALE_FACTOR");
     qputenv("QT_NO_GLIB", "1");
+    KeepImageMemoryInProcess();
+}
+
+void KeepImageMemoryInProcess()
+{
+    // Screen-sized pictures (8 MB at 1920 x 1080) come and go with every
+    // capture and image: served from the heap and kept there once freed, the
+    // next one reuses pages already mapped instead of faulting fresh ones in.
+    mallopt(M_MMAP_THRESHOLD, 64 << 20);
+    mallopt(M_TRIM_THRESHOLD, 128 << 20);
 }
 
 bool X11DisplayMissing()

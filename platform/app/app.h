@@ -62,6 +62,8 @@ BOOL WalkPreTranslateTree(MSG* msg);
 // scaling) and the plain Unix event dispatcher, which posts messages several
 // times faster than the GLib one.
 void PrepareApplicationEnvironment();
+// The allocator keeps large freed blocks for the next picture (part of the above).
+void KeepImageMemoryInProcess();
 
 // True when the program would run on X11 but no X server can be reached.
 bool X11DisplayMissing();
