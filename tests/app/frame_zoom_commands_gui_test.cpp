@@ -1,12 +1,12 @@
 // The frame's zoom-in and zoom-out commands on its real view stage: enabled
 // only while the stage holds an image, they step the stage's zoom and end a
 // hit zoom, as the reset of the image does.
-#include "app/kestrel_app.h"
 #include "clip/stage_messages.h"
 #include "clip/view_stage.h"
 #include "core/path_utils.h"
 #include "core/settings/app_settings.h"
 #include "res/frame_command_ids.h"
+#include "tests/support/frame_app_fixture.h"
 #include "tests/support/image_fixtures.h"
 #include "tests/support/pump_until.h"
 
@@ -20,30 +20,16 @@
 
 namespace {
 
-class FrameZoomCommandsGui : public testing::Test {
+class FrameZoomCommandsGui : public FrameAppTest {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
-        SetProgramFolderForTesting(m_dir.path());
-        ASSERT_TRUE(WriteBytes(m_dir.filePath(QStringLiteral("Kestrel.cfg")), "[-Directory-]\n"));
         QImage picture(1600, 1200, QImage::Format_RGB32);
         picture.fill(qRgb(40, 90, 160));
         m_png = m_dir.filePath(QStringLiteral("picture.png"));
         ASSERT_TRUE(picture.save(m_png));
-        m_app = std::make_unique<CKestrelApp>();
-        ASSERT_TRUE(m_app->InitInstance());
-        m_frame = m_app->Frame();
-        ASSERT_NE(m_frame, nullptr);
-    }
-    void TearDown() override
-    {
-        if (m_frame && m_frame->GetSafeHwnd()) {
-            m_frame->SendMessage(WM_CLOSE);
-            PumpUntil([&] { return !m_frame->GetSafeHwnd(); }, 2000);
-        }
-        m_app.reset();
-        SetProgramFolderForTesting(QString());
+        FrameAppTest::SetUp();
     }
 
     CDlgViewStage& Stage() { return *m_frame->GetViewStage(); }
@@ -65,10 +51,7 @@ protected:
         Stage().SendMessage(WM_COMMAND, ID_RB_HIT_ZOOM, 0);
     }
 
-    QTemporaryDir m_dir;
     QString m_png;
-    std::unique_ptr<CKestrelApp> m_app;
-    CMainFrame* m_frame = nullptr;
 };
 
 TEST_F(FrameZoomCommandsGui, EnabledOnlyWithAStageImageAndTheyStepTheZoom)

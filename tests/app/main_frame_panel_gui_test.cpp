@@ -5,7 +5,6 @@
 // capture requests do nothing while their dialogs are not part of the program.
 #include "app/frame_status_guide.h"
 #include "app/frame_window_table.h"
-#include "app/kestrel_app.h"
 #include "clip/control_panel.h"
 #include "clip/control_panel_messages.h"
 #include "clip/control_panel_placement.h"
@@ -19,6 +18,7 @@
 #include "core/system_figures.h"
 #include "core/transform_state.h"
 #include "res/frame_command_ids.h"
+#include "tests/support/frame_app_fixture.h"
 #include "tests/support/image_codec_fixtures.h"
 #include "tests/support/image_fixtures.h"
 #include "tests/support/pump_until.h"
@@ -31,34 +31,9 @@
 
 namespace {
 
-class MainFramePanelGui : public testing::Test {
+class MainFramePanelGui : public FrameAppTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_dir.isValid());
-        SetProgramFolderForTesting(m_dir.path());
-        ASSERT_TRUE(WriteBytes(m_dir.filePath(QStringLiteral("Kestrel.cfg")), "[-Directory-]\n"));
-        m_app = std::make_unique<CKestrelApp>();
-        ASSERT_TRUE(m_app->InitInstance());
-        m_frame = m_app->Frame();
-        ASSERT_NE(m_frame, nullptr);
-    }
-    void TearDown() override
-    {
-        if (m_frame && m_frame->GetSafeHwnd()) {
-            m_frame->SendMessage(WM_CLOSE);
-            PumpUntil([&] { return !m_frame->GetSafeHwnd(); }, 2000);
-        }
-        m_app.reset();
-        SetProgramFolderForTesting(QString());
-        g_nStageMode = 1;
-        ClearTransformState();
-    }
     CDlgControlWindow& Panel() { return *m_frame->GetControlWindow(); }
-
-    QTemporaryDir m_dir;
-    std::unique_ptr<CKestrelApp> m_app;
-    CMainFrame* m_frame = nullptr;
 };
 
 }  // namespace

@@ -3,7 +3,6 @@
 // and closes first; open, save, clear and dropped files reach it through the
 // frame's commands, with their rules and scripted dialogs.
 #include "app/frame_window_table.h"
-#include "app/kestrel_app.h"
 #include "clip/image_transforms.h"
 #include "clip/view_stage.h"
 #include "core/app_state_queries.h"
@@ -13,6 +12,7 @@
 #include "core/transform_state.h"
 #include "platform/window/drop_files.h"
 #include "res/frame_command_ids.h"
+#include "tests/support/frame_app_fixture.h"
 #include "tests/support/image_codec_fixtures.h"
 #include "tests/support/image_fixtures.h"
 #include "tests/support/pump_until.h"
@@ -26,33 +26,17 @@
 
 namespace {
 
-class ViewStageFrameGui : public testing::Test {
+class ViewStageFrameGui : public FrameAppTest {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
-        SetProgramFolderForTesting(m_dir.path());
-        ASSERT_TRUE(WriteBytes(m_dir.filePath(QStringLiteral("Kestrel.cfg")), "[-Directory-]\n"));
         PngRecipe recipe;
         recipe.width = 40;
         recipe.height = 30;
         m_png = m_dir.filePath(QStringLiteral("picture.png"));
         ASSERT_TRUE(WriteBytes(m_png, MakePng(recipe)));
-        m_app = std::make_unique<CKestrelApp>();
-        ASSERT_TRUE(m_app->InitInstance());
-        m_frame = m_app->Frame();
-        ASSERT_NE(m_frame, nullptr);
-    }
-    void TearDown() override
-    {
-        if (m_frame && m_frame->GetSafeHwnd()) {
-            m_frame->SendMessage(WM_CLOSE);
-            PumpUntil([&] { return !m_frame->GetSafeHwnd(); }, 2000);
-        }
-        m_app.reset();
-        SetProgramFolderForTesting(QString());
-        g_nStageMode = 1;
-        ClearTransformState();
+        FrameAppTest::SetUp();
     }
 
     CDlgViewStage& Stage() { return *m_frame->GetViewStage(); }
@@ -60,10 +44,7 @@ protected:
     void Command(UINT id) { m_frame->SendMessage(WM_COMMAND, id, 0); }
     void OpenPicture() { ASSERT_NE(Stage().RequestOpenImageFile(m_png), 0); }
 
-    QTemporaryDir m_dir;
     QString m_png;
-    std::unique_ptr<CKestrelApp> m_app;
-    CMainFrame* m_frame = nullptr;
 };
 
 TEST_F(ViewStageFrameGui, TheStageOpensAtTheFirstShowAndClosesFirst)
