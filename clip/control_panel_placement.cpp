@@ -1,5 +1,7 @@
 #include "clip/control_panel_placement.h"
 
+#include "platform/dialog/dialog_scale.h"
+
 RECT CalcPanelPlacement(
     const RECT& frameWindow, int frameBorder, int frameClientTop, int modeBarHeight, SIZE panelSize)
 {
@@ -11,12 +13,14 @@ RECT CalcPanelPlacement(
 ContinueCaptureChange ContinueCaptureButtonChange(bool buttonVisible, bool useContinueCapture, RECT placement)
 {
     ContinueCaptureChange change{0, placement};
+    // The row as laid out on this screen.
+    const int rowHeight = ScaleDialogUnit(kContinueCaptureRowHeight);
     if (useContinueCapture && !buttonVisible) {
         change.show = 1;
-        change.placement.bottom += kContinueCaptureRowHeight;
+        change.placement.bottom += rowHeight;
     } else if (!useContinueCapture && buttonVisible) {
         change.show = -1;
-        change.placement.bottom -= kContinueCaptureRowHeight;
+        change.placement.bottom -= rowHeight;
     }
     return change;
 }

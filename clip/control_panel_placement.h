@@ -11,7 +11,8 @@
 RECT CalcPanelPlacement(
     const RECT& frameWindow, int frameBorder, int frameClientTop, int modeBarHeight, SIZE panelSize);
 
-// The height of the continuous-capture button's row at the panel's foot.
+// The height of the continuous-capture button's row at the panel's foot, in
+// template pixels (the dialog scale applies).
 inline constexpr int kContinueCaptureRowHeight = 33;
 
 // What the continuous-capture option asks of the button and the panel.

@@ -3,6 +3,7 @@
 #include "core/file_types.h"
 #include "core/geometry.h"
 #include "core/settings/app_settings.h"
+#include "platform/dialog/dialog_scale.h"
 #include "platform/gdi/gdi.h"
 #include "platform/system/kernel.h"
 #include "platform/system/screen_metrics.h"
@@ -109,10 +110,12 @@ void InitDpiScaleFromDpi(int dpiX, int dpiY)
     if (dpiX <= 100) {
         g_fDpiScaleX = 1.0f;
         g_fDpiScaleY = 1.0f;
-        return;
+    } else {
+        g_fDpiScaleX = static_cast<float>(dpiX) / 96.0f;
+        g_fDpiScaleY = static_cast<float>(dpiY) / 96.0f;
     }
-    g_fDpiScaleX = static_cast<float>(dpiX) / 96.0f;
-    g_fDpiScaleY = static_cast<float>(dpiY) / 96.0f;
+    // The windows' templates are laid out by the same figure.
+    SetDialogScale(g_fDpiScaleX);
 }
 
 void InitDpiScale()

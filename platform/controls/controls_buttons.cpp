@@ -23,6 +23,19 @@ QIcon IconOf(HBITMAP bitmap)
     return bitmap ? QIcon(QPixmap::fromImage(bitmap->image)) : QIcon();
 }
 
+// The size a button's picture is drawn at: its own, or, when it is larger
+// than the button's face (a large-scale picture on a button laid out for a
+// smaller scale), shrunk smoothly to the face with its proportions kept, so
+// that it is never cut at the edges.
+QSize PictureSizeOnFace(const QAbstractButton* button, QSize picture)
+{
+    constexpr int kFaceMargin = 4;  // each side, inside the button's edge
+    const QSize face = (button->size() - QSize(2 * kFaceMargin, 2 * kFaceMargin)).expandedTo(QSize(1, 1));
+    if (picture.width() <= face.width() && picture.height() <= face.height())
+        return picture;
+    return picture.scaled(face, Qt::KeepAspectRatio);
+}
+
 }  // namespace
 
 int CButton::GetCheck() const
@@ -60,7 +73,7 @@ HBITMAP CButton::SetBitmap(HBITMAP bitmap)
     if (QAbstractButton* b = Button(m_widget)) {
         b->setIcon(IconOf(bitmap));
         if (bitmap)
-            b->setIconSize(bitmap->image.size());
+            b->setIconSize(PictureSizeOnFace(b, bitmap->image.size()));
     }
     return old;
 }
@@ -100,7 +113,7 @@ void CBitmapButton::SetBitmaps(CBitmap* up, CBitmap* down, CBitmap* disabled)
     if (disabled && disabled->m_hObject)
         icon.addPixmap(QPixmap::fromImage(*disabled->GetImage()), QIcon::Disabled);
     b->setIcon(icon);
-    b->setIconSize(up->GetImage()->size());
+    b->setIconSize(PictureSizeOnFace(b, up->GetImage()->size()));
 }
 
 HBITMAP CStatic::SetBitmap(HBITMAP bitmap)

@@ -1,6 +1,7 @@
 #include "platform/dialog/dialog.h"
 #include "platform/controls/control_widgets.h"
 #include "platform/controls/controls.h"
+#include "platform/dialog/dialog_scale.h"
 #include "platform/window/window_dispatch.h"
 
 #include <QApplication>
@@ -62,23 +63,25 @@ BOOL CDialog::BuildFromTemplate(const DialogTemplate& t, CWnd* parent, bool moda
     host->setMouseTracking(true);
     host->setFont(QFont(QStringLiteral("IPAPGothic"), -1));
     QFont font = host->font();
-    font.setPixelSize(12);
+    font.setPixelSize(ScaleDialogUnit(12));
     host->setFont(font);
+    const int cx = ScaleDialogUnit(t.cx);
+    const int cy = ScaleDialogUnit(t.cy);
     if (t.style & WS_THICKFRAME)
-        host->resize(t.cx, t.cy);
+        host->resize(cx, cy);
     else
-        host->setFixedSize(t.cx, t.cy);
+        host->setFixedSize(cx, cy);
     m_ownsWidget = true;
     BindWidget(host, child ? t.id : 0, child ? parent : nullptr);
-    ResizeSurface(t.cx, t.cy);
+    ResizeSurface(cx, cy);
     NoteRequestedSize();
     BuildControls(t);
     if (!child && parent && parent->GetWidget()) {
         const QRect owner = parent->GetWidget()->frameGeometry();
-        host->move(owner.center() - QPoint(t.cx / 2, t.cy / 2));
+        host->move(owner.center() - QPoint(cx / 2, cy / 2));
     } else if (!child) {
         if (QScreen* screen = QGuiApplication::primaryScreen())
-            host->move(screen->availableGeometry().center() - QPoint(t.cx / 2, t.cy / 2));
+            host->move(screen->availableGeometry().center() - QPoint(cx / 2, cy / 2));
     }
     return TRUE;
 }
@@ -89,7 +92,8 @@ void CDialog::BuildControls(const DialogTemplate& t)
     QWidget* previous = nullptr;
     QButtonGroup* radios = nullptr;
     m_defId = IDOK;
-    for (const DialogControl& c : t.controls) {
+    for (const DialogControl& templateControl : t.controls) {
+        const DialogControl c = ScaleDialogControl(templateControl);
         std::unique_ptr<CWnd> object(CreateControlObject(c.kind));
         QWidget* widget = nullptr;
         if (c.kind == ControlKind::Picture) {

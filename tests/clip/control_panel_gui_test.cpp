@@ -13,8 +13,10 @@
 #include "core/shared_paths.h"
 #include "core/system_figures.h"
 #include "core/transform_state.h"
+#include "platform/dialog/dialog_scale.h"
 #include "tests/support/pump_until.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QList>
 #include <QTemporaryDir>
@@ -377,6 +379,33 @@ TEST_F(ControlPanelGui, TheContinuousCaptureRowFollowsTheOption)
     // Its dialog is not part of the program yet: the button stays disabled.
     EXPECT_FALSE(Enabled(IDC_PANEL_CONTINUE_CAPTURE));
     EXPECT_FALSE(Enabled(IDC_PANEL_FIXED_MODE_DIALOG));
+}
+
+TEST_F(ControlPanelGui, OnA120DpiScreenThePanelGrowsAndItsLargePicturesFitTheirButtons)
+{
+    struct DpiGuard {
+        DpiGuard() { InitDpiScaleFromDpi(120, 120); }
+        ~DpiGuard() { InitDpiScaleFromDpi(96, 96); }
+    } dpi;
+    ASSERT_EQ(GetIconScale(), 2);
+    AppSettings.UseContinueCapture = 0;
+    MakePanel();
+    RECT r{};
+    panel.GetWindowRect(&r);
+    // Without the continuous-capture row, whose 33 template pixels are 41 here.
+    EXPECT_EQ(r.right - r.left, ScaleDialogUnit(kDialog134ControlPanel.cx));
+    EXPECT_EQ(r.bottom - r.top, ScaleDialogUnit(kDialog134ControlPanel.cy) - 41);
+    int pictures = 0;
+    for (const DialogControl& c : kDialog134ControlPanel.controls) {
+        auto* button = qobject_cast<QAbstractButton*>(
+            panel.GetDlgItem(c.id) ? panel.GetDlgItem(c.id)->GetWidget() : nullptr);
+        if (!button || button->icon().isNull())
+            continue;
+        ++pictures;
+        EXPECT_LE(button->iconSize().width(), button->width()) << c.id;
+        EXPECT_LE(button->iconSize().height(), button->height()) << c.id;
+    }
+    EXPECT_GT(pictures, 5);
 }
 
 TEST_F(ControlPanelGui, ColourReadoutAndSwatch)

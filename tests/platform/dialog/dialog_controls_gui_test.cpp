@@ -171,7 +171,8 @@ TEST(DialogControls, DemonstrationDialogShowsEveryControlKind)
     auto* bitmapButton = qobject_cast<QToolButton*>(W(d, kBitmap));
     ASSERT_NE(bitmapButton, nullptr);
     EXPECT_EQ(bitmapButton->toolButtonStyle(), Qt::ToolButtonIconOnly);
-    EXPECT_EQ(bitmapButton->iconSize(), QSize(60, 40));
+    // Larger than the 32 x 32 face: shrunk to it, proportions kept.
+    EXPECT_EQ(bitmapButton->iconSize(), QSize(32, 21));
     CToolTipCtrl tips;
     tips.Create(&d);
     EXPECT_TRUE(tips.AddTool(d.GetDlgItem(kPush), QStringLiteral("押すボタン")));
