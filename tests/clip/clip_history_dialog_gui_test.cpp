@@ -457,6 +457,44 @@ TEST_F(ClipHistoryDialog, Button1112FixesTheEditedRowThenStartsTheWheelSelection
     EXPECT_EQ(AppSettings.ClipHistoryIndex, 5);
 }
 
+TEST_F(ClipHistoryDialog, AValueTypedJustBeforeLeavingCounts)
+{
+    // Enter in an edit presses "閉じる"; button 1112 takes no focus from the edit it is clicked after.
+    struct Way {
+        const char* name;
+        int leave;  // IDOK: Enter, else the button clicked
+    };
+    const Way ways[] = {{"Enter", IDOK}, {"button 1112", IDC_CLIP_HISTORY_CLOSE_FIXED}};
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        log.clear();
+        AppSettings.ClipRect03_rect = RowRect(2);  // {20, 10, 119, 59}
+        Run([&](CDlgClipHistory& d) {
+            Click(d, ClipHistorySelectId(2));
+            QLineEdit* box = Box(d, 2, kFieldRight);
+            box->setFocus();
+            PumpUntil([&] { return box->hasFocus(); }, 500);
+            box->selectAll();
+            TypeText(box, QStringLiteral("150"));
+            if (way.leave == IDOK)
+                KeyClick(box, Qt::Key_Return);
+            else
+                Click(d, way.leave);
+        });
+        const RECT typed{20, 10, 150, 59};
+        EXPECT_EQ(AppSettings.ClipRect03_rect, typed);
+        const QList<Heard> prev = Of("panel", WM_CLIPCTL_SET_PREV_RECT);
+        ASSERT_EQ(prev.size(), 1);
+        EXPECT_EQ(prev.first().rect, typed);
+        if (way.leave == IDC_CLIP_HISTORY_CLOSE_FIXED) {
+            const QList<Heard> fixed = Of("panel", WM_CLIPCTL_FIX_RANGE);
+            ASSERT_EQ(fixed.size(), 1);
+            EXPECT_EQ(fixed.first().rect, typed);
+        }
+        PumpFor(20);  // the posted messages of 1112 land before the next round
+    }
+}
+
 TEST_F(ClipHistoryDialog, AMoveAfterShowingRepeatsThePreviewOrRedrawsTheStage)
 {
     int previewsBefore = 0;
