@@ -88,8 +88,9 @@ BOOL CDlgClipHistory::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     const int id = LOWORD(wParam);
     const UINT code = HIWORD(wParam);
-    // Edits that lose the focus as the dialog goes change nothing any more.
-    if (m_closing && code == EN_KILLFOCUS)
+    // Once it closes, nothing its controls say (an edit losing the focus as
+    // the dialog goes, a posted click) changes the history or the stage.
+    if (m_closing)
         return TRUE;
     const int select = id - IDC_CLIP_HISTORY_SELECT_FIRST;
     if (select >= 0 && select < kClipHistoryRowCount && code == BN_CLICKED) {
