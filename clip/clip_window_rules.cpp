@@ -1,5 +1,7 @@
 #include "clip/clip_window_rules.h"
 
+#include "clip/control_panel_sizes.h"  // RoundHalfUp: a fraction of one half or more rounds up
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -21,12 +23,6 @@ float ZoomFactor(float m, int level)
 }
 
 }  // namespace
-
-int RoundHalfUp(double x)
-{
-    const double whole = std::trunc(x);
-    return static_cast<int>(x - whole >= 0.5 ? whole + 1.0 : whole);
-}
 
 SIZE ClipMaxShownSize(int screenWidth, int screenHeight)
 {

@@ -9,9 +9,6 @@
 
 #include <QString>
 
-// Rounding of the zoom: a fraction of one half or more rounds up.
-int RoundHalfUp(double x);
-
 // The largest shown size: four fifths of the screen (divided by 5 first).
 SIZE ClipMaxShownSize(int screenWidth, int screenHeight);
 
