@@ -86,6 +86,13 @@ BOOL CDlgClipWindow::Create(CWnd* parent)
     if (!CDialog::Create(kDialog166ClipWindow, parent))
         return FALSE;
     ShowWindow(SW_SHOW);
+    // The window's frame is known once it shows: the place is taken again,
+    // so that the frame's corner stands where it was put.
+    if (m_placed.right > m_placed.left) {
+        MoveWindow(&m_placed);
+        GetWindowRect(&m_rcWindow);
+    }
+    m_initialising = 0;
     return TRUE;
 }
 
@@ -127,7 +134,7 @@ BOOL CDlgClipWindow::OnInitDialog()
     }
     UpdateTitle();
     BringWindowToTop();
-    m_initialising = 0;
+    // Moves are remembered from the end of Create on.
     return TRUE;
 }
 
@@ -205,7 +212,8 @@ void CDlgClipWindow::PlaceInitially()
         }
     }
     const POINT p = ClipInitialPosition(in);
-    MoveWindow(p.x, p.y, outer.cx, outer.cy);
+    m_placed = RECT{p.x, p.y, p.x + outer.cx, p.y + outer.cy};
+    MoveWindow(&m_placed);
     GetWindowRect(&m_rcWindow);
 }
 

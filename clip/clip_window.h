@@ -129,6 +129,7 @@ private:
     RECT m_rcPicture{};  // the picture control, client coordinates
     RECT m_rcImage{};    // the picture inset by 1: the shown image
     RECT m_rcWindow{};   // the window on the screen, as last moved
+    RECT m_placed{};     // where the window was put when it opened
     RECT m_rcButtonRow{};
     RECT m_rcClose{};
     int m_minClientWidth = 0;
