@@ -333,8 +333,12 @@ TEST_F(ClipWindowGui, TheWheelOverThePictureZoomsInNotches)
     EXPECT_EQ(picture.right - picture.left, 112);
     EXPECT_EQ(picture.bottom - picture.top, 90);
 
-    // The notch back returns to 1:1 and to the clipped size's entry.
-    Wheel(w, ImageCentre(w), false);
+    // The notch back, turned over the picture control (which hands the wheel
+    // on), returns to 1:1 and to the clipped size's entry.
+    POINT centre = ImageCentre(w);
+    w.ClientToScreen(&centre);
+    w.GetDlgItem(IDC_CLIP_PICTURE)
+        ->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, -120), MAKELPARAM(centre.x, centre.y));
     EXPECT_EQ(w.ShownSize().cx, 100);
     EXPECT_EQ(w.SaveSizeChoice(), 0);
 }
@@ -703,7 +707,7 @@ TEST_F(ClipWindowGui, TheSecondWindowCascadesAndPlacesAreRemembered)
     EXPECT_EQ(AppSettings.ClipWindowPos0Y, -1);
 }
 
-TEST_F(ClipWindowGui, OnlyTheCloseCommandClosesAndTheStageFreesTheSlot)
+TEST_F(ClipWindowGui, OnlyTheCloseCommandClosesTheWindow)
 {
     CDlgClipWindow& w = Open(20, 10, 24, 3);
     // Enter and Esc do nothing; printing does nothing yet.
