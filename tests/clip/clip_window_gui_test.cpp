@@ -655,6 +655,43 @@ TEST_F(ClipWindowGui, PickingSetsTheTransparentColourThatThePngCarries)
     EXPECT_EQ(back->transparency.transparentColor.blue & 0xFF, GetBValue(picked));
 }
 
+TEST_F(ClipWindowGui, APaletteKeyStaysAPaletteKeyAfterASaveAtTheShownSize)
+{
+    CDlgClipWindow& w = Open(40, 30, 8);
+    Press(w, IDC_CLIP_PICK_COLOR);
+    CWnd* picture = w.GetDlgItem(IDC_CLIP_PICTURE);
+    {
+        ScriptedMessageBoxes boxes;
+        picture->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1 + 4, 1 + 2));
+        picture->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(1 + 4, 1 + 2));
+    }
+    ASSERT_EQ(w.Transparency().kind, CPngTransparency::kAlphaTable);
+    ASSERT_NE(w.Transparency().alphaTable, nullptr);
+    EXPECT_EQ(w.Transparency().alphaTable[4 + 3 * 2], 0);
+
+    // The shown size is a surface without a palette: that file has a colour key.
+    ChooseSize(w, 1);
+    const QString shown = dir.filePath(QStringLiteral("shown.png"));
+    {
+        ScriptedFileDialogs files({ChosenPath(shown)});
+        Press(w, IDC_CLIP_SAVE);
+    }
+    auto back = Reload(shown);
+    ASSERT_TRUE(back->ok);
+    EXPECT_EQ(back->transparency.kind, CPngTransparency::kColorKey);
+    // The window's own record is untouched: the clipped size keeps the palette key.
+    EXPECT_EQ(w.Transparency().kind, CPngTransparency::kAlphaTable);
+    ChooseSize(w, 0);
+    const QString clipped = dir.filePath(QStringLiteral("clipped.png"));
+    {
+        ScriptedFileDialogs files({ChosenPath(clipped)});
+        Press(w, IDC_CLIP_SAVE);
+    }
+    back = Reload(clipped);
+    ASSERT_TRUE(back->ok);
+    EXPECT_EQ(back->transparency.kind, CPngTransparency::kAlphaTable);
+}
+
 TEST_F(ClipWindowGui, PickModeAsksForPngAndADragIsNoPick)
 {
     AppSettings.DefSaveFormat = 1;
