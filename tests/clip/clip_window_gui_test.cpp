@@ -101,6 +101,16 @@ public:
     HWND ClipWindow(int index) const override { return index >= 0 && index < 12 ? clips[index] : nullptr; }
 };
 
+// A picture whose every pixel has its own colour.
+QImage PatternImage(int w, int h)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            image.setPixel(x, y, qRgb((x * 5) & 0xFF, (y * 7) & 0xFF, (x + y) * 3 & 0xFF));
+    return image;
+}
+
 // A clip of w x h at bpp bits with the pattern's colours (8 bits: grey).
 void FillSlot(CClipImageSlot* slot, int w, int h, int bpp)
 {
@@ -742,6 +752,41 @@ TEST_F(ClipWindowGui, TheSecondWindowCascadesAndPlacesAreRemembered)
     Open(100, 80, 24, 0);
     EXPECT_EQ(AppSettings.ClipWindowPos0X, -1);
     EXPECT_EQ(AppSettings.ClipWindowPos0Y, -1);
+}
+
+TEST_F(ClipWindowGui, TheFirstWindowIsCentredOnTheStagesView)
+{
+    const QString path = dir.filePath(QStringLiteral("picture.png"));
+    ASSERT_TRUE(PatternImage(900, 700).save(path));
+    ScriptedMessageBoxes boxes;
+    ASSERT_EQ(stage.RequestOpenImageFile(path), 1);
+    const RECT v = stage.ViewRectangle();
+    ASSERT_GT(v.right, v.left);
+    CDlgClipWindow& w = Open(100, 80);
+    const RECT r = w.WindowRectangle();
+    // No control panel of the real kind: its right edge counts as 0.
+    EXPECT_EQ(r.left, (v.left + v.right) / 2 - (r.right - r.left) / 2);
+    EXPECT_EQ(r.top, GetFrameClientTop() + (v.top + v.bottom) / 2 - (r.bottom - r.top) / 2);
+}
+
+TEST_F(ClipWindowGui, StatusGuidanceFollowsActivationAndPickMode)
+{
+    CDlgClipWindow& w = Open(20, 10, 24, 4);
+    const auto last = [&] { return frame.Of(WM_FRAME_STATUS_GUIDE).last(); };
+    w.SendMessage(WM_ACTIVATE, WA_INACTIVE, 0);
+    EXPECT_EQ(last().wParam, 166u);
+    EXPECT_EQ(last().lParam, -1);
+    w.SendMessage(WM_ACTIVATE, WA_ACTIVE, 0);
+    EXPECT_EQ(last().lParam, 4);
+    Press(w, IDC_CLIP_PICK_COLOR);
+    w.SendMessage(WM_ACTIVATE, WA_ACTIVE, 0);
+    EXPECT_EQ(last().lParam, 13);
+    // A copy ends pick mode and clears the guidance.
+    ScriptedMessageBoxes boxes;
+    Press(w, IDC_CLIP_COPY);
+    EXPECT_FALSE(w.PickMode());
+    EXPECT_EQ(last().wParam, 0u);
+    EXPECT_EQ(last().lParam, 0);
 }
 
 TEST_F(ClipWindowGui, OnlyTheCloseCommandClosesTheWindow)
