@@ -789,6 +789,17 @@ TEST_F(ClipWindowGui, StatusGuidanceFollowsActivationAndPickMode)
     EXPECT_EQ(last().lParam, 0);
 }
 
+TEST_F(ClipWindowGui, AClipThatCannotBePreparedIsToldAndClosesItself)
+{
+    // A slot without a picture: nothing can be drawn from it.
+    slots[5] = std::make_unique<CClipImageSlot>(BYTE{5});
+    ScriptedMessageBoxes boxes;
+    clips[5] = std::make_unique<CDlgClipWindow>(BYTE{5}, slots[5].get(), transparency, RECT{});
+    ASSERT_TRUE(clips[5]->Create(&frame));
+    EXPECT_EQ(boxes.Texts(), QStringList{QStringLiteral("メモリ不足によりClipWindowを開けませんでした。")});
+    EXPECT_TRUE(PumpUntil([&] { return Closed(5); }, 2000));
+}
+
 TEST_F(ClipWindowGui, OnlyTheCloseCommandClosesTheWindow)
 {
     CDlgClipWindow& w = Open(20, 10, 24, 3);
