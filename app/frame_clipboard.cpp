@@ -1,4 +1,4 @@
-#include "app/frame_clipboard_text.h"
+#include "app/frame_clipboard.h"
 
 #include "platform/clipboard/clipboard.h"
 #include "platform/system/cp932.h"
@@ -30,5 +30,14 @@ bool CopyTextToClipboard(const QString& text)
     CloseClipboard();
     if (!set)
         GlobalFree(block);  // still the frame's: handing over failed
+    return set;
+}
+
+bool CopyBitmapToClipboard(HWND owner, HBITMAP bitmap)
+{
+    if (!bitmap || !OpenClipboard(owner))
+        return false;
+    const bool set = EmptyClipboard() && SetClipboardData(CF_BITMAP, bitmap) != nullptr;
+    CloseClipboard();
     return set;
 }

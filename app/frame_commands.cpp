@@ -1,6 +1,7 @@
 #include "app/frame_commands.h"
 
 #include "app/main_frame.h"
+#include "platform/clipboard/clipboard.h"
 #include "res/frame_command_ids.h"
 
 namespace {
@@ -34,6 +35,23 @@ bool TransformRule(const CMainFrame& frame)
         frame.CanUseImageCommands() && !frame.Window(AppWindow::Measure);
 }
 
+// Clip window I can be brought forward while the panel is idle.
+template <int I> bool ClipWindowThere(const CMainFrame& frame)
+{
+    return frame.CanShowClipWindow(I);
+}
+
+bool AnyClipWindow(const CMainFrame& frame)
+{
+    return frame.CountClipWindows() > 0 && !frame.IsSelectionOn();
+}
+
+bool ClipboardBitmap(const CMainFrame& frame)
+{
+    return frame.Window(AppWindow::ControlPanel) && !frame.IsSelectionOn() &&
+        IsClipboardFormatAvailable(CF_BITMAP);
+}
+
 constexpr FrameCommand kFrameCommands[] = {
     {ID_FILE_OPEN_IMAGE, ControlIdle},
     {ID_FILE_SAVE_IMAGE, ImageCommands},
@@ -44,6 +62,21 @@ constexpr FrameCommand kFrameCommands[] = {
     {ID_EDIT_RESET_IMAGE, TransformRule},
     {ID_VIEW_ZOOM_IN, StageImage},
     {ID_VIEW_ZOOM_OUT, StageImage},
+    {ClipWindowCommandOf(0), ClipWindowThere<0>},
+    {ClipWindowCommandOf(1), ClipWindowThere<1>},
+    {ClipWindowCommandOf(2), ClipWindowThere<2>},
+    {ClipWindowCommandOf(3), ClipWindowThere<3>},
+    {ClipWindowCommandOf(4), ClipWindowThere<4>},
+    {ClipWindowCommandOf(5), ClipWindowThere<5>},
+    {ClipWindowCommandOf(6), ClipWindowThere<6>},
+    {ClipWindowCommandOf(7), ClipWindowThere<7>},
+    {ClipWindowCommandOf(8), ClipWindowThere<8>},
+    {ClipWindowCommandOf(9), ClipWindowThere<9>},
+    {ClipWindowCommandOf(10), ClipWindowThere<10>},
+    {ClipWindowCommandOf(11), ClipWindowThere<11>},
+    {ID_CLIPWINDOW_SHOW_ALL, AnyClipWindow},
+    {ID_CLIPWINDOW_CLOSE_ALL, AnyClipWindow},
+    {ID_EDIT_PASTE_IMAGE, ClipboardBitmap},
     {ID_HELP_MANUAL, ControlIdle},
     {ID_FILE_NEW, Always},
     {ID_FILE_OPEN, Always},

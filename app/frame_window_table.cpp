@@ -2,6 +2,8 @@
 
 #include "app/main_frame.h"
 #include "clip/capture_chooser.h"
+#include "clip/clip_history_dialog.h"
+#include "clip/clip_window.h"
 #include "clip/control_panel.h"
 #include "clip/view_stage.h"
 #include "clip/wait_box.h"
@@ -48,9 +50,34 @@ void CloseChooserOf(CMainFrame& frame, int)
     frame.CloseChooser();
 }
 
+CWnd* ClipWindowOf(const CMainFrame& frame, int index)
+{
+    return frame.m_pClipWindow[index];
+}
+
+void CloseClipWindowOf(CMainFrame& frame, int index)
+{
+    frame.CloseClipWindow(index);
+}
+
+CWnd* ClipHistoryOf(const CMainFrame& frame, int)
+{
+    return frame.m_pClipHistory;
+}
+
+void EndClipHistoryOf(CMainFrame& frame, int)
+{
+    // Modal: it ends its own loop, and the frame's run of it clears the pointer.
+    if (frame.m_pClipHistory)
+        frame.m_pClipHistory->EndDialog(IDCANCEL);
+}
+
+// The clip windows close first: they paint from the stage's clip-image store.
 // The file tree, folder tree and overview close between the control panel
 // and the wait box once they are part of the program.
 constexpr FrameWindowRow kRows[] = {
+    {AppWindow::ClipWindow, CDlgClipWindow::IDD, kClipWindowCount, ClipWindowOf, CloseClipWindowOf},
+    {AppWindow::ClipHistoryDialog, CDlgClipHistory::IDD, 1, ClipHistoryOf, EndClipHistoryOf},
     {AppWindow::ViewStage, CDlgViewStage::IDD, 1, ViewStageOf, CloseViewStageOf},
     {AppWindow::ControlPanel, CDlgControlWindow::IDD, 1, ControlPanelOf, CloseControlPanelOf},
     {AppWindow::WaitBox, IDD_WAIT_OPERATE, 1, WaitBoxOf, CloseWaitBoxOf},

@@ -96,6 +96,8 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return result;
     if (LRESULT result = 0; HandleChooserMessage(message, wParam, lParam, &result))
         return result;
+    if (LRESULT result = 0; HandleClipWindowMessage(message, wParam, lParam, &result))
+        return result;
     switch (message) {
     case WM_FRAME_APPBAR:
         if (wParam == ABN_POSCHANGED)
@@ -113,10 +115,15 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         else
             FitMultiFrame(0);
         return 0;
-    case WM_FRAME_SET_MODE:
-        // The clip windows are shown (clip mode) or hidden here once they exist.
-        SwitchFrameBars(wParam == kFrameModeViewStage || wParam == 1 ? 1 : 2);
+    case WM_FRAME_SET_MODE: {
+        const bool clipMode = wParam == kFrameModeViewStage || wParam == 1;
+        SwitchFrameBars(clipMode ? 1 : 2);
+        ShowClipWindowsForMode(clipMode);
         return 0;
+    }
+    case WM_ACTIVATEAPP:
+        OnActivateApp(static_cast<BOOL>(wParam));
+        return CFrameWnd::WindowProc(message, wParam, lParam);
     case WM_CHANGECBCHAIN:
         // The chain mends itself: the window after a leaving next viewer becomes ours.
         if (reinterpret_cast<HWND>(wParam) == m_hWndNextViewer)
@@ -160,7 +167,7 @@ BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam)
         OpenManual();
         return TRUE;
     default:
-        if (HandleImageCommand(LOWORD(wParam)))
+        if (HandleImageCommand(LOWORD(wParam)) || HandleClipWindowCommand(LOWORD(wParam)))
             return TRUE;
         break;
     }

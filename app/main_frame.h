@@ -21,6 +21,8 @@
 #include <span>
 
 class CDlgChoicedCaptureWindow;
+class CDlgClipHistory;
+class CDlgClipWindow;
 class CDlgControlWindow;
 class CDlgViewStage;
 class CDlgWaitOperateMsg;
@@ -58,6 +60,8 @@ public:
     CDlgControlWindow* m_pControlWindow = nullptr;
     CDlgWaitOperateMsg* m_pWaitOperateMsg = nullptr;
     CDlgChoicedCaptureWindow* m_pChooser = nullptr;
+    CDlgClipWindow* m_pClipWindow[kClipWindowCount] = {};
+    CDlgClipHistory* m_pClipHistory = nullptr;  // set only while it runs
 
     // The control panel: made once (template 134) before the stage, shown and
     // brought to the top (app/main_frame_panel.cpp).
@@ -81,6 +85,29 @@ public:
     // (m_rcChooser records where), closed and zeroed.
     void OpenChooser();
     void CloseChooser();
+
+    // The clip windows and the clip-range history (app/main_frame_clip_windows.cpp).
+    // FrameServices: opens clip window `slot` on the stage's filled slot, or
+    // brings an open one to the top; 0 when it could not be made.
+    int OpenClipWindow(
+        BYTE slot, CClipImageSlot* image, CPngTransparency* transparency, const RECT& r) override;
+    // Destroys and deletes clip window index (12 or more is ignored).
+    void CloseClipWindow(int index);
+    // Brings an open clip window to the top and restores it.
+    void ShowClipWindow(int index);
+    // Every clip window closed and its slot freed in the stage (ID_CLIPWINDOW_CLOSE_ALL).
+    void CloseAllClipWindows();
+    // Clip mode shows the clip windows, the multi view hides them.
+    void ShowClipWindowsForMode(bool clipMode);
+    int FindClipWindowIndex(HWND window) const;
+    int CountClipWindows() const;
+    BOOL CanShowClipWindow(int index) const;
+    // The clip-range history dialog, modal, unless it runs already.
+    void RunClipHistory();
+    // The clipboard's bitmap as the stage's new image (WM_FRAME_PASTE_BITMAP).
+    void PasteClipboardBitmap();
+    // The program became active again (WM_ACTIVATEAPP).
+    void OnActivateApp(BOOL active);
 
     // The image commands of the frame (app/main_frame_image_commands.cpp).
     void OpenStageImage();                   // ID_FILE_OPEN_IMAGE
@@ -182,6 +209,9 @@ private:
     // The frame's messages from the control panel; false for any other.
     bool HandlePanelMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     bool HandleImageCommand(UINT id);
+    // The clip windows' messages and commands; false for any other.
+    bool HandleClipWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    bool HandleClipWindowCommand(UINT id);
     // The chooser's messages and timers (405, 406, the status topic 1, timers 9 and 28).
     bool HandleChooserMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     void OnChooserHoverTimer();

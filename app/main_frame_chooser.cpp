@@ -44,7 +44,9 @@ void CMainFrame::OpenChooser()
 
 void CMainFrame::CloseChooser()
 {
-    CloseOwnedWindow(m_pChooser);
+    // At once unless it asked for this from its own handler: the frame may be
+    // closing, and then no event loop is left to delete it later.
+    CloseOwnedWindowAtEnd(m_pChooser);
     m_rcChooser = RECT{};
 }
 

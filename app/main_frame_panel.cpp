@@ -1,7 +1,7 @@
 // The control panel as the frame keeps it: made at the first show before
 // the stage (it places itself at the frame's left edge) and closed as the
-// frame ends; the frame's messages from the panel (status guidance, the
-// clip-range history, continuous capture); and the frame's answers to what
+// frame ends; the frame's messages from the panel (status guidance and
+// continuous capture); and the frame's answers to what
 // the panel asks of it.
 #include "app/main_frame.h"
 
@@ -66,8 +66,7 @@ bool CMainFrame::IsClipWindowOverStage() const
 
 bool CMainFrame::CanOpenClipHistory() const
 {
-    // The clip-range history dialog is not part of the program yet.
-    return false;
+    return true;
 }
 
 bool CMainFrame::CanRunContinueCapture() const
@@ -88,10 +87,9 @@ bool CMainFrame::HandlePanelMessage(UINT message, WPARAM wParam, LPARAM lParam, 
         SetMessageText(StatusGuideText(wParam, lParam, facts));
         return true;
     }
-    case WM_FRAME_OPEN_CLIP_HISTORY:
     case WM_FRAME_CONTINUE_CAPTURE:
-        // Their dialogs are not part of the program yet: the panel keeps the
-        // buttons disabled, and a request that arrives anyway does nothing.
+        // Its dialog is not part of the program yet: the panel keeps the
+        // button disabled, and a request that arrives anyway does nothing.
         return true;
     default:
         return false;

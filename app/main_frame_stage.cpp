@@ -3,7 +3,7 @@
 // messages that concern it.
 #include "app/main_frame.h"
 
-#include "app/frame_clipboard_text.h"
+#include "app/frame_clipboard.h"
 #include "app/owned_window.h"
 #include "clip/stage_messages.h"
 #include "clip/view_stage.h"

@@ -1,8 +1,8 @@
 // The frame with its real control panel, made offscreen by the application
 // object: the panel opens at the first show before the stage and stands at
 // the frame's left edge with the stage right of it; its selection makes the
-// frame's commands wait and shows the guidance; the history and continuous
-// capture requests do nothing while their dialogs are not part of the program.
+// frame's commands wait and shows the guidance; the continuous-capture
+// request does nothing while its dialog is not part of the program.
 #include "app/frame_status_guide.h"
 #include "app/frame_window_table.h"
 #include "clip/control_panel.h"
@@ -94,12 +94,11 @@ TEST_F(MainFramePanelGui, ASelectionInThePanelMakesTheCommandsWaitAndGuides)
     EXPECT_TRUE(m_frame->GetMessageText().isEmpty());
 }
 
-TEST_F(MainFramePanelGui, TheHistoryAndContinuousCaptureWaitForTheirDialogs)
+TEST_F(MainFramePanelGui, ContinuousCaptureWaitsForItsDialogWhileTheHistoryOpens)
 {
-    EXPECT_FALSE(Panel().GetDlgItem(IDC_PANEL_FIXED_MODE_DIALOG)->IsWindowEnabled());
+    EXPECT_TRUE(Panel().GetDlgItem(IDC_PANEL_FIXED_MODE_DIALOG)->IsWindowEnabled());
     EXPECT_FALSE(Panel().GetDlgItem(IDC_PANEL_CONTINUE_CAPTURE)->IsWindowEnabled());
     EXPECT_EQ(m_frame->SendMessage(WM_FRAME_CONTINUE_CAPTURE), 0);
-    EXPECT_EQ(m_frame->SendMessage(WM_FRAME_OPEN_CLIP_HISTORY), 0);
 }
 
 TEST(StatusGuideText, GivesEachTopicsText)

@@ -4,22 +4,28 @@
 // for other programs, and a picture another program put on the clipboard
 // comes into the stage.
 #include "app/kestrel_app.h"
+#include "clip/capture_chooser.h"
 #include "clip/control_panel.h"
 #include "clip/control_panel_messages.h"
 #include "clip/stage_messages.h"
 #include "clip/view_stage.h"
+#include "core/frame_messages.h"
 #include "core/settings/app_settings.h"
 #include "core/stage_state.h"
 #include "core/window_list.h"
 #include "platform/clipboard/clipboard.h"
 #include "platform/system/program_folder.h"
 #include "platform/window/own_windows_on_screen.h"
+#include "platform/window/pointer_position.h"
 #include "platform/x11/desktop_services.h"
+#include "res/dialog_134_control_panel.h"
 #include "tests/support/dib_pixels.h"
 #include "tests/support/image_codec_fixtures.h"
 #include "tests/support/pump_until.h"
+#include "tests/support/synthetic_input.h"
 #include "tests/support/x11_fixture_windows.h"
 
+#include <QAbstractScrollArea>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -207,6 +213,48 @@ TEST_F(ScreenCaptureFrameX11, WindowPickedInTheChooserIsCapturedThroughThePanel)
     EXPECT_EQ(StagePixel(origin.x - rect.left + recipe.width / 2, origin.y - rect.top + recipe.height / 2),
         AsColorRef(kTargetColor));
     EXPECT_EQ(Stage().Image().path.Name(), QStringLiteral("capture_window.bmp"));
+    m_fixtures.Destroy(target);
+}
+
+TEST_F(ScreenCaptureFrameX11, AWindowClickedInTheDroppedDownChooserIsCapturedIntoTheStage)
+{
+    FixtureWindowRecipe recipe;
+    recipe.title = QStringLiteral("chosen from the list");
+    recipe.x = 420;
+    recipe.y = 260;
+    recipe.width = 150;
+    recipe.height = 80;
+    recipe.background = kTargetColor;
+    const HWND target = m_fixtures.Create(recipe);
+    ASSERT_NE(target, nullptr);
+    m_fixtures.Sync();
+    AppSettings.WaitForCapture = 0;
+
+    // The pointer rests on the panel's chooser button: the list drops down.
+    CWnd* button = m_frame->GetControlWindow()->GetDlgItem(IDC_PANEL_CHOOSER);
+    ASSERT_NE(button, nullptr);
+    RECT b{};
+    button->GetWindowRect(&b);
+    SetCursorPos(Centre(b).x(), Centre(b).y());
+    m_frame->SendMessage(WM_FRAME_HOVER_CAPTURE);
+    ASSERT_TRUE(PumpUntil([&] { return m_frame->m_pChooser != nullptr; }, 3000));
+    CMyListCtrl& list = m_frame->m_pChooser->List();
+    int row = -1;
+    for (int i = 0; i < list.GetItemCount(); ++i)
+        if (list.GetItemText(i, 0) == recipe.title)
+            row = i;
+    ASSERT_GE(row, 0);
+
+    int h = 0;
+    list.GetItemSpacing(TRUE, nullptr, &h);
+    auto* viewport = static_cast<QAbstractScrollArea*>(list.GetWidget())->viewport();
+    MouseClick(viewport, QPoint(6, row * h + h / 2));
+    ASSERT_TRUE(PumpUntil([&] { return Stage().HasImage(); }, 10000));
+    RECT rect{};
+    ASSERT_TRUE(GetCaptureTargetRect(target, rect));
+    const POINT origin = m_fixtures.ClientOrigin(target);
+    EXPECT_EQ(StagePixel(origin.x - rect.left + recipe.width / 2, origin.y - rect.top + recipe.height / 2),
+        AsColorRef(kTargetColor));
     m_fixtures.Destroy(target);
 }
 

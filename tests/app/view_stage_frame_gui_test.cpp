@@ -47,13 +47,15 @@ protected:
     QString m_png;
 };
 
-TEST_F(ViewStageFrameGui, TheStageOpensAtTheFirstShowAndClosesFirst)
+TEST_F(ViewStageFrameGui, TheStageOpensAtTheFirstShowAndClosesAfterTheClipWindows)
 {
     ASSERT_NE(m_frame->GetViewStage(), nullptr);
     EXPECT_TRUE(Stage().IsWindowVisible());
     EXPECT_EQ(m_frame->Window(AppWindow::ViewStage), Stage().GetSafeHwnd());
     EXPECT_FALSE(m_frame->HasStageImage());
-    EXPECT_EQ(FrameWindowTable().front().kind, AppWindow::ViewStage);
+    // Only the clip windows, which paint from the stage's store, close before it.
+    EXPECT_EQ(FrameWindowTable()[0].kind, AppWindow::ClipWindow);
+    EXPECT_EQ(FrameWindowTable()[2].kind, AppWindow::ViewStage);
 
     m_frame->SendMessage(WM_CLOSE);
     EXPECT_EQ(m_frame->GetViewStage(), nullptr);

@@ -12,6 +12,7 @@
 #include "core/stage_state.h"
 #include "core/system_figures.h"
 #include "imaging/image_messages.h"
+#include "tests/support/image_fixtures.h"
 #include "tests/support/pump_until.h"
 
 #include <QImage>
@@ -147,13 +148,3 @@ private:
     RECT m_area{};
     AppSettingsRecord m_settings;
 };
-
-// A picture whose every pixel has its own colour.
-inline QImage PatternImage(int w, int h)
-{
-    QImage image(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            image.setPixel(x, y, qRgb((x * 5) & 0xFF, (y * 7) & 0xFF, (x + y) * 3 & 0xFF));
-    return image;
-}

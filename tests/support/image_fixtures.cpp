@@ -164,3 +164,12 @@ DibSaveSource SourceOf(const CLoadBitmap& holder)
     source.bits = holder.bits;
     return source;
 }
+
+QImage PatternImage(int w, int h)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            image.setPixel(x, y, qRgb((x * 5) & 0xFF, (y * 7) & 0xFF, (x + y) * 3 & 0xFF));
+    return image;
+}

@@ -42,6 +42,9 @@ QByteArray MakeBmpFile(const BmpFileRecipe& recipe);
 // of the row.
 BYTE BmpPatternByte(int x, int fileRow, int channel);
 
+// A picture whose every pixel has its own colour.
+QImage PatternImage(int w, int h);
+
 // Writes bytes to a file; false on failure.
 bool WriteBytes(const QString& path, const QByteArray& bytes);
 QByteArray ReadBytes(const QString& path);
