@@ -1,12 +1,15 @@
 #include "app/frame_window_table.h"
 
 #include "app/main_frame.h"
+#include "app/mode_bar.h"
 #include "clip/capture_chooser.h"
 #include "clip/clip_history_dialog.h"
 #include "clip/clip_window.h"
+#include "clip/color_adjust_dialog.h"
 #include "clip/control_panel.h"
 #include "clip/view_stage.h"
 #include "clip/wait_box.h"
+#include "clip/work_folder_dialog.h"
 
 namespace {
 
@@ -72,6 +75,38 @@ void EndClipHistoryOf(CMainFrame& frame, int)
         frame.m_pClipHistory->EndDialog(IDCANCEL);
 }
 
+CWnd* ContrastOf(const CMainFrame& frame, int)
+{
+    return frame.m_pContrast;
+}
+
+void CloseContrastOf(CMainFrame& frame, int)
+{
+    frame.CloseContrast();
+}
+
+CWnd* ModeChoiceOf(const CMainFrame& frame, int)
+{
+    return frame.m_pModeChoice;
+}
+
+void CloseModeChoiceOf(CMainFrame& frame, int)
+{
+    frame.CloseModeChoice();
+}
+
+CWnd* WorkFolderOf(const CMainFrame& frame, int)
+{
+    return frame.m_pWorkFolder;
+}
+
+void EndWorkFolderOf(CMainFrame& frame, int)
+{
+    // Modal: it ends its own loop, and the frame's run of it clears the pointer.
+    if (frame.m_pWorkFolder)
+        frame.m_pWorkFolder->EndDialog(IDCANCEL);
+}
+
 // The clip windows close first: they paint from the stage's clip-image store.
 // The file tree, folder tree and overview close between the control panel
 // and the wait box once they are part of the program.
@@ -82,6 +117,9 @@ constexpr FrameWindowRow kRows[] = {
     {AppWindow::ControlPanel, CDlgControlWindow::IDD, 1, ControlPanelOf, CloseControlPanelOf},
     {AppWindow::WaitBox, IDD_WAIT_OPERATE, 1, WaitBoxOf, CloseWaitBoxOf},
     {AppWindow::CaptureChooser, CDlgChoicedCaptureWindow::IDD, 1, ChooserOf, CloseChooserOf},
+    {AppWindow::ColorAdjust, CDlgContrast::IDD, 1, ContrastOf, CloseContrastOf},
+    {AppWindow::ModeBar, CDlgModeChoice::IDD, 1, ModeChoiceOf, CloseModeChoiceOf},
+    {AppWindow::WorkFolderDialog, CDlgWorkFolder::IDD, 1, WorkFolderOf, EndWorkFolderOf},
 };
 
 }  // namespace

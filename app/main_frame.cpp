@@ -98,6 +98,8 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return result;
     if (LRESULT result = 0; HandleClipWindowMessage(message, wParam, lParam, &result))
         return result;
+    if (LRESULT result = 0; HandleContrastMessage(message, wParam, lParam, &result))
+        return result;
     switch (message) {
     case WM_FRAME_APPBAR:
         if (wParam == ABN_POSCHANGED)
@@ -167,7 +169,8 @@ BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam)
         OpenManual();
         return TRUE;
     default:
-        if (HandleImageCommand(LOWORD(wParam)) || HandleClipWindowCommand(LOWORD(wParam)))
+        if (HandleImageCommand(LOWORD(wParam)) || HandleClipWindowCommand(LOWORD(wParam)) ||
+            HandleContrastCommand(LOWORD(wParam)) || HandleWorkFolderCommand(LOWORD(wParam)))
             return TRUE;
         break;
     }

@@ -23,9 +23,12 @@
 class CDlgChoicedCaptureWindow;
 class CDlgClipHistory;
 class CDlgClipWindow;
+class CDlgContrast;
 class CDlgControlWindow;
+class CDlgModeChoice;
 class CDlgViewStage;
 class CDlgWaitOperateMsg;
+class CDlgWorkFolder;
 
 inline constexpr int kClipWindowCount = 12;
 
@@ -62,6 +65,9 @@ public:
     CDlgChoicedCaptureWindow* m_pChooser = nullptr;
     CDlgClipWindow* m_pClipWindow[kClipWindowCount] = {};
     CDlgClipHistory* m_pClipHistory = nullptr;  // set only while it runs
+    CDlgContrast* m_pContrast = nullptr;
+    CDlgModeChoice* m_pModeChoice = nullptr;
+    CDlgWorkFolder* m_pWorkFolder = nullptr;  // set only while it runs
 
     // The control panel: made once (template 134) before the stage, shown and
     // brought to the top (app/main_frame_panel.cpp).
@@ -108,6 +114,19 @@ public:
     void PasteClipboardBitmap();
     // The program became active again (WM_ACTIVATEAPP).
     void OnActivateApp(BOOL active);
+
+    // The colour-adjustment dialog (app/main_frame_contrast.cpp): opened shown
+    // and on top, closed and deleted.
+    void OpenContrast();
+    void CloseContrast();
+
+    // The work-folder dialog, modal, unless it runs already (app/main_frame_work_folder.cpp).
+    void RunWorkFolder();
+
+    // The mode bar (app/main_frame_mode_bar.cpp): made at the first show
+    // before the panels, closed as the frame ends.
+    void OpenModeChoice();
+    void CloseModeChoice();
 
     // The image commands of the frame (app/main_frame_image_commands.cpp).
     void OpenStageImage();                   // ID_FILE_OPEN_IMAGE
@@ -212,6 +231,11 @@ private:
     // The clip windows' messages and commands; false for any other.
     bool HandleClipWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     bool HandleClipWindowCommand(UINT id);
+    // The colour-adjustment dialog's messages and command; false for any other.
+    bool HandleContrastMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    bool HandleContrastCommand(UINT id);
+    // The work-folder command; false for any other.
+    bool HandleWorkFolderCommand(UINT id);
     // The chooser's messages and timers (405, 406, the status topic 1, timers 9 and 28).
     bool HandleChooserMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     void OnChooserHoverTimer();

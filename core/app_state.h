@@ -21,6 +21,7 @@ enum class AppWindow {
     ExifWindow,
     FolderTree,
     ClipHistoryDialog,
+    WorkFolderDialog,
     MaskDialog,
     OverviewWindow,
     CaptureChooser,

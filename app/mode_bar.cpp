@@ -1,0 +1,5 @@
+#include "app/mode_bar.h"
+
+CDlgModeChoice::CDlgModeChoice(CWnd* parent) : CDialog(nullptr, parent)
+{
+}
