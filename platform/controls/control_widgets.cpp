@@ -7,6 +7,7 @@
 #include "platform/window/window_dispatch.h"
 #include "platform/window/window_registry.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QEvent>
 #include <QGroupBox>
@@ -105,12 +106,27 @@ Qt::Alignment StaticAlignment(DWORD style)
     }
 }
 
+QAbstractButton* MakePushLikeCheckBox(const DialogControl& c, const QString& text, QWidget* parent)
+{
+    auto* b = new PushLikeCheckBox(parent);
+    b->setCheckable(true);
+    b->manual = (c.style & 0xF) != BS_AUTOCHECKBOX;
+    b->setText(text);
+    // A picture alone when it shows one, as bitmap buttons do; else its text.
+    b->setToolButtonStyle((c.style & BS_BITMAP) ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextOnly);
+    return b;
+}
+
 QWidget* MakeButton(const DialogControl& c, QWidget* parent)
 {
     QAbstractButton* b = nullptr;
     const QString text = QString::fromUtf16(c.text ? c.text : u"");
     switch (c.kind) {
     case ControlKind::CheckBox:
+        if (c.style & BS_PUSHLIKE) {
+            b = MakePushLikeCheckBox(c, text, parent);
+            break;
+        }
         b = (c.style & 0xF) == BS_AUTOCHECKBOX ? new QCheckBox(text, parent)
                                                : new ManualCheckBox(text, parent);
         break;

@@ -21,6 +21,21 @@ protected:
     void nextCheckState() override { }
 };
 
+// A check box drawn as a button that stays pressed while it is checked
+// (BS_PUSHLIKE); manual ones are set by the program, not the click.
+class PushLikeCheckBox : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+    bool manual = false;
+
+protected:
+    void nextCheckState() override
+    {
+        if (!manual)
+            QToolButton::nextCheckState();
+    }
+};
+
 class ManualRadioButton : public QRadioButton {
 public:
     using QRadioButton::QRadioButton;

@@ -12,6 +12,8 @@
 #include "platform/dialog/dialog_template.h"
 #include "platform/window/window.h"
 
+#include <memory>
+
 class QWidget;
 
 // The control widget of a template entry, parented to `parent`, with its
@@ -192,9 +194,17 @@ public:
     void AdjustRect(BOOL larger, RECT* rect) const;
 };
 
-// Tool tips for controls and windows: the text appears while the pointer rests on the tool.
+class ToolTipTimer;
+
+// Tool tips for controls and windows: the text appears once the pointer has
+// rested on the tool for the initial delay, and goes after the auto-pop time.
 class CToolTipCtrl {
 public:
+    CToolTipCtrl();
+    ~CToolTipCtrl();
+    CToolTipCtrl(const CToolTipCtrl&) = delete;
+    CToolTipCtrl& operator=(const CToolTipCtrl&) = delete;
+
     BOOL Create(CWnd* parent, DWORD style = 0);
     BOOL AddTool(CWnd* tool, const QString& text);
     void UpdateTipText(const QString& text, CWnd* tool);
@@ -210,6 +220,7 @@ private:
     QHash<HWND, QString> m_tips;
     bool m_active = true;
     int m_autoPop = 5000;
+    std::unique_ptr<ToolTipTimer> m_timer;  // shows the tips after the initial delay
 };
 
 enum : DWORD {

@@ -4,11 +4,14 @@
 #include "platform/window/window_dispatch.h"
 
 #include <QAbstractButton>
+#include <QCursor>
 #include <QLabel>
 #include <QPixmap>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolTip>
 
 namespace {
@@ -263,6 +266,75 @@ void CTabCtrl::AdjustRect(BOOL larger, RECT* rect) const
 
 // ---- tool tips ----
 
+// The desktop has one tool-tip delay for the whole program; each tip control
+// has its own. The tools keep their texts, and the tip is shown from here
+// once the pointer has rested on a tool for the initial delay.
+class ToolTipTimer : public QObject {
+public:
+    int initialMs = 500;
+    int autoPopMs = 5000;
+
+    ToolTipTimer()
+    {
+        m_timer.setSingleShot(true);
+        QObject::connect(&m_timer, &QTimer::timeout, this, [this] { ShowPending(); });
+    }
+    void Watch(QWidget* tool)
+    {
+        tool->removeEventFilter(this);
+        tool->installEventFilter(this);
+    }
+    void Forget(QWidget* tool)
+    {
+        tool->removeEventFilter(this);
+        if (m_pending == tool)
+            m_timer.stop();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* tool = qobject_cast<QWidget*>(watched);
+        switch (event->type()) {
+        case QEvent::ToolTip:
+            return true;  // the desktop's delay is not ours
+        case QEvent::Enter:
+        case QEvent::MouseMove:
+            if (!QToolTip::isVisible()) {
+                m_pending = tool;
+                m_timer.start(initialMs);
+            }
+            break;
+        case QEvent::Leave:
+        case QEvent::MouseButtonPress:
+        case QEvent::Hide:
+            if (m_pending == tool)
+                m_timer.stop();
+            QToolTip::hideText();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    QTimer m_timer;
+    QPointer<QWidget> m_pending;
+
+    void ShowPending()
+    {
+        if (m_pending && m_pending->underMouse() && !m_pending->toolTip().isEmpty())
+            QToolTip::showText(QCursor::pos(), m_pending->toolTip(), m_pending, QRect(), autoPopMs);
+    }
+};
+
+CToolTipCtrl::CToolTipCtrl() : m_timer(std::make_unique<ToolTipTimer>())
+{
+}
+
+CToolTipCtrl::~CToolTipCtrl() = default;
+
 BOOL CToolTipCtrl::Create(CWnd*, DWORD)
 {
     return TRUE;
@@ -275,6 +347,7 @@ BOOL CToolTipCtrl::AddTool(CWnd* tool, const QString& text)
     m_tips.insert(tool->GetSafeHwnd(), text);
     tool->GetWidget()->setToolTip(m_active ? text : QString());
     tool->GetWidget()->setToolTipDuration(m_autoPop);
+    m_timer->Watch(tool->GetWidget());
     return TRUE;
 }
 
@@ -289,8 +362,10 @@ void CToolTipCtrl::DelTool(CWnd* tool)
     if (!tool)
         return;
     m_tips.remove(tool->GetSafeHwnd());
-    if (tool->GetWidget())
+    if (tool->GetWidget()) {
         tool->GetWidget()->setToolTip(QString());
+        m_timer->Forget(tool->GetWidget());
+    }
 }
 
 void CToolTipCtrl::Activate(BOOL active)
@@ -303,7 +378,10 @@ void CToolTipCtrl::Activate(BOOL active)
 
 void CToolTipCtrl::SetDelayTime(DWORD which, int milliseconds)
 {
+    if (which == TTDT_INITIAL)
+        m_timer->initialMs = milliseconds;
     if (which == TTDT_AUTOPOP) {
+        m_timer->autoPopMs = milliseconds;
         m_autoPop = milliseconds;
         for (auto it = m_tips.cbegin(); it != m_tips.cend(); ++it)
             if (CWnd* w = CWnd::FromHandle(it.key()); w && w->GetWidget())

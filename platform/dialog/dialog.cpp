@@ -51,7 +51,8 @@ BOOL CDialog::BuildFromTemplate(const DialogTemplate& t, CWnd* parent, bool moda
         if ((t.style & WS_CAPTION) != WS_CAPTION)
             flags |= Qt::FramelessWindowHint;
         else if (t.style & WS_SYSMENU)
-            flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+            flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                ((t.style & WS_MINIMIZEBOX) ? Qt::WindowMinimizeButtonHint : Qt::WindowFlags());
         else
             flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;  // a caption without a close box
         if (t.exStyle & WS_EX_TOPMOST)

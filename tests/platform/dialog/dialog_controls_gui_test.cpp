@@ -78,7 +78,7 @@ struct Notice {
 
 class DemoDialog : public CDialog {
 public:
-    DemoDialog() : CDialog(&kDemoTemplate) { }
+    explicit DemoDialog(const DialogTemplate* t = &kDemoTemplate) : CDialog(t) { }
     std::vector<Notice> notices;
     int oks = 0, cancels = 0;
     int number = 0;
@@ -439,6 +439,44 @@ TEST(DialogControls, PictureControlsLetTheParentDrawWhileTheyPaint)
     const QImage shot = W(d, kPicture)->grab().toImage();
     EXPECT_EQ(shot.pixel(5, 5), qRgb(0, 200, 0));
     EXPECT_EQ(shot.pixel(0, 20), qRgb(0, 0, 0));  // then the control's own black frame
+}
+
+}  // namespace
+
+namespace {
+
+constexpr int kAutoPushLike = 1101;
+constexpr int kManualPushLike = 1102;
+const DialogControl kPushLikeControls[] = {
+    {ControlKind::CheckBox, kAutoPushLike, u"透過", BS_AUTOCHECKBOX | BS_PUSHLIKE, 8, 8, 60, 26},
+    {ControlKind::CheckBox, kManualPushLike, u"手動", BS_CHECKBOX | BS_PUSHLIKE, 80, 8, 60, 26},
+};
+const DialogTemplate kPushLikeTemplate{
+    902, u"押しボタン型", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 160, 50, kPushLikeControls};
+
+TEST(DialogControls, PushLikeCheckBoxesAreButtonsThatStayInAndTheMinimiseBoxIsOffered)
+{
+    DemoDialog d(&kPushLikeTemplate);
+    ASSERT_TRUE(d.Create());
+    EXPECT_TRUE(d.GetWidget()->windowFlags() & Qt::WindowMinimizeButtonHint);
+    auto* autoButton = qobject_cast<QToolButton*>(W(d, kAutoPushLike));
+    ASSERT_NE(autoButton, nullptr);
+    EXPECT_TRUE(autoButton->isCheckable());
+
+    auto* check = static_cast<CButton*>(d.GetDlgItem(kAutoPushLike));
+    MouseClick(autoButton, QPoint(5, 5));
+    EXPECT_EQ(check->GetCheck(), 1);
+    EXPECT_TRUE(d.Saw(WM_COMMAND, kAutoPushLike, BN_CLICKED));
+    MouseClick(autoButton, QPoint(5, 5));
+    EXPECT_EQ(check->GetCheck(), 0);
+
+    // A manual one is set by its owner, not by the click.
+    auto* manual = static_cast<CButton*>(d.GetDlgItem(kManualPushLike));
+    MouseClick(W(d, kManualPushLike), QPoint(5, 5));
+    EXPECT_EQ(manual->GetCheck(), 0);
+    EXPECT_TRUE(d.Saw(WM_COMMAND, kManualPushLike, BN_CLICKED));
+    manual->SetCheck(1);
+    EXPECT_EQ(manual->GetCheck(), 1);
 }
 
 }  // namespace
