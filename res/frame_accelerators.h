@@ -1,6 +1,6 @@
-// Accelerator table 128 of the main frame, limited to the shortcuts whose
-// commands the program handles: Ctrl+C, Ctrl+V, Ctrl+X, Ctrl+Z, the Insert
-// and Delete forms and F6 are left to the text fields that own them.
+// Accelerator table 128 of the main frame. It is applied to keys for the
+// frame and its bars only; the editing keys in it reach commands the frame
+// does not handle, so they are dropped there and nowhere else.
 #pragma once
 
 #include "platform/app/app.h"

@@ -228,6 +228,12 @@ BOOL CWinApp::TranslateAccelerator(const MSG* msg)
 {
     if (!m_pMainWnd || !m_pMainWnd->GetSafeHwnd())
         return FALSE;
+    // The frame's table applies to the frame and its bars, never to the
+    // other top-level windows and the edit fields in them.
+    CWnd* target = CWnd::FromHandle(msg->hwnd);
+    QWidget* frame = m_pMainWnd->GetWidget();
+    if (!target || !target->GetWidget() || !frame || target->GetWidget()->window() != frame)
+        return FALSE;
     const Qt::KeyboardModifiers mods = QGuiApplication::keyboardModifiers();
     const WORD cmd = MatchAccelerator(m_accelerators, static_cast<UINT>(msg->wParam),
         mods & Qt::ShiftModifier, mods & Qt::ControlModifier, mods & Qt::AltModifier);

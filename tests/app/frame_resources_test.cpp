@@ -80,7 +80,7 @@ TEST(FrameResources, ClipWindowCommandsAndMenuLookups)
     EXPECT_EQ(FindFrameMenuItem(kMenu134MultiView, ID_FILE_SAVE_IMAGE), nullptr);
 }
 
-TEST(FrameResources, AcceleratorsKeepOnlyCommandsWithHandlers)
+TEST(FrameResources, AcceleratorTable128HasTheFramesKeys)
 {
     const std::vector<ACCEL> table = FrameAcceleratorTable128();
     struct Case {
@@ -95,13 +95,18 @@ TEST(FrameResources, AcceleratorsKeepOnlyCommandsWithHandlers)
         {'P', false, true, false, ID_FILE_SAVE_IMAGE},  // Ctrl+P saves
         {'S', true, true, false, 0},
         {'S', false, false, false, 0},
-        // Left to the text fields.
-        {'C', false, true, false, 0},
-        {'V', false, true, false, 0},
-        {'X', false, true, false, 0},
-        {'Z', false, true, false, 0},
-        {VK_INSERT, true, false, false, 0},
-        {VK_F1 + 5, false, false, false, 0},
+        // The editing keys, for the frame only (the text fields of other windows keep theirs).
+        {'C', false, true, false, ID_EDIT_COPY},
+        {VK_INSERT, false, true, false, ID_EDIT_COPY},
+        {'V', false, true, false, ID_EDIT_PASTE},
+        {VK_INSERT, true, false, false, ID_EDIT_PASTE},
+        {'X', false, true, false, ID_EDIT_CUT},
+        {VK_DELETE, true, false, false, ID_EDIT_CUT},
+        {'Z', false, true, false, ID_EDIT_UNDO},
+        {VK_BACK, false, false, true, ID_EDIT_UNDO},
+        {VK_F1 + 5, false, false, false, ID_NEXT_PANE},
+        {VK_F1 + 5, true, false, false, ID_PREV_PANE},
+        {VK_INSERT, false, false, false, 0},
     };
     for (const Case& c : cases)
         EXPECT_EQ(MatchAccelerator(table, c.vk, c.shift, c.ctrl, c.alt), c.command) << c.vk;

@@ -56,6 +56,14 @@ TEST(WinApp, PreFilterThenAcceleratorsThenTheWindow)
     EXPECT_EQ(app.seen, (std::vector<UINT>{VK_F1 + 1, 'O', VK_F1 + 2}));
     EXPECT_EQ(frame.commands, std::vector<int>{57601});
     EXPECT_EQ(frame.keys, std::vector<UINT>{VK_F1 + 2});
+
+    // Another top-level window keeps the key: the frame's table is the frame's.
+    CommandSink tool;
+    ASSERT_TRUE(
+        tool.CreateEx(0, QStringLiteral("tool"), WS_POPUP | WS_VISIBLE, RECT{100, 0, 180, 60}, nullptr, 0));
+    KeyClick(tool.GetWidget(), Qt::Key_O, QString(), Qt::ControlModifier);
+    EXPECT_EQ(frame.commands, std::vector<int>{57601});
+    EXPECT_EQ(tool.keys, std::vector<UINT>{'O'});
     app.m_pMainWnd = nullptr;
 }
 
