@@ -10,7 +10,14 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
+
+namespace {
+
+constexpr int kLockIndicatorIntervalMs = 250;
+
+}  // namespace
 
 CFrameWnd::CFrameWnd() = default;
 
@@ -79,10 +86,25 @@ void CFrameWnd::BuildBars()
         m_indicators[i]->setFrameShadow(QFrame::Sunken);
         m_indicators[i]->setAlignment(Qt::AlignCenter);
         m_indicators[i]->setMinimumWidth(40);
-        // The key states are not read: an indicator stands greyed (off).
-        m_indicators[i]->setEnabled(false);
+        m_indicators[i]->setEnabled(false);  // grey while its key is off
         status->addPermanentWidget(m_indicators[i]);
     }
+    // The lock keys change in any program: their panes follow on a timer.
+    auto* lockWatch = new QTimer(status);
+    QObject::connect(lockWatch, &QTimer::timeout, status, [this] { UpdateLockIndicators(); });
+    lockWatch->start(kLockIndicatorIntervalMs);
+    UpdateLockIndicators();
+}
+
+void CFrameWnd::UpdateLockIndicators()
+{
+    // Pane 1 (kana) has no lock on X11 keyboards and stays grey.
+    LockKeyStates locks;
+    if (!Desktop().input.ReadLockKeys(locks))
+        return;
+    m_indicators[1]->setEnabled(locks.capsLock);
+    m_indicators[2]->setEnabled(locks.numLock);
+    m_indicators[3]->setEnabled(locks.scrollLock);
 }
 
 void CFrameWnd::ClearMenuBar()

@@ -99,6 +99,7 @@ private:
     void BuildBars();
     void UpdateMenuStates(QMenu* popup);
     void UpdateToolbarStates();
+    void UpdateLockIndicators();
     QAction* FindToolbarAction(UINT id) const;
 };
 

@@ -1,4 +1,5 @@
 #include "platform/window/input_keys.h"
+#include "platform/x11/desktop_services.h"
 
 #include <QGuiApplication>
 #include <QSet>
@@ -151,9 +152,20 @@ void NoteKeyTransition(UINT vk, bool down)
         g_keysDown.remove(vk);
 }
 
+// The low bit of a lock key's state: on while its indicator is lit.
+static bool IsToggledOn(int vk)
+{
+    if (vk != VK_CAPITAL && vk != VK_NUMLOCK && vk != VK_SCROLL)
+        return false;
+    LockKeyStates locks;
+    if (!Desktop().input.ReadLockKeys(locks))
+        return false;
+    return vk == VK_CAPITAL ? locks.capsLock : vk == VK_NUMLOCK ? locks.numLock : locks.scrollLock;
+}
+
 short GetKeyState(int vk)
 {
-    return IsDown(vk) ? static_cast<short>(0x8000) : 0;
+    return static_cast<short>((IsDown(vk) ? 0x8000 : 0) | (IsToggledOn(vk) ? 1 : 0));
 }
 
 short GetAsyncKeyState(int vk)

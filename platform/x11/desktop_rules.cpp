@@ -98,6 +98,8 @@ unsigned long KeysymOfVirtualKey(UINT vk)
         {0x10, XK_Shift_L},
         {0x11, XK_Control_L},
         {0x12, XK_Alt_L},
+        {0x14, XK_Caps_Lock},
+        {0x90, XK_Num_Lock},
     };
     for (const Pair& p : kTable) {
         if (p.vk == vk)

@@ -102,9 +102,18 @@ public:
     virtual void ReleasePointer() = 0;
 };
 
+// The lock keys as the keyboard's indicators show them.
+struct LockKeyStates {
+    bool capsLock = false;
+    bool numLock = false;
+    bool scrollLock = false;
+};
+
 class InputService {
 public:
     virtual ~InputService() = default;
+    // False when the keyboard's indicators cannot be read.
+    virtual bool ReadLockKeys(LockKeyStates& /*states*/) { return false; }
     virtual bool MovePointer(POINT point) = 0;
     // Wheel notches at the pointer: positive turns away from the user (up), negative towards.
     virtual bool SendWheelNotches(int notches) = 0;

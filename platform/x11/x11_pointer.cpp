@@ -3,6 +3,7 @@
 #include "platform/x11/desktop_rules.h"
 #include "platform/x11/x11_connection.h"
 
+#include <X11/XKBlib.h>
 #include <X11/extensions/XTest.h>
 #include <X11/extensions/Xfixes.h>
 
@@ -157,4 +158,24 @@ bool X11Input::SendKey(UINT virtualKey)
     XTestFakeKeyEvent(m_x.display(), code, True, CurrentTime);
     XTestFakeKeyEvent(m_x.display(), code, False, CurrentTime);
     return !trap.Failed();
+}
+
+bool X11Input::ReadLockKeys(LockKeyStates& states)
+{
+    std::lock_guard lock(m_x.mutex());
+    X11ErrorTrap trap(m_x.display());
+    Display* display = m_x.display();
+    // The indicators by name: their numbers differ between keyboard maps.
+    auto indicatorOn = [display](const char* name, bool* on) {
+        Bool state = False;
+        const Atom atom = XInternAtom(display, name, True);
+        if (atom == None || !XkbGetNamedIndicator(display, atom, nullptr, &state, nullptr, nullptr))
+            return false;
+        *on = state != False;
+        return true;
+    };
+    const bool caps = indicatorOn("Caps Lock", &states.capsLock);
+    const bool num = indicatorOn("Num Lock", &states.numLock);
+    indicatorOn("Scroll Lock", &states.scrollLock);
+    return (caps || num) && !trap.Failed();
 }

@@ -35,6 +35,7 @@ public:
     bool MovePointer(POINT point) override;
     bool SendWheelNotches(int notches) override;
     bool SendKey(UINT virtualKey) override;
+    bool ReadLockKeys(LockKeyStates& states) override;
 
 private:
     bool Available();

@@ -122,6 +122,10 @@ TEST_F(MainFrameClipWindowsGui, ABitmapCopiedToTheClipboardIsPastedAsTheStagesNe
     // A null bitmap is refused and the clipboard keeps what it had.
     EXPECT_EQ(m_frame->SendMessage(WM_FRAME_COPY_BITMAP, 0), 0);
     EXPECT_TRUE(IsClipboardFormatAvailable(CF_BITMAP));
+    // The next test starts with an empty clipboard.
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    CloseClipboard();
 }
 
 TEST_F(MainFrameClipWindowsGui, TheClipHistoryRunsModallyOnceAndTheFrameKnowsIt)
