@@ -13,6 +13,7 @@
 #include "core/app_state_queries.h"
 #include "core/frame_messages.h"
 #include "core/mode_bar_messages.h"
+#include "core/panel_messages.h"
 #include "core/system_figures.h"
 #include "platform/controls/controls.h"
 #include "res/frame_menus.h"
@@ -49,6 +50,15 @@ protected:
         FrameAppTest::TearDown();
     }
     CDlgModeChoice& Bar() { return *m_frame->m_pModeChoice; }
+    // The frame's reaction to a move of its own, which tells its windows. The
+    // offscreen platform adds its window margins to the frame's rectangle only
+    // once the frame shows, after the first show placed the windows, and no
+    // move follows.
+    void FrameTellsItsWindows()
+    {
+        PumpFor(50);
+        m_frame->SendMessage(WM_MOVE);
+    }
     void Press(int button) { Bar().SendMessage(WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0); }
     // The bar, the panel and the stage where the frame's rectangle puts them.
     void ExpectPlacedFor(const RECT& frame)
@@ -76,6 +86,12 @@ TEST_F(ModeBarGui, StandsBelowTheToolbarWithThePanelBelowItAndTheStageBesideIt)
     EXPECT_TRUE(Bar().IsWindowVisible());
     EXPECT_EQ(m_frame->Window(AppWindow::ModeBar), Bar().GetSafeHwnd());
     EXPECT_EQ(IsModeChoiceWindowOpen(), 1);
+    // Made before the panels: the panel stands below it at the same left edge.
+    const RECT bar = RectOf(&Bar());
+    const RECT panel = RectOf(m_frame->GetControlWindow());
+    EXPECT_EQ(panel.left, bar.left);
+    EXPECT_EQ(panel.top, bar.bottom);
+    FrameTellsItsWindows();
     ExpectPlacedFor(RectOf(m_frame));
     // The frame's fit takes in the panel below the bar.
     EXPECT_GT(RectOf(m_frame).bottom, RectOf(m_frame->GetControlWindow()).bottom);
@@ -122,6 +138,7 @@ TEST_F(ModeBarGui, TheButtonOfTheModeThatIsOnAndTheWaitingSwitchChangeNothing)
 
 TEST_F(ModeBarGui, BackToClipModeTheStageAndPanelReturnInPlaceWithTheFramesClipMenu)
 {
+    FrameTellsItsWindows();
     // As the multi view leaves it: mode 2, its menu, the clip pair hidden and out of place.
     g_nAppMode = 2;
     Bar().SendMessage(WM_MODEBAR_REFRESH);
