@@ -3,6 +3,7 @@
 #include "app/main_frame.h"
 
 #include "app/frame_globals.h"
+#include "app/mode_bar.h"
 #include "clip/control_panel.h"
 #include "clip/view_stage.h"
 #include "core/frame_messages.h"
@@ -130,10 +131,11 @@ bool CMainFrame::PlaceAgainOnceFramed()
     const RECT r = std::exchange(m_rcAwaitingFrame, RECT{});
     qCDebug(lcFrame) << "frame placed again with the window manager's frame";
     MoveFrameTo(r);
-    // The panel and the stage were shown before the window manager knew the
-    // frame, so it took them for windows of their own and would let the frame
-    // cover them. Shown again, they are kept above the frame that owns them.
-    for (CWnd* w : {static_cast<CWnd*>(m_pControlWindow), static_cast<CWnd*>(m_pViewStage)}) {
+    // The bar, the panel and the stage were shown before the window manager
+    // knew the frame, so it took them for windows of their own and would let
+    // the frame cover them. Shown again, they are kept above the frame that owns them.
+    for (CWnd* w : {static_cast<CWnd*>(m_pModeChoice), static_cast<CWnd*>(m_pControlWindow),
+             static_cast<CWnd*>(m_pViewStage)}) {
         if (w && w->IsWindowVisible()) {
             w->ShowWindow(SW_HIDE);
             w->ShowWindow(SW_SHOW);

@@ -1,5 +1,5 @@
 // The frame's first show: the program folder, the first-run question, the
-// settings, the panels, and the image named on the command line.
+// settings, the mode bar and the panels, and the image named on the command line.
 #include "app/main_frame.h"
 
 #include "app/command_line.h"
@@ -44,8 +44,9 @@ void CMainFrame::RunFirstShow()
     LoadSettings();
     CheckSettings();
 
-    // The control panel opens before the stage (the stage is placed to the
-    // right of the panel); the mode bar comes first once it is part of the program.
+    // The mode bar first (the panel stands below it), then the control panel
+    // before the stage (the stage is placed to the right of the panel).
+    OpenModeChoice();
     OpenControlWindow();
     OpenViewStage();
     FitClipFrame(0);

@@ -5,6 +5,7 @@
 // request does nothing while its dialog is not part of the program.
 #include "app/frame_status_guide.h"
 #include "app/frame_window_table.h"
+#include "app/mode_bar.h"
 #include "clip/control_panel.h"
 #include "clip/control_panel_messages.h"
 #include "clip/control_panel_placement.h"
@@ -48,13 +49,17 @@ TEST_F(MainFramePanelGui, ThePanelOpensBeforeTheStageAtTheFramesLeftEdge)
     m_frame->GetWindowRect(&frame);
     Panel().GetWindowRect(&panel);
     m_frame->GetViewStage()->GetWindowRect(&stage);
-    // The stage stands right of the panel, both below the frame's title band.
+    // The stage stands right of the panel, at the top of the frame's client
+    // area; the panel stands below the mode bar there.
+    RECT bar{};
+    m_frame->m_pModeChoice->GetWindowRect(&bar);
+    const int barHeight = bar.bottom - bar.top;
     EXPECT_EQ(stage.left, panel.right);
-    EXPECT_EQ(stage.top, panel.top);
+    EXPECT_EQ(stage.top + barHeight, panel.top);
 
     // Told that the frame moved, the panel takes its place at the frame's left edge.
-    const RECT expected = CalcPanelPlacement(frame, g_ScreenMetrics.frameWidth, GetFrameClientTop(), 0,
-        SIZE{panel.right - panel.left, panel.bottom - panel.top});
+    const RECT expected = CalcPanelPlacement(frame, g_ScreenMetrics.frameWidth, GetFrameClientTop(),
+        barHeight, SIZE{panel.right - panel.left, panel.bottom - panel.top});
     Panel().MoveWindow(0, 0, panel.right - panel.left, panel.bottom - panel.top);
     Panel().SendMessage(WM_REPOSITION_PANEL);
     RECT again{};
