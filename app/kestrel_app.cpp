@@ -5,6 +5,7 @@
 #include "res/frame_accelerators.h"
 #include "res/frame_command_ids.h"
 #include "res/frame_strings.h"
+#include "res/program_icon.h"
 
 #include <QCoreApplication>
 
@@ -21,6 +22,7 @@ BOOL CKestrelApp::InitInstance()
     QCoreApplication::setApplicationName(QString::fromUtf16(kAppTitleString));
     // The class library's recent-file list is never shown: nothing is stored for it.
     SetAcceleratorTable(FrameAcceleratorTable128());
+    SetProgramIcon(ProgramIconFiles());
 
     m_frame = std::make_unique<CMainFrame>();
     if (!m_frame->CreateMainFrame()) {

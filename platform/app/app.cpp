@@ -7,6 +7,7 @@
 #include "platform/x11/desktop_services.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
@@ -256,6 +257,20 @@ CWinApp* AfxGetApp()
 CWnd* AfxGetMainWnd()
 {
     return g_app ? g_app->m_pMainWnd : nullptr;
+}
+
+bool SetProgramIcon(const std::vector<QString>& pngFiles)
+{
+    QIcon icon;
+    for (const QString& file : pngFiles) {
+        const QImage picture(file);
+        if (!picture.isNull())
+            icon.addPixmap(QPixmap::fromImage(picture));
+    }
+    if (icon.isNull())
+        return false;
+    QGuiApplication::setWindowIcon(icon);
+    return true;
 }
 
 void PrepareApplicationEnvironment()

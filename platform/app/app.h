@@ -7,6 +7,8 @@
 
 #include "platform/window/window.h"
 
+#include <QString>
+
 #include <vector>
 
 // Accelerator table entries.
@@ -64,6 +66,11 @@ BOOL WalkPreTranslateTree(MSG* msg);
 void PrepareApplicationEnvironment();
 // The allocator keeps large freed blocks for the next picture (part of the above).
 void KeepImageMemoryInProcess();
+
+// The picture every window of the program shows as its icon (title bar,
+// task switcher), from PNG files of one picture at several sizes; files that
+// cannot be read are left out. False when none could be.
+bool SetProgramIcon(const std::vector<QString>& pngFiles);
 
 // True when the program would run on X11 but no X server can be reached.
 bool X11DisplayMissing();
