@@ -84,6 +84,7 @@ public:
     // Read by tests and by the frame's state questions.
     const CLoadBitmapDlg_DupMem& Image() const { return *m_image; }
     const CStageZoom& Zoom() const { return m_zoom; }
+    const CColorAdjust& ColorAdjust() const { return m_adjust; }
     RECT ViewRectangle() const { return m_rcView; }
     RECT SurfaceRectangle() const { return m_rcSurface; }
     QString ColorTextOfLastClick() const { return m_colorText; }
