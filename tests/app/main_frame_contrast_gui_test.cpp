@@ -94,6 +94,7 @@ TEST_F(MainFrameContrastGui, TheCommandOpensAndClosesTheDialogAndTheAdjustment)
     Command();
     ASSERT_NE(m_frame->m_pContrast, nullptr);
     EXPECT_EQ(m_frame->m_pContrast->Values(), (ContrastValues{30, 0, 0}));
+    EXPECT_EQ(ShownRed(), kGrey + 30);
 }
 
 TEST_F(MainFrameContrastGui, EscAndTheModeBarsCancelCloseItThroughTheFrame)

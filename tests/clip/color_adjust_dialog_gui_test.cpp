@@ -213,10 +213,14 @@ TEST_F(ColorAdjustDialogGui, ReopeningShowsTheOffsetsTheStageHolds)
     TypeInto(IDC_CONTRAST_VALUE_RED, QStringLiteral("20"));
     TypeInto(IDC_CONTRAST_VALUE_BLUE, QStringLiteral("-7"));
     CloseDialog();
+    stage.SendMessage(WM_STAGE_CONTRAST_END);
     EXPECT_EQ(Shown(), (ContrastValues{20, 0, -7}));  // closing keeps the picture
+    stage.SendMessage(WM_STAGE_CONTRAST_BEGIN);
     OpenDialog();
-    EXPECT_EQ(Boxes(), (ContrastValues{20, 0, -7}));
-    EXPECT_EQ(Sliders(), (ContrastValues{20, 0, -7}));
+    ExpectEverywhere({20, 0, -7});
+    // The next change starts from the unadjusted picture.
+    TypeInto(IDC_CONTRAST_VALUE_GREEN, QStringLiteral("3"));
+    ExpectEverywhere({20, 3, -7});
 }
 
 TEST_F(ColorAdjustDialogGui, ItOpensAtTheStageOrWhereItWasLeft)
