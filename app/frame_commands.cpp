@@ -35,6 +35,13 @@ bool TransformRule(const CMainFrame& frame)
         frame.CanUseImageCommands() && !frame.Window(AppWindow::Measure);
 }
 
+// Colour adjustment needs an image and waits for the panel; never while
+// lengths are measured.
+bool ColorAdjustRule(const CMainFrame& frame)
+{
+    return frame.CanUseImageCommands() && !frame.Window(AppWindow::Measure);
+}
+
 // Clip window I can be brought forward while the panel is idle.
 template <int I> bool ClipWindowThere(const CMainFrame& frame)
 {
@@ -60,6 +67,7 @@ constexpr FrameCommand kFrameCommands[] = {
     {ID_EDIT_FLIP_TB, TransformRule},
     {ID_EDIT_ROTATE_90, TransformRule},
     {ID_EDIT_RESET_IMAGE, TransformRule},
+    {ID_EDIT_COLOR_ADJUST, ColorAdjustRule},
     {ID_VIEW_ZOOM_IN, StageImage},
     {ID_VIEW_ZOOM_OUT, StageImage},
     {ClipWindowCommandOf(0), ClipWindowThere<0>},

@@ -68,10 +68,6 @@ bool CMainFrame::HandleStageMessage(UINT message, WPARAM wParam, LPARAM lParam, 
             PostMessage(WM_FRAME_FOREGROUND);
         }
         return true;
-    case WM_FRAME_CLOSE_CONTRAST:
-        // The colour-adjustment dialog closes here once it is part of the program.
-        SendToViewStage(WM_STAGE_CONTRAST_END);
-        return true;
     case WM_FRAME_CLOSE_SKY:
         // The overview window closes here once it is part of the program.
         if (m_pViewStage)

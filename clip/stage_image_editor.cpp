@@ -233,8 +233,14 @@ void CStageImageEditor::ContrastBegin()
         AfxMessageBox(QStringLiteral("コントラスト用のメモリを確保する事が出来ませんでした。"));
         return;
     }
-    if (!FillSavedCopy(saved))
+    if (!FillSavedCopy(saved)) {
         m_adjust->FreeSaved();
+        return;
+    }
+    // Offsets held from an earlier session stay on the picture, which the
+    // saved copy has just taken back to its unadjusted colours.
+    if (m_adjust->redOffset != 0 || m_adjust->greenOffset != 0 || m_adjust->blueOffset != 0)
+        ApplyAdjustment();
 }
 
 void CStageImageEditor::ContrastSet(int value, int channels)
@@ -243,6 +249,11 @@ void CStageImageEditor::ContrastSet(int value, int channels)
         value = CColorAdjust::kMaxOffset;
     if (!m_adjust->SetOffsets(value, channels) || m_adjust->Saved() == nullptr)
         return;
+    ApplyAdjustment();
+}
+
+void CStageImageEditor::ApplyAdjustment()
+{
     const bool palette = m_accessor->bitCount == 8;
     if (!palette && m_transform->pixels == nullptr) {
         AfxMessageBox(QStringLiteral("コントスト: メモリの確保に失敗しました。"));

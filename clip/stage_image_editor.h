@@ -56,6 +56,8 @@ private:
     // Fills the adjustment's saved copy with the unadjusted picture; false
     // when memory runs out (message shown).
     bool FillSavedCopy(BYTE* saved);
+    // The held offsets applied to the saved copy, into the picture on screen.
+    void ApplyAdjustment();
 
     CLoadBitmapDlg_DupMem* m_holder;
     CDibAccessor* m_accessor;

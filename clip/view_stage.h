@@ -81,9 +81,10 @@ public:
     // sent ("full_screen.bmp", "clipboard.bmp", ...).
     void NameRequestedImage(const QString& name);
 
-    // Read by tests and by the frame's state questions.
+    // Read by tests, by the frame's state questions and by the colour-adjustment dialog.
     const CLoadBitmapDlg_DupMem& Image() const { return *m_image; }
     const CStageZoom& Zoom() const { return m_zoom; }
+    const CColorAdjust& ColorAdjust() const { return m_adjust; }
     RECT ViewRectangle() const { return m_rcView; }
     RECT SurfaceRectangle() const { return m_rcSurface; }
     QString ColorTextOfLastClick() const { return m_colorText; }
