@@ -143,23 +143,30 @@ BOOL CDlgWorkFolder::OnCommand(WPARAM wParam, LPARAM lParam)
     // dialog goes, a late click) changes the folders.
     if (m_bClosing)
         return TRUE;
+    // Each change goes to the settings at once as well, so that a program
+    // ending while the dialog is open (the frame closing, the display lost)
+    // saves it too.
     const int choose = id - IDC_WORK_FOLDER_CHOOSE_FIRST;
     if (choose >= 0 && choose < kWorkFolderRowCount && code == BN_CLICKED) {
         OnChooseFolder(choose);
+        StoreSettings();
         return TRUE;
     }
     const int browse = id - IDC_WORK_FOLDER_BROWSE_FIRST;
     if (browse >= 0 && browse < kWorkFolderRowCount && code == BN_CLICKED) {
         OnBrowseFolder(browse);
+        StoreSettings();
         return TRUE;
     }
     const int edit = id - IDC_WORK_FOLDER_EDIT_FIRST;
     if (edit >= 0 && edit < kWorkFolderRowCount && code == EN_KILLFOCUS) {
         OnFolderKillFocus(edit);
+        StoreSettings();
         return TRUE;
     }
     if (id == IDC_WORK_FOLDER_HISTORY && code == BN_CLICKED) {
         m_bHistory = IsDlgButtonChecked(IDC_WORK_FOLDER_HISTORY) == 1;
+        StoreSettings();
         return TRUE;
     }
     return CDialog::OnCommand(wParam, lParam);

@@ -5,7 +5,8 @@
 // can be chosen. It also holds the switch that lets the open and save
 // dialogs record their folders into the folder history. "閉じる", Esc and
 // the close box all store the folders, the choice and the switch, together
-// with a path still being typed when the dialog is left.
+// with a path still being typed when the dialog is left; each change is
+// stored at once as well, for a program that ends while the dialog is open.
 #pragma once
 
 #include "platform/dialog/dialog.h"

@@ -1,6 +1,6 @@
 // The frame's side of the work-folder dialog: command 32859 runs it modally,
 // once at a time, while the control panel is idle; the frame knows it while
-// it runs; a frame closing meanwhile ends it first.
+// it runs; a frame closing meanwhile ends it and saves what it changed.
 #include "clip/control_panel.h"
 #include "clip/control_panel_messages.h"
 #include "clip/work_folder_dialog.h"
@@ -75,11 +75,19 @@ TEST_F(MainFrameWorkFolderGui, TheCommandWaitsForASelectionInThePanel)
     EXPECT_TRUE(Enabled());
 }
 
-TEST_F(MainFrameWorkFolderGui, AFrameClosingWhileItRunsEndsItFirst)
+TEST_F(MainFrameWorkFolderGui, AFrameClosingWhileItRunsEndsItAndSavesItsChanges)
 {
-    const int runs = RunCommand([&](CDialog&) { m_frame->SendMessage(WM_CLOSE); });
+    AppSettings.FolderHistory = 1;
+    const int runs = RunCommand([&](CDialog& dialog) {
+        dialog.CheckDlgButton(IDC_WORK_FOLDER_HISTORY, 0);
+        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_WORK_FOLDER_HISTORY, BN_CLICKED), 0);
+        m_frame->SendMessage(WM_CLOSE);
+    });
     EXPECT_EQ(runs, 1);
     EXPECT_TRUE(PumpUntil([&] { return !m_frame->GetSafeHwnd(); }, 2000));
+    EXPECT_EQ(m_frame->m_pWorkFolder, nullptr);
+    const QByteArray cfg = ReadBytes(m_dir.filePath(QStringLiteral("Kestrel.cfg")));
+    EXPECT_TRUE(cfg.contains("\nFolderHistory = 0")) << cfg.constData();
 }
 
 }  // namespace
