@@ -86,6 +86,7 @@ constexpr FrameCommand kFrameCommands[] = {
     {ID_CLIPWINDOW_CLOSE_ALL, AnyClipWindow},
     {ID_EDIT_PASTE_IMAGE, ClipboardBitmap},
     {ID_HELP_MANUAL, ControlIdle},
+    {ID_FILE_WORK_FOLDER, ControlIdle},
     {ID_FILE_NEW, Always},
     {ID_FILE_OPEN, Always},
     {ID_FILE_PRINT_SETUP, Always},

@@ -18,6 +18,7 @@
 #include "tests/support/synthetic_input.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -168,7 +169,8 @@ TEST_F(MainFrameGui, MenusToolbarAndStatusBarOfClipModeAndMultiView)
     EXPECT_EQ(frame.ToolbarCommands(), expected);
 
     // Only the commands the program handles and whose rules hold (no stage
-    // image yet) stand enabled.
+    // image yet, no bitmap left on the clipboard by an earlier test) stand enabled.
+    QGuiApplication::clipboard()->clear();
     frame.UpdateCommandStates();
     for (UINT id : {ID_HELP_MANUAL, ID_APP_ABOUT, ID_APP_EXIT, ID_FILE_OPEN_IMAGE}) {
         EXPECT_TRUE(frame.IsMenuItemEnabled(id)) << id;
@@ -178,7 +180,7 @@ TEST_F(MainFrameGui, MenusToolbarAndStatusBarOfClipModeAndMultiView)
         if (b.IsSeparator())
             continue;
         EXPECT_EQ(frame.IsToolbarButtonEnabled(b.command),
-            b.command == ID_APP_ABOUT || b.command == ID_FILE_OPEN_IMAGE)
+            b.command == ID_APP_ABOUT || b.command == ID_FILE_OPEN_IMAGE || b.command == ID_FILE_WORK_FOLDER)
             << b.command;
     }
 
