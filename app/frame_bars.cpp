@@ -24,7 +24,7 @@ QString ToolbarGlyphOf(UINT command)
 {
     for (int i = 0; i < 12; ++i)
         if (ClipWindowCommandOf(i) == command)
-            return QString::number((i + 1) % 10);
+            return QString::number(i + 1);
     struct Glyph {
         UINT id;
         char16_t glyph;

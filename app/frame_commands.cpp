@@ -21,6 +21,12 @@ bool ImageCommands(const CMainFrame& frame)
     return frame.CanUseImageCommands();
 }
 
+// Saving writes the clip-mode stage's image: not while the multi view hides it.
+bool SaveStageImageRule(const CMainFrame& frame)
+{
+    return frame.CanUseImageCommands() && frame.AppMode() != 2;
+}
+
 bool StageImage(const CMainFrame& frame)
 {
     return frame.HasStageImage() != FALSE;
@@ -61,7 +67,7 @@ bool ClipboardBitmap(const CMainFrame& frame)
 
 constexpr FrameCommand kFrameCommands[] = {
     {ID_FILE_OPEN_IMAGE, ControlIdle},
-    {ID_FILE_SAVE_IMAGE, ImageCommands},
+    {ID_FILE_SAVE_IMAGE, SaveStageImageRule},
     {ID_FILE_NEW_IMAGE, ImageCommands},
     {ID_EDIT_FLIP_LR, TransformRule},
     {ID_EDIT_FLIP_TB, TransformRule},

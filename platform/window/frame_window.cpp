@@ -314,12 +314,16 @@ QImage MakeToolbarGlyph(int imageIndex, const QString& glyph)
     p.setPen(tile.darker(150));
     p.setBrush(tile);
     p.drawRoundedRect(QRectF(0.5, 0.5, 15, 15), 3, 3);
+    // One character, or two narrow ones (the clip windows 10 to 12).
+    const QString text = glyph.left(2);
     QFont font = p.font();
-    font.setPixelSize(11);
+    font.setPixelSize(text.size() > 1 ? 9 : 11);
     font.setBold(true);
+    if (text.size() > 1)
+        font.setLetterSpacing(QFont::AbsoluteSpacing, -1);
     p.setFont(font);
     p.setPen(Qt::white);
-    p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, glyph.left(1));
+    p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, text);
     return image;
 }
 

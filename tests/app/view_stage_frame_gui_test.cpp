@@ -2,6 +2,7 @@
 // object in a temporary program folder: the stage opens at the first show
 // and closes first; open, save, clear and dropped files reach it through the
 // frame's commands, with their rules and scripted dialogs.
+#include "app/frame_globals.h"
 #include "app/frame_window_table.h"
 #include "clip/image_transforms.h"
 #include "clip/view_stage.h"
@@ -178,6 +179,20 @@ TEST_F(ViewStageFrameGui, BackInTheLoadedOrientationTheTransformCopyIsFreed)
     m_frame->TransformStageImage(ID_EDIT_FLIP_LR);
     EXPECT_EQ(g_bFlipLeftRight, 0);
     EXPECT_EQ(Stage().Transform()->ResultCopy(), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ViewStageFrameGui, SaveWaitsWhileTheMultiViewHidesTheStage)
+{
+    OpenPicture();
+    EXPECT_TRUE(Enabled(ID_FILE_SAVE_IMAGE));
+    g_nAppMode = 2;
+    EXPECT_FALSE(Enabled(ID_FILE_SAVE_IMAGE));
+    g_nAppMode = 1;
+    EXPECT_TRUE(Enabled(ID_FILE_SAVE_IMAGE));
 }
 
 }  // namespace
