@@ -8,9 +8,7 @@
 #include "core/panel_messages.h"
 #include "core/system_figures.h"
 #include "platform/controls/controls.h"
-
-#include <QFile>
-#include <QImage>
+#include "platform/gdi/resource_bitmaps.h"
 
 // The pictures live in a static library: their resource data is linked in
 // only when named (outside any namespace, as the resource system needs).
@@ -32,12 +30,7 @@ constexpr WPARAM kImageBitmap = 0;
 HBITMAP LoadModeBarBitmap(int resourceId)
 {
     InitModeBarResources();
-    const QImage image(QStringLiteral(":/mode_bar/bitmap_%1.png").arg(resourceId));
-    if (image.isNull())
-        return nullptr;
-    auto* bitmap = new GdiBitmap;
-    bitmap->image = image.convertToFormat(QImage::Format_RGB32);
-    return bitmap;
+    return LoadBitmapFile(QStringLiteral(":/mode_bar/bitmap_%1.png").arg(resourceId));
 }
 
 }  // namespace

@@ -9,9 +9,7 @@
 #include "core/settings/app_settings.h"
 #include "core/system_figures.h"
 #include "platform/controls/controls.h"
-
-#include <QFile>
-#include <QImage>
+#include "platform/gdi/resource_bitmaps.h"
 
 namespace {
 
@@ -101,15 +99,9 @@ void CDlgClipHistory::LoadCloseImage()
     FreeCloseImage();
     InitClipHistoryResources();
     const int id = GetIconScale() == 2 ? kCloseImageScale2 : kCloseImageScale1;
-    const QString path = QStringLiteral(":/clip_history/bitmap_%1.png").arg(id);
-    if (!QFile::exists(path))
+    m_closeImage = LoadBitmapFile(QStringLiteral(":/clip_history/bitmap_%1.png").arg(id));
+    if (!m_closeImage)
         return;
-    const QImage image(path);
-    if (image.isNull())
-        return;
-    auto* bitmap = new GdiBitmap;
-    bitmap->image = image.convertToFormat(QImage::Format_RGB32);
-    m_closeImage = bitmap;
     if (auto* button = dynamic_cast<CButton*>(GetDlgItem(IDC_CLIP_HISTORY_CLOSE_FIXED)))
         button->SetBitmap(m_closeImage);
 }

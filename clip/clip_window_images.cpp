@@ -3,9 +3,7 @@
 #include "clip/clip_window.h"
 
 #include "core/system_figures.h"
-
-#include <QFile>
-#include <QImage>
+#include "platform/gdi/resource_bitmaps.h"
 
 namespace {
 
@@ -52,15 +50,7 @@ int ClipWindowBitmapId(int button, int iconScale)
 HBITMAP LoadClipWindowBitmap(int resourceId)
 {
     InitClipWindowResources();
-    const QString path = QStringLiteral(":/clip_window/bitmap_%1.png").arg(resourceId);
-    if (!QFile::exists(path))
-        return nullptr;
-    QImage image(path);
-    if (image.isNull())
-        return nullptr;
-    auto* bitmap = new GdiBitmap;
-    bitmap->image = image.convertToFormat(QImage::Format_RGB32);
-    return bitmap;
+    return LoadBitmapFile(QStringLiteral(":/clip_window/bitmap_%1.png").arg(resourceId));
 }
 
 void CDlgClipWindow::LoadButtonImages()
@@ -111,15 +101,6 @@ void CDlgClipWindow::CreateToolTips()
 BOOL CDlgClipWindow::PreTranslateMessage(MSG* msg)
 {
     // Mouse moves over the five picture buttons go to the tool tip; any other pops it.
-    if (msg->message == WM_MOUSEMOVE) {
-        bool overTool = false;
-        for (const ButtonPicture& b : kButtons)
-            if (const CWnd* control = GetDlgItem(b.button); control && control->GetSafeHwnd() == msg->hwnd)
-                overTool = true;
-        if (overTool)
-            m_toolTip.RelayEvent(msg);
-        else
-            m_toolTip.Pop();
-    }
+    m_toolTip.FollowMouse(msg);
     return CDialog::PreTranslateMessage(msg);
 }

@@ -1,7 +1,6 @@
 #include "clip/control_panel_images.h"
 
-#include <QFile>
-#include <QImage>
+#include "platform/gdi/resource_bitmaps.h"
 
 namespace {
 
@@ -49,13 +48,5 @@ int PanelBitmapId(PanelImage image, int iconScale)
 HBITMAP LoadPanelBitmap(int resourceId)
 {
     InitPanelResources();
-    const QString path = QStringLiteral(":/panel/bitmap_%1.png").arg(resourceId);
-    if (!QFile::exists(path))
-        return nullptr;
-    QImage image(path);
-    if (image.isNull())
-        return nullptr;
-    auto* bitmap = new GdiBitmap;
-    bitmap->image = image.convertToFormat(QImage::Format_RGB32);
-    return bitmap;
+    return LoadBitmapFile(QStringLiteral(":/panel/bitmap_%1.png").arg(resourceId));
 }

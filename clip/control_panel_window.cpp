@@ -106,16 +106,7 @@ void CDlgControlWindow::CreateToolTips()
 BOOL CDlgControlWindow::PreTranslateMessage(MSG* msg)
 {
     // Mouse moves over the seven buttons go to the tool tip; any other pops it.
-    if (msg->message == WM_MOUSEMOVE) {
-        bool overTool = false;
-        for (const ToolTipText& tip : kToolTips)
-            if (const CWnd* control = GetDlgItem(tip.id); control && control->GetSafeHwnd() == msg->hwnd)
-                overTool = true;
-        if (overTool)
-            m_toolTip.RelayEvent(msg);
-        else
-            m_toolTip.Pop();
-    }
+    m_toolTip.FollowMouse(msg);
     return CDialog::PreTranslateMessage(msg);
 }
 

@@ -213,6 +213,9 @@ public:
     void SetDelayTime(DWORD which, int milliseconds);
     int SetMaxTipWidth(int width);
     void RelayEvent(MSG*) { }
+    // For a window's PreTranslateMessage: a mouse move over one of the tools
+    // is relayed to the tip, any other mouse move pops it.
+    void FollowMouse(MSG* msg);
     void Pop();
     BOOL IsActive() const { return m_active; }
 

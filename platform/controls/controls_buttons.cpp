@@ -394,6 +394,16 @@ int CToolTipCtrl::SetMaxTipWidth(int width)
     return width;
 }
 
+void CToolTipCtrl::FollowMouse(MSG* msg)
+{
+    if (msg->message != WM_MOUSEMOVE)
+        return;
+    if (m_tips.contains(msg->hwnd))
+        RelayEvent(msg);
+    else
+        Pop();
+}
+
 void CToolTipCtrl::Pop()
 {
     QToolTip::hideText();

@@ -68,3 +68,13 @@ HBITMAP LoadResourceBitmap(int resourceId)
     bitmap->image = image;
     return bitmap;
 }
+
+HBITMAP LoadBitmapFile(const QString& path)
+{
+    const QImage image(path);
+    if (image.isNull())
+        return nullptr;
+    auto* bitmap = new GdiBitmap;
+    bitmap->image = image.convertToFormat(QImage::Format_RGB32);
+    return bitmap;
+}

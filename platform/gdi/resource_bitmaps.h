@@ -16,3 +16,8 @@ QImage ResourceBitmapImage(int resourceId);
 // A new bitmap holding the picture, which the caller deletes (DeleteObject);
 // null for an unknown id.
 HBITMAP LoadResourceBitmap(int resourceId);
+
+// A new bitmap (Format_RGB32) of a picture file, such as the PNG artwork in
+// the program's resources (":/..."), which the caller deletes; null when the
+// file is missing or cannot be read.
+HBITMAP LoadBitmapFile(const QString& path);
