@@ -70,9 +70,10 @@ CWnd* ClipHistoryOf(const CMainFrame& frame, int)
 
 void EndClipHistoryOf(CMainFrame& frame, int)
 {
-    // Modal: it ends its own loop, and the frame's run of it clears the pointer.
+    // Modal: cancelled as the user would, so that it stores what it holds;
+    // the frame's run of it clears the pointer.
     if (frame.m_pClipHistory)
-        frame.m_pClipHistory->EndDialog(IDCANCEL);
+        frame.m_pClipHistory->SendMessage(WM_COMMAND, IDCANCEL);
 }
 
 CWnd* ContrastOf(const CMainFrame& frame, int)
@@ -102,9 +103,10 @@ CWnd* WorkFolderOf(const CMainFrame& frame, int)
 
 void EndWorkFolderOf(CMainFrame& frame, int)
 {
-    // Modal: it ends its own loop, and the frame's run of it clears the pointer.
+    // Modal: cancelled as the user would, so that it stores what it holds;
+    // the frame's run of it clears the pointer.
     if (frame.m_pWorkFolder)
-        frame.m_pWorkFolder->EndDialog(IDCANCEL);
+        frame.m_pWorkFolder->SendMessage(WM_COMMAND, IDCANCEL);
 }
 
 // The clip windows close first: they paint from the stage's clip-image store.

@@ -15,6 +15,7 @@
 #include "platform/clipboard/clipboard.h"
 #include "platform/gdi/gdi_objects.h"
 #include "res/dialog_130_view_stage.h"
+#include "res/dialog_199_clip_history.h"
 #include "res/frame_command_ids.h"
 #include "tests/support/frame_app_fixture.h"
 #include "tests/support/image_fixtures.h"
@@ -150,6 +151,28 @@ TEST_F(MainFrameClipWindowsGui, TheClipHistoryRunsModallyOnceAndTheFrameKnowsIt)
     EXPECT_EQ(runs, 1);
     EXPECT_NE(shown, nullptr);
     EXPECT_EQ(m_frame->Window(AppWindow::ClipHistoryDialog), nullptr);
+}
+
+TEST_F(MainFrameClipWindowsGui, AFrameClosingWhileTheHistoryRunsEndsItAndSavesWhatItHolds)
+{
+    AppSettings.ClipHistoryProtect = 0;
+    QTimer inside;
+    inside.setInterval(10);
+    QObject::connect(&inside, &QTimer::timeout, [&] {
+        CDialog* dialog = static_cast<CDialog*>(m_frame->m_pClipHistory);
+        if (!dialog || !dialog->GetSafeHwnd())
+            return;
+        inside.stop();
+        // Row 1 protected, then the program ends while the dialog is open.
+        dialog->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_CLIP_HISTORY_PROTECT_FIRST, BN_CLICKED), 0);
+        m_frame->SendMessage(WM_CLOSE);
+    });
+    inside.start();
+    m_frame->SendMessage(WM_FRAME_OPEN_CLIP_HISTORY);
+    EXPECT_TRUE(PumpUntil([&] { return !m_frame->GetSafeHwnd(); }, 2000));
+    EXPECT_EQ(m_frame->m_pClipHistory, nullptr);
+    const QByteArray cfg = ReadBytes(m_dir.filePath(QStringLiteral("Kestrel.cfg")));
+    EXPECT_TRUE(cfg.contains("\nClipHistoryProtect = 1")) << cfg.constData();
 }
 
 }  // namespace
