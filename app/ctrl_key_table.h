@@ -1,5 +1,5 @@
 // The Ctrl+key shortcuts the application's message filter turns into
-// commands, by the kind of the active window (GetActiveAppWindowKind): 1 a
+// commands, by the kind of the window that takes the key (GetAppWindowKind): 1 a
 // clip-mode window, 2 a multi-view window, 3 + k clip window k. The rows are
 // tried in order; the first whose key and condition match gives the command
 // and the window it is posted to.

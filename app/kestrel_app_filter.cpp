@@ -90,7 +90,10 @@ BOOL CKestrelApp::FilterKeyDown(const MSG* msg)
         return TRUE;
     const UINT vk = static_cast<UINT>(msg->wParam);
     const bool ctrl = GetKeyState(VK_CONTROL) < 0;
-    const int kind = GetActiveAppWindowKind();
+    // The window the key goes to: the active one as the desktop sees it,
+    // even when the toolkit has not yet learnt of a window just activated.
+    const HWND keyWindow = GetRootWindow(msg->hwnd);
+    const int kind = keyWindow ? GetAppWindowKind(keyWindow) : GetActiveAppWindowKind();
     if (ctrl && kind != 0) {
         const CtrlKeyCommand c = RouteCtrlKey(kind, vk, TakeCtrlKeyState(frame));
         if (c.command != 0) {

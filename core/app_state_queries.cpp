@@ -30,8 +30,12 @@ bool IsOneOf(HWND active, std::initializer_list<AppWindow> windows)
 
 int GetActiveAppWindowKind()
 {
+    return GetAppWindowKind(GetAppState().ActiveWindow());
+}
+
+int GetAppWindowKind(HWND active)
+{
     const AppStateSource& s = GetAppState();
-    const HWND active = s.ActiveWindow();
     if (!active)
         return 0;
     switch (s.AppMode()) {

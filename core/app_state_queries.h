@@ -10,6 +10,8 @@
 // 1 a clip-mode window is active, 2 a multi-view window, 3 + n clip window n,
 // 0 anything else.
 int GetActiveAppWindowKind();
+// The same for any top-level window of the program.
+int GetAppWindowKind(HWND window);
 
 int IsFixSaveArea();
 int IsSmoothClipOrFixedArea();

@@ -275,6 +275,9 @@ HWND GetParent(HWND hwnd);
 HWND GetFocus();
 HWND SetFocus(HWND hwnd);
 HWND GetActiveWindow();
+// The top-level window that holds the window (itself when it is one); null
+// for a handle that is not the program's.
+HWND GetRootWindow(HWND hwnd);
 HWND GetForegroundWindow();
 HWND GetCapture();
 BOOL ReleaseCapture();

@@ -65,6 +65,14 @@ HWND GetActiveWindow()
     CWnd* w = CWnd::GetActiveWindow();
     return w ? w->GetSafeHwnd() : nullptr;
 }
+HWND GetRootWindow(HWND hwnd)
+{
+    CWnd* w = CWnd::FromHandle(hwnd);
+    if (!w || !w->GetWidget())
+        return nullptr;
+    CWnd* root = WindowDispatch::FromWidget(w->GetWidget()->window(), false);
+    return root ? root->GetSafeHwnd() : nullptr;
+}
 HWND GetForegroundWindow()
 {
     // One of ours when it is active, else whatever the desktop says.

@@ -20,7 +20,9 @@
 #include "tests/support/frame_app_fixture.h"
 #include "tests/support/image_fixtures.h"
 #include "tests/support/pump_until.h"
+#include "tests/support/synthetic_input.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTimer>
@@ -173,6 +175,21 @@ TEST_F(MainFrameClipWindowsGui, AFrameClosingWhileTheHistoryRunsEndsItAndSavesWh
     EXPECT_EQ(m_frame->m_pClipHistory, nullptr);
     const QByteArray cfg = ReadBytes(m_dir.filePath(QStringLiteral("Kestrel.cfg")));
     EXPECT_TRUE(cfg.contains("\nClipHistoryProtect = 1")) << cfg.constData();
+}
+
+TEST_F(MainFrameClipWindowsGui, CtrlQReachesTheClipWindowThatTakesTheKeyWhateverWindowTheToolkitCallsActive)
+{
+    CutRange(5, 5, 40, 30);
+    ASSERT_NE(m_frame->m_pClipWindow[0], nullptr);
+    QWidget* clip = m_frame->m_pClipWindow[0]->GetWidget();
+    // The toolkit still names the frame active, as it can for a moment after
+    // the desktop gave a new clip window the focus.
+    m_frame->SetActiveWindow();
+    QApplication::setActiveWindow(m_frame->GetWidget());
+    ASSERT_TRUE(PumpUntil([&] { return ::GetActiveWindow() == m_frame->GetSafeHwnd(); }));
+    KeyClick(clip, Qt::Key_Q, QString(), Qt::ControlModifier);
+    EXPECT_TRUE(PumpUntil([&] { return m_frame->ClipWindow(0) == nullptr; }));
+    EXPECT_TRUE(m_frame->GetSafeHwnd());  // the frame's Ctrl keys did not run
 }
 
 }  // namespace
