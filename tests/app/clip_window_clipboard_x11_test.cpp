@@ -7,6 +7,7 @@
 #include "clip/stage_messages.h"
 #include "clip/view_stage.h"
 #include "core/copy_messages.h"
+#include "core/frame_messages.h"
 #include "core/settings/app_settings.h"
 #include "core/stage_state.h"
 #include "platform/system/program_folder.h"
@@ -128,6 +129,13 @@ TEST_F(ClipWindowClipboardX11, TheCopyButtonPutsTheCutRangeOnTheClipboardForOthe
     for (int y = 0; y < expected.height(); ++y)
         for (int x = 0; x < expected.width(); ++x)
             ASSERT_EQ(readRgb.pixel(x, y), expected.pixel(x, y)) << x << "," << y;
+}
+
+TEST_F(ClipWindowClipboardX11, TextTheFrameCopiesIsReadAsUtf8ByOtherPrograms)
+{
+    const QString text = QStringLiteral("赤:012  緑:034  青:056");
+    m_frame->SendMessage(WM_FRAME_COPY_TEXT, reinterpret_cast<WPARAM>(&text));
+    EXPECT_EQ(QString::fromUtf8(ReadClipboard(QStringLiteral("UTF8_STRING"))), text);
 }
 
 }  // namespace
