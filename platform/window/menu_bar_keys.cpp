@@ -48,7 +48,7 @@ MenuBarKeys::MenuBarKeys(QMenuBar* bar) : QObject(bar), m_bar(bar)
 
 bool MenuBarKeys::IsInBarWindow(QObject* object) const
 {
-    return m_bar && object->isWidgetType() && static_cast<QWidget*>(object)->window() == m_bar->window();
+    return static_cast<QWidget*>(object)->window() == m_bar->window();
 }
 
 void MenuBarKeys::ToggleSelection()
@@ -66,11 +66,27 @@ void MenuBarKeys::ToggleSelection()
     bar->eventFilter(window, &release);
 }
 
+bool MenuBarKeys::IsSeenBefore(const QEvent* event)
+{
+    // Qt offers a key event to the window's handle first and an ignored one
+    // again to each parent widget: each press or release counts once.
+    const auto* input = static_cast<const QInputEvent*>(event);
+    if (event == m_lastEvent && input->timestamp() == m_lastTimestamp && event->type() == m_lastType)
+        return true;
+    m_lastEvent = event;
+    m_lastTimestamp = input->timestamp();
+    m_lastType = event->type();
+    return false;
+}
+
 bool MenuBarKeys::eventFilter(QObject* object, QEvent* event)
 {
-    if (!m_bar)
+    if (!m_bar || !object->isWidgetType())
         return false;
-    switch (event->type()) {
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && IsSeenBefore(event))
+        return false;
+    switch (type) {
     case QEvent::ShortcutOverride: {
         // The bar's own watch for a lone Alt would select it a second time.
         const auto* k = static_cast<QKeyEvent*>(event);

@@ -6,6 +6,7 @@
 // bar's own window count.
 #pragma once
 
+#include <QEvent>
 #include <QObject>
 #include <QPointer>
 
@@ -22,9 +23,13 @@ public:
 private:
     explicit MenuBarKeys(QMenuBar* bar);
     bool IsInBarWindow(QObject* object) const;
+    bool IsSeenBefore(const QEvent* event);
     void ToggleSelection();
 
     // As a widget: the filter still sees events while the bar is being destroyed.
     QPointer<QWidget> m_bar;
     bool m_altAlone = false;
+    const QEvent* m_lastEvent = nullptr;
+    quint64 m_lastTimestamp = 0;
+    QEvent::Type m_lastType = QEvent::None;
 };
