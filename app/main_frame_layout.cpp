@@ -13,6 +13,7 @@
 #include "platform/app/message_pump.h"
 #include "platform/x11/desktop_services.h"
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 #include <utility>
@@ -31,6 +32,42 @@ constexpr int kAwaitFrameChecks = 40;
 bool IsEmpty(const RECT& r)
 {
     return r.right <= r.left || r.bottom <= r.top;
+}
+
+// The part of the screen the taskbar leaves, to the pixel (the work area the
+// layout figures use stops one pixel short of the taskbar).
+RECT AreaBeside(const RECT& taskbar, BYTE edge, int screenWidth, int screenHeight)
+{
+    RECT area{0, 0, screenWidth, screenHeight};
+    if (edge == kTaskbarNone || IsEmpty(taskbar))
+        return area;
+    switch (edge) {
+    case kTaskbarLeft:
+        area.left = taskbar.right;
+        break;
+    case kTaskbarTop:
+        area.top = taskbar.bottom;
+        break;
+    case kTaskbarRight:
+        area.right = taskbar.left;
+        break;
+    default:
+        area.bottom = taskbar.top;
+        break;
+    }
+    return area;
+}
+
+// One edge of the frame when the work area's edge on that side moves from
+// `was` to `now` (`outward` +1 for the right and bottom edges, -1 for the left
+// and top). A frame that reached the old edge follows it to the new one (no
+// further), so that it shrinks before a panel that came and grows back when
+// it goes; any other frame is only kept inside the new edge.
+LONG FollowEdge(LONG before, LONG pushed, LONG was, LONG now, int outward)
+{
+    if (outward * (before - was) >= -1)
+        return now + outward * std::min<LONG>(0, outward * (before - was));
+    return outward > 0 ? std::min(pushed, now) : std::max(pushed, now);
 }
 
 }  // namespace
@@ -106,21 +143,38 @@ void CMainFrame::FitMultiFrame(int flag)
 
 void CMainFrame::OnTaskbarMoved()
 {
+    const int width = g_ScreenMetrics.screenWidth;
+    const int height = g_ScreenMetrics.screenHeight;
+    const RECT was = AreaBeside(m_rcTaskbar, m_nTaskbarEdge, width, height);
     FindTaskbar();
-    m_rcWorkArea = ComputeWorkArea(
-        m_rcTaskbar, m_nTaskbarEdge, g_ScreenMetrics.screenWidth, g_ScreenMetrics.screenHeight);
+    m_rcWorkArea = ComputeWorkArea(m_rcTaskbar, m_nTaskbarEdge, width, height);
     ComputeStageArea();
+    if (m_pViewStage)
+        m_pViewStage->CalcViewAreaLimits();
     RECT frame;
     GetWindowRect(&frame);
     const int overlap = GetRectOverlap(m_nTaskbarEdge, frame, m_rcTaskbar);
-    const POINT d = TaskbarPushOffset(
-        m_nTaskbarEdge, frame, overlap, g_ScreenMetrics.screenWidth, g_ScreenMetrics.screenHeight);
-    if (d.x != 0 || d.y != 0)
-        MoveFrameTo(RECT{frame.left + d.x, frame.top + d.y, frame.right + d.x, frame.bottom + d.y});
-    if (m_pViewStage) {
-        m_pViewStage->CalcViewAreaLimits();
-        m_pViewStage->ResizeViewStage(0, 0, 0);
+    const POINT d = TaskbarPushOffset(m_nTaskbarEdge, frame, overlap, width, height);
+    // Pushing alone leaves a frame at the screen's edge under a new panel, and
+    // a frame cut by a panel short once the panel goes: its edges follow the
+    // work area's, and the stage is fitted to the frame's new size.
+    const RECT now = AreaBeside(m_rcTaskbar, m_nTaskbarEdge, width, height);
+    const RECT followed{FollowEdge(frame.left, frame.left + d.x, was.left, now.left, -1),
+        FollowEdge(frame.top, frame.top + d.y, was.top, now.top, -1),
+        FollowEdge(frame.right, frame.right + d.x, was.right, now.right, 1),
+        FollowEdge(frame.bottom, frame.bottom + d.y, was.bottom, now.bottom, 1)};
+    const bool moved = followed.left != frame.left || followed.top != frame.top;
+    const bool resized = followed.right - followed.left != frame.right - frame.left ||
+        followed.bottom - followed.top != frame.bottom - frame.top;
+    if (resized && !IsEmpty(followed))
+        m_bStageResizePending = 1;
+    if ((moved || resized) && !IsEmpty(followed)) {
+        qCDebug(lcFrame) << "frame follows the work area:" << followed.left << followed.top << followed.right
+                         << followed.bottom;
+        MoveFrameTo(followed);
     }
+    if (m_pViewStage)
+        m_pViewStage->ResizeViewStage(0, 0, 0);
 }
 
 bool CMainFrame::PlaceAgainOnceFramed()

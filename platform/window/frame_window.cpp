@@ -1,6 +1,7 @@
 #include "platform/window/frame_window.h"
 
 #include "platform/window/first_paint_report.h"
+#include "platform/window/menu_bar_keys.h"
 #include "platform/x11/desktop_services.h"
 
 #include <QAbstractEventDispatcher>
@@ -61,6 +62,7 @@ void CFrameWnd::BuildBars()
     auto* central = new QWidget(m_main);
     central->setAutoFillBackground(false);
     m_main->setCentralWidget(central);
+    MenuBarKeys::Attach(m_main->menuBar());
 
     m_toolbar = new QToolBar(m_main);
     m_toolbar->setMovable(false);
