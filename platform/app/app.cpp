@@ -217,6 +217,8 @@ int CWinApp::Run()
             QCoreApplication::quit();
     });
     QApplication::exec();
+    // Windows closed just before the end are deleted by posted calls.
+    QCoreApplication::sendPostedEvents();
     return ExitInstance();
 }
 

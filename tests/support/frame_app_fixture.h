@@ -10,6 +10,7 @@
 #include "tests/support/image_fixtures.h"
 #include "tests/support/pump_until.h"
 
+#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -33,6 +34,8 @@ protected:
             m_frame->SendMessage(WM_CLOSE);
             PumpUntil([&] { return !m_frame->GetSafeHwnd(); }, 2000);
         }
+        // Windows closed just before are deleted by posted calls.
+        QCoreApplication::sendPostedEvents();
         m_app.reset();
         SetProgramFolderForTesting(QString());
         g_nStageMode = 1;
