@@ -156,7 +156,9 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 CommandUiState CMainFrame::QueryCommandState(UINT id) const
 {
     const FrameCommand* command = FindFrameCommand(id);
-    return CommandUiState{command && command->enabled(*this), false};
+    // The work-folder item shows a check mark while its dialog is open.
+    const bool checked = id == ID_FILE_WORK_FOLDER && m_pWorkFolder;
+    return CommandUiState{command && command->enabled(*this), checked};
 }
 
 BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam)

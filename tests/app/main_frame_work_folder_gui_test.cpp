@@ -50,6 +50,7 @@ TEST_F(MainFrameWorkFolderGui, TheCommandRunsTheDialogOnceAndItsCloseBoxStoresIt
     const int runs = RunCommand([&](CDialog& dialog) {
         shown = m_frame->Window(AppWindow::WorkFolderDialog);
         EXPECT_EQ(shown, dialog.GetSafeHwnd());
+        EXPECT_TRUE(m_frame->QueryCommandState(ID_FILE_WORK_FOLDER).checked);
         // A second request while it runs does nothing.
         m_frame->SendMessage(WM_COMMAND, ID_FILE_WORK_FOLDER, 0);
         dialog.CheckDlgButton(IDC_WORK_FOLDER_HISTORY, 0);
@@ -60,6 +61,7 @@ TEST_F(MainFrameWorkFolderGui, TheCommandRunsTheDialogOnceAndItsCloseBoxStoresIt
     EXPECT_NE(shown, nullptr);
     EXPECT_EQ(m_frame->m_pWorkFolder, nullptr);
     EXPECT_EQ(m_frame->Window(AppWindow::WorkFolderDialog), nullptr);
+    EXPECT_FALSE(m_frame->QueryCommandState(ID_FILE_WORK_FOLDER).checked);
     EXPECT_EQ(AppSettings.FolderHistory, 0);
 }
 
