@@ -22,6 +22,7 @@
 #include "imaging/image_file_loaders.h"
 #include "res/frame_command_ids.h"
 #include "tests/support/dib_pixels.h"
+#include "tests/support/display_figures.h"
 #include "tests/support/image_fixtures.h"
 #include "tests/support/pump_until.h"
 #include "tests/support/scripted_dialogs.h"
@@ -166,16 +167,7 @@ protected:
         m_area = g_rcStageArea;
         m_settings = AppSettings;
         ASSERT_TRUE(dir.isValid());
-        ScreenMetrics m;
-        m.menuHeight = 20;
-        m.captionHeight = 23;
-        m.frameWidth = 8;
-        m.frameHeight = 8;
-        m.screenWidth = 1920;
-        m.screenHeight = 1080;
-        m.toolbarHeight = 30;
-        m.statusBarHeight = 20;
-        g_ScreenMetrics = m;
+        g_ScreenMetrics = FullHdScreenMetrics();
         g_fDpiScaleX = g_fDpiScaleY = 1.0f;
         g_rcStageArea = RECT{0, 100, 1920, 1040};
         ApplyAllSettingDefaults(AppSettings, dir.path() + QStringLiteral("/"), SIZE{1920, 1080});

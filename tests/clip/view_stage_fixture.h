@@ -12,6 +12,7 @@
 #include "core/stage_state.h"
 #include "core/system_figures.h"
 #include "imaging/image_messages.h"
+#include "tests/support/display_figures.h"
 #include "tests/support/image_fixtures.h"
 #include "tests/support/pump_until.h"
 
@@ -61,16 +62,7 @@ protected:
         m_metrics = g_ScreenMetrics;
         m_area = g_rcStageArea;
         m_settings = AppSettings;
-        ScreenMetrics m;
-        m.menuHeight = 20;
-        m.captionHeight = 23;
-        m.frameWidth = 8;
-        m.frameHeight = 8;
-        m.screenWidth = 1920;
-        m.screenHeight = 1080;
-        m.toolbarHeight = 30;
-        m.statusBarHeight = 20;
-        g_ScreenMetrics = m;
+        g_ScreenMetrics = FullHdScreenMetrics();
         g_fDpiScaleX = g_fDpiScaleY = 1.0f;
         g_rcStageArea = RECT{0, 100, 1920, 1040};
         ApplyAllSettingDefaults(AppSettings, dir.path() + QStringLiteral("/"), SIZE{1920, 1080});
