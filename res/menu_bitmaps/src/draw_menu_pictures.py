@@ -7,8 +7,14 @@ toolbars, and writes them with their resource lists.
 
 It writes res/menu_bitmaps/bitmap_<id>.png (16 x 16) and bitmap_<id>_x2.png
 (32 x 32), the toolbar strips in res/toolbar_bitmaps/, and res/menu_bitmaps.qrc
-and res/toolbar_bitmaps.qrc. The pictures themselves are in pictures.py.
-Python 3 standard library only; not part of the build.
+and res/toolbar_bitmaps.qrc. Python 3 standard library only; not part of
+the build: the PNG files it writes are committed.
+
+To change a picture, edit its function in pictures.py (each is registered for
+its bitmap ids with @picture_of), run this script with --sheet, look at the
+enlarged sheets on both backgrounds, and commit the script and the PNG files.
+The shared parts (windows, folders, marks) are in parts.py, the drawing
+primitives in pixel_canvas.py, the digit and letter fonts in pixel_fonts.py.
 """
 
 import argparse

@@ -5,6 +5,8 @@ for 16 x 16 and again for 32 x 32; the 32 x 32 drawing keeps one-pixel
 outlines and adds the detail the larger size has room for.
 """
 
+import math
+
 from pixel_canvas import CLEAR, arc, disc, glyph_pixels, polygon, rect, ring
 
 # The palette of the program's other pictures (clip window, panel, mode bar).
@@ -84,7 +86,7 @@ def picture(c, x0, y0, x1, y1):
 # -- paper, folders and boards ------------------------------------------------------
 
 
-def page(c, x0, y0, x1, y1, fold=None, lines=False):
+def page(c, x0, y0, x1, y1, fold=None):
     """A sheet of paper with a dog-ear at its top right."""
     f = fold if fold is not None else (6 if big(c) else 3)
     corner = x1 - f
@@ -97,11 +99,6 @@ def page(c, x0, y0, x1, y1, fold=None, lines=False):
     for y in range(y0 + 1, y0 + f):
         for x in range(corner + 1, corner + y - y0):
             c.put(x, y, LGREY)
-    if lines:
-        step = 4 if big(c) else 2
-        pad = 4 if big(c) else 2
-        for y in range(y0 + f + step, y1 - pad + 1, step):
-            c.fill(x0 + pad, y, x1 - pad, y + (1 if big(c) else 0), LGREY)
 
 
 def folder(c, x0, y0, x1, y1, open_=False):
@@ -140,7 +137,6 @@ def disk(c, x0, y0, x1, y1):
     """A diskette: navy case, metal shutter above, white label below."""
     b = big(c)
     c.rbox(x0, y0, x1, y1, OUT, NAVY)
-    w = x1 - x0
     if b:
         c.box(x0 + 7, y0, x1 - 6, y0 + 9, OUT, LGREY)
         c.fill(x1 - 10, y0 + 2, x1 - 8, y0 + 7, NAVY)
@@ -152,7 +148,6 @@ def disk(c, x0, y0, x1, y1):
         c.box(x0 + 3, y0, x1 - 3, y0 + 4, OUT, LGREY)
         c.fill(x1 - 5, y0 + 1, x1 - 5, y0 + 3, NAVY)
         c.box(x0 + 2, y0 + 7, x1 - 2, y1, OUT, PAPER)
-    return w
 
 
 # -- tools -------------------------------------------------------------------------
@@ -164,7 +159,8 @@ def magnifier(c, cx, cy, r, handle_to):
     hx, hy = handle_to
     sx, sy = int(cx + r * 0.62), int(cy + r * 0.62)
     c.line(sx, sy, hx - (2 if b else 1), hy - (2 if b else 1), OUT, pen=3 if b else 2)
-    c.line(sx + 1, sy + 1, hx - 1, hy - 1, BROWN, pen=2 if b else 1) if b else None
+    if b:
+        c.line(sx + 1, sy + 1, hx - 1, hy - 1, BROWN, pen=2)
     c.paint(disc(cx, cy, r), LBLUE)
     c.paint(ring(cx, cy, r, 2 if b else 1), OUT)
     if b:
@@ -173,8 +169,6 @@ def magnifier(c, cx, cy, r, handle_to):
 
 def gear(c, cx, cy, r, teeth=8, colour=DGREY):
     """A cog wheel with a hole."""
-    import math
-
     body = disc(cx, cy, r * 0.78)
     for i in range(teeth):
         a = 2 * math.pi * i / teeth
@@ -239,26 +233,12 @@ def ruler(c, x0, y0, x1, y1):
         c.fill(x, y0 + 1, x, y0 + length, BROWN)
 
 
-def camera(c, x0, y0, x1, y1):
-    b = big(c)
-    top = y0 + (4 if b else 2)
-    c.rbox(x0, top, x1, y1, OUT, DGREY)
-    c.box(x0 + (4 if b else 2), y0, x0 + (11 if b else 6), top, OUT, DGREY)
-    cx, cy = (x0 + x1 + 1) / 2, (top + y1 + 1) / 2 + 0.5
-    r = (y1 - top) * 0.38
-    c.paint(disc(cx, cy, r + 1), OUT)
-    c.paint(disc(cx, cy, r), BLUE)
-    c.paint(disc(cx - r * 0.3, cy - r * 0.3, max(0.8, r * 0.35)), LBLUE)
-    c.put(x1 - (3 if b else 2), top + (2 if b else 1), YELLOW)
-    if b:
-        c.put(x1 - 4, top + 2, YELLOW)
-
-
 # -- marks -------------------------------------------------------------------------
 
 
 def marching_rect(c, x0, y0, x1, y1):
-    """A selection frame: dark and white dashes."""
+    """A selection frame: dark and white dashes round a pale inside."""
+    c.fill(x0 + 1, y0 + 1, x1 - 1, y1 - 1, LBLUE)
     c.dashed_frame(x0, y0, x1, y1, OUT, WHITE, 2)
 
 

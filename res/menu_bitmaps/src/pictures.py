@@ -3,15 +3,19 @@
 Each function draws on an empty canvas of 16 x 16 or 32 x 32 pixels (big(c)
 tells which). Pairs that switch something on and off share one drawing: the
 start form carries a green start mark, the stop form a red stop mark, and the
-hide / off form is struck through in red.
+hide / off form is struck through in red; closing and clearing carry a red
+cross. Lines are drawn in the dark outline colour so that the pictures stay
+readable on a menu's highlight as well as on its light background.
 """
+
+import math
 
 import pixel_fonts as fonts
 from parts import (BLUE, BROWN, DGREEN, DGREY, DRED, GOLD, GREEN, LBLUE, LGREY, MGREY, NAVY, OUT, PAPER, RED,
-                   SKY, WHITE, YELLOW, badge_check, badge_cross, badge_play, badge_stop, big, camera,
+                   SKY, WHITE, YELLOW, badge_check, badge_cross, badge_play, badge_stop, big,
                    clipboard, disk, folder, gear, magnifier, marching_rect, monitor, mouse, page, picture,
                    pointer, ruler, scene, slash, text, window, arrow_head)
-from pixel_canvas import CLEAR, arc, disc, polygon, rect, ring, text_width
+from pixel_canvas import CLEAR, Canvas, arc, disc, glyph_pixels, polygon, rect, ring, text_width
 
 PICTURES = {}
 
@@ -69,20 +73,20 @@ def fixed_size_selection(c):
     """A selection frame of a fixed size: the frame with its size locked."""
     if big(c):
         marching_rect(c, 1, 1, 24, 20)
-        c.fill(4, 24, 21, 24, BLUE)
-        arrow_head(c, (1, 24), "l", 2, BLUE)
-        arrow_head(c, (24, 24), "r", 2, BLUE)
+        c.fill(4, 24, 21, 24, OUT)
+        arrow_head(c, (1, 24), "l", 2, OUT)
+        arrow_head(c, (24, 24), "r", 2, OUT)
         # the padlock
         c.paint(arc(25, 20, 4.5, 2, 180, 360), OUT)
         c.box(18, 19, 31, 31, OUT, YELLOW)
         c.fill(24, 23, 25, 27, BROWN)
     else:
         marching_rect(c, 0, 0, 11, 9)
-        c.fill(1, 12, 8, 12, BLUE)
-        c.put(1, 11, BLUE)
-        c.put(1, 13, BLUE)
-        c.put(8, 11, BLUE)
-        c.put(8, 13, BLUE)
+        c.fill(1, 12, 8, 12, OUT)
+        c.put(1, 11, OUT)
+        c.put(1, 13, OUT)
+        c.put(8, 11, OUT)
+        c.put(8, 13, OUT)
         c.paint(arc(12.5, 10, 2.5, 1, 180, 360), OUT)
         c.box(9, 10, 15, 15, OUT, YELLOW)
         c.fill(12, 12, 12, 13, BROWN)
@@ -125,31 +129,15 @@ picture_of(225)(with_mark(coordinates, slash))
 def shown_selection(c, outside):
     """An image whose selection is shown by changing its surroundings."""
     scene(c, 0, 0, c.w - 1, c.h - 1)
-    x0, y0, x1, y1 = (8, 7, 23, 22) if big(c) else (4, 4, 11, 11)
     c.map(outside)
+    # the selection keeps the image as it is
+    x0, y0, x1, y1 = (8, 7, 23, 22) if big(c) else (4, 4, 11, 11)
+    untouched = Canvas(c.w)
+    scene(untouched, 0, 0, c.w - 1, c.h - 1)
     for y in range(y0, y1 + 1):
         for x in range(x0, x1 + 1):
-            pass
-    inner = CanvasRegion(c, x0, y0, x1, y1)
-    scene_inside(c, inner)
+            c.put(x, y, untouched.get(x, y))
     c.frame(0, 0, c.w - 1, c.h - 1, OUT)
-
-
-class CanvasRegion:
-    def __init__(self, c, x0, y0, x1, y1):
-        self.box = (x0, y0, x1, y1)
-
-
-def scene_inside(c, region):
-    """Draws the landscape again, unchanged, inside the selection only."""
-    from pixel_canvas import Canvas
-
-    full = Canvas(c.w)
-    scene(full, 0, 0, c.w - 1, c.h - 1)
-    x0, y0, x1, y1 = region.box
-    for y in range(y0, y1 + 1):
-        for x in range(x0, x1 + 1):
-            c.put(x, y, full.get(x, y))
 
 
 def darker(p):
@@ -206,20 +194,17 @@ picture_of(229)(with_mark(pixel_grid, slash))
 
 
 def centre_marker(c):
-    """A cross hair in a circle, marking the centre."""
+    """A cross hair in a circle, its centre in red."""
     if big(c):
         c.paint(ring(16, 16, 11, 2), OUT)
-        c.fill(15, 1, 16, 12, RED)
-        c.fill(15, 20, 16, 30, RED)
-        c.fill(1, 15, 12, 16, RED)
-        c.fill(20, 15, 30, 16, RED)
-        c.fill(15, 15, 16, 16, OUT)
+        for x0, y0, x1, y1 in ((15, 1, 16, 11), (15, 21, 16, 30), (1, 15, 11, 16), (21, 15, 30, 16)):
+            c.fill(x0, y0, x1, y1, OUT)
+        c.shape(rect(14, 14, 17, 17), RED, DRED)
     else:
         c.paint(ring(8, 8, 5.8), OUT)
-        c.fill(7, 0, 8, 5, RED)
-        c.fill(7, 10, 8, 15, RED)
-        c.fill(0, 7, 5, 8, RED)
-        c.fill(10, 7, 15, 8, RED)
+        for x0, y0, x1, y1 in ((7, 0, 8, 4), (7, 11, 8, 15), (0, 7, 4, 8), (11, 7, 15, 8)):
+            c.fill(x0, y0, x1, y1, OUT)
+        c.fill(7, 7, 8, 8, RED)
 
 
 picture_of(230)(centre_marker)
@@ -286,14 +271,12 @@ def colour_number(c, label):
         font = fonts.BOLD
         w = text_width(font, label, 2)
         x = (32 - w) // 2
-        from pixel_canvas import glyph_pixels
-
-        c.paint(glyph_pixels(font, label, x, 20, 2), NAVY)
+        c.paint(glyph_pixels(font, label, x, 20, 2), OUT)
     else:
         c.box(0, 0, 7, 7, OUT, (230, 110, 40))
         c.box(4, 3, 10, 8, OUT, BLUE)
         w = text_width(fonts.SMALL, label)
-        text(c, fonts.SMALL, label, (16 - w) // 2, 10, NAVY)
+        text(c, fonts.SMALL, label, (16 - w) // 2, 10, OUT)
 
 
 @picture_of(236)
@@ -323,8 +306,6 @@ def new_image(c):
 
 def sparkle(c, cx, cy, r):
     """A yellow star: something new."""
-    import math
-
     pts = []
     for i in range(8):
         rr = r + 0.5 if i % 2 == 0 else r * 0.35
@@ -413,13 +394,11 @@ def clip_window(number):
     def draw(c):
         label = str(number)
         if big(c):
-            window(c, 0, 1, 31, 30)
-            font, gap, top = fonts.BOLD, 2, 10
+            window(c, 1, 2, 30, 29)
+            font, gap, top = fonts.BOLD, 2, 9
         else:
-            window(c, 0, 0, 15, 15)
+            window(c, 0, 1, 15, 14)
             font, gap, top = fonts.DIGITS_7, 1, 5
-        from pixel_canvas import glyph_pixels
-
         w = text_width(font, label, gap)
         c.paint(glyph_pixels(font, label, (c.w - w) // 2, top + (3 if big(c) else 1), gap), OUT)
 
@@ -464,8 +443,6 @@ def zoom(c, sign):
         c.fill(3, 5, 8, 6, NAVY)
         if sign == "+":
             c.fill(5, 3, 6, 8, NAVY)
-        # one-pixel bars keep the sign light inside the small lens
-        c.fill(3, 6, 8, 6, LBLUE) if sign == "-" else None
 
 
 @picture_of(258)
@@ -493,10 +470,10 @@ def restore_image(c):
     """An image with an arrow going back: its original state."""
     if big(c):
         picture(c, 0, 12, 18, 31)
-        hook_32(c, 14, 0, NAVY)
+        hook_32(c, 14, 0, OUT)
     else:
         picture(c, 0, 6, 10, 15)
-        art(c, 6, 0, HOOK_16, {"o": NAVY})
+        art(c, 6, 0, HOOK_16, {"o": OUT})
 
 
 @picture_of(262)
@@ -526,8 +503,8 @@ def mirror(c, horizontal):
     else:
         left = polygon([(6, 2), (6, 14), (0, 14)])
         axis, dash = 7, 3
-    c.shape(left, BLUE, NAVY)
-    c.shape({(n - 1 - x, y) for x, y in left}, PAPER, NAVY)
+    c.shape(left, BLUE, OUT)
+    c.shape({(n - 1 - x, y) for x, y in left}, PAPER, OUT)
     for y in range(0, n, dash):
         c.fill(axis, y, axis + 1, y + dash - 2, OUT)
     if not horizontal:
@@ -549,11 +526,11 @@ def rotate_right(c):
     """An image and a clockwise arrow turning it a quarter."""
     if big(c):
         picture(c, 0, 12, 19, 31)
-        c.paint(arc(16, 14, 12, 2, 195, 340), NAVY)
-        arrow_head(c, (27, 15), "d", 5, NAVY)
+        c.paint(arc(16, 14, 12, 2, 195, 340), OUT)
+        arrow_head(c, (27, 15), "d", 5, OUT)
     else:
         picture(c, 0, 6, 9, 15)
-        art(c, 1, 0, ROTATE_16, {"o": NAVY})
+        art(c, 1, 0, ROTATE_16, {"o": OUT})
 
 
 ROTATE_16 = [
@@ -695,8 +672,6 @@ def exif_card(c):
     if big(c):
         c.rbox(0, 2, 31, 29, OUT, PAPER)
         c.fill(1, 3, 30, 14, NAVY)
-        from pixel_canvas import glyph_pixels
-
         w = text_width(fonts.LETTERS_9, "EXIF", 2)
         c.paint(glyph_pixels(fonts.LETTERS_9, "EXIF", (32 - w) // 2, 4, 2), WHITE)
         for y in (18, 23):
@@ -732,14 +707,14 @@ def measure(c):
     """A ruler with the distance it measures above it."""
     if big(c):
         ruler(c, 0, 14, 31, 25)
-        c.fill(3, 7, 28, 8, BLUE)
-        arrow_head(c, (1, 7), "l", 3.5, BLUE)
-        arrow_head(c, (30, 7), "r", 3.5, BLUE)
+        c.fill(3, 7, 28, 8, OUT)
+        arrow_head(c, (1, 7), "l", 3.5, OUT)
+        arrow_head(c, (30, 7), "r", 3.5, OUT)
     else:
         ruler(c, 0, 7, 15, 12)
-        c.fill(2, 3, 13, 3, BLUE)
-        arrow_head(c, (0, 3), "l", 2, BLUE)
-        arrow_head(c, (15, 3), "r", 2, BLUE)
+        c.fill(2, 3, 13, 3, OUT)
+        arrow_head(c, (0, 3), "l", 2, OUT)
+        arrow_head(c, (15, 3), "r", 2, OUT)
 
 
 picture_of(344)(measure)
@@ -805,8 +780,6 @@ def auto_names(c):
         c.box(8, 1, 23, 9, OUT, LGREY)
         c.fill(19, 3, 21, 7, NAVY)
         c.box(4, 13, 27, 30, OUT, PAPER)
-        from pixel_canvas import glyph_pixels
-
         c.paint(glyph_pixels(fonts.BOLD, "12", 9, 16, 2), NAVY)
     else:
         c.rbox(0, 0, 15, 15, OUT, NAVY)
