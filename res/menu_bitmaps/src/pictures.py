@@ -251,12 +251,12 @@ def cursor_centred(c):
             arrow_head(c, tip, d, 3, NAVY)
         c.fill(x0 + 1, 15, x0 + 4, 15, NAVY)
         c.fill(x1 - 4, 15, x1 - 1, 15, NAVY)
-        pointer(c, 15, 7)
+        pointer(c, 15, 5)
     else:
-        monitor(c, 0, 1, 15, 14)
-        art(c, 1, 4, ["..o", "ooo", "..o"], {"o": NAVY})
-        art(c, 12, 4, ["o..", "ooo", "o.."], {"o": NAVY})
-        art(c, 7, 3, ["o", "oo", "owo", "owwo", "oooo"], {"o": OUT, "w": WHITE})
+        monitor(c, 0, 0, 15, 15)
+        art(c, 1, 5, ["..o", "ooo", "..o"], {"o": NAVY})
+        art(c, 12, 5, ["o..", "ooo", "o.."], {"o": NAVY})
+        pointer(c, 6, 1)
 
 
 picture_of(234)(cursor_centred)
