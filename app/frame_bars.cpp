@@ -1,84 +1,102 @@
 #include "app/frame_bars.h"
 
-#include "res/frame_command_ids.h"
 #include "res/frame_strings.h"
+#include "res/menu_pictures.h"
 
 namespace {
 
-void AddItems(CFrameWnd& frame, int popup, const FrameMenuPopup& source)
+const CIconMenuItem* RecordOf(UINT_PTR data)
+{
+    return reinterpret_cast<const CIconMenuItem*>(data);
+}
+
+void AddItems(CFrameWnd& frame, int popup, const FrameMenuPopup& source, const IconMenuItemSet& items)
 {
     for (const FrameMenuItem& item : source.items) {
         if (item.IsSeparator()) {
             frame.AddMenuSeparator(popup);
-        } else if (item.submenu) {
-            const int sub = frame.AddMenuPopup(QString::fromUtf16(item.text), popup);
-            AddItems(frame, sub, *item.submenu);
-        } else {
-            frame.AddMenuItem(popup, item.id, QString::fromUtf16(item.text), CommandPromptOf(item.id).prompt);
+            continue;
         }
+        const CIconMenuItem* record = items.Find(item.id);
+        const auto data = reinterpret_cast<UINT_PTR>(record);
+        const QString text = QString::fromUtf16(item.text);
+        if (item.submenu)
+            AddItems(frame, frame.AddOwnerDrawnMenuPopup(text, popup, item.id, data), *item.submenu, items);
+        else
+            frame.AddOwnerDrawnMenuItem(popup, item.id, data, text, CommandPromptOf(item.id).prompt);
     }
-}
-
-// The character a toolbar button's picture shows.
-QString ToolbarGlyphOf(UINT command)
-{
-    for (int i = 0; i < 12; ++i)
-        if (ClipWindowCommandOf(i) == command)
-            return QString::number(i + 1);
-    struct Glyph {
-        UINT id;
-        char16_t glyph;
-    };
-    static constexpr Glyph kGlyphs[] = {
-        {ID_FILE_NEW_IMAGE, u'新'},
-        {ID_FILE_OPEN_IMAGE, u'開'},
-        {ID_FILE_SAVE_IMAGE, u'保'},
-        {ID_FILE_PRINT_IMAGE, u'印'},
-        {ID_VIEW_FILE_TREE, u'F'},
-        {ID_FILE_WORK_FOLDER, u'W'},
-        {ID_VIEW_FOLDER_TREE, u'D'},
-        {ID_VIEW_THUMB_MASK, u'M'},
-        {ID_VIEW_MEASURE, u'測'},
-        {ID_VIEW_ZOOM_IN, u'+'},
-        {ID_VIEW_ZOOM_OUT, u'-'},
-        {ID_EDIT_PASTE_IMAGE, u'貼'},
-        {ID_EDIT_RESET_IMAGE, u'元'},
-        {ID_EDIT_COLOR_ADJUST, u'色'},
-        {ID_EDIT_FLIP_LR, u'↔'},
-        {ID_EDIT_FLIP_TB, u'↕'},
-        {ID_EDIT_ROTATE_90, u'回'},
-        {ID_CLIPWINDOW_SHOW_ALL, u'全'},
-        {ID_CLIPWINDOW_CLOSE_ALL, u'閉'},
-        {ID_OPTION_OPTIONS, u'設'},
-        {ID_OPTION_EXIF_VIEW, u'E'},
-        {ID_OPTION_EXIF_CLEAR, u'C'},
-        {ID_APP_ABOUT, u'?'},
-    };
-    for (const Glyph& g : kGlyphs)
-        if (g.id == command)
-            return QString(QChar(g.glyph));
-    return QStringLiteral("?");
 }
 
 }  // namespace
 
-void BuildFrameMenu(CFrameWnd& frame, const FrameMenu& menu)
+IconMenuItemSet::IconMenuItemSet(const FrameMenu& menu, int iconScale) : m_menu(menu)
 {
-    frame.ClearMenuBar();
     for (const FrameMenuPopup& popup : menu.popups)
-        AddItems(frame, frame.AddMenuPopup(QString::fromUtf16(popup.title)), popup);
+        Add(popup, iconScale);
 }
 
-void BuildFrameToolbar(CFrameWnd& frame, const FrameToolbar& toolbar)
+void IconMenuItemSet::Add(const FrameMenuPopup& popup, int iconScale)
+{
+    for (const FrameMenuItem& item : popup.items) {
+        if (item.IsSeparator())
+            continue;
+        m_items.push_back(std::make_unique<CIconMenuItem>(
+            item.id, QString::fromUtf16(item.text), QString(), static_cast<int>(item.bitmap), 0, iconScale));
+        if (item.submenu)
+            Add(*item.submenu, iconScale);
+    }
+}
+
+const CIconMenuItem* IconMenuItemSet::Find(UINT id) const
+{
+    for (const auto& item : m_items)
+        if (item->Id() == id)
+            return item.get();
+    return nullptr;
+}
+
+std::unique_ptr<IconMenuItemSet> CreateMainMenuItems(int iconScale)
+{
+    return std::make_unique<IconMenuItemSet>(kMenu128Main, iconScale);
+}
+
+std::unique_ptr<IconMenuItemSet> CreateMultiViewMenuItems(int iconScale)
+{
+    return std::make_unique<IconMenuItemSet>(kMenu134MultiView, iconScale);
+}
+
+void BuildFrameMenu(CFrameWnd& frame, const IconMenuItemSet& items)
+{
+    frame.ClearMenuBar();
+    for (const FrameMenuPopup& popup : items.Menu().popups)
+        AddItems(frame, frame.AddMenuPopup(QString::fromUtf16(popup.title)), popup, items);
+}
+
+void BuildFrameToolbar(CFrameWnd& frame, const FrameToolbar& toolbar, int iconScale)
 {
     frame.ClearToolbar();
+    const int side = MenuPictureSide(iconScale);
+    frame.SetToolbarIconSide(side);
+    const QImage strip = ToolbarStrip(static_cast<int>(toolbar.id), iconScale);
     for (const FrameToolbarButton& b : toolbar.buttons) {
         if (b.IsSeparator()) {
             frame.AddToolbarSeparator();
             continue;
         }
         const CommandPrompt p = CommandPromptOf(b.command);
-        frame.AddToolbarButton(b.command, MakeToolbarGlyph(b.image, ToolbarGlyphOf(b.command)), p.toolTip,
-            p.prompt, b.checkStyle);
+        frame.AddToolbarButton(
+            b.command, strip.copy(b.image * side, 0, side, side), p.toolTip, p.prompt, b.checkStyle);
     }
+}
+
+void MeasureFrameMenuItem(MEASUREITEMSTRUCT* measure, int iconScale)
+{
+    if (const CIconMenuItem* record = RecordOf(measure->itemData))
+        MeasureIconMenuItem(measure, record->Text(), iconScale);
+}
+
+void DrawFrameMenuItem(const DRAWITEMSTRUCT& item, int iconScale)
+{
+    if (const CIconMenuItem* record = RecordOf(item.itemData))
+        DrawIconMenuItem(item, record->Bitmap(), record->Text(), IconMenuStateOf(item), iconScale);
 }

@@ -8,8 +8,10 @@
 #include "app/kestrel_app.h"
 #include "core/frame_messages.h"
 #include "core/path_utils.h"
+#include "core/system_figures.h"
 #include "core/text_utils.h"
 #include "core/window_list.h"
+#include "platform/app/menu.h"
 #include "platform/clipboard/clipboard_viewers.h"
 #include "platform/dialog/msgbox.h"
 #include "platform/system/screen_metrics.h"
@@ -42,6 +44,8 @@ int CMainFrame::OnCreate()
 {
     // The display scale first: the menu items are measured by it.
     InitDpiScale();
+    m_mainMenuItems = CreateMainMenuItems(GetIconScale());
+    m_multiViewMenuItems = CreateMultiViewMenuItems(GetIconScale());
     SwitchFrameBars(1);
     SetMessageText(QString::fromUtf16(kIdleStatusText));
     FillScreenMetrics();
@@ -83,9 +87,10 @@ int CMainFrame::OnCreate()
 
 void CMainFrame::SwitchFrameBars(BYTE mode)
 {
-    m_pMenu = mode == 1 ? &kMenu128Main : &kMenu134MultiView;
-    BuildFrameMenu(*this, *m_pMenu);
-    BuildFrameToolbar(*this, mode == 1 ? kToolbar128Main : kToolbar134MultiView);
+    const IconMenuItemSet& items = mode == 1 ? *m_mainMenuItems : *m_multiViewMenuItems;
+    m_pMenu = &items.Menu();
+    BuildFrameMenu(*this, items);
+    BuildFrameToolbar(*this, mode == 1 ? kToolbar128Main : kToolbar134MultiView, GetIconScale());
 }
 
 LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -123,6 +128,12 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         ShowClipWindowsForMode(clipMode);
         return 0;
     }
+    case WM_MEASUREITEM:
+        MeasureFrameMenuItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam), GetIconScale());
+        return TRUE;
+    case WM_DRAWITEM:
+        DrawFrameMenuItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), GetIconScale());
+        return TRUE;
     case WM_ACTIVATEAPP:
         OnActivateApp(static_cast<BOOL>(wParam));
         return CFrameWnd::WindowProc(message, wParam, lParam);
@@ -136,6 +147,11 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DRAWCLIPBOARD:
         if (m_hWndNextViewer)
             ::SendMessageW(m_hWndNextViewer, message, wParam, lParam);
+        return 0;
+    case WM_FRAME_ENABLE:
+        // The frame cannot be used or closed while a drop copy runs.
+        EnableWindow(wParam != 0);
+        GetSystemMenu(FALSE)->EnableMenuItem(SC_CLOSE, MF_BYCOMMAND | (wParam ? MF_ENABLED : MF_GRAYED));
         return 0;
     case WM_FRAME_FOREGROUND:
         SetForegroundWindow();

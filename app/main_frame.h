@@ -21,6 +21,7 @@
 #include <span>
 
 class CDlgChoicedCaptureWindow;
+class IconMenuItemSet;
 class CDlgClipHistory;
 class CDlgClipWindow;
 class CDlgContrast;
@@ -215,6 +216,9 @@ private:
     RECT m_rcAwaitingFrame{};     // placed before the window manager framed the window
     int m_nAwaitFrameChecks = 0;  // checks for the window manager's frame so far
     std::unique_ptr<SettingsStore> m_settings;
+    // The owner-drawn records of the two menus, made once at creation.
+    std::unique_ptr<IconMenuItemSet> m_mainMenuItems;
+    std::unique_ptr<IconMenuItemSet> m_multiViewMenuItems;
     std::unique_ptr<WorkAreaWatch> m_workAreaWatch;
 
     void FillScreenMetrics();

@@ -18,6 +18,7 @@
 #include "core/stage_state.h"
 #include "platform/clipboard/clipboard.h"
 #include "res/frame_command_ids.h"
+#include "res/frame_strings.h"
 
 int CMainFrame::OpenClipWindow(
     BYTE slot, CClipImageSlot* image, CPngTransparency* transparency, const RECT& r)
@@ -113,8 +114,10 @@ void CMainFrame::OnActivateApp(BOOL active)
 
 void CMainFrame::PasteClipboardBitmap()
 {
-    // The print dialog's own check joins these once printing is part of the program.
     if (!IsClipboardFormatAvailable(CF_BITMAP) || m_pClipHistory || AppSettings.FixSaveArea == 1)
+        return;
+    // Not while the print dialog shows the present image.
+    if (FindWindowW(nullptr, QString::fromUtf16(kPrintDialogTitle)))
         return;
     if (!m_pViewStage)
         return;

@@ -1,12 +1,16 @@
 // The view stage's right-click menu: one table of its items (ids 500-522 and
-// the highlight-style submenu 530-532), their texts by state and the rules
-// that grey them, built into a platform menu at each right click. The texts
-// and rules are pure; only BuildStagePopupMenu touches a menu.
+// the highlight-style submenu 530-532), their texts and pictures by state and
+// the rules that grey them, built into a platform menu of owner-drawn items
+// at each right click. The texts and rules are pure; only BuildStagePopupMenu
+// touches a menu.
 #pragma once
 
 #include "platform/types/types.h"
 
+#include "clip/icon_menu_item.h"
+
 #include <QString>
+#include <map>
 #include <vector>
 
 class CMenu;
@@ -36,6 +40,7 @@ struct StagePopupItem {
     bool grayed = false;
     bool checked = false;
     bool submenu = false;  // the highlight-style submenu opens here
+    int bitmapId = 0;      // the picture for the item's state; 0 for none
 };
 
 // Items 500-522 in menu order, separators included.
@@ -49,5 +54,32 @@ QString ColorText(COLORREF color, int radix);
 // Item 518's label around a colour text.
 QString CopyColorLabel(const QString& colorText);
 
-// Fills an empty pop-up menu with the items and the submenu.
-void BuildStagePopupMenu(CMenu* menu, const StagePopupState& s);
+// The pictures of the menu's items at one icon scale, loaded once.
+class ClipPopupMenuPictures {
+public:
+    explicit ClipPopupMenuPictures(int iconScale);
+    ~ClipPopupMenuPictures();
+    ClipPopupMenuPictures(const ClipPopupMenuPictures&) = delete;
+    ClipPopupMenuPictures& operator=(const ClipPopupMenuPictures&) = delete;
+
+    int IconScale() const { return m_iconScale; }
+    // Null for 0 or an id without a picture.
+    HBITMAP Get(int bitmapId) const;
+
+private:
+    int m_iconScale;
+    std::map<int, HBITMAP> m_bitmaps;
+};
+
+// The items of one showing of the menu; they live while the menu is shown.
+struct StagePopupMenuItems {
+    std::vector<StagePopupItem> items;
+    std::vector<StagePopupItem> styleItems;
+};
+
+// Fills an empty pop-up menu with owner-drawn items whose data points into
+// the given items (and the submenu into styleItems).
+void BuildStagePopupMenu(CMenu* menu, const StagePopupMenuItems& items);
+// The owner's answers to WM_MEASUREITEM and WM_DRAWITEM for those items.
+void MeasureStagePopupItem(MEASUREITEMSTRUCT* measure, const ClipPopupMenuPictures& pictures);
+void DrawStagePopupItem(const DRAWITEMSTRUCT& item, const ClipPopupMenuPictures& pictures);

@@ -3,6 +3,8 @@
 // view_stage_*.cpp files beside this one.
 #include "clip/view_stage.h"
 
+#include "clip/stage_popup_menu.h"
+
 #include "clip/overview_window_messages.h"
 #include "clip/rubber_band.h"
 #include "clip/stage_image_editor.h"
@@ -90,6 +92,8 @@ void CDlgViewStage::OnDestroy()
     for (auto& line : m_crossLines)
         line.reset();
     m_popup.DestroyMenu();
+    m_popupItems.reset();
+    m_popupPictures.reset();
     m_renderer->FreeHighlightBuffer();
     m_renderer->FreeBackBuffer();
     m_editor->Clear();
@@ -145,6 +149,14 @@ LRESULT CDlgViewStage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_STAGE_OPEN_IMAGE:
         return OnRequestOpenImageFile(wParam, lParam);
+    case WM_MEASUREITEM:
+        if (m_popupPictures)
+            MeasureStagePopupItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam), *m_popupPictures);
+        return TRUE;
+    case WM_DRAWITEM:
+        if (m_popupPictures)
+            DrawStagePopupItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), *m_popupPictures);
+        return TRUE;
     case WM_REPOSITION_PANEL:
         OnRepositionPanel();
         return 0;

@@ -33,6 +33,8 @@ class CDrawZoomRubberBand;
 class CStageImageEditor;
 class CStageRenderer;
 struct StagePopupState;
+struct StagePopupMenuItems;
+class ClipPopupMenuPictures;
 
 class CDlgViewStage : public CDialog, private StageEditHost {
 public:
@@ -282,6 +284,10 @@ private:
     CToolTipCtrl m_toolTip;
     HBITMAP m_oneToOneBitmap = nullptr;
     CMenu m_popup;
+    // The shown pop-up's items, which its owner-drawn entries point into, and
+    // their pictures (loaded at the first right click).
+    std::unique_ptr<StagePopupMenuItems> m_popupItems;
+    std::unique_ptr<ClipPopupMenuPictures> m_popupPictures;
 
     // Owned objects.
     std::unique_ptr<CLoadBitmapDlg_DupMem> m_image;

@@ -10,6 +10,7 @@
 #include "core/app_state_queries.h"
 #include "core/frame_messages.h"
 #include "core/settings/app_settings.h"
+#include "core/system_figures.h"
 #include "platform/window/pointer_position.h"
 #include "res/frame_command_ids.h"
 
@@ -81,7 +82,12 @@ void CDlgViewStage::ShowPopupMenu(CPoint point)
     m_popup.DestroyMenu();
     m_popup.CreatePopupMenu();
     m_colorText = ColorText(ColorAt(point), AppSettings.ColorRadix);
-    BuildStagePopupMenu(&m_popup, PopupState());
+    if (!m_popupPictures)
+        m_popupPictures = std::make_unique<ClipPopupMenuPictures>(GetIconScale());
+    const StagePopupState state = PopupState();
+    m_popupItems = std::make_unique<StagePopupMenuItems>(
+        StagePopupMenuItems{StagePopupItems(state), StageHighlightStyleItems(state)});
+    BuildStagePopupMenu(&m_popup, *m_popupItems);
     POINT screen{point.x, point.y};
     ClientToScreen(&screen);
     // The chosen item comes back as WM_COMMAND (lParam 0) and runs RunFunctionId.

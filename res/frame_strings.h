@@ -10,6 +10,8 @@
 inline constexpr const char16_t* kDocTemplateString128 = u"Kestrel\n\n\n\n\nKestrel.Document\n";
 inline constexpr const char16_t* kAppTitleString = u"Kestrel";
 inline constexpr const char16_t* kIdleStatusText = u"Ready : Kestrel";
+// The print dialog's caption, by which other windows find it.
+inline constexpr const char16_t* kPrintDialogTitle = u"Kestrel 印刷";
 
 struct CommandPrompt {
     QString prompt;   // shown in status pane 0

@@ -1,5 +1,7 @@
 #include "platform/app/menu.h"
 
+#include "platform/app/owner_drawn_menu.h"
+
 #include <QAction>
 #include <QMenu>
 
@@ -90,6 +92,34 @@ BOOL CMenu::AppendMenu(UINT flags, UINT_PTR idOrSubmenu, const QString& text)
     if (!a)
         return FALSE;
     menu->addAction(a);
+    return TRUE;
+}
+
+BOOL CMenu::InsertMenuItem(UINT item, BOOL byPosition, const MENUITEMINFO& info)
+{
+    QMenu* menu = GetQMenu();
+    if (!menu)
+        return FALSE;
+    UINT flags = byPosition ? MF_BYPOSITION : MF_BYCOMMAND;
+    UINT_PTR idOrSubmenu = (info.fMask & MIIM_ID) ? info.wID : 0;
+    if ((info.fMask & MIIM_FTYPE) && (info.fType & MFT_SEPARATOR))
+        flags |= MF_SEPARATOR;
+    if ((info.fMask & MIIM_SUBMENU) && info.hSubMenu) {
+        flags |= MF_POPUP;
+        idOrSubmenu = reinterpret_cast<UINT_PTR>(info.hSubMenu);
+    }
+    if (info.fMask & MIIM_STATE)
+        flags |= (info.fState & MFS_GRAYED) ? MF_GRAYED : 0;
+    QAction* before = Find(item, byPosition ? MF_BYPOSITION : MF_BYCOMMAND);
+    QAction* a = MakeAction(menu, flags, idOrSubmenu, info.text);
+    if (!a)
+        return FALSE;
+    if (!a->isSeparator() && !a->menu())
+        a->setChecked((info.fMask & MIIM_STATE) && (info.fState & MFS_CHECKED));
+    if ((info.fMask & MIIM_FTYPE) && (info.fType & MFT_OWNERDRAW) && !a->isSeparator())
+        MarkOwnerDrawn(
+            a, (info.fMask & MIIM_ID) ? info.wID : 0, (info.fMask & MIIM_DATA) ? info.dwItemData : 0);
+    menu->insertAction(before, a);
     return TRUE;
 }
 
@@ -203,6 +233,7 @@ UINT CMenu::TrackPopupMenu(UINT flags, int x, int y, CWnd* wnd, const RECT*)
         return 0;
     // The window may go while the menu's loop runs: it is reached by its handle afterwards.
     const HWND target = wnd ? wnd->GetSafeHwnd() : nullptr;
+    SetMenuOwner(menu, target);
     QAction* chosen = menu->exec(QPoint(x, y));
     const UINT id = chosen && !chosen->menu() && !chosen->isSeparator() ? IdOf(chosen) : 0;
     if (flags & TPM_RETURNCMD)

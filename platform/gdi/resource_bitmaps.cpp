@@ -71,7 +71,11 @@ HBITMAP LoadResourceBitmap(int resourceId)
 
 HBITMAP LoadBitmapFile(const QString& path)
 {
-    const QImage image(path);
+    return CreateBitmapFromImage(QImage(path));
+}
+
+HBITMAP CreateBitmapFromImage(const QImage& image)
+{
     if (image.isNull())
         return nullptr;
     auto* bitmap = new GdiBitmap;

@@ -21,3 +21,7 @@ HBITMAP LoadResourceBitmap(int resourceId);
 // the program's resources (":/..."), which the caller deletes; null when the
 // file is missing or cannot be read.
 HBITMAP LoadBitmapFile(const QString& path);
+
+// A new bitmap holding a copy of the image (Format_RGB32), which the caller
+// deletes; null for a null image.
+HBITMAP CreateBitmapFromImage(const QImage& image);

@@ -1,5 +1,6 @@
 #include "platform/window/frame_window.h"
 
+#include "platform/app/owner_drawn_menu.h"
 #include "platform/window/first_paint_report.h"
 #include "platform/window/menu_bar_keys.h"
 #include "platform/x11/desktop_services.h"
@@ -9,7 +10,6 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QPainter>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -126,6 +126,7 @@ int CFrameWnd::AddMenuPopup(const QString& title, int parent)
     QWidget* owner = parent >= 0 && parent < MenuPopupCount() ? static_cast<QWidget*>(m_popups[parent])
                                                               : m_main->menuBar();
     auto* popup = new QMenu(title, owner);
+    SetMenuOwner(popup, GetSafeHwnd());
     QObject::connect(popup, &QMenu::aboutToShow, popup, [this, popup] { UpdateMenuStates(popup); });
     if (parent >= 0 && parent < MenuPopupCount())
         m_popups[parent]->addMenu(popup);
@@ -133,6 +134,14 @@ int CFrameWnd::AddMenuPopup(const QString& title, int parent)
         m_main->menuBar()->addMenu(popup);
     m_popups.push_back(popup);
     return MenuPopupCount() - 1;
+}
+
+int CFrameWnd::AddOwnerDrawnMenuPopup(const QString& title, int parent, UINT id, UINT_PTR data)
+{
+    const int popup = AddMenuPopup(title, parent);
+    if (popup >= 0)
+        MarkOwnerDrawn(m_popups[popup]->menuAction(), id, data);
+    return popup;
 }
 
 void CFrameWnd::AddMenuItem(int popup, UINT id, const QString& text, const QString& prompt)
@@ -143,6 +152,14 @@ void CFrameWnd::AddMenuItem(int popup, UINT id, const QString& text, const QStri
     action->setStatusTip(prompt);
     action->setData(id);
     QObject::connect(action, &QAction::triggered, action, [this, id] { OnMenuCommand(id); });
+}
+
+void CFrameWnd::AddOwnerDrawnMenuItem(
+    int popup, UINT id, UINT_PTR data, const QString& text, const QString& prompt)
+{
+    AddMenuItem(popup, id, text, prompt);
+    if (popup >= 0 && popup < MenuPopupCount())
+        MarkOwnerDrawn(m_popups[popup]->actions().last(), id, data);
 }
 
 void CFrameWnd::AddMenuSeparator(int popup)
@@ -165,6 +182,14 @@ void CFrameWnd::ClearToolbar()
 {
     if (m_toolbar)
         m_toolbar->clear();
+}
+
+void CFrameWnd::SetToolbarIconSide(int side)
+{
+    if (!m_toolbar)
+        return;
+    m_toolbar->setIconSize(QSize(side, side));
+    m_toolbar->setFixedHeight(kFrameToolbarHeight + side - 16);
 }
 
 void CFrameWnd::AddToolbarButton(
@@ -304,29 +329,6 @@ bool CFrameWnd::IsToolbarButtonChecked(UINT id) const
 void CFrameWnd::OnMenuCommand(UINT id)
 {
     PostMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0);
-}
-
-QImage MakeToolbarGlyph(int imageIndex, const QString& glyph)
-{
-    QImage image(16, 16, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QColor tile = QColor::fromHsv((imageIndex * 47) % 360, 110, 200);
-    p.setPen(tile.darker(150));
-    p.setBrush(tile);
-    p.drawRoundedRect(QRectF(0.5, 0.5, 15, 15), 3, 3);
-    // One character, or two narrow ones (the clip windows 10 to 12).
-    const QString text = glyph.left(2);
-    QFont font = p.font();
-    font.setPixelSize(text.size() > 1 ? 9 : 11);
-    font.setBold(true);
-    if (text.size() > 1)
-        font.setLetterSpacing(QFont::AbsoluteSpacing, -1);
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, text);
-    return image;
 }
 
 bool CFrameWnd::IsFramedByWindowManager() const

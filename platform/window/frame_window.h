@@ -19,7 +19,7 @@ class QMenu;
 class QToolBar;
 class QLabel;
 
-// The toolbar's height in pixels.
+// The toolbar's height in pixels with 16-pixel pictures.
 inline constexpr int kFrameToolbarHeight = 28;
 
 // What a command's rule says of its menu item and toolbar button.
@@ -38,17 +38,22 @@ public:
     BOOL CreateFrame(const QString& title, const RECT& rect);
 
     // Menu bar. A popup is numbered in the order it was added; parent -1
-    // puts it on the bar, else it is a submenu of that popup.
+    // puts it on the bar, else it is a submenu of that popup. The frame
+    // measures and draws the owner-drawn items (WM_MEASUREITEM, WM_DRAWITEM).
     void ClearMenuBar();
     int AddMenuPopup(const QString& title, int parent = -1);
+    // A submenu whose item in its parent is owner-drawn.
+    int AddOwnerDrawnMenuPopup(const QString& title, int parent, UINT id, UINT_PTR data);
     void AddMenuItem(int popup, UINT id, const QString& text, const QString& prompt);
+    void AddOwnerDrawnMenuItem(int popup, UINT id, UINT_PTR data, const QString& text, const QString& prompt);
     void AddMenuSeparator(int popup);
     // The texts of a popup's entries in order (separators as empty texts).
     QStringList MenuPopupTexts(int popup) const;
     int MenuPopupCount() const { return static_cast<int>(m_popups.size()); }
 
-    // Toolbar.
+    // Toolbar. Its height grows with the side of its pictures.
     void ClearToolbar();
+    void SetToolbarIconSide(int side);
     void AddToolbarButton(
         UINT id, const QImage& icon, const QString& toolTip, const QString& prompt, bool checkStyle);
     void AddToolbarSeparator();
@@ -102,7 +107,3 @@ private:
     void UpdateLockIndicators();
     QAction* FindToolbarAction(UINT id) const;
 };
-
-// A 16 x 16 toolbar picture drawn from a glyph on a coloured tile; the hue
-// follows the image index.
-QImage MakeToolbarGlyph(int imageIndex, const QString& glyph);

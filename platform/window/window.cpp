@@ -1,5 +1,7 @@
 // Window objects: creation, the handle table, and destruction.
 #include "platform/window/window.h"
+
+#include "platform/app/menu.h"
 #include "platform/dialog/dialog_template.h"
 #include "platform/window/control_mouse_routing.h"
 #include "platform/window/window_dispatch.h"
@@ -77,6 +79,7 @@ CWnd::CWnd() : m_background(GetSysColor(COLOR_BTNFACE))
 
 CWnd::~CWnd()
 {
+    delete std::exchange(m_systemMenu, nullptr);
     if (m_hWnd && m_ownsWidget) {
         m_destroyPending = true;
         m_dispatchDepth = 0;

@@ -24,6 +24,14 @@
 
 class QWidget;
 struct HDROP__;
+class CMenu;
+
+// WM_SYSCOMMAND codes: the window menu's commands, also sent when the
+// window manager's buttons ask to minimise or close the window.
+inline constexpr UINT SC_MOVE = 0xF010;
+inline constexpr UINT SC_MINIMIZE = 0xF020;
+inline constexpr UINT SC_CLOSE = 0xF060;
+inline constexpr UINT SC_RESTORE = 0xF120;
 
 class CWnd {
 public:
@@ -117,6 +125,12 @@ public:
     virtual HBRUSH OnCtlColor(CDC* dc, CWnd* control, UINT kind);
     // wParam of WM_DROPFILES: see platform/drop_files.h.
     virtual void OnDropFiles(HDROP__* drop);
+
+    // The window menu (restore, minimise, close). Greying its Close item
+    // keeps the window from being closed by the window manager or by
+    // SC_CLOSE, and hides the close button where the window manager allows.
+    // revert TRUE drops the changes and returns null.
+    CMenu* GetSystemMenu(BOOL revert);
 
     // Window state.
     BOOL ShowWindow(int command);
@@ -234,6 +248,7 @@ private:
     QHash<UINT_PTR, int> m_timers;  // our id -> Qt timer id
     QHash<UINT, HWND> m_childIds;   // control id -> child handle
     CDC* m_lastDc = nullptr;
+    CMenu* m_systemMenu = nullptr;  // made when first asked for
 
     QSize m_requestedSize;                // the client size the program last asked for
     bool m_inSizing = false;              // the user is resizing (WM_ENTERSIZEMOVE sent)
@@ -247,6 +262,8 @@ private:
     void ShowOwnedWindows();
     void FinishDestroy();
     void UnbindWidget();
+    // The default handling of WM_SYSCOMMAND (window_system_menu.cpp).
+    void RunSystemCommand(UINT command);
     void RunPaint();
 };
 
@@ -291,6 +308,9 @@ HDC GetDC(HWND hwnd);
 int ReleaseDC(HWND hwnd, HDC dc);
 // The desktop's root window, spanning every monitor; null without an X display.
 HWND GetDesktopWindow();
+// The first of the program's own top-level windows with this caption; the
+// class name is not compared (pass null). Null when there is none.
+HWND FindWindowW(const QString* className, const QString& caption);
 BOOL DestroyWindow(HWND hwnd);
 
 // GW_OWNER: the owner; GW_ENABLEDPOPUP: the most recently active visible,

@@ -231,7 +231,12 @@ bool WindowHostAccess::HandleEvent(CWnd* wnd, QWidget* host, QEvent* e)
         return false;
     case QEvent::Close:
         e->ignore();  // the window's WM_CLOSE handler decides
-        WindowDispatch::Dispatch(wnd, WM_CLOSE, 0, 0);
+        // The window manager's close button goes through the window menu's
+        // Close, which may be greyed.
+        if (host->isWindow())
+            WindowDispatch::Dispatch(wnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+        else
+            WindowDispatch::Dispatch(wnd, WM_CLOSE, 0, 0);
         return true;
     case QEvent::WindowActivate: {
         static quint64 activations = 0;

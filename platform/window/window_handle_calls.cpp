@@ -1,6 +1,7 @@
 // The handle forms of the window calls.
 #include "platform/gdi/gdi_dc.h"
 #include "platform/window/window_dispatch.h"
+#include "platform/window/window_registry.h"
 #include "platform/window/window_stacking.h"
 #include "platform/x11/desktop_services.h"
 
@@ -150,6 +151,15 @@ int ReleaseDC(HWND hwnd, HDC dc)
 HWND GetDesktopWindow()
 {
     return Desktop().windows.DesktopWindow();
+}
+
+HWND FindWindowW(const QString*, const QString& caption)
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->windowTitle() == caption)
+            if (HWND hwnd = HwndFromWidget(widget))
+                return hwnd;
+    return nullptr;
 }
 
 HWND GetWindow(HWND hwnd, UINT relation)

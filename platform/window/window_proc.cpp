@@ -148,6 +148,9 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_SYSCOMMAND:
+        RunSystemCommand(static_cast<UINT>(wParam & 0xFFF0));
+        return 0;
     case WM_SETTEXT:
         if (m_widget && lParam)
             SetWidgetText(m_widget, *reinterpret_cast<const QString*>(lParam));

@@ -117,6 +117,14 @@ TEST_F(MainFrameClipWindowsGui, ABitmapCopiedToTheClipboardIsPastedAsTheStagesNe
     EXPECT_FALSE(Enabled(ID_EDIT_PASTE_IMAGE));
     m_frame->GetControlWindow()->m_bSelectionOn = 0;
     ASSERT_TRUE(Enabled(ID_EDIT_PASTE_IMAGE));
+    {
+        // Not while the print dialog is open.
+        CWnd print;
+        ASSERT_TRUE(
+            print.CreateEx(0, QStringLiteral("Kestrel 印刷"), WS_POPUP, RECT{0, 0, 10, 10}, nullptr, 0));
+        Command(ID_EDIT_PASTE_IMAGE);
+        EXPECT_NE(Stage().Image().dup1Width, 33);
+    }
     Command(ID_EDIT_PASTE_IMAGE);
     EXPECT_EQ(Stage().Image().dup1Width, 33);
     EXPECT_EQ(std::abs(Stage().Image().dup1Height), 21);

@@ -9,6 +9,7 @@
 #include "core/path_utils.h"
 #include "core/settings/app_settings.h"
 #include "core/window_list.h"
+#include "platform/app/menu.h"
 #include "platform/system/shell.h"
 #include "res/dialog_100_about.h"
 #include "res/frame_command_ids.h"
@@ -24,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -291,6 +293,24 @@ TEST_F(MainFrameGui, KeysAreSwallowedDuringADropCopyAndOtherwiseDispatched)
     msg.message = WM_MOUSEWHEEL;
     EXPECT_FALSE(app.PreTranslateMessage(&msg));
     Close(app);
+}
+
+TEST_F(MainFrameGui, WhileDisabledForADropCopyTheFrameCannotBeClosed)
+{
+    ScriptedMessageBoxes boxes({IDNO});
+    CKestrelApp app;
+    ASSERT_TRUE(app.InitInstance());
+    CMainFrame& frame = *app.Frame();
+    frame.SendMessage(WM_FRAME_ENABLE, 0);
+    EXPECT_FALSE(frame.IsWindowEnabled());
+    EXPECT_EQ(frame.GetSystemMenu(FALSE)->GetMenuState(SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED, MF_GRAYED);
+    frame.GetWidget()->close();  // the window manager's close button
+    PumpFor(20);
+    ASSERT_TRUE(frame.GetSafeHwnd());
+    frame.SendMessage(WM_FRAME_ENABLE, 1);
+    EXPECT_TRUE(frame.IsWindowEnabled());
+    frame.GetWidget()->close();
+    EXPECT_TRUE(PumpUntil([&] { return !frame.GetSafeHwnd(); }, 2000));
 }
 
 TEST_F(MainFrameGui, CtrlXOnTheFrameEndsTheProgramWithOrWithoutShift)
