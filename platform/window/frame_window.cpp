@@ -192,6 +192,11 @@ void CFrameWnd::SetToolbarIconSide(int side)
     m_toolbar->setFixedHeight(kFrameToolbarHeight + side - 16);
 }
 
+int CFrameWnd::ToolbarIconSide() const
+{
+    return m_toolbar ? m_toolbar->iconSize().width() : 0;
+}
+
 void CFrameWnd::AddToolbarButton(
     UINT id, const QImage& icon, const QString& toolTip, const QString& prompt, bool checkStyle)
 {

@@ -54,6 +54,7 @@ public:
     // Toolbar. Its height grows with the side of its pictures.
     void ClearToolbar();
     void SetToolbarIconSide(int side);
+    int ToolbarIconSide() const;
     void AddToolbarButton(
         UINT id, const QImage& icon, const QString& toolTip, const QString& prompt, bool checkStyle);
     void AddToolbarSeparator();

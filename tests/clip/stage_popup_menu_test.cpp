@@ -123,3 +123,27 @@ TEST(StagePopupMenu, ColorTextInBothRadixesFromTheLowByteUp)
     EXPECT_EQ(ColorText(color, 16), QStringLiteral("0122ff"));
     EXPECT_EQ(ColorText(static_cast<COLORREF>(-1), 10), QStringLiteral("255 255 255"));
 }
+
+TEST(StagePopupMenu, PicturesFollowTheirState)
+{
+    StagePopupState off;
+    off.highlightStyle = 2;
+    StagePopupState on = off;
+    on.twoClickRunning = on.showGrid = on.measureOpen = on.autoFileName = true;
+    on.colorRadix = 16;
+    struct Case {
+        UINT id;
+        int onPicture;
+        int offPicture;
+    };
+    for (const Case& c : {Case{IDF_TWO_CLICK_RANGE, 220, 219}, Case{IDF_SHOW_GRID, 229, 228},
+             Case{IDF_MEASURE, 355, 354}, Case{IDF_AUTO_FILE_NAME, 393, 394}, Case{IDF_COLOR_RADIX, 236, 237},
+             Case{IDF_HIGHLIGHT_STYLE, 270, 270}, Case{IDF_CLOSE_MENU, 0, 0}}) {
+        EXPECT_EQ(Find(StagePopupItems(on), c.id)->bitmapId, c.onPicture) << c.id;
+        EXPECT_EQ(Find(StagePopupItems(off), c.id)->bitmapId, c.offPicture) << c.id;
+    }
+    const std::vector<StagePopupItem> styles = StageHighlightStyleItems(off);
+    EXPECT_EQ(styles[0].bitmapId, 227);
+    EXPECT_EQ(styles[1].bitmapId, 226);
+    EXPECT_EQ(styles[2].bitmapId, 270);
+}
