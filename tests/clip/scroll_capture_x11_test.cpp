@@ -8,12 +8,15 @@
 #include "core/settings/app_settings.h"
 #include "core/system_figures.h"
 #include "core/window_list.h"
+#include "platform/app/message_pump.h"
 #include "platform/x11/desktop_services.h"
 #include "tests/support/dib_pixels.h"
 #include "tests/support/pump_until.h"
 #include "tests/support/scripted_dialogs.h"
 
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -143,7 +146,8 @@ TEST(ScrollCaptureX11, AScrollableWindowMarkedAsABrowserIsCapturedWhole)
 
     const DWORD savedVersion = g_nWindowsVersion;
     DetectWindowsVersion();  // the print-screen grab, as the program runs
-    ScrollCaptureSettings settings = CurrentScrollCaptureSettings();
+    // The default settings, with a short wait after each notch; the screen figures of this display.
+    ScrollCaptureSettings settings;
     const ScreenMetrics m = QueryScreenMetrics();
     settings.captionHeight = m.captionHeight;
     settings.frameWidth = m.frameWidth;
