@@ -109,7 +109,8 @@ void BM_StitchTwentyFullHdScreens(benchmark::State& state)
         CLoadBitmap holder;
         const auto start = Clock::now();
         const BYTE code = RunScrollCapture(nullptr, &holder, 3, page, s);
-        const double elapsed = std::chrono::duration<double>(Clock::now() - start).count() - page.GrabSeconds();
+        const double elapsed =
+            std::chrono::duration<double>(Clock::now() - start).count() - page.GrabSeconds();
         if (code != kScrollPageEnded) {
             state.SkipWithError("the capture did not reach the page's end");
             return;

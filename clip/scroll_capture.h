@@ -12,6 +12,8 @@
 #include "platform/types/hwnd.h"
 #include "platform/types/types.h"
 
+#include <QString>
+
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -80,20 +82,23 @@ public:
     virtual bool MayAllocate(std::size_t /*bytes*/) { return true; }
     // The page's own child window under p (the content window of Internet
     // Explorer and Safari) with its rectangle; null when there is none.
-    virtual HWND ContentChildAt(HWND /*target*/, BYTE /*kind*/, POINT /*p*/, RECT* /*rect*/) { return nullptr; }
+    virtual HWND ContentChildAt(HWND /*target*/, BYTE /*kind*/, POINT /*p*/, RECT* /*rect*/)
+    {
+        return nullptr;
+    }
 };
 
 // The settings and screen figures a capture reads.
 struct ScrollCaptureSettings {
-    int scrollWait = 50;     // ms after each notch, 5..500
-    int matchLineNum = 50;   // rows that must match where two grabs overlap
-    int ambiguousLeve = 1;   // tolerated differing bytes per row, per 300 bytes
-    int scrollRate = 67;     // percent of the window scrolled per step
+    int scrollWait = 50;    // ms after each notch, 5..500
+    int matchLineNum = 50;  // rows that must match where two grabs overlap
+    int ambiguousLeve = 1;  // tolerated differing bytes per row, per 300 bytes
+    int scrollRate = 67;    // percent of the window scrolled per step
     int afterScrollBehave = 1;
     int maxSaveSizeHeight = 0;
     int captionHeight = 0;
-    int frameWidth = 0;   // F: sizing frame + 4
-    int frameHeight = 0;  // Fy: sizing frame + 4
+    int frameWidth = 0;    // F: sizing frame + 4
+    int frameHeight = 0;   // Fy: sizing frame + 4
     int vscrollWidth = 0;  // V
 };
 // The settings of the program and the frame's screen figures.

@@ -15,8 +15,8 @@ RECT g_rcScrollArea{};
 
 namespace {
 
-constexpr int kJumpRows = 5;       // an overlap that moves more than this between steps is a jump
-constexpr int kJumpLimit = 2;      // more jumps than this give code 53
+constexpr int kJumpRows = 5;   // an overlap that moves more than this between steps is a jump
+constexpr int kJumpLimit = 2;  // more jumps than this give code 53
 constexpr double kMemoryFactor = 4.1;
 constexpr int kHeightSpareRows = 10;
 
@@ -35,7 +35,8 @@ bool CopyScreen(ScrollRows& into, const ScrollRows& from)
 // image that is kept as doubtful; a failure stays a failure.
 BYTE Kept(BYTE result, int jumps)
 {
-    return jumps > kJumpLimit && ScrollResultKeepsImage(result) ? static_cast<BYTE>(kScrollPageJumps) : result;
+    return jumps > kJumpLimit && ScrollResultKeepsImage(result) ? static_cast<BYTE>(kScrollPageJumps)
+                                                                : result;
 }
 
 class ScrollCaptureRun {
@@ -136,7 +137,8 @@ int ScrollCaptureRun::FirstPass()
 
 BYTE ScrollCaptureRun::Stitch()
 {
-    const int notches = ScrollNotchCount(m_s.scrollRate, m_a.height, m_layout.overlap - m_layout.top, m_s.matchLineNum);
+    const int notches =
+        ScrollNotchCount(m_s.scrollRate, m_a.height, m_layout.overlap - m_layout.top, m_s.matchLineNum);
     if (!TakeSideStrips(m_a, m_layout, m_s, &m_strips))
         return kScrollNoMemory;
     if (!CopyScreen(m_c, m_a))
@@ -219,7 +221,8 @@ BYTE ScrollCaptureRun::HandOver(BYTE result, CLoadBitmap* holder)
 {
     if (!ScrollResultKeepsImage(result))
         return result;
-    g_rcScrollArea = RECT{m_layout.left, m_layout.top, m_c.width - m_layout.right, m_c.height - m_layout.bottom};
+    g_rcScrollArea =
+        RECT{m_layout.left, m_layout.top, m_c.width - m_layout.right, m_c.height - m_layout.bottom};
     const ScrollRows* image = &m_c;
     ScrollRows crop;
     // Only the scrolled area: when it cannot be cut, the whole image is kept.

@@ -13,8 +13,8 @@ bool RowsAgree(const ScrollRows& a, const ScrollRows& b, int y, int first, int l
     if (last < first)
         return true;
     const std::size_t offset = static_cast<std::size_t>(first) * 3;
-    return std::memcmp(a.Row(y) + offset, b.Row(y) + offset, static_cast<std::size_t>(last - first + 1) * 3) ==
-        0;
+    return std::memcmp(
+               a.Row(y) + offset, b.Row(y) + offset, static_cast<std::size_t>(last - first + 1) * 3) == 0;
 }
 
 const std::uint8_t* Pixel(const ScrollRows& image, int x, int y)

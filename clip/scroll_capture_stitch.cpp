@@ -18,7 +18,8 @@ std::size_t Bytes(int pixels)
 
 // Copies `count` rows of `from` (starting at fromRow) into `into` (starting at
 // intoRow), columns first to last; rows outside either image are skipped.
-void CopyRows(ScrollRows& into, int intoRow, const ScrollRows& from, int fromRow, int count, int first, int last)
+void CopyRows(
+    ScrollRows& into, int intoRow, const ScrollRows& from, int fromRow, int count, int first, int last)
 {
     first = std::max(first, 0);
     last = std::min({last, into.width - 1, from.width - 1});
@@ -45,7 +46,8 @@ void PaintStrip(ScrollRows& c, const std::vector<std::uint8_t>& strip, int x, in
 }
 
 // The rows of C from HC - k that take the side strips: k = min(HC - H + Bt + V, H - T - 1).
-int StripRowCount(const ScrollRows& c, const ScrollRows& b, const ScrollCaptureLayout& layout, int vscrollWidth)
+int StripRowCount(
+    const ScrollRows& c, const ScrollRows& b, const ScrollCaptureLayout& layout, int vscrollWidth)
 {
     return std::min(c.height - b.height + layout.bottom + vscrollWidth, b.height - layout.top - 1);
 }
@@ -64,8 +66,8 @@ bool ScrollRows::Resize(int w, int h)
     return true;
 }
 
-bool TakeSideStrips(
-    const ScrollRows& a, const ScrollCaptureLayout& layout, const ScrollCaptureSettings& s, ScrollSideStrips* strips)
+bool TakeSideStrips(const ScrollRows& a, const ScrollCaptureLayout& layout, const ScrollCaptureSettings& s,
+    ScrollSideStrips* strips)
 {
     const int leftRow = LeftStripRow(a, layout, s);
     const int rightRow = RightStripRow(a, layout, s);

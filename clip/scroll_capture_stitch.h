@@ -15,8 +15,8 @@ struct ScrollSideStrips {
     std::vector<std::uint8_t> right;
 };
 // False when memory runs out.
-bool TakeSideStrips(
-    const ScrollRows& a, const ScrollCaptureLayout& layout, const ScrollCaptureSettings& s, ScrollSideStrips* strips);
+bool TakeSideStrips(const ScrollRows& a, const ScrollCaptureLayout& layout, const ScrollCaptureSettings& s,
+    ScrollSideStrips* strips);
 
 // The last H - T - 1 rows of C take B's rows T + 1 to H - 1 in the columns L to W - R - 1.
 void CopyMiddle(ScrollRows& c, const ScrollRows& b, const ScrollCaptureLayout& layout);

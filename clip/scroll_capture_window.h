@@ -6,8 +6,8 @@
 // service, the pointer held on the wheel point) is DesktopScrollCaptureHost.
 #pragma once
 
-#include "clip/scroll_capture.h"
 #include "clip/screen_capture.h"
+#include "clip/scroll_capture.h"
 
 #include <QString>
 

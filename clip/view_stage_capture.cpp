@@ -83,7 +83,8 @@ int CDlgViewStage::ScrollCaptureImage(BYTE kind, HWND target)
     steps.pointAtStage = [this] {
         POINT centre{(m_rcView.left + m_rcView.right) / 2, (m_rcView.top + m_rcView.bottom) / 2};
         if (m_rcView.right <= m_rcView.left || m_rcView.bottom <= m_rcView.top)
-            centre = POINT{(m_rcSurface.left + m_rcSurface.right) / 2, (m_rcSurface.top + m_rcSurface.bottom) / 2};
+            centre =
+                POINT{(m_rcSurface.left + m_rcSurface.right) / 2, (m_rcSurface.top + m_rcSurface.bottom) / 2};
         ClientToScreen(&centre);
         SetCursorPos(centre.x, centre.y);
     };

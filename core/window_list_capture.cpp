@@ -133,8 +133,8 @@ BYTE BrowserKindOfExecutable(const QString& fileName)
 {
     // The executables of the same browsers, for windows whose class was
     // changed (a browser started with --class, or a profile's own class).
-    static const char* const kChromium[] = {
-        "chrome", "chromium", "chromium-browser", "brave", "vivaldi-bin", "msedge", "yandex_browser", "thorium"};
+    static const char* const kChromium[] = {"chrome", "chromium", "chromium-browser", "brave", "vivaldi-bin",
+        "msedge", "yandex_browser", "thorium"};
     for (const char* name : kChromium) {
         if (fileName == QLatin1String(name))
             return kBrowserChrome;

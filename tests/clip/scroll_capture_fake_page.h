@@ -45,7 +45,8 @@ struct Bgr {
 inline Bgr PagePixel(int x, int row)
 {
     return Bgr{static_cast<std::uint8_t>(row & 0xFF),
-        static_cast<std::uint8_t>(((row >> 8) & 0x0F) | ((x & 0x0F) << 4)), static_cast<std::uint8_t>(x * 5 + 1)};
+        static_cast<std::uint8_t>(((row >> 8) & 0x0F) | ((x & 0x0F) << 4)),
+        static_cast<std::uint8_t>(x * 5 + 1)};
 }
 inline Bgr ToolbarPixel(int x, int y)
 {
@@ -91,7 +92,8 @@ public:
     {
         if (noRect)
             return false;
-        rect = RECT{m_shape.at.left, m_shape.at.top, m_shape.at.left + m_shape.width, m_shape.at.top + m_shape.height};
+        rect = RECT{m_shape.at.left, m_shape.at.top, m_shape.at.left + m_shape.width,
+            m_shape.at.top + m_shape.height};
         return true;
     }
     int Grab(const RECT& rect, ScrollRows& screen) override

@@ -24,9 +24,11 @@ int HolderHeight(const CLoadBitmap& holder)
 
 // The first image row (from `top`) whose middle columns are not page row
 // `firstPageRow` + its distance from top; -1 when all rows up to `end` are.
-int FirstRowOffPage(const CLoadBitmap& holder, const FakeBrowserPage& page, int top, int end, int firstPageRow)
+int FirstRowOffPage(
+    const CLoadBitmap& holder, const FakeBrowserPage& page, int top, int end, int firstPageRow)
 {
-    const int columns[] = {page.ContentLeft(), (page.ContentLeft() + page.ContentRight()) / 2, page.ContentRight() - 1};
+    const int columns[] = {
+        page.ContentLeft(), (page.ContentLeft() + page.ContentRight()) / 2, page.ContentRight() - 1};
     for (int y = top; y < end; ++y)
         for (int x : columns)
             if (HolderPixel(holder, x, y) != AsColorRef(PagePixel(x, firstPageRow + y - top)))
@@ -67,7 +69,8 @@ TEST_F(ScrollCaptureRunTest, StitchedImageIsThePageRowForRowWithTheFixedPartsOnc
         ASSERT_EQ(HolderPixel(m_holder, 200, y), AsColorRef(ToolbarPixel(200, y))) << y;
     for (int y = 0; y < shape.statusRows; ++y)
         for (int x : {0, 200, shape.width - 1})
-            ASSERT_EQ(HolderPixel(m_holder, x, height - shape.statusRows + y), AsColorRef(StatusPixel(x, y))) << y;
+            ASSERT_EQ(HolderPixel(m_holder, x, height - shape.statusRows + y), AsColorRef(StatusPixel(x, y)))
+                << y;
     // The left border runs down the whole page.
     for (int y = shape.toolbarRows; y < height - shape.statusRows; ++y)
         ASSERT_EQ(HolderPixel(m_holder, 0, y), AsColorRef(kBorder)) << y;
@@ -132,7 +135,8 @@ TEST_F(ScrollCaptureRunTest, FailuresLeaveTheHolderAlone)
                 p.failGrabCode = kScrollNoClipboardBitmap;
             },
             kScrollNoClipboardBitmap},
-        {"growth without memory", same, [](FakeBrowserPage& p) { p.allocationLimit = 1000; }, kScrollNoMemory},
+        {"growth without memory", same, [](FakeBrowserPage& p) { p.allocationLimit = 1000; },
+            kScrollNoMemory},
         {"ten rows a notch are too few", [](FakePageShape& s) { s.notchRows = {10}; }, plain,
             kScrollTooLittleMovement},
     };
@@ -257,7 +261,8 @@ TEST(ScrollCaptureSearches, OverlapToleratesTheAmbiguousBytesOfASpan)
         int differing;
         int code;
     };
-    for (const Case c : {Case{0, 0, 1}, Case{0, 1, kScrollNoOverlap}, Case{3, 27, 1}, Case{3, 28, kScrollNoOverlap}}) {
+    for (const Case c :
+        {Case{0, 0, 1}, Case{0, 1, kScrollNoOverlap}, Case{3, 27, 1}, Case{3, 28, kScrollNoOverlap}}) {
         ScrollRows changed = b;
         for (int i = 0; i < c.differing; ++i)
             changed.Row(0)[i * 50] ^= 0xFF;
@@ -283,7 +288,8 @@ TEST(ScrollCaptureResults, MessagesAndKeptImages)
         {11, "キャプチャするウィンドウの取得に失敗しました。", 0},
         {12, "実行する為のメモリが足りなくなりました。", 0},
         {13, "スクリーンのキャプチャに失敗しました。", 0},
-        {14, "PrintScreen でのキャプチャに失敗しました。\n\niniファイルの \"KeyPushWait\" を変更して下さい。", 0},
+        {14, "PrintScreen でのキャプチャに失敗しました。\n\niniファイルの \"KeyPushWait\" を変更して下さい。",
+            0},
         {15, "スクロールキャプチャに失敗しました。", 0},
         {16, "Kestrelが扱える画像サイズを超えてしまうので途中終了しました。", 1},
         {17, "メモリ不足の懸念があるので途中終了しました。", 1},

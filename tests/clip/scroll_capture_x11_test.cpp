@@ -140,7 +140,8 @@ TEST(ScrollCaptureX11, AScrollableWindowMarkedAsABrowserIsCapturedWhole)
     window.show();
     SetBrowserClass(window.winId());
     const HWND target = HwndFromX11Window(window.winId());
-    ASSERT_TRUE(PumpUntil([&] { return Desktop().windows.WindowExists(target) && window.isVisible(); }, 5000));
+    ASSERT_TRUE(
+        PumpUntil([&] { return Desktop().windows.WindowExists(target) && window.isVisible(); }, 5000));
     PumpFor(300);  // placed and painted
     ASSERT_EQ(DetectBrowserWindow(target), kBrowserChrome);
 
