@@ -182,6 +182,27 @@ TEST_F(ViewStageScrollCapture, TheStitchedPageOpensItsScrolledAreaInAClipWindow)
     EXPECT_EQ(g_nStageMode, kStageModeNormal);
 }
 
+TEST_F(ViewStageScrollCapture, Behaviour5FixesTheScrolledAreaAsTheWheelRange)
+{
+    PageDesktop desktop(FakePageShape{});
+    AppSettings.AfterScrollBehave = 5;
+    ScriptedMessageBoxes boxes;
+    ASSERT_EQ(CaptureBrowser(), 1);
+    // The panel fixes the range first, then its wheel button is pressed; no clip window opens.
+    int fixed = -1;
+    int pressed = -1;
+    for (int i = 0; i < panel.received.size(); ++i) {
+        const RecordingWindow::Message& m = panel.received[i];
+        if (m.message == WM_CLIPCTL_FIX_RANGE && fixed < 0)
+            fixed = i;
+        if (m.message == WM_COMMAND && LOWORD(m.wParam) == IDC_PANEL_WHEEL_RANGE)
+            pressed = i;
+    }
+    EXPECT_GE(fixed, 0);
+    EXPECT_GT(pressed, fixed);
+    EXPECT_TRUE(frameServices.clipRanges.isEmpty());
+}
+
 TEST_F(ViewStageScrollCapture, ACaptureWithoutAnImageLeavesTheStagesImage)
 {
     ASSERT_EQ(stage.RequestOpenImageFile(Write(QStringLiteral("before.png"), PatternImage(20, 10))), 1);
