@@ -8,6 +8,7 @@
 #include "core/window_list.h"
 #include "imaging/dib_helpers.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <new>
 
@@ -29,6 +30,16 @@ bool CopyScreen(ScrollRows& into, const ScrollRows& from)
         return false;
     }
     return true;
+}
+
+// Room for the image at its largest height, so that growing it does not
+// copy it again and again; without that room it grows as it can.
+void ReserveRows(ScrollRows& c, int rows)
+{
+    try {
+        c.bytes.reserve(c.Stride() * static_cast<std::size_t>(std::max(rows, c.height)));
+    } catch (const std::bad_alloc&) {
+    }
 }
 
 // The result of an ended loop: more than two jumps of the overlap mark an
@@ -143,14 +154,15 @@ BYTE ScrollCaptureRun::Stitch()
         return kScrollNoMemory;
     if (!CopyScreen(m_c, m_a))
         return kScrollNoMemory;
+    ReserveRows(m_c, m_s.maxSaveSizeHeight);
     if (const int grown = Grow(m_layout.overlap - m_layout.top); grown != 1)
         return static_cast<BYTE>(grown);
     CopyMiddle(m_c, m_b, m_layout);
     int jumps = 0;
     int lastOverlap = 0;
     for (;;) {
-        if (!CopyScreen(m_a, m_b))
-            return Kept(kScrollNoMemory, jumps);
+        // The current screen becomes the previous one; the next grab fills the other.
+        std::swap(m_a, m_b);
         Notches(notches);
         m_host.Sleep(static_cast<DWORD>(m_settleMs));
         if (const int grabbed = Grab(m_b); grabbed != 1)

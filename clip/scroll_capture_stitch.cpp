@@ -1,11 +1,9 @@
 #include "clip/scroll_capture_stitch.h"
 
-#include "imaging/image_file_loaders.h"
-#include "platform/image/image_class.h"
-
-#include <QImage>
+#include "imaging/dib_helpers.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <new>
 
@@ -133,10 +131,33 @@ bool ScrollRowsToHolder(const ScrollRows& rows, CLoadBitmap* holder)
 {
     if (rows.width <= 0 || rows.height <= 0 || holder == nullptr)
         return false;
-    // A view of the rows, copied once into the holder.
-    const QImage view(rows.bytes.data(), rows.width, rows.height, static_cast<qsizetype>(rows.Stride()),
-        QImage::Format_BGR888);
-    CImage image;
-    image.SetImage(view);
-    return ImageToBuffer(image, holder, 24) == 1;
+    BITMAPFILEHEADER fh{};
+    BITMAPINFOHEADER ih{};
+    if (!InitDibHeaders(&fh, &ih, rows.width, rows.height, 24, 0, 0, 0))
+        return false;
+    // Both blocks first: when memory runs out the holder keeps what it had.
+    constexpr std::uint32_t kInfoBytes = 44;
+    auto* info = static_cast<BITMAPINFO*>(std::calloc(kInfoBytes, 1));
+    auto* bits = static_cast<BYTE*>(std::malloc(ih.biSizeImage));
+    if (info == nullptr || bits == nullptr) {
+        std::free(info);
+        std::free(bits);
+        return false;
+    }
+    CopyInfoHeader(&info->bmiHeader, &ih);
+    const std::uint32_t stride = GetDibStride(24, rows.width);
+    const std::size_t used = rows.Stride();
+    for (int y = 0; y < rows.height; ++y) {
+        BYTE* line = bits + static_cast<std::size_t>(rows.height - 1 - y) * stride;
+        std::memcpy(line, rows.Row(y), used);
+        std::memset(line + used, 0, stride - used);  // the row's padding
+    }
+    holder->CLoadBitmap::Free();
+    holder->fileHeader = fh;
+    std::memset(holder->infoHeaderArea, 0, sizeof holder->infoHeaderArea);
+    holder->infoHeader = ih;
+    holder->info = info;
+    holder->infoSize = kInfoBytes;
+    holder->bits = bits;
+    return true;
 }

@@ -32,5 +32,6 @@ void FinishScreen(ScrollRows& c, const ScrollRows& b, const ScrollCaptureLayout&
 // false when nothing is left of it or memory runs out.
 bool CropScrollRows(const ScrollRows& c, const RECT& area, ScrollRows* out);
 // Copies the rows into the holder as a 24-bit bottom-up image at the BMP_dpi
-// resolution; false (holder unchanged) when memory runs out.
+// resolution, as an image loaded into it would stand; false (holder
+// unchanged) when memory runs out.
 bool ScrollRowsToHolder(const ScrollRows& rows, CLoadBitmap* holder);

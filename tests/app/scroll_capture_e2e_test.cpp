@@ -336,7 +336,10 @@ TEST_F(ScrollCaptureProcess, ABrowserPageIsCapturedWholeWithEveryRowOnceInOrder)
             heights << 1;
         }
     }
-    ASSERT_EQ(rows.size(), kRows);
+    QStringList runs;
+    for (int i = 0; i < rows.size(); ++i)
+        runs << QStringLiteral("%1:%2").arg(rows[i]).arg(heights[i]);
+    ASSERT_EQ(rows.size(), kRows) << runs.join(u' ').toStdString();
     for (int i = 0; i < kRows; ++i) {
         EXPECT_EQ(rows[i], i) << "run " << i;
         EXPECT_EQ(heights[i], kRowHeight) << "row " << rows[i];
