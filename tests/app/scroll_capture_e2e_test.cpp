@@ -316,7 +316,12 @@ TEST_F(ScrollCaptureProcess, ABrowserPageIsCapturedWholeWithEveryRowOnceInOrder)
 
     const QString clip = WaitForKestrelWindow(QStringLiteral("^Clip1 "), 90000);
     KeepScreenshot(QStringLiteral("scroll_capture_e2e_clip.png"));
-    ASSERT_FALSE(clip.isEmpty()) << "clip window 1 did not open";
+    if (clip.isEmpty()) {
+        QStringList shown;
+        for (const QString& w : KestrelWindows())
+            shown << Xdotool({QStringLiteral("getwindowname"), w});
+        FAIL() << "clip window 1 did not open; the program shows: " << shown.join(u'|').toStdString();
+    }
 
     QString dialog;
     for (int attempt = 0; attempt < 3 && dialog.isEmpty(); ++attempt) {
