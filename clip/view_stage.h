@@ -271,6 +271,13 @@ private:
     // Captures and the clipboard import (view_stage_capture.cpp).
     // 1 captured into the holder, 0 failed (the user has been told).
     int CaptureWindowImage(BYTE kind, HWND target);
+    // The scroll-capture question (asked in the question dialog when the
+    // setting says so): 6 scroll capture, 7 normal capture, 2 nothing.
+    int AskScrollCapture(HWND window);
+    // 1 when a scroll capture put an image into the holder, 0 when not (the holder is untouched).
+    int ScrollCaptureImage(BYTE kind, HWND target);
+    // What AfterScrollBehave 3, 4 and 5 do with a scroll-captured image.
+    void AfterScrollCapture();
     // True when the holder now holds a copy of the bitmap (which stays its owner's).
     bool ImportClipboardBitmap(HBITMAP bitmap);
     void OnRequestClearBmpField();

@@ -4,6 +4,7 @@
 #include "clip/view_stage.h"
 
 #include "clip/screen_capture.h"
+#include "clip/scroll_capture_window.h"
 #include "core/frame_services.h"
 #include "core/settings/app_settings.h"
 #include "core/system_figures.h"
@@ -11,6 +12,7 @@
 #include "platform/dialog/msgbox.h"
 #include "platform/system/kernel.h"
 #include "platform/window/own_windows_on_screen.h"
+#include "platform/window/pointer_position.h"
 
 namespace {
 
@@ -69,4 +71,23 @@ bool CDlgViewStage::ImportClipboardBitmap(HBITMAP bitmap)
 void CDlgViewStage::NameRequestedImage(const QString& name)
 {
     m_image->path.SetPath(name);
+}
+
+int CDlgViewStage::ScrollCaptureImage(BYTE kind, HWND target)
+{
+    StageCaptureFrame frame(m_pFrame);
+    PlatformCaptureClock clock;
+    DesktopScrollCaptureHost host;
+    ScrollWindowSteps steps = DesktopScrollWindowSteps();
+    steps.waitMs = AppSettings.WaitForCapture;
+    steps.pointAtStage = [this] {
+        POINT centre{(m_rcView.left + m_rcView.right) / 2, (m_rcView.top + m_rcView.bottom) / 2};
+        if (m_rcView.right <= m_rcView.left || m_rcView.bottom <= m_rcView.top)
+            centre =
+                POINT{(m_rcSurface.left + m_rcSurface.right) / 2, (m_rcSurface.top + m_rcSurface.bottom) / 2};
+        ClientToScreen(&centre);
+        SetCursorPos(centre.x, centre.y);
+    };
+    return ScrollCaptureWindow(
+        kind, target, m_image.get(), frame, clock, host, steps, CurrentScrollCaptureSettings());
 }

@@ -33,9 +33,23 @@ LRESULT CDlgViewStage::OnRequestOpenImageFile(WPARAM kind, LPARAM target)
         break;
     case StageOpenRoute::Capture: {
         const HWND window = reinterpret_cast<HWND>(target);
-        // Scroll capture is not built: an agreed scroll capture is a normal one.
-        if (CaptureChoiceFor(QueryScrollCaptureForWindow(window)) == CaptureChoice::Nothing)
+        const CaptureChoice choice = CaptureChoiceFor(AskScrollCapture(window));
+        if (choice == CaptureChoice::Nothing)
             return 1;
+        if (choice == CaptureChoice::ScrollCapture) {
+            // A capture without an image leaves the stage's image as it was.
+            if (ScrollCaptureImage(static_cast<BYTE>(kind), window) != 1)
+                break;
+            if (!FinishLoadedImage(1)) {
+                FailRequest();
+                break;
+            }
+            EnableOneToOneButton();
+            SendToFrame(WM_FRAME_CLOSE_SKY);
+            SendToFrame(WM_FRAME_CLOSE_CONTRAST);
+            AfterScrollCapture();
+            return 1;
+        }
         if (CaptureWindowImage(static_cast<BYTE>(kind), window) != 1) {
             AfxMessageBox(QStringLiteral("画像の取り込みに失敗しました。"));
             FailRequest();

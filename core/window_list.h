@@ -97,8 +97,12 @@ enum : BYTE {
 };
 // The kind by the Windows class-name prefixes (case-sensitive).
 BYTE BrowserKindOfWindowsClass(const QString& className, bool hasSafariEditChild);
-// The kind by the X11 WM_CLASS of the same browsers (case-insensitive).
+// The kind by the X11 WM_CLASS of the same browsers (case-insensitive); the
+// Chromium family is Chrome's kind. Kinds 4 to 6 never occur.
 BYTE BrowserKindOfX11Class(const QString& instanceName, const QString& className);
+// The kind by the file name of the browser's executable.
+BYTE BrowserKindOfExecutable(const QString& fileName);
+// By the window's class, else by its process's executable.
 BYTE DetectBrowserWindow(HWND w);
 void GetBrowserName(BYTE kind, QString& buffer, int capacity);
 

@@ -3,6 +3,7 @@
 #include "core/settings/app_settings.h"
 #include "core/system_figures.h"
 #include "core/window_list.h"
+#include "platform/system/process_executable.h"
 #include "platform/x11/desktop_services.h"
 
 namespace {
@@ -103,14 +104,21 @@ BYTE BrowserKindOfX11Class(const QString& instanceName, const QString& className
         const char* text;
         BYTE kind;
     };
-    // WM_CLASS of the Linux builds: "Navigator"/"firefox", "firefox-esr", "google-chrome",
-    // "chromium", "chromium-browser", "microsoft-edge", "opera" (each in either part).
+    // WM_CLASS of the Linux builds: "Navigator"/"firefox", "firefox-esr", "opera", and
+    // the Chromium family ("google-chrome", "chromium", "brave-browser",
+    // "vivaldi-stable", "microsoft-edge", ...), which all share Chrome's kind as
+    // they share its window class elsewhere (each name in either part).
     static constexpr Prefix kPrefixes[] = {
         {"firefox", kBrowserFirefox},
         {"opera", kBrowserOpera},
         {"google-chrome", kBrowserChrome},
         {"chromium", kBrowserChrome},
-        {"microsoft-edge", kBrowserEdge},
+        {"chrome", kBrowserChrome},
+        {"brave", kBrowserChrome},
+        {"vivaldi", kBrowserChrome},
+        {"microsoft-edge", kBrowserChrome},
+        {"yandex-browser", kBrowserChrome},
+        {"thorium", kBrowserChrome},
     };
     for (const QString& name : {className, instanceName}) {
         for (const Prefix& p : kPrefixes) {
@@ -121,16 +129,35 @@ BYTE BrowserKindOfX11Class(const QString& instanceName, const QString& className
     return kBrowserNone;
 }
 
+BYTE BrowserKindOfExecutable(const QString& fileName)
+{
+    // The executables of the same browsers, for windows whose class was
+    // changed (a browser started with --class, or a profile's own class).
+    static const char* const kChromium[] = {"chrome", "chromium", "chromium-browser", "brave", "vivaldi-bin",
+        "msedge", "yandex_browser", "thorium"};
+    for (const char* name : kChromium) {
+        if (fileName == QLatin1String(name))
+            return kBrowserChrome;
+    }
+    if (fileName == QLatin1String("firefox") || fileName == QLatin1String("firefox-esr") ||
+        fileName == QLatin1String("firefox-bin"))
+        return kBrowserFirefox;
+    if (fileName == QLatin1String("opera"))
+        return kBrowserOpera;
+    return kBrowserNone;
+}
+
 BYTE DetectBrowserWindow(HWND w)
 {
     DesktopWindowInfo info;
-    if (!Desktop().windows.QueryWindow(w, kQueryText, info))
+    if (!Desktop().windows.QueryWindow(w, kQueryText | kQueryState, info))
         return kBrowserNone;
     // The Windows names as well, for browsers that keep them; kinds of Windows-only browsers never occur.
     const BYTE windowsKind = BrowserKindOfWindowsClass(info.className, false);
     if (windowsKind == kBrowserFirefox || windowsKind == kBrowserOpera || windowsKind == kBrowserChrome)
         return windowsKind;
-    return BrowserKindOfX11Class(info.instanceName, info.className);
+    const BYTE kind = BrowserKindOfX11Class(info.instanceName, info.className);
+    return kind != kBrowserNone ? kind : BrowserKindOfExecutable(ProcessExecutableName(info.pid));
 }
 
 void GetBrowserName(BYTE kind, QString& buffer, int capacity)

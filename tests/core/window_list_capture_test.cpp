@@ -95,13 +95,27 @@ TEST(BrowserDetection, ClassTables)
         {"google-chrome", "Google-chrome", kBrowserChrome},
         {"chromium", "Chromium", kBrowserChrome},
         {"chromium-browser", "Chromium-browser", kBrowserChrome},
-        {"microsoft-edge", "Microsoft-edge", kBrowserEdge},
+        {"microsoft-edge", "Microsoft-edge", kBrowserChrome},
+        {"brave-browser", "Brave-browser", kBrowserChrome},
+        {"vivaldi-stable", "Vivaldi-stable", kBrowserChrome},
+        {"Navigator", "firefox-esr", kBrowserFirefox},
         {"opera", "Opera", kBrowserOpera},
         {"kate", "kate", kBrowserNone},
         {"", "", kBrowserNone},
     };
     for (const Case& c : x11)
         EXPECT_EQ(BrowserKindOfX11Class(c.instance, c.cls), c.kind) << c.cls;
+
+    // A window whose class says nothing: its executable.
+    struct Exe {
+        const char* name;
+        BYTE kind;
+    };
+    const Exe executables[] = {{"chromium", kBrowserChrome}, {"brave", kBrowserChrome},
+        {"vivaldi-bin", kBrowserChrome}, {"msedge", kBrowserChrome}, {"firefox-esr", kBrowserFirefox},
+        {"opera", kBrowserOpera}, {"kate", kBrowserNone}, {"", kBrowserNone}};
+    for (const Exe& e : executables)
+        EXPECT_EQ(BrowserKindOfExecutable(QString::fromLatin1(e.name)), e.kind) << e.name;
 }
 
 TEST_F(FakeDesktop, DetectBrowserWindowNeverGivesWindowsOnlyKinds)
@@ -109,7 +123,9 @@ TEST_F(FakeDesktop, DetectBrowserWindowNeverGivesWindowsOnlyKinds)
     Add(1, "a", {0, 0, 300, 200}, "firefox");
     Add(2, "b", {0, 0, 300, 200}, "IEFrame");
     Add(3, "c", {0, 0, 300, 200}, "MozillaWindowClass");
+    Add(4, "d", {0, 0, 300, 200}, "microsoft-edge");
     EXPECT_EQ(DetectBrowserWindow(H(1)), kBrowserFirefox);
+    EXPECT_EQ(DetectBrowserWindow(H(4)), kBrowserChrome);
     EXPECT_EQ(DetectBrowserWindow(H(2)), kBrowserNone);
     EXPECT_EQ(DetectBrowserWindow(H(3)), kBrowserFirefox);
     EXPECT_EQ(DetectBrowserWindow(H(99)), kBrowserNone);
