@@ -165,8 +165,14 @@ void CDlgSkyWindow::OnPaint()
         dc->Draw3dRect(0, 0, r.right, r.bottom, RGB(128, 128, 128), RGB(255, 255, 255));
         ReleaseDC(dc);
     }
-    if (TakeSkyRefreshTurn(GetTickCount(), &g_lastSkyRefresh))
+    // A window's first paint always asks: reopened within the second, it
+    // would stay blank until the stage next moved.
+    const DWORD now = GetTickCount();
+    if (TakeSkyRefreshTurn(now, &g_lastSkyRefresh) || !m_askedForImage) {
+        g_lastSkyRefresh = now;
+        m_askedForImage = true;
         SendToStage(WM_STAGE_SKY_REFRESH);
+    }
 }
 
 void CDlgSkyWindow::OnActivate(UINT state, CWnd* other, BOOL minimized)

@@ -73,6 +73,7 @@ private:
     CDrawLinePen m_framePen{PS_SOLID, 1, RGB(255, 0, 0)};
     int m_dragging = 0;
     int m_active = 1;
+    bool m_askedForImage = false;  // the first paint's refresh request was made
 
     static HWND StageWindow();
     // Sizes the window for the picture (anew for an image) and places it.

@@ -47,6 +47,8 @@ TEST_F(MainFrameSkyGui, ZoomingOpensTheOverviewAndTheWholeViewClosesIt)
     const HWND sky = m_frame->Window(AppWindow::OverviewWindow);
     ASSERT_NE(sky, nullptr);
     EXPECT_TRUE(::IsWindowVisible(sky));
+    // Its first paint brings the stage's image with the view framed.
+    EXPECT_TRUE(PumpUntil([&] { return m_frame->GetSkyWindow()->FrameRect().right > 0; }, 1000));
     // Left of the stage, below the control panel.
     RECT s{};
     RECT o{};
@@ -103,7 +105,6 @@ TEST_F(MainFrameSkyGui, TheFramesEndClosesAnOpenOverview)
     m_frame->SendMessage(WM_CLOSE);
     PumpUntil([&] { return !m_frame->GetSafeHwnd(); }, 2000);
     EXPECT_EQ(m_frame->m_pSkyWindow, nullptr);
-    m_frame = nullptr;
 }
 
 }  // namespace

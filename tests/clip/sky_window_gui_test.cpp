@@ -56,8 +56,8 @@ protected:
         SetAppStateSource(&windows);
         ASSERT_TRUE(sky.Create(nullptr));
         windows.overview = sky.GetSafeHwnd();
-        sky.ShowWindow(SW_SHOWNOACTIVATE);
         stage.received.clear();
+        sky.ShowWindow(SW_SHOWNOACTIVATE);
     }
     void TearDown() override
     {
@@ -150,6 +150,26 @@ TEST_F(SkyWindowMessages, EnterAndEscLeaveTheWindowOpenAndAHolderWithoutImageIsR
     EXPECT_EQ(sky.SendMessage(
                   WM_SKY_SET_IMAGE, reinterpret_cast<WPARAM>(&empty), reinterpret_cast<LPARAM>(&visible)),
         0);
+}
+
+TEST_F(SkyWindowMessages, EachWindowsFirstPaintAsksForTheImageAndRepaintsWithinASecondDoNot)
+{
+    ASSERT_TRUE(PumpUntil([&] { return stage.Count(WM_STAGE_SKY_REFRESH) == 1; }, 1000));
+    for (int i = 0; i < 3; ++i) {
+        sky.Invalidate();
+        sky.UpdateWindow();
+    }
+    PumpFor(20);
+    EXPECT_EQ(stage.Count(WM_STAGE_SKY_REFRESH), 1);
+
+    // Closed and opened again within the second, the new window still asks.
+    sky.DestroyWindow();
+    CDlgSkyWindow again;
+    ASSERT_TRUE(again.Create(nullptr));
+    windows.overview = again.GetSafeHwnd();
+    again.ShowWindow(SW_SHOWNOACTIVATE);
+    EXPECT_TRUE(PumpUntil([&] { return stage.Count(WM_STAGE_SKY_REFRESH) == 2; }, 500));
+    again.DestroyWindow();
 }
 
 TEST_F(SkyWindowMessages, CloseDestroysTheWindow)
