@@ -4,7 +4,6 @@
 #include "clip/stage_messages.h"
 #include "clip/view_stage.h"
 #include "core/app_state.h"
-#include "core/app_state_queries.h"
 #include "core/system_figures.h"
 #include "imaging/load_bitmap_dup_mem.h"
 #include "platform/app/message_pump.h"
