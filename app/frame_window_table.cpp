@@ -7,6 +7,7 @@
 #include "clip/clip_window.h"
 #include "clip/color_adjust_dialog.h"
 #include "clip/control_panel.h"
+#include "clip/sky_window.h"
 #include "clip/view_stage.h"
 #include "clip/wait_box.h"
 #include "clip/work_folder_dialog.h"
@@ -31,6 +32,16 @@ CWnd* ControlPanelOf(const CMainFrame& frame, int)
 void CloseControlPanelOf(CMainFrame& frame, int)
 {
     frame.CloseControlWindow();
+}
+
+CWnd* SkyWindowOf(const CMainFrame& frame, int)
+{
+    return frame.m_pSkyWindow;
+}
+
+void CloseSkyWindowOf(CMainFrame& frame, int)
+{
+    frame.CloseSkyWindow();
 }
 
 CWnd* WaitBoxOf(const CMainFrame& frame, int)
@@ -110,13 +121,14 @@ void EndWorkFolderOf(CMainFrame& frame, int)
 }
 
 // The clip windows close first: they paint from the stage's clip-image store.
-// The file tree, folder tree and overview close between the control panel
-// and the wait box once they are part of the program.
+// The file tree and folder tree close between the control panel and the
+// overview once they are part of the program.
 constexpr FrameWindowRow kRows[] = {
     {AppWindow::ClipWindow, CDlgClipWindow::IDD, kClipWindowCount, ClipWindowOf, CloseClipWindowOf},
     {AppWindow::ClipHistoryDialog, CDlgClipHistory::IDD, 1, ClipHistoryOf, EndClipHistoryOf},
     {AppWindow::ViewStage, CDlgViewStage::IDD, 1, ViewStageOf, CloseViewStageOf},
     {AppWindow::ControlPanel, CDlgControlWindow::IDD, 1, ControlPanelOf, CloseControlPanelOf},
+    {AppWindow::OverviewWindow, CDlgSkyWindow::IDD, 1, SkyWindowOf, CloseSkyWindowOf},
     {AppWindow::WaitBox, IDD_WAIT_OPERATE, 1, WaitBoxOf, CloseWaitBoxOf},
     {AppWindow::CaptureChooser, CDlgChoicedCaptureWindow::IDD, 1, ChooserOf, CloseChooserOf},
     {AppWindow::ColorAdjust, CDlgContrast::IDD, 1, ContrastOf, CloseContrastOf},

@@ -6,6 +6,7 @@
 #include "app/frame_globals.h"
 #include "app/kestrel_app.h"
 #include "app/stage_messages.h"
+#include "clip/sky_window.h"
 #include "core/app_state_queries.h"
 #include "core/frame_messages.h"
 #include "platform/window/input_keys.h"
@@ -135,6 +136,9 @@ void CKestrelApp::FilterMouseMove(const MSG*)
     const HWND chooser = frame.Window(AppWindow::CaptureChooser);
     if (chooser && !Inside(frame.m_rcChooser, cursor))
         SendMessageW(chooser, WM_CLOSE);
-    // An overview drag ends, and the zoom lens closes, here when the pointer
-    // leaves them, once those windows are part of the program.
+    // An overview drag ends when the pointer leaves the window; the stage is told.
+    if (CDlgSkyWindow* sky = frame.GetSkyWindow(); sky && sky->GetSafeHwnd() && sky->IsDragging() &&
+        !Inside(frame.WindowRect(sky->GetSafeHwnd()), cursor))
+        sky->EndDrag(true);
+    // The zoom lens closes here when the pointer leaves it, once it is part of the program.
 }

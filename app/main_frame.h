@@ -27,6 +27,7 @@ class CDlgClipWindow;
 class CDlgContrast;
 class CDlgControlWindow;
 class CDlgModeChoice;
+class CDlgSkyWindow;
 class CDlgViewStage;
 class CDlgWaitOperateMsg;
 class CDlgWorkFolder;
@@ -69,6 +70,7 @@ public:
     CDlgContrast* m_pContrast = nullptr;
     CDlgModeChoice* m_pModeChoice = nullptr;
     CDlgWorkFolder* m_pWorkFolder = nullptr;  // set only while it runs
+    CDlgSkyWindow* m_pSkyWindow = nullptr;
 
     // The control panel: made once (template 134) before the stage, shown and
     // brought to the top (app/main_frame_panel.cpp).
@@ -120,6 +122,13 @@ public:
     // and on top, closed and deleted.
     void OpenContrast();
     void CloseContrast();
+
+    // The overview window (app/main_frame_sky.cpp): made if absent, shown and
+    // brought to the top; closed through its WM_CLOSE and deleted.
+    void OpenSkyWindow();
+    void CloseSkyWindow();
+    CDlgSkyWindow* GetSkyWindow() const { return m_pSkyWindow; }
+    BOOL IsSkyWindowOpen() const;
 
     // The work-folder dialog, modal, unless it runs already (app/main_frame_work_folder.cpp).
     void RunWorkFolder();
@@ -238,6 +247,8 @@ private:
     // The colour-adjustment dialog's messages and command; false for any other.
     bool HandleContrastMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     bool HandleContrastCommand(UINT id);
+    // The overview window's messages (WM_FRAME_OPEN_SKY, WM_FRAME_CLOSE_SKY); false for any other.
+    bool HandleSkyMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     // The work-folder command; false for any other.
     bool HandleWorkFolderCommand(UINT id);
     // The chooser's messages and timers (405, 406, the status topic 1, timers 9 and 28).

@@ -68,12 +68,6 @@ bool CMainFrame::HandleStageMessage(UINT message, WPARAM wParam, LPARAM lParam, 
             PostMessage(WM_FRAME_FOREGROUND);
         }
         return true;
-    case WM_FRAME_CLOSE_SKY:
-        // The overview window closes here once it is part of the program.
-        if (m_pViewStage)
-            ::SetFocus(m_pViewStage->SurfaceWindow());
-        *result = 1;
-        return true;
     case WM_FRAME_COPY_TEXT:
         // wParam: the text as a const QString*.
         if (const auto* text = reinterpret_cast<const QString*>(wParam); !text || !CopyTextToClipboard(*text))
