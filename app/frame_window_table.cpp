@@ -7,6 +7,7 @@
 #include "clip/clip_window.h"
 #include "clip/color_adjust_dialog.h"
 #include "clip/control_panel.h"
+#include "clip/measure_dialog.h"
 #include "clip/view_stage.h"
 #include "clip/wait_box.h"
 #include "clip/work_folder_dialog.h"
@@ -109,6 +110,16 @@ void EndWorkFolderOf(CMainFrame& frame, int)
         frame.m_pWorkFolder->SendMessage(WM_COMMAND, IDCANCEL);
 }
 
+CWnd* MeasureOf(const CMainFrame& frame, int)
+{
+    return frame.m_pMeasure;
+}
+
+void CloseMeasureOf(CMainFrame& frame, int)
+{
+    frame.CloseMeasureWindow();
+}
+
 // The clip windows close first: they paint from the stage's clip-image store.
 // The file tree, folder tree and overview close between the control panel
 // and the wait box once they are part of the program.
@@ -122,6 +133,7 @@ constexpr FrameWindowRow kRows[] = {
     {AppWindow::ColorAdjust, CDlgContrast::IDD, 1, ContrastOf, CloseContrastOf},
     {AppWindow::ModeBar, CDlgModeChoice::IDD, 1, ModeChoiceOf, CloseModeChoiceOf},
     {AppWindow::WorkFolderDialog, CDlgWorkFolder::IDD, 1, WorkFolderOf, EndWorkFolderOf},
+    {AppWindow::Measure, CDlgMeasure::IDD, 1, MeasureOf, CloseMeasureOf},
 };
 
 }  // namespace

@@ -105,6 +105,8 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return result;
     if (LRESULT result = 0; HandleContrastMessage(message, wParam, lParam, &result))
         return result;
+    if (LRESULT result = 0; HandleMeasureMessage(message, wParam, lParam, &result))
+        return result;
     switch (message) {
     case WM_FRAME_APPBAR:
         if (wParam == ABN_POSCHANGED)
@@ -188,7 +190,8 @@ BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam)
         return TRUE;
     default:
         if (HandleImageCommand(LOWORD(wParam)) || HandleClipWindowCommand(LOWORD(wParam)) ||
-            HandleContrastCommand(LOWORD(wParam)) || HandleWorkFolderCommand(LOWORD(wParam)))
+            HandleContrastCommand(LOWORD(wParam)) || HandleWorkFolderCommand(LOWORD(wParam)) ||
+            HandleMeasureCommand(LOWORD(wParam)))
             return TRUE;
         break;
     }

@@ -25,6 +25,7 @@ class IconMenuItemSet;
 class CDlgClipHistory;
 class CDlgClipWindow;
 class CDlgContrast;
+class CDlgMeasure;
 class CDlgControlWindow;
 class CDlgModeChoice;
 class CDlgViewStage;
@@ -69,6 +70,7 @@ public:
     CDlgContrast* m_pContrast = nullptr;
     CDlgModeChoice* m_pModeChoice = nullptr;
     CDlgWorkFolder* m_pWorkFolder = nullptr;  // set only while it runs
+    CDlgMeasure* m_pMeasure = nullptr;
 
     // The control panel: made once (template 134) before the stage, shown and
     // brought to the top (app/main_frame_panel.cpp).
@@ -120,6 +122,12 @@ public:
     // and on top, closed and deleted.
     void OpenContrast();
     void CloseContrast();
+
+    // The measure panel (app/main_frame_measure.cpp): stands in the control
+    // panel's place while it is open.
+    void OpenMeasureWindow();
+    void CloseMeasureWindow();
+    CDlgMeasure* GetMeasureWindow() const { return m_pMeasure; }
 
     // The work-folder dialog, modal, unless it runs already (app/main_frame_work_folder.cpp).
     void RunWorkFolder();
@@ -238,6 +246,8 @@ private:
     // The colour-adjustment dialog's messages and command; false for any other.
     bool HandleContrastMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     bool HandleContrastCommand(UINT id);
+    bool HandleMeasureMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    bool HandleMeasureCommand(UINT id);
     // The work-folder command; false for any other.
     bool HandleWorkFolderCommand(UINT id);
     // The chooser's messages and timers (405, 406, the status topic 1, timers 9 and 28).
