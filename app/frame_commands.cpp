@@ -1,6 +1,8 @@
 #include "app/frame_commands.h"
 
 #include "app/main_frame.h"
+#include "clip/control_panel.h"
+#include "core/app_state_queries.h"
 #include "platform/clipboard/clipboard.h"
 #include "res/frame_command_ids.h"
 
@@ -48,6 +50,15 @@ bool ColorAdjustRule(const CMainFrame& frame)
     return frame.CanUseImageCommands() && !frame.Window(AppWindow::Measure);
 }
 
+// Measuring needs an image as shown untransformed, and waits for the panel,
+// the colour adjustment and a running selection.
+bool MeasureRule(const CMainFrame& frame)
+{
+    return frame.HasStageImage() && frame.Window(AppWindow::ControlPanel) &&
+        !frame.Window(AppWindow::ColorAdjust) && !CDlgControlWindow::IsImageTransformed() &&
+        !IsClipSelecting();
+}
+
 // Clip window I can be brought forward while the panel is idle.
 template <int I> bool ClipWindowThere(const CMainFrame& frame)
 {
@@ -76,6 +87,7 @@ constexpr FrameCommand kFrameCommands[] = {
     {ID_EDIT_COLOR_ADJUST, ColorAdjustRule},
     {ID_VIEW_ZOOM_IN, StageImage},
     {ID_VIEW_ZOOM_OUT, StageImage},
+    {ID_VIEW_MEASURE, MeasureRule},
     {ClipWindowCommandOf(0), ClipWindowThere<0>},
     {ClipWindowCommandOf(1), ClipWindowThere<1>},
     {ClipWindowCommandOf(2), ClipWindowThere<2>},

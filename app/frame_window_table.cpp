@@ -7,6 +7,7 @@
 #include "clip/clip_window.h"
 #include "clip/color_adjust_dialog.h"
 #include "clip/control_panel.h"
+#include "clip/measure_dialog.h"
 #include "clip/sky_window.h"
 #include "clip/view_stage.h"
 #include "clip/wait_box.h"
@@ -120,6 +121,16 @@ void EndWorkFolderOf(CMainFrame& frame, int)
         frame.m_pWorkFolder->SendMessage(WM_COMMAND, IDCANCEL);
 }
 
+CWnd* MeasureOf(const CMainFrame& frame, int)
+{
+    return frame.m_pMeasure;
+}
+
+void CloseMeasureOf(CMainFrame& frame, int)
+{
+    frame.CloseMeasureWindow();
+}
+
 // The clip windows close first: they paint from the stage's clip-image store.
 // The file tree and folder tree close between the control panel and the
 // overview once they are part of the program.
@@ -134,6 +145,7 @@ constexpr FrameWindowRow kRows[] = {
     {AppWindow::ColorAdjust, CDlgContrast::IDD, 1, ContrastOf, CloseContrastOf},
     {AppWindow::ModeBar, CDlgModeChoice::IDD, 1, ModeChoiceOf, CloseModeChoiceOf},
     {AppWindow::WorkFolderDialog, CDlgWorkFolder::IDD, 1, WorkFolderOf, EndWorkFolderOf},
+    {AppWindow::Measure, CDlgMeasure::IDD, 1, MeasureOf, CloseMeasureOf},
 };
 
 }  // namespace

@@ -106,7 +106,8 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     if (LRESULT result = 0; HandleContrastMessage(message, wParam, lParam, &result))
         return result;
     if (LRESULT result = 0; HandleSkyMessage(message, wParam, lParam, &result))
-        return result;
+        if (LRESULT result = 0; HandleMeasureMessage(message, wParam, lParam, &result))
+            return result;
     switch (message) {
     case WM_FRAME_APPBAR:
         if (wParam == ABN_POSCHANGED)
@@ -190,7 +191,8 @@ BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam)
         return TRUE;
     default:
         if (HandleImageCommand(LOWORD(wParam)) || HandleClipWindowCommand(LOWORD(wParam)) ||
-            HandleContrastCommand(LOWORD(wParam)) || HandleWorkFolderCommand(LOWORD(wParam)))
+            HandleContrastCommand(LOWORD(wParam)) || HandleWorkFolderCommand(LOWORD(wParam)) ||
+            HandleMeasureCommand(LOWORD(wParam)))
             return TRUE;
         break;
     }

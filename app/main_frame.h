@@ -25,6 +25,7 @@ class IconMenuItemSet;
 class CDlgClipHistory;
 class CDlgClipWindow;
 class CDlgContrast;
+class CDlgMeasure;
 class CDlgControlWindow;
 class CDlgModeChoice;
 class CDlgSkyWindow;
@@ -71,6 +72,7 @@ public:
     CDlgModeChoice* m_pModeChoice = nullptr;
     CDlgWorkFolder* m_pWorkFolder = nullptr;  // set only while it runs
     CDlgSkyWindow* m_pSkyWindow = nullptr;
+    CDlgMeasure* m_pMeasure = nullptr;
 
     // The control panel: made once (template 134) before the stage, shown and
     // brought to the top (app/main_frame_panel.cpp).
@@ -129,6 +131,11 @@ public:
     void CloseSkyWindow();
     CDlgSkyWindow* GetSkyWindow() const { return m_pSkyWindow; }
     BOOL IsSkyWindowOpen() const;
+    // The measure panel (app/main_frame_measure.cpp): stands in the control
+    // panel's place while it is open.
+    void OpenMeasureWindow();
+    void CloseMeasureWindow();
+    CDlgMeasure* GetMeasureWindow() const { return m_pMeasure; }
 
     // The work-folder dialog, modal, unless it runs already (app/main_frame_work_folder.cpp).
     void RunWorkFolder();
@@ -249,6 +256,8 @@ private:
     bool HandleContrastCommand(UINT id);
     // The overview window's messages (WM_FRAME_OPEN_SKY, WM_FRAME_CLOSE_SKY); false for any other.
     bool HandleSkyMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    bool HandleMeasureMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    bool HandleMeasureCommand(UINT id);
     // The work-folder command; false for any other.
     bool HandleWorkFolderCommand(UINT id);
     // The chooser's messages and timers (405, 406, the status topic 1, timers 9 and 28).

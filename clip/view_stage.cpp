@@ -5,6 +5,7 @@
 
 #include "clip/stage_popup_menu.h"
 
+#include "clip/measure_dialog.h"
 #include "clip/overview_window_messages.h"
 #include "clip/rubber_band.h"
 #include "clip/stage_image_editor.h"
@@ -288,8 +289,10 @@ BOOL CDlgViewStage::OnCommand(WPARAM wParam, LPARAM lParam)
 
 BOOL CDlgViewStage::PreTranslateMessage(MSG* msg)
 {
-    if (msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE)
+    if (msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE) {
         EndPanelSelection();
+        CancelMeasureLine();
+    }
     if (msg->message == WM_MOUSEMOVE && msg->hwnd != ::GetDlgItem(m_hWnd, IDC_STAGE_ONE_TO_ONE))
         m_toolTip.Pop();
     return CDialog::PreTranslateMessage(msg);
@@ -307,7 +310,7 @@ void CDlgViewStage::RenderSurface(int /*reason*/, int flags)
     overlay.bandRect = IsUnsetRect(m_band->current) ? RECT{} : m_band->current;
     overlay.cursorImagePoint = m_cursorImagePoint;
     CClientDC dc(&m_surfaceWnd);
-    m_renderer->Render(HasImage() ? m_image.get() : nullptr, overlay, nullptr, flags, &dc);
+    m_renderer->Render(HasImage() ? m_image.get() : nullptr, overlay, MeasurePanel(), flags, &dc);
 }
 
 HBRUSH CDlgViewStage::OnCtlColor(CDC* dc, CWnd* control, UINT kind)

@@ -29,7 +29,9 @@
 #include <QString>
 #include <memory>
 
+class CDlgMeasure;
 class CDrawZoomRubberBand;
+struct MeasurePoint;
 class CStageImageEditor;
 class CStageRenderer;
 struct StagePopupState;
@@ -261,6 +263,21 @@ private:
     void OnCenterCursor();
     LRESULT OnCrop(CClipImageSlot** out, const RECT* r);
 
+    // The measure tool (view_stage_measure.cpp): the open measure panel, or null.
+    CDlgMeasure* MeasurePanel() const;
+    MeasurePoint MeasurePointAt(POINT client);
+    void MeasurePress(CPoint point);
+    // True when the move ends with the measure tool (a line is dragged).
+    bool MeasureMove(CPoint point);
+    void MeasureRelease(CPoint point);
+    void HighlightMeasureLine(int line);
+    // The measure cursor for the view, 0 for the arrow.
+    int MeasureCursorId(CPoint point);
+    void SetMeasureCursor();
+    void MeasureNewImage();
+    void ClearMeasureLines();
+    void CancelMeasureLine();
+
     // Image requests (view_stage_requests.cpp).
     LRESULT OnRequestOpenImageFile(WPARAM kind, LPARAM target);
     bool LoadRequestedFile(const QString& extension);
@@ -339,4 +356,5 @@ private:
     bool m_inLayout = false;
     bool m_moving = false;
     bool m_notifyFrameAfterSize = true;
+    int m_measureHighlight = -1;  // the measure line whose length shows highlighted
 };

@@ -21,6 +21,10 @@ void CDlgViewStage::OnMouseMove(UINT flags, CPoint point)
     m_pointerInView = InView(point) ? 1 : 0;
     if (HasImage() && m_pointerInView)
         NotifyPanel(kNotifyControlPanel, WM_CLIPCTL_SHOW_COLOR, static_cast<WPARAM>(ColorAt(point)));
+    if (MeasureMove(point)) {
+        CDialog::OnMouseMove(flags, point);
+        return;
+    }
     PanMove(flags, point);
     if (IsClipSelecting())
         SelectionMove(flags, point);
@@ -29,6 +33,7 @@ void CDlgViewStage::OnMouseMove(UINT flags, CPoint point)
 
 void CDlgViewStage::OnLButtonDown(UINT flags, CPoint point)
 {
+    MeasurePress(point);
     if (HasImage() && InView(point)) {
         if (IsClipSelecting())
             SelectionPress(point);
@@ -39,6 +44,7 @@ void CDlgViewStage::OnLButtonDown(UINT flags, CPoint point)
 
 void CDlgViewStage::OnLButtonUp(UINT flags, CPoint point)
 {
+    MeasureRelease(point);
     PanRelease(point);
     if (HasImage() && InView(point) && IsClipSelecting())
         SelectionRelease(point);
@@ -65,6 +71,10 @@ BOOL CDlgViewStage::OnSetCursor(CWnd* wnd, UINT hitTest, UINT message)
             ::SetCursor(LoadResourceCursor(id));
             return TRUE;
         }
+    }
+    if (hitTest == HTCLIENT && IsMeasureWindowOpen() && m_pointerInView) {
+        SetMeasureCursor();
+        return TRUE;
     }
     return CDialog::OnSetCursor(wnd, hitTest, message);
 }

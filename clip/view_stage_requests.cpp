@@ -99,6 +99,7 @@ bool CDlgViewStage::FinishLoadedImage(int capture)
         AddWorkFolderHistory(AppSettings.LastAccessDir);
     if (g_szCaptureTitle.isEmpty())
         m_image->path.GetBaseName(&g_szCaptureTitle);
+    MeasureNewImage();
     return true;
 }
 
@@ -145,6 +146,7 @@ void CDlgViewStage::NewViewWindow_Make(int ask, int resetLayout)
     }
     SendToFrame(WM_FRAME_CLOSE_SKY);
     m_zoom.Reset();
+    ClearMeasureLines();
     RenderSurface(0, 0);
     SetStageMode(kStageModeNormal);
     EnableOneToOneButton();
