@@ -30,6 +30,7 @@ class CDlgModeChoice;
 class CDlgViewStage;
 class CDlgWaitOperateMsg;
 class CDlgWorkFolder;
+class CDlgZoomLens;
 
 inline constexpr int kClipWindowCount = 12;
 
@@ -69,6 +70,7 @@ public:
     CDlgContrast* m_pContrast = nullptr;
     CDlgModeChoice* m_pModeChoice = nullptr;
     CDlgWorkFolder* m_pWorkFolder = nullptr;  // set only while it runs
+    CDlgZoomLens* m_pZoomLens = nullptr;
 
     // The control panel: made once (template 134) before the stage, shown and
     // brought to the top (app/main_frame_panel.cpp).
@@ -120,6 +122,12 @@ public:
     // and on top, closed and deleted.
     void OpenContrast();
     void CloseContrast();
+
+    // The zoom lens (app/main_frame_zoom_lens.cpp): opened over the stage on
+    // its source square when the image is at least 30 x 30, closed and deleted.
+    void OpenZoomLens();
+    void CloseZoomLens();
+    BOOL IsZoomLensOpen() const;
 
     // The work-folder dialog, modal, unless it runs already (app/main_frame_work_folder.cpp).
     void RunWorkFolder();
@@ -238,6 +246,8 @@ private:
     // The colour-adjustment dialog's messages and command; false for any other.
     bool HandleContrastMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     bool HandleContrastCommand(UINT id);
+    // The zoom lens's click (WM_FRAME_ZOOMLENS_CLICK); false for any other message.
+    bool HandleZoomLensMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     // The work-folder command; false for any other.
     bool HandleWorkFolderCommand(UINT id);
     // The chooser's messages and timers (405, 406, the status topic 1, timers 9 and 28).
