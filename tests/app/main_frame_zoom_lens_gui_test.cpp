@@ -95,6 +95,15 @@ TEST_F(MainFrameZoomLensGui, SpaceTogglesTheLensOnlyDuringATwoClickSelection)
     EXPECT_TRUE(m_frame->IsZoomLensOpen());
     Space();
     EXPECT_FALSE(m_frame->IsZoomLensOpen());
+
+    // Not for an image smaller than the lens's 30 x 30 square.
+    Stage().SendMessage(WM_COMMAND, MAKEWPARAM(ID_RB_CANCEL_CLIP_RANGE, 0), 0);
+    const QString small = m_dir.filePath(QStringLiteral("small.png"));
+    ASSERT_TRUE(PatternImage(40, 29).save(small));
+    ASSERT_EQ(Stage().RequestOpenImageFile(small), 1);
+    EnterTwoClick();
+    Space();
+    EXPECT_FALSE(m_frame->IsZoomLensOpen());
 }
 
 TEST_F(MainFrameZoomLensGui, ClicksInTheLensGiveTheSelectionsTwoPoints)
