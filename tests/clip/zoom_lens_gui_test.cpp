@@ -155,6 +155,8 @@ TEST_F(ZoomLensTest, AClickPostsThePixelUnderThePressAndAWideOneNone)
     Release(POINT{45, 61});  // 3 px: still a click
     Press(POINT{42, 64});
     Release(POINT{47, 64});  // 5 px apart
+    Press(POINT{-3, 64});    // on the margin around the picture: no pixel there
+    Release(POINT{-3, 64});
     EXPECT_EQ(Clicks(), (QList<QPoint>{QPoint(50 + 42 / cell, 40 + 64 / cell), QPoint(-1, -1)}));
 }
 
