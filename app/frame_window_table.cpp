@@ -12,6 +12,7 @@
 #include "clip/view_stage.h"
 #include "clip/wait_box.h"
 #include "clip/work_folder_dialog.h"
+#include "clip/zoom_lens.h"
 
 namespace {
 
@@ -131,10 +132,22 @@ void CloseMeasureOf(CMainFrame& frame, int)
     frame.CloseMeasureWindow();
 }
 
-// The clip windows close first: they paint from the stage's clip-image store.
+CWnd* ZoomLensOf(const CMainFrame& frame, int)
+{
+    return frame.m_pZoomLens;
+}
+
+void CloseZoomLensOf(CMainFrame& frame, int)
+{
+    frame.CloseZoomLens();
+}
+
+// The zoom lens closes first: it paints from the stage's lens buffer.
+// The clip windows close next: they paint from the stage's clip-image store.
 // The file tree and folder tree close between the control panel and the
 // overview once they are part of the program.
 constexpr FrameWindowRow kRows[] = {
+    {AppWindow::ZoomLens, CDlgZoomLens::IDD, 1, ZoomLensOf, CloseZoomLensOf},
     {AppWindow::ClipWindow, CDlgClipWindow::IDD, kClipWindowCount, ClipWindowOf, CloseClipWindowOf},
     {AppWindow::ClipHistoryDialog, CDlgClipHistory::IDD, 1, ClipHistoryOf, EndClipHistoryOf},
     {AppWindow::ViewStage, CDlgViewStage::IDD, 1, ViewStageOf, CloseViewStageOf},

@@ -1,7 +1,8 @@
 // The application's message filter: keyboard shortcuts by the active window,
 // the mouse wheel for windows in the background, and transient windows closed
-// when the pointer leaves them. The zoom lens's steps (Space during a
-// two-click selection, the wheel while it is open) come with the lens.
+// when the pointer leaves them. Space (or the input method's key) during a
+// two-click selection shows and hides the zoom lens; the wheel goes to an
+// open lens unfiltered.
 #include "app/ctrl_key_table.h"
 #include "app/frame_globals.h"
 #include "app/kestrel_app.h"
@@ -18,6 +19,12 @@ namespace {
 bool Inside(const RECT& r, POINT p)
 {
     return p.x >= r.left && p.x <= r.right && p.y >= r.top && p.y <= r.bottom;
+}
+
+// Bit 30 of a key message: the key was already down (auto-repeat).
+bool IsRepeatedKey(LPARAM lParam)
+{
+    return (static_cast<DWORD>(lParam) & (1u << 30)) != 0;
 }
 
 bool IsItemEnabled(HWND dialog, int id)
@@ -90,6 +97,16 @@ BOOL CKestrelApp::FilterKeyDown(const MSG* msg)
     if (g_bFileOperationBusy.load(std::memory_order_relaxed) == 1)
         return TRUE;
     const UINT vk = static_cast<UINT>(msg->wParam);
+    if (IsClickClipActive() && (vk == VK_SPACE || vk == VK_PROCESSKEY)) {
+        // A held key repeats: only its first press toggles the lens.
+        if (!IsRepeatedKey(msg->lParam)) {
+            if (frame.IsZoomLensOpen())
+                frame.CloseZoomLens();
+            else
+                frame.OpenZoomLens();
+        }
+        return TRUE;
+    }
     const bool ctrl = GetKeyState(VK_CONTROL) < 0;
     // The window the key goes to: the active one as the desktop sees it,
     // even when the toolkit has not yet learnt of a window just activated.
@@ -112,6 +129,9 @@ BOOL CKestrelApp::FilterKeyDown(const MSG* msg)
 void CKestrelApp::FilterWheel(const MSG* msg)
 {
     CMainFrame& frame = *g_pMainFrame;
+    // The open lens takes the wheel as it comes.
+    if (frame.IsZoomLensOpen())
+        return;
     const HWND stage = frame.Window(AppWindow::ViewStage);
     if (stage && frame.IsWindowVisible(stage) && GetForegroundWindow() != stage) {
         if (Inside(frame.WindowRect(stage), msg->pt))
@@ -128,7 +148,7 @@ void CKestrelApp::FilterWheel(const MSG* msg)
     SendMessageW(multi, WM_MOUSEWHEEL, msg->wParam, MAKELPARAM(msg->pt.x, msg->pt.y));
 }
 
-void CKestrelApp::FilterMouseMove(const MSG*)
+void CKestrelApp::FilterMouseMove(const MSG* msg)
 {
     CMainFrame& frame = *g_pMainFrame;
     POINT cursor{};
@@ -140,5 +160,8 @@ void CKestrelApp::FilterMouseMove(const MSG*)
     if (CDlgSkyWindow* sky = frame.GetSkyWindow(); sky && sky->GetSafeHwnd() && sky->IsDragging() &&
         !Inside(frame.WindowRect(sky->GetSafeHwnd()), cursor))
         sky->EndDrag(true);
-    // The zoom lens closes here when the pointer leaves it, once it is part of the program.
+    // The zoom lens closes when the pointer leaves it.
+    const HWND lens = frame.Window(AppWindow::ZoomLens);
+    if (lens && !Inside(frame.WindowRect(lens), msg->pt))
+        frame.CloseZoomLens();
 }

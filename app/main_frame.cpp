@@ -106,8 +106,11 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     if (LRESULT result = 0; HandleContrastMessage(message, wParam, lParam, &result))
         return result;
     if (LRESULT result = 0; HandleSkyMessage(message, wParam, lParam, &result))
-        if (LRESULT result = 0; HandleMeasureMessage(message, wParam, lParam, &result))
-            return result;
+        return result;
+    if (LRESULT result = 0; HandleMeasureMessage(message, wParam, lParam, &result))
+        return result;
+    if (LRESULT result = 0; HandleZoomLensMessage(message, wParam, lParam, &result))
+        return result;
     switch (message) {
     case WM_FRAME_APPBAR:
         if (wParam == ABN_POSCHANGED)

@@ -32,6 +32,7 @@ class CDlgSkyWindow;
 class CDlgViewStage;
 class CDlgWaitOperateMsg;
 class CDlgWorkFolder;
+class CDlgZoomLens;
 
 inline constexpr int kClipWindowCount = 12;
 
@@ -73,6 +74,7 @@ public:
     CDlgWorkFolder* m_pWorkFolder = nullptr;  // set only while it runs
     CDlgSkyWindow* m_pSkyWindow = nullptr;
     CDlgMeasure* m_pMeasure = nullptr;
+    CDlgZoomLens* m_pZoomLens = nullptr;
 
     // The control panel: made once (template 134) before the stage, shown and
     // brought to the top (app/main_frame_panel.cpp).
@@ -136,6 +138,11 @@ public:
     void OpenMeasureWindow();
     void CloseMeasureWindow();
     CDlgMeasure* GetMeasureWindow() const { return m_pMeasure; }
+    // The zoom lens (app/main_frame_zoom_lens.cpp): opened over the stage on
+    // its source square when the image is at least 30 x 30, closed and deleted.
+    void OpenZoomLens();
+    void CloseZoomLens();
+    BOOL IsZoomLensOpen() const;
 
     // The work-folder dialog, modal, unless it runs already (app/main_frame_work_folder.cpp).
     void RunWorkFolder();
@@ -258,6 +265,8 @@ private:
     bool HandleSkyMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     bool HandleMeasureMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     bool HandleMeasureCommand(UINT id);
+    // The zoom lens's click (WM_FRAME_ZOOMLENS_CLICK); false for any other message.
+    bool HandleZoomLensMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     // The work-folder command; false for any other.
     bool HandleWorkFolderCommand(UINT id);
     // The chooser's messages and timers (405, 406, the status topic 1, timers 9 and 28).

@@ -28,6 +28,7 @@ enum class AppWindow {
     // The twelve clip windows; AppStateSource::ClipWindow names one of them.
     ClipWindow,
     WaitBox,
+    ZoomLens,
 };
 
 class AppStateSource {

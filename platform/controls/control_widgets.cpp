@@ -4,6 +4,7 @@
 #include "platform/controls/controls.h"
 #include "platform/controls/list_ctrl.h"
 #include "platform/controls/list_view_widget.h"
+#include "platform/window/control_colours.h"
 #include "platform/window/window_dispatch.h"
 #include "platform/window/window_registry.h"
 
@@ -80,6 +81,9 @@ public:
         case QEvent::MouseButtonDblClick:
             if (kind == ControlKind::Text)
                 NotifyCommand(w, STN_DBLCLK);
+            break;
+        case QEvent::Show:
+            AskControlColours(WindowDispatch::FromWidget(w, false));
             break;
         default:
             break;

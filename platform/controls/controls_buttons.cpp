@@ -1,6 +1,7 @@
 // Buttons, statics, tab strips and tool tips.
 #include "platform/controls/controls.h"
 #include "platform/gdi/gdi_icons.h"
+#include "platform/window/control_colours.h"
 #include "platform/window/window_dispatch.h"
 
 #include <QAbstractButton>
@@ -157,6 +158,9 @@ LRESULT CStatic::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 void CStatic::OnPaint()
 {
+    // A text static asks for its colours when it is invalidated (control_colours.h).
+    if (ControlKind kind{}; ControlKindOf(GetWidget(), &kind) && kind != ControlKind::Picture)
+        return;
     CPaintDC dc(this);
     // The parent may draw into the control while it asks for its colours.
     if (CWnd* parent = GetParent())

@@ -1,6 +1,7 @@
 // Window state: show, move, size, z-order, owner, activation, focus,
 // capture, enable.
 #include "platform/controls/control_widgets.h"
+#include "platform/window/control_colours.h"
 #include "platform/window/window_dispatch.h"
 #include "platform/window/window_stacking.h"
 #include "platform/x11/desktop_services.h"
@@ -130,6 +131,7 @@ BOOL CWnd::EnableWindow(BOOL enable)
         return FALSE;
     const BOOL wasDisabled = !m_widget->isEnabled();
     m_widget->setEnabled(enable != FALSE);
+    AskControlColours(this);
     return wasDisabled;
 }
 

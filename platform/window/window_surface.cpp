@@ -1,5 +1,6 @@
 // The window's surface: painting through it, its DCs, and timers.
 #include "platform/gdi/gdi_dc.h"
+#include "platform/window/control_colours.h"
 #include "platform/window/window_dispatch.h"
 
 #include <QCoreApplication>
@@ -136,6 +137,8 @@ void CWnd::Invalidate(BOOL erase)
     KESTREL_ASSERT_UI_THREAD();
     if (!m_widget)
         return;
+    // A control the toolkit draws takes its colours from its parent now.
+    AskControlColours(this);
     m_erasePending = m_erasePending || erase;
     if (m_paintPending)
         return;

@@ -54,9 +54,11 @@ TEST_F(ViewStageFrameGui, TheStageOpensAtTheFirstShowAndClosesAfterTheClipWindow
     EXPECT_TRUE(Stage().IsWindowVisible());
     EXPECT_EQ(m_frame->Window(AppWindow::ViewStage), Stage().GetSafeHwnd());
     EXPECT_FALSE(m_frame->HasStageImage());
-    // Only the clip windows, which paint from the stage's store, close before it.
-    EXPECT_EQ(FrameWindowTable()[0].kind, AppWindow::ClipWindow);
-    EXPECT_EQ(FrameWindowTable()[2].kind, AppWindow::ViewStage);
+    // Only the zoom lens and the clip windows, which paint from the stage's
+    // buffers, close before it.
+    EXPECT_EQ(FrameWindowTable()[0].kind, AppWindow::ZoomLens);
+    EXPECT_EQ(FrameWindowTable()[1].kind, AppWindow::ClipWindow);
+    EXPECT_EQ(FrameWindowTable()[3].kind, AppWindow::ViewStage);
 
     m_frame->SendMessage(WM_CLOSE);
     EXPECT_EQ(m_frame->GetViewStage(), nullptr);
