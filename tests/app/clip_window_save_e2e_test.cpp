@@ -8,6 +8,7 @@
 #include "tests/support/private_openbox.h"
 #include "tests/support/private_xvfb.h"
 #include "tests/support/screen_grab.h"
+#include "tests/support/window_on_screen.h"
 #include "tests/support/x11_fixture_windows.h"
 
 #include <QDir>
@@ -23,9 +24,6 @@
 #include <csignal>
 #include <cstring>
 #include <gtest/gtest.h>
-
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
 
 #include <memory>
 #include <optional>
@@ -90,11 +88,6 @@ std::optional<QPoint> CentreOfColor(const QImage& screen, const QRect& area, uns
     return QPoint(static_cast<int>(sumX / count), static_cast<int>(sumY / count));
 }
 
-int IgnoreXError(Display*, XErrorEvent*)
-{
-    return 0;
-}
-
 class ClipWindowSaveProcess : public testing::Test {
 protected:
     void SetUp() override
@@ -151,26 +144,7 @@ protected:
         return found;
     }
 
-    // A window's rectangle on the screen (without the manager's frame), or
-    // an empty one when it is gone.
-    QRect Geometry(const QString& window) const
-    {
-        Display* d = XOpenDisplay(m_server->display().toLatin1().constData());
-        if (!d)
-            return {};
-        const XErrorHandler previous = XSetErrorHandler(IgnoreXError);
-        QRect rect;
-        XWindowAttributes a{};
-        Window child = 0;
-        int x = 0, y = 0;
-        if (XGetWindowAttributes(d, window.toULong(), &a) &&
-            XTranslateCoordinates(d, window.toULong(), DefaultRootWindow(d), 0, 0, &x, &y, &child))
-            rect = QRect(x, y, a.width, a.height);
-        XSync(d, False);
-        XSetErrorHandler(previous);
-        XCloseDisplay(d);
-        return rect;
-    }
+    QRect Geometry(const QString& window) const { return WindowRectOnScreen(m_server->display(), window); }
 
     void Click(QPoint at) const
     {

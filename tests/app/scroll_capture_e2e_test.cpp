@@ -12,6 +12,7 @@
 #include "tests/support/private_openbox.h"
 #include "tests/support/private_xvfb.h"
 #include "tests/support/screen_grab.h"
+#include "tests/support/window_on_screen.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,8 +25,6 @@
 #include <QThread>
 #include <QUrl>
 #include <gtest/gtest.h>
-
-#include <X11/Xlib.h>
 
 #include <memory>
 #include <optional>
@@ -74,11 +73,6 @@ QByteArray PageHtml()
                     .toUtf8();
     }
     return html + "</body></html>\n";
-}
-
-int IgnoreXError(Display*, XErrorEvent*)
-{
-    return 0;
 }
 
 class ScrollCaptureProcess : public testing::Test {
@@ -148,25 +142,7 @@ protected:
         return found;
     }
 
-    // A window's rectangle on the screen (without the manager's frame); empty when it is gone.
-    QRect Geometry(const QString& window) const
-    {
-        Display* d = XOpenDisplay(m_server->display().toLatin1().constData());
-        if (!d)
-            return {};
-        const XErrorHandler previous = XSetErrorHandler(IgnoreXError);
-        QRect rect;
-        XWindowAttributes a{};
-        Window child = 0;
-        int x = 0, y = 0;
-        if (XGetWindowAttributes(d, window.toULong(), &a) &&
-            XTranslateCoordinates(d, window.toULong(), DefaultRootWindow(d), 0, 0, &x, &y, &child))
-            rect = QRect(x, y, a.width, a.height);
-        XSync(d, False);
-        XSetErrorHandler(previous);
-        XCloseDisplay(d);
-        return rect;
-    }
+    QRect Geometry(const QString& window) const { return WindowRectOnScreen(m_server->display(), window); }
 
     void MoveTo(QPoint at) const
     {
