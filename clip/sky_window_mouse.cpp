@@ -5,37 +5,14 @@
 #include "clip/sky_window.h"
 #include "clip/stage_messages.h"
 #include "core/app_state_queries.h"
-
-namespace {
-
-bool IsMouseMessage(UINT message)
-{
-    switch (message) {
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-        return true;
-    default:
-        return false;
-    }
-}
-
-}  // namespace
+#include "core/control_helpers.h"
 
 LRESULT CSkyPicture::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     CWnd* window = GetParent();
     if (!window || !IsMouseMessage(message))
         return CStatic::WindowProc(message, wParam, lParam);
-    POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    ClientToScreen(&p);
-    window->ScreenToClient(&p);
-    return window->SendMessage(message, wParam, MAKELPARAM(p.x, p.y));
+    return SendMouseToParent(*this, *window, message, wParam, lParam);
 }
 
 bool CDlgSkyWindow::InPicture(POINT p) const

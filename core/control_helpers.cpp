@@ -29,3 +29,30 @@ HBITMAP CopyBitmapHandle(CBitmap* out, HBITMAP source)
         return nullptr;
     return *out;
 }
+
+bool IsMouseMessage(UINT message)
+{
+    switch (message) {
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK:
+        return true;
+    default:
+        return false;
+    }
+}
+
+LRESULT SendMouseToParent(CWnd& control, CWnd& parent, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    control.ClientToScreen(&p);
+    parent.ScreenToClient(&p);
+    return parent.SendMessage(message, wParam, MAKELPARAM(p.x, p.y));
+}
