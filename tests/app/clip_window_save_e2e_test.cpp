@@ -156,19 +156,10 @@ protected:
 
     void PressKeysOn(const QString& window, const QString& keys) const
     {
-        Xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), window});
-        // The keys go where the input focus is: wait until the window has it.
-        WaitFor([&] { return Xdotool({QStringLiteral("getwindowfocus")}) == window; }, 5000);
-        Xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys});
+        PressKeysOnWindow(m_server->display(), window, keys);
     }
 
-    void KeepScreenshot(const QString& name) const
-    {
-        const QImage shot = GrabScreen(m_server->display());
-        QDir().mkpath(QStringLiteral(KESTREL_BINARY_DIR "/test-artifacts"));
-        if (!shot.isNull())
-            shot.save(QStringLiteral(KESTREL_BINARY_DIR "/test-artifacts/") + name);
-    }
+    void KeepScreenshot(const QString& name) const { ::KeepScreenshot(m_server->display(), name); }
 
     // The desktop: one colour, and a grid of cells in a window of its own.
     // Returns the grid's top-left corner on the screen.

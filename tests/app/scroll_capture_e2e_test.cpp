@@ -156,17 +156,9 @@ protected:
     }
     void PressKeysOn(const QString& window, const QString& keys) const
     {
-        Xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), window});
-        WaitFor([&] { return Xdotool({QStringLiteral("getwindowfocus")}) == window; }, 5000);
-        Xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys});
+        PressKeysOnWindow(m_server->display(), window, keys);
     }
-    void KeepScreenshot(const QString& name) const
-    {
-        const QImage shot = GrabScreen(m_server->display());
-        QDir().mkpath(QStringLiteral(KESTREL_BINARY_DIR "/test-artifacts"));
-        if (!shot.isNull())
-            shot.save(QStringLiteral(KESTREL_BINARY_DIR "/test-artifacts/") + name);
-    }
+    void KeepScreenshot(const QString& name) const { ::KeepScreenshot(m_server->display(), name); }
 
     // Starts the browser on the page; its window once the page shows, settled, or empty.
     QString StartBrowser()
