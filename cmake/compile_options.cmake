@@ -13,6 +13,12 @@ if(KESTREL_SANITIZE)
   target_compile_definitions(kestrel_options INTERFACE KESTREL_CHECK_UI_THREAD)
 endif()
 
+if(KESTREL_TSAN)
+  set(tsan_flags -fsanitize=thread -fno-omit-frame-pointer)
+  target_compile_options(kestrel_options INTERFACE ${tsan_flags})
+  target_link_options(kestrel_options INTERFACE ${tsan_flags})
+endif()
+
 # Qt's signals/slots/emit keywords are macros that clash with ordinary names
 # (a clip store's "slots"); Q_SIGNALS, Q_SLOTS and Q_EMIT are used instead.
 target_compile_definitions(kestrel_options INTERFACE QT_NO_KEYWORDS)

@@ -3,6 +3,7 @@
 #include "core/app_state.h"
 #include "platform/app/message_pump.h"
 #include "platform/dialog/msgbox.h"
+#include "platform/thread/worker_thread.h"
 #include "platform/window/cursor.h"
 #include "platform/window/drop_files.h"
 #include "platform/window/input_keys.h"
@@ -60,7 +61,7 @@ int GetWaitTimeFromEdit(const CWnd* edit)
     return GetWaitTimeFromEditText(edit ? edit->GetWindowText().left(100) : QString());
 }
 
-bool StopThreadWithTimeout(QThread*& holder, DWORD milliseconds)
+bool StopThreadWithTimeout(std::unique_ptr<CWorkerThread>& holder, DWORD milliseconds)
 {
     if (!holder)
         return true;
@@ -70,17 +71,15 @@ bool StopThreadWithTimeout(QThread*& holder, DWORD milliseconds)
         // worker through this holder.
         if (!holder)
             return true;
-        if (!holder->isRunning()) {
-            holder->wait();
-            delete holder;
-            holder = nullptr;
+        if (!holder->IsRunning()) {
+            holder.reset();
             return true;
         }
         if (GetTickCount64() - start >= milliseconds)
             return false;
-        holder->wait(QDeadlineTimer(1));
         // The worker may be waiting for this thread: keep handling messages.
         PumpMessages();
+        QThread::usleep(500);
     }
 }
 

@@ -6,9 +6,10 @@
 #include "platform/types/types.h"
 
 #include <QString>
+#include <memory>
 
 class CWnd;
-class QThread;
+class CWorkerThread;
 
 // Limits of a wait time entered in seconds, in milliseconds.
 inline constexpr int kMinWaitTimeMs = 100;
@@ -23,12 +24,11 @@ int GetWaitTimeFromEditText(const QString& text);
 // The wait time entered in the edit control (up to 100 characters are read).
 int GetWaitTimeFromEdit(const CWnd* edit);
 
-// Waits up to the limit for the worker thread to end while still handling
-// messages (a worker may be waiting for the UI thread). When it ended, the
-// thread object is deleted, the holder cleared and true returned; when the
-// time is up false (the worker was asked to stop beforehand and is left to
-// its owner).
-bool StopThreadWithTimeout(QThread*& holder, DWORD milliseconds);
+// Waits up to the limit for the worker to end while still handling messages
+// (a worker may be waiting for the UI thread). When it ended, the worker is
+// released, the holder cleared and true returned; when the time is up false
+// (the worker was asked to stop beforehand and is left to its owner).
+bool StopThreadWithTimeout(std::unique_ptr<CWorkerThread>& holder, DWORD milliseconds);
 
 // 1 Shift down and Ctrl up, 2 Ctrl down and Shift up, 0 otherwise.
 int GetShiftCtrlState();

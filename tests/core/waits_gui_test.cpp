@@ -1,5 +1,6 @@
 #include "core/app_state.h"
 #include "core/waits.h"
+#include "platform/thread/worker_thread.h"
 #include "platform/window/cursor.h"
 #include "platform/window/window.h"
 #include "platform/window/window_registry.h"
@@ -69,31 +70,39 @@ TEST(Waits, WaitTimeFromAnEditControl)
     EXPECT_EQ(boxes.Texts(), QStringList{QStringLiteral("最大設定待ち時間は 7.0 秒です。")});
 }
 
+namespace {
+
+std::unique_ptr<CWorkerThread> StartedWorker(std::function<void()> body)
+{
+    auto worker = std::make_unique<CWorkerThread>();
+    EXPECT_TRUE(worker->Start(std::move(body)));
+    return worker;
+}
+
+}  // namespace
+
 TEST(Waits, StopThreadWithTimeout)
 {
-    QThread* none = nullptr;
+    std::unique_ptr<CWorkerThread> none;
     EXPECT_TRUE(StopThreadWithTimeout(none, 10));
 
     // A worker that has already ended: the holder is released at once.
-    QThread* ended = QThread::create([] {});
-    ended->start();
-    ended->wait();
+    auto ended = StartedWorker([] {});
+    ended->WaitForEnd(kWaitForever);
     EXPECT_TRUE(StopThreadWithTimeout(ended, 0));
     EXPECT_EQ(ended, nullptr);
 
     // A worker that needs the UI thread before it can stop: the wait keeps
     // handling messages, so the worker's box is answered and it ends.
     ScriptedMessageBoxes boxes;
-    QThread* asking = QThread::create([] { MessageBoxW(nullptr, QStringLiteral("?"), QString(), MB_OK); });
-    asking->start();
+    auto asking = StartedWorker([] { MessageBoxW(nullptr, QStringLiteral("?"), QString(), MB_OK); });
     EXPECT_TRUE(StopThreadWithTimeout(asking, 10000));
     EXPECT_EQ(asking, nullptr);
     EXPECT_EQ(boxes.Requests().size(), 1);
 
     // A worker that does not stop within the limit is reported and kept.
     std::latch release{1};
-    QThread* stubborn = QThread::create([&] { release.wait(); });
-    stubborn->start();
+    auto stubborn = StartedWorker([&] { release.wait(); });
     EXPECT_FALSE(StopThreadWithTimeout(stubborn, 30));
     ASSERT_NE(stubborn, nullptr);
     release.count_down();
@@ -106,8 +115,7 @@ TEST(Waits, StopThreadWithTimeoutSurvivesAStopFromAHandledMessage)
     // While one wait pumps messages, a handler stops the same worker through
     // the same holder: the outer wait must see the released holder.
     std::latch release{1};
-    QThread* worker = QThread::create([&] { release.wait(); });
-    worker->start();
+    auto worker = StartedWorker([&] { release.wait(); });
     bool innerResult = false;
     QTimer::singleShot(5, [&] {
         release.count_down();

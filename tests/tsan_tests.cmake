@@ -1,0 +1,5 @@
+# Tests that also run under ThreadSanitizer (scripts/test): the worker
+# class and the data that workers share with the UI thread. Unit tests only.
+set(kestrel_tsan_tests
+  platform/thread/worker_thread_test.cpp
+)
