@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
@@ -164,7 +166,20 @@ QWidget* MakeEdit(const DialogControl& c, QWidget* parent)
     const QString text = QString::fromUtf16(c.text ? c.text : u"");
     if (c.style & ES_MULTILINE) {
         auto* e = new QPlainTextEdit(text, parent);
-        e->setReadOnly(c.style & ES_READONLY);
+        QTextOption option = e->document()->defaultTextOption();
+        option.setAlignment((c.style & 0x3) == ES_CENTER ? Qt::AlignHCenter
+                : (c.style & 0x3) == ES_RIGHT          ? Qt::AlignRight
+                                                       : Qt::AlignLeft);
+        e->document()->setDefaultTextOption(option);
+        // Scroll bars only where the style asks for them.
+        e->setVerticalScrollBarPolicy((c.style & WS_VSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+        e->setHorizontalScrollBarPolicy((c.style & WS_HSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+        if (c.style & ES_READONLY) {
+            // A display: no caret, even while it has the focus.
+            e->setReadOnly(true);
+            e->setCursorWidth(0);
+            e->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        }
         QObject::connect(e, &QPlainTextEdit::textChanged, e, [e] { NotifyCommand(e, EN_CHANGE); });
         return e;
     }

@@ -131,6 +131,10 @@ public:
     // SC_CLOSE, and hides the close button where the window manager allows.
     // revert TRUE drops the changes and returns null.
     CMenu* GetSystemMenu(BOOL revert);
+    // Changes the style bits. Of them the minimise box (WS_MINIMIZEBOX) shows
+    // or hides the window manager's minimise button at once, keeping the
+    // window on the screen. TRUE when a bit changed.
+    BOOL ModifyStyle(DWORD remove, DWORD add, UINT flags = 0);
 
     // Window state.
     BOOL ShowWindow(int command);
@@ -254,6 +258,8 @@ private:
     bool m_inSizing = false;              // the user is resizing (WM_ENTERSIZEMOVE sent)
     class QTimer* m_sizingEnd = nullptr;  // ends the sizing when resizes stop
     bool m_hiddenAsMinimized = false;     // minimised where no window manager can iconify
+    bool m_minimizeRequested = false;     // the program asked the window manager to iconify it
+    bool m_minimizeCommandPending = false;  // SC_MINIMIZE of an iconify that happened already
     QList<HWND> m_hiddenOwned;            // owned windows hidden with it
     void HideAsMinimized();
     void ShowFromMinimized();
@@ -264,6 +270,9 @@ private:
     void UnbindWidget();
     // The default handling of WM_SYSCOMMAND (window_system_menu.cpp).
     void RunSystemCommand(UINT command);
+    // The window manager iconified the window without the program asking:
+    // the window hears of it as SC_MINIMIZE and may refuse it.
+    void OnIconifiedByWindowManager();
     void RunPaint();
 };
 

@@ -208,12 +208,21 @@ bool WindowHostAccess::HandleEvent(CWnd* wnd, QWidget* host, QEvent* e)
         WindowDispatch::Dispatch(wnd, WM_MOVE, 0, PointParam(origin));
         return false;
     }
-    case QEvent::WindowStateChange:
+    case QEvent::WindowStateChange: {
+        const auto* change = static_cast<QWindowStateChangeEvent*>(e);
+        if (host->isWindow() && host->isMinimized() && !(change->oldState() & Qt::WindowMinimized)) {
+            // Iconified by the window manager's button rather than by the program.
+            if (!std::exchange(wnd->m_minimizeRequested, false))
+                wnd->OnIconifiedByWindowManager();
+            if (!wnd->GetSafeHwnd())
+                return false;
+        }
         // Restored by the window manager (the task bar, a click): the owned windows come back too.
         if (!host->isMinimized() && !wnd->m_hiddenAsMinimized)
             wnd->ShowOwnedWindows();
         WindowDispatch::Dispatch(wnd, WM_SIZE, SizeKind(host), MAKELPARAM(host->width(), host->height()));
         return false;
+    }
     case QEvent::Show:
         if (!e->spontaneous()) {
             if (host->isWindow()) {

@@ -41,6 +41,7 @@ BOOL CWnd::ShowWindow(int command)
             // Owned windows leave with their owner, whatever the window manager does with transients.
             if (m_widget->isWindow())
                 HideOwnedWindows();
+            m_minimizeRequested = true;
             m_widget->showMinimized();
         }
         break;
@@ -49,6 +50,7 @@ BOOL CWnd::ShowWindow(int command)
         break;
     case SW_RESTORE:
     case SW_SHOWNORMAL:
+        m_minimizeRequested = false;
         if (m_hiddenAsMinimized)
             ShowFromMinimized();
         m_widget->showNormal();

@@ -1,5 +1,6 @@
 // The window menu and WM_SYSCOMMAND: minimise, restore and close, with a
-// Close item that can be greyed.
+// Close item that can be greyed; the minimise box, and a window manager's
+// iconify heard as SC_MINIMIZE.
 #include "platform/app/menu.h"
 #include "platform/window/window.h"
 #include "platform/window/window_registry.h"
@@ -28,6 +29,25 @@ void ShowCloseButton(HWND hwnd, bool show)
         flags &= ~Qt::WindowCloseButtonHint;
     }
     window->setFlags(flags);
+}
+
+// Shows or hides the minimise button the window manager draws, keeping the
+// window mapped: the native window learns the new flags, the widget keeps
+// them without being hidden and made again.
+void ShowMinimizeButton(QWidget* widget, bool show)
+{
+    if (!widget || !widget->isWindow())
+        return;
+    Qt::WindowFlags flags = widget->windowFlags();
+    flags.setFlag(Qt::WindowMinimizeButtonHint, show);
+    if (show)
+        flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+    if (QWindow* window = widget->windowHandle()) {
+        widget->overrideWindowFlags(flags);
+        window->setFlags(flags);
+    } else {
+        widget->setWindowFlags(flags);  // not made yet: nothing is on the screen to keep
+    }
 }
 
 bool IsCloseGreyed(CMenu* menu)
@@ -70,7 +90,9 @@ void CWnd::RunSystemCommand(UINT command)
             SendMessage(WM_CLOSE);
         return;
     case SC_MINIMIZE:
-        ShowWindow(SW_MINIMIZE);
+        // After the window manager's iconify the window is minimised already.
+        if (!std::exchange(m_minimizeCommandPending, false))
+            ShowWindow(SW_MINIMIZE);
         return;
     case SC_RESTORE:
         ShowWindow(SW_RESTORE);
@@ -78,4 +100,34 @@ void CWnd::RunSystemCommand(UINT command)
     default:
         return;
     }
+}
+
+BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT)
+{
+    const DWORD before = m_style;
+    m_style = (m_style & ~remove) | add;
+    if (m_style == before)
+        return FALSE;
+    if ((before ^ m_style) & WS_MINIMIZEBOX)
+        ShowMinimizeButton(m_widget, (m_style & WS_MINIMIZEBOX) != 0);
+    return TRUE;
+}
+
+void CWnd::OnIconifiedByWindowManager()
+{
+    // Windows that leave with their owner follow it without a word.
+    if (CWnd* owner = GetOwner(); owner && owner->IsIconic())
+        return;
+    // X11 cannot ask first: the window is iconified already when it hears of
+    // it. A window that keeps SC_MINIMIZE from the default handling refuses
+    // the minimise, and comes back.
+    m_minimizeCommandPending = true;
+    SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    if (!std::exchange(m_minimizeCommandPending, false) || !m_widget)
+        return;
+    // Hidden meanwhile (its owner was minimised in its stead): it only stops being iconified.
+    if (m_widget->isVisible())
+        m_widget->showNormal();
+    else
+        m_widget->setWindowState(m_widget->windowState() & ~Qt::WindowMinimized);
 }
