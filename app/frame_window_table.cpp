@@ -6,6 +6,7 @@
 #include "clip/clip_history_dialog.h"
 #include "clip/clip_window.h"
 #include "clip/color_adjust_dialog.h"
+#include "clip/continuous_capture_dialog.h"
 #include "clip/control_panel.h"
 #include "clip/measure_dialog.h"
 #include "clip/sky_window.h"
@@ -142,6 +143,19 @@ void CloseZoomLensOf(CMainFrame& frame, int)
     frame.CloseZoomLens();
 }
 
+CWnd* ContinueCaptureOf(const CMainFrame& frame, int)
+{
+    return frame.m_pContinueCapture;
+}
+
+void EndContinueCaptureOf(CMainFrame& frame, int)
+{
+    // Modal: a run is stopped as by its stop button, otherwise it is
+    // cancelled; the frame's run of it clears the pointer.
+    if (frame.m_pContinueCapture)
+        frame.m_pContinueCapture->EndForFrameClose();
+}
+
 // The zoom lens closes first: it paints from the stage's lens buffer.
 // The clip windows close next: they paint from the stage's clip-image store.
 // The file tree and folder tree close between the control panel and the
@@ -159,6 +173,8 @@ constexpr FrameWindowRow kRows[] = {
     {AppWindow::ModeBar, CDlgModeChoice::IDD, 1, ModeChoiceOf, CloseModeChoiceOf},
     {AppWindow::WorkFolderDialog, CDlgWorkFolder::IDD, 1, WorkFolderOf, EndWorkFolderOf},
     {AppWindow::Measure, CDlgMeasure::IDD, 1, MeasureOf, CloseMeasureOf},
+    {AppWindow::ContinuousCaptureDialog, CDlgContinueCapture::IDD, 1, ContinueCaptureOf,
+        EndContinueCaptureOf},
 };
 
 }  // namespace

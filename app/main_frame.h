@@ -24,6 +24,7 @@ class CDlgChoicedCaptureWindow;
 class IconMenuItemSet;
 class CDlgClipHistory;
 class CDlgClipWindow;
+class CDlgContinueCapture;
 class CDlgContrast;
 class CDlgMeasure;
 class CDlgControlWindow;
@@ -75,6 +76,7 @@ public:
     CDlgSkyWindow* m_pSkyWindow = nullptr;
     CDlgMeasure* m_pMeasure = nullptr;
     CDlgZoomLens* m_pZoomLens = nullptr;
+    CDlgContinueCapture* m_pContinueCapture = nullptr;  // set only while it runs
 
     // The control panel: made once (template 134) before the stage, shown and
     // brought to the top (app/main_frame_panel.cpp).
@@ -144,6 +146,11 @@ public:
     void CloseZoomLens();
     BOOL IsZoomLensOpen() const;
 
+    // Continuous capture (WM_FRAME_CONTINUE_CAPTURE, app/main_frame_continuous_capture.cpp):
+    // the other windows made ready, then the dialog run modally; 1, or 0 when
+    // it runs already.
+    LRESULT RunContinueCapture();
+
     // The work-folder dialog, modal, unless it runs already (app/main_frame_work_folder.cpp).
     void RunWorkFolder();
 
@@ -175,6 +182,7 @@ public:
     bool IsClipWindowOverStage() const override;
     bool CanOpenClipHistory() const override;
     bool CanRunContinueCapture() const override;
+    bool IsMultiViewInProgram() const override;
 
     // Layout.
     void FitClipFrame(int flag);

@@ -8,6 +8,7 @@
 #include "app/owned_window.h"
 #include "clip/clip_history_dialog.h"
 #include "clip/clip_window.h"
+#include "clip/continuous_capture_dialog.h"
 #include "clip/control_panel.h"
 #include "clip/control_panel_messages.h"
 #include "clip/stage_messages.h"
@@ -107,8 +108,15 @@ void CMainFrame::RunClipHistory()
 
 void CMainFrame::OnActivateApp(BOOL active)
 {
+    if (!active || m_bClosing)
+        return;
+    // A running continuous capture keeps its window in front of the frame.
+    if (m_pContinueCapture) {
+        m_pContinueCapture->SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        return;
+    }
     // A returning user sees the history's preview on the stage again.
-    if (active && !m_bClosing && m_pClipHistory)
+    if (m_pClipHistory)
         m_pClipHistory->PostMessage(WM_MOVE);
 }
 

@@ -71,8 +71,7 @@ bool CMainFrame::CanOpenClipHistory() const
 
 bool CMainFrame::CanRunContinueCapture() const
 {
-    // Continuous capture is not part of the program yet.
-    return false;
+    return true;
 }
 
 bool CMainFrame::HandlePanelMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
@@ -88,8 +87,7 @@ bool CMainFrame::HandlePanelMessage(UINT message, WPARAM wParam, LPARAM lParam, 
         return true;
     }
     case WM_FRAME_CONTINUE_CAPTURE:
-        // Its dialog is not part of the program yet: the panel keeps the
-        // button disabled, and a request that arrives anyway does nothing.
+        *result = RunContinueCapture();
         return true;
     default:
         return false;

@@ -15,6 +15,7 @@
 #include "imaging/preset_font.h"
 #include "platform/controls/image_list.h"
 #include "platform/dialog/dialog.h"
+#include "platform/gdi/gdi.h"
 #include "res/dialog_385_continuous_capture.h"
 
 #include <QString>
@@ -55,17 +56,22 @@ public:
 
     const ContinueCaptureState& State() const { return m_state; }
     bool IsRunning() const { return m_bRunning; }
-    ContinuousCaptureSession& Session() { return *m_session; }
+    // The run's engine; tests give it their screen, clock and system figures.
+    CContinuousCaptureSession& Session() { return *m_session; }
+    // Ends the dialog as the frame closes: a run is stopped as by the stop
+    // button, otherwise the dialog is cancelled.
+    void EndForFrameClose();
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // ContinuousCaptureLoopHost: what the run needs of its window.
-    void SetCounterText(const QString& text) override;
+    void ShowCounter(const QString& text) override;
     void StartProgressTimer() override;
     void StopProgressTimer() override;
     void SetProgressPos(int tenths) override;
-    void ShowRunMessage(const QString& text, UINT icon) override;
-    void PumpMessages() override;
+    void ShowMessage(const QString& text, UINT icon) override;
+    void WaitMessages(DWORD maxMs) override;
+    HWND FrameWindow() override;
 
 protected:
     BOOL OnInitDialog() override;
@@ -74,33 +80,34 @@ protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
     HBRUSH OnCtlColor(CDC* dc, CWnd* control, UINT kind) override;
-    void OnHScroll(UINT code, UINT pos, CScrollBar* bar) override;
+    void OnHScroll(UINT code, UINT pos, CWnd* bar) override;
     void OnTimer(UINT_PTR id) override;
     void OnMove(int x, int y) override;
-    void OnPaint() override;
     void OnDestroy() override;
 
     // What the start asks of the desktop and the frame; tests replace them.
-    // The window still exists.
     virtual bool TargetWindowExists(HWND window) const;
     // Brings the window to the front; true when it came.
     virtual bool BringTargetForward(HWND window);
     // The window's rectangle on the screen; false when none can be had.
     virtual bool TargetWindowRect(HWND window, RECT& rect) const;
-    // Bits per pixel of the screen.
+    // The window a range is captured from: the desktop's.
+    virtual HWND DesktopWindow() const;
+    // Bits per pixel of the screen (the device's bits times its planes).
     virtual int ScreenBitsPerPixel() const;
     // The screen's size in pixels.
     virtual SIZE ScreenSize() const;
 
 private:
     ContinueCaptureState m_state;
-    std::unique_ptr<ContinuousCaptureSession> m_session;
+    std::unique_ptr<CContinuousCaptureSession> m_session;
     bool m_bRunning = false;
-    bool m_bStarting = false;       // the start sequence is on the stack
-    bool m_bCloseWhenStarted = 0;   // a stop came: close once the start sequence returns
+    bool m_bStarting = false;         // the start sequence is on the stack
+    bool m_bCloseAfterStart = false;  // a stop came: close once the start sequence has returned
     bool m_bReadingFileName = false;
     bool m_bMoveLocked = false;
     RECT m_rcLocked{};
+    int m_nSnapBacks = 0;
     RECT m_rcFrameBefore{};
     QString m_frameTitle;
     CImageList m_icons;
@@ -108,7 +115,7 @@ private:
     CPresetFont m_counterFont{16};
     HBITMAP m_startBitmap = nullptr;
     HBITMAP m_stopBitmap = nullptr;
-    HBRUSH m_counterBrush = nullptr;
+    CBrush m_counterBrush;
 
     // Controls, their limits and labels (continuous_capture_dialog_controls.cpp).
     CListCtrl* WindowList() const;
@@ -129,26 +136,31 @@ private:
     void ReadFolder();
     void BrowseFolder();
     void ReadFileName();
-    void DrawPreview(CDC* dc);
+    void DrawPreview(CDC* dc, CWnd* preview);
     void ReadAllEntries();
     void EnableSettings(bool enable);
     void LoadButtonBitmaps();
+    void FreeButtonBitmaps();
     void ShowButtonBitmap(bool running);
+    bool HandleControlCommand(UINT id, UINT code);
 
     // The start and the stop (continuous_capture_dialog_run.cpp).
     void OnStartStop();
-    void RunStartSequence();
+    // 0 leaves the dialog open, else the code it closes with.
+    int RunStartSequence();
     void Stop();
     bool ResolveTarget(HWND& target, RECT& rect, SIZE& size);
-    bool AskToGoOn(const QString& text, qint64& startMs);
+    bool AskToGoOn(const QString& text, ULONGLONG& startMs);
     void HideFrameWindows();
     void RestoreFrameWindows();
-    void WaitFirst(qint64 startMs);
+    void WaitFirst(ULONGLONG startMs);
     void ReportResult(bool completed);
     void HandOffAfterRun();
-    void Finish();
+    void Close(int result);
     void SetMinimizeBox(bool on);
+    void OnMinimizeCommand();
 
     // The compact window (continuous_capture_dialog_layout.cpp).
     void EnterCompactLayout(bool showProgress);
+    void PlaceFrameOnDialog();
 };

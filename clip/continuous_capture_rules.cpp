@@ -57,7 +57,9 @@ QString CountRangeText()
 
 QString IntervalRangeText()
 {
-    return QStringLiteral("( %1 ～ %2 )秒").arg(TenthsText(kCcMinIntervalTenths)).arg(kCcMaxIntervalTenths / 10);
+    return QStringLiteral("( %1 ～ %2 )秒")
+        .arg(TenthsText(kCcMinIntervalTenths))
+        .arg(kCcMaxIntervalTenths / 10);
 }
 
 QString FileNameStepText()

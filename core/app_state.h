@@ -29,6 +29,7 @@ enum class AppWindow {
     ClipWindow,
     WaitBox,
     ZoomLens,
+    ContinuousCaptureDialog,
 };
 
 class AppStateSource {

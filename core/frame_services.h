@@ -36,6 +36,9 @@ public:
     // capture (the panel's buttons for them stay disabled otherwise).
     virtual bool CanOpenClipHistory() const { return false; }
     virtual bool CanRunContinueCapture() const { return false; }
+    // Whether the multi view is part of the program: continuous capture
+    // offers the switch to it after a run only then.
+    virtual bool IsMultiViewInProgram() const { return false; }
 };
 
 // The installed frame; an instance that does nothing while none is.

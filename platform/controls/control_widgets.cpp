@@ -17,13 +17,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QTextDocument>
-#include <QTextOption>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSlider>
 #include <QTabBar>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -168,12 +168,14 @@ QWidget* MakeEdit(const DialogControl& c, QWidget* parent)
         auto* e = new QPlainTextEdit(text, parent);
         QTextOption option = e->document()->defaultTextOption();
         option.setAlignment((c.style & 0x3) == ES_CENTER ? Qt::AlignHCenter
-                : (c.style & 0x3) == ES_RIGHT          ? Qt::AlignRight
-                                                       : Qt::AlignLeft);
+                : (c.style & 0x3) == ES_RIGHT            ? Qt::AlignRight
+                                                         : Qt::AlignLeft);
         e->document()->setDefaultTextOption(option);
         // Scroll bars only where the style asks for them.
-        e->setVerticalScrollBarPolicy((c.style & WS_VSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
-        e->setHorizontalScrollBarPolicy((c.style & WS_HSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+        e->setVerticalScrollBarPolicy(
+            (c.style & WS_VSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+        e->setHorizontalScrollBarPolicy(
+            (c.style & WS_HSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
         if (c.style & ES_READONLY) {
             // A display: no caret, even while it has the focus.
             e->setReadOnly(true);

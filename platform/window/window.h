@@ -254,13 +254,13 @@ private:
     CDC* m_lastDc = nullptr;
     CMenu* m_systemMenu = nullptr;  // made when first asked for
 
-    QSize m_requestedSize;                // the client size the program last asked for
-    bool m_inSizing = false;              // the user is resizing (WM_ENTERSIZEMOVE sent)
-    class QTimer* m_sizingEnd = nullptr;  // ends the sizing when resizes stop
-    bool m_hiddenAsMinimized = false;     // minimised where no window manager can iconify
-    bool m_minimizeRequested = false;     // the program asked the window manager to iconify it
+    QSize m_requestedSize;                  // the client size the program last asked for
+    bool m_inSizing = false;                // the user is resizing (WM_ENTERSIZEMOVE sent)
+    class QTimer* m_sizingEnd = nullptr;    // ends the sizing when resizes stop
+    bool m_hiddenAsMinimized = false;       // minimised where no window manager can iconify
+    bool m_minimizeRequested = false;       // the program asked the window manager to iconify it
     bool m_minimizeCommandPending = false;  // SC_MINIMIZE of an iconify that happened already
-    QList<HWND> m_hiddenOwned;            // owned windows hidden with it
+    QList<HWND> m_hiddenOwned;              // owned windows hidden with it
     void HideAsMinimized();
     void ShowFromMinimized();
     // Owned windows leave the screen with a minimised owner and come back with it.

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 
 namespace {
 
@@ -196,10 +197,16 @@ BOOL CWnd::SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, U
         if (after == HWND_TOPMOST || after == HWND_NOTOPMOST) {
             const bool top = after == HWND_TOPMOST;
             if (m_widget->isWindow() && m_widget->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != top) {
-                const bool visible = m_widget->isVisible();
-                m_widget->setWindowFlag(Qt::WindowStaysOnTopHint, top);
-                if (visible)
-                    m_widget->show();  // changing window flags hides the window
+                Qt::WindowFlags flags = m_widget->windowFlags();
+                flags.setFlag(Qt::WindowStaysOnTopHint, top);
+                if (QWindow* window = m_widget->windowHandle()) {
+                    // The native window learns it in place: hiding a modal
+                    // dialog to give it new flags would end its loop.
+                    m_widget->overrideWindowFlags(flags);
+                    window->setFlags(flags);
+                } else {
+                    m_widget->setWindowFlags(flags);
+                }
             }
             if (top)
                 NoteWindowRaised(m_hWnd);
