@@ -54,7 +54,8 @@ int CContinuousCaptureSession::RunCaptureLoop(HWND /*target*/, const RECT& rect,
             EndRun(kCcIntervalMissed);
             break;
         }
-        if (settings.forceCapture == 1 && !WaitForFreeSlot()) {
+        // With force the next frame needs a free slot; the last one needs none.
+        if (settings.forceCapture == 1 && k < count && !WaitForFreeSlot()) {
             EndRun(kCcSaveTooSlow);
             break;
         }
