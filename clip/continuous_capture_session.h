@@ -165,7 +165,8 @@ public:
     // Grabs count frames of w x h at the rectangle's top-left into the ring:
     // 1 all captured, 0 stopped (the status says why).
     int RunCaptureLoop(HWND target, const RECT& rect, int width, int height);
-    // Copies the picture into the write slot; 1, or 0 when no slot is free.
+    // Copies the picture (of the frames' depth) into the write slot; 1, or 0
+    // when no slot is free.
     int StoreFrame(const CImage& image);
     // Waits until frame k + 1 is due; 1 go on, 0 stop.
     int WaitForNextFrame(int k);
@@ -199,6 +200,11 @@ private:
     // Ends the run with a status unless it has ended already.
     void EndRun(BYTE status);
     void ReleaseRing();
+    // With force: waits (handling messages) for a free slot; false after
+    // more than CC_SaveWait_ms.
+    bool WaitForFreeSlot();
+    // One attempt of PrepareRing with n frames.
+    bool BuildRing(int n, int width, int height, int bpp);
     // The saver's body (the thread procedure).
     void ContinueCaptureThreadProc();
     // The disk check at frame i: false when the file system is full.
