@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -125,9 +126,16 @@ void CWnd::OnIconifiedByWindowManager()
     SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
     if (!std::exchange(m_minimizeCommandPending, false) || !m_widget)
         return;
-    // Hidden meanwhile (its owner was minimised in its stead): it only stops being iconified.
-    if (m_widget->isVisible())
-        m_widget->showNormal();
-    else
-        m_widget->setWindowState(m_widget->windowState() & ~Qt::WindowMinimized);
+    // Back once the iconify has been told everywhere (the platform's own
+    // report of it may still be queued, and would iconify it again).
+    QWidget* widget = m_widget;
+    QTimer::singleShot(0, widget, [widget] {
+        if (!widget->isMinimized())
+            return;
+        // Hidden meanwhile (its owner was minimised in its stead): it only stops being iconified.
+        if (widget->isVisible())
+            widget->showNormal();
+        else
+            widget->setWindowState(widget->windowState() & ~Qt::WindowMinimized);
+    });
 }
