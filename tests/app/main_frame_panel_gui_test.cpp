@@ -1,8 +1,7 @@
 // The frame with its real control panel, made offscreen by the application
 // object: the panel opens at the first show before the stage and stands at
 // the frame's left edge with the stage right of it; its selection makes the
-// frame's commands wait and shows the guidance; the continuous-capture
-// request does nothing while its dialog is not part of the program.
+// frame's commands wait and shows the guidance.
 #include "app/frame_status_guide.h"
 #include "app/frame_window_table.h"
 #include "app/mode_bar.h"
@@ -97,13 +96,6 @@ TEST_F(MainFramePanelGui, ASelectionInThePanelMakesTheCommandsWaitAndGuides)
     EXPECT_EQ(Panel().m_bSelectionOn, 0);
     EXPECT_TRUE(m_frame->IsControlIdle());
     EXPECT_TRUE(m_frame->GetMessageText().isEmpty());
-}
-
-TEST_F(MainFramePanelGui, ContinuousCaptureWaitsForItsDialogWhileTheHistoryOpens)
-{
-    EXPECT_TRUE(Panel().GetDlgItem(IDC_PANEL_FIXED_MODE_DIALOG)->IsWindowEnabled());
-    EXPECT_FALSE(Panel().GetDlgItem(IDC_PANEL_CONTINUE_CAPTURE)->IsWindowEnabled());
-    EXPECT_EQ(m_frame->SendMessage(WM_FRAME_CONTINUE_CAPTURE), 0);
 }
 
 TEST(StatusGuideText, GivesEachTopicsText)

@@ -376,7 +376,7 @@ TEST_F(ControlPanelGui, TheContinuousCaptureRowFollowsTheOption)
     panel.SendMessage(WM_CLIPCTL_UPDATE_CONTCAP_BUTTON, 0);
     panel.GetWindowRect(&r);
     EXPECT_EQ(r.bottom - r.top, shortHeight + 33);
-    // Its dialog is not part of the program yet: the button stays disabled.
+    // Without a frame to run their dialogs the buttons stay disabled.
     EXPECT_FALSE(Enabled(IDC_PANEL_CONTINUE_CAPTURE));
     EXPECT_FALSE(Enabled(IDC_PANEL_FIXED_MODE_DIALOG));
 }
