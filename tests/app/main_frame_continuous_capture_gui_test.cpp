@@ -39,7 +39,8 @@ TEST_F(MainFrameContinuousCapture, ThePanelsRequestRunsTheDialogWhileTheFrameKee
     QTimer probe;
     probe.setSingleShot(true);
     QObject::connect(&probe, &QTimer::timeout, [&] {
-        PumpUntil([&] { return m_frame->m_pContinueCapture && m_frame->m_pContinueCapture->IsWindowVisible(); },
+        PumpUntil(
+            [&] { return m_frame->m_pContinueCapture && m_frame->m_pContinueCapture->IsWindowVisible(); },
             2000);
         seen = m_frame->m_pContinueCapture;
         if (!seen)

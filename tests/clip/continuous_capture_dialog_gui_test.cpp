@@ -23,8 +23,8 @@
 #include <QWidget>
 #include <chrono>
 #include <functional>
-#include <thread>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -34,7 +34,8 @@ const QString kNoRange = QStringLiteral("有効なキャプチャ範囲が設定
 const QString kNoRow = QStringLiteral("キャプチャするウィンドウが選択されていません。");
 const QString kExisting = QStringLiteral(
     "既に同名ファイルが存在しています。\n\n同名ファイルの保存をしない設定になっていますので、\n\n同名ファイル"
-    "は保存されません。このまま実行しますか？\n\n(作成されるすべてのファイル名をチェックしている訳ではありません。)");
+    "は保存されません。このまま実行しますか？\n\n("
+    "作成されるすべてのファイル名をチェックしている訳ではありません。)");
 const QString kMinimizeIdle = QStringLiteral("最小化ボタンは連続キャプチャ実行時に有効になります。");
 
 constexpr SIZE kScreen{1920, 1080};
@@ -273,8 +274,7 @@ TEST_F(ContinuousCaptureDialog, StartRefusesATargetItCannotUse)
         RECT range;
         QString message;
     } cases[] = {
-        {2, RECT{0, 0, 0, 0}, kNoRange},
-        {2, RECT{5, 5, 5, 400}, kNoRange},
+        {2, RECT{0, 0, 0, 0}, kNoRange}, {2, RECT{5, 5, 5, 400}, kNoRange},
         {1, RECT{0, 0, 63, 47}, kNoRow},  // nothing chosen in the window list
     };
     for (const auto& c : cases) {
@@ -323,8 +323,9 @@ TEST_F(ContinuousCaptureDialog, ExistingFilesAreAskedAboutAndSkippedWhenTheRunGo
         EXPECT_EQ(result, IDOK);
         EXPECT_EQ(boxes.texts,
             (QStringList{kExisting,
-                QStringLiteral("計 3 ファイル中 3 ファイルの保存を行いませんでした。\n\n同名ファイルを保存しないに"
-                               "設定しているか確認して下さい。")}));
+                QStringLiteral(
+                    "計 3 ファイル中 3 ファイルの保存を行いませんでした。\n\n同名ファイルを保存しないに"
+                    "設定しているか確認して下さい。")}));
     }
     for (const char* name : {"name-1.bmp", "name-2.bmp", "name-3.bmp"}) {
         QFile file(FileOf(QString::fromLatin1(name)));
@@ -374,8 +375,7 @@ TEST_F(ContinuousCaptureDialog, TheCompactWindowStacksItsControlsAtTheMarginsOfT
         WORD intervalTenths;
         bool progress;
     } cases[] = {
-        {1, 29, false},
-        {2, 30, true},  // from 3 s on the wait for the next frame shows
+        {1, 29, false}, {2, 30, true},  // from 3 s on the wait for the next frame shows
     };
     for (const auto& c : cases) {
         AppSettings.Step3_cc_CapNum = 1;
@@ -435,7 +435,8 @@ TEST_F(ContinuousCaptureDialog, AStopClosesTheDialogOnlyOnceTheStartHasReturned)
     for (QTimer* t : {&minimize, &move, &stop})
         t->setSingleShot(true);
     QObject::connect(&minimize, &QTimer::timeout, [&] { dialog.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE); });
-    QObject::connect(&move, &QTimer::timeout, [&] { dialog.SetWindowPos(nullptr, 300, 300, 0, 0, SWP_NOSIZE); });
+    QObject::connect(
+        &move, &QTimer::timeout, [&] { dialog.SetWindowPos(nullptr, 300, 300, 0, 0, SWP_NOSIZE); });
     QObject::connect(&stop, &QTimer::timeout, [&] { Click(dialog, IDOK); });
     const INT_PTR result = RunModalScript<TestDialog>(dialog, [&](TestDialog& d) {
         minimize.start(300);
