@@ -254,8 +254,20 @@ bool CDlgContinueCapture::BringTargetForward(HWND window)
 
 bool CDlgContinueCapture::TargetWindowRect(HWND window, RECT& rect) const
 {
+    auto usable = [](const RECT& r) { return r.right > r.left && r.bottom > r.top; };
     rect = RECT{};
-    return GetCaptureTargetRect(window, rect) != 0;
+    if (GetCaptureTargetRect(window, rect) && usable(rect))
+        return true;
+    // No rectangle of its own: the window in front stands in when its title
+    // begins with the target's (a program that shows another window as itself).
+    DesktopWindowInfo target, front;
+    const HWND foreground = Desktop().control.ForegroundWindow();
+    if (!foreground || !Desktop().windows.QueryWindow(window, kQueryText, target) ||
+        !Desktop().windows.QueryWindow(foreground, kQueryText, front) ||
+        !front.title.startsWith(target.title))
+        return false;
+    rect = RECT{};
+    return GetCaptureTargetRect(foreground, rect) && usable(rect);
 }
 
 HWND CDlgContinueCapture::DesktopWindow() const

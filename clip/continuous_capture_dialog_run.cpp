@@ -113,7 +113,7 @@ int CDlgContinueCapture::RunStartSequence()
             ShowMessage(QStringLiteral("ウィンドウの切り替えに失敗しました。"), MB_ICONEXCLAMATION);
             return 0;
         }
-        if (!TargetWindowRect(target, rect) || rect.right <= rect.left || rect.bottom <= rect.top) {
+        if (!TargetWindowRect(target, rect)) {
             ShowMessage(QStringLiteral("有効なウィンドウ範囲が取得できませんでした。"), MB_ICONEXCLAMATION);
             return 0;
         }
