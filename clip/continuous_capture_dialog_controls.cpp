@@ -318,6 +318,7 @@ void CDlgContinueCapture::ReadAllEntries()
     if (m_state.target == 2)
         for (int id : {IDC_CC_RANGE_LEFT, IDC_CC_RANGE_TOP, IDC_CC_RANGE_RIGHT, IDC_CC_RANGE_BOTTOM})
             ReadRangeEdge(id);
+    ReadFirstWait();
     ReadCount();
     ReadInterval();
     ReadFolder();

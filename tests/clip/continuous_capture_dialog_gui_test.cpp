@@ -18,6 +18,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
@@ -210,6 +211,13 @@ TEST_F(ContinuousCaptureDialog, EntriesAreKeptWithinTheirLimitsAsTheyAreLeft)
         EXPECT_EQ(Text(d, IDC_CC_INTERVAL_RANGE), QStringLiteral("( 0.1 ～ 60 )秒"));
         EXPECT_EQ(Text(d, IDC_CC_STEP7), QStringLiteral("STEP7 : 保存ファイル名 ( 最大文字数 30 文字 )"));
         EXPECT_EQ(Text(d, IDC_CC_QUALITY_TEXT), QStringLiteral("90%"));
+        // The slider's positions 0..99 are the qualities 1..100, a page is 5.
+        auto* slider = qobject_cast<QSlider*>(d.GetDlgItem(IDC_CC_QUALITY)->GetWidget());
+        ASSERT_NE(slider, nullptr);
+        slider->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        EXPECT_EQ(Text(d, IDC_CC_QUALITY_TEXT), QStringLiteral("95%"));
+        slider->triggerAction(QAbstractSlider::SliderToMaximum);
+        EXPECT_EQ(Text(d, IDC_CC_QUALITY_TEXT), QStringLiteral("100%"));
         Click(d, IDCANCEL);
     });
     EXPECT_EQ(boxes.texts, QStringList{QStringLiteral("最大設定待ち時間は 7.0 秒です。")});
