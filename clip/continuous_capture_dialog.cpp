@@ -186,9 +186,9 @@ void CDlgContinueCapture::OnMinimizeCommand()
 void CDlgContinueCapture::SetMinimizeBox(bool on)
 {
     if (on)
-        ModifyStyle(0, WS_MINIMIZEBOX);
+        ModifyStyle(0, WS_MINIMIZEBOX, SWP_FRAMECHANGED);
     else
-        ModifyStyle(WS_MINIMIZEBOX, 0);
+        ModifyStyle(WS_MINIMIZEBOX, 0, SWP_FRAMECHANGED);
 }
 
 void CDlgContinueCapture::OnMove(int x, int y)

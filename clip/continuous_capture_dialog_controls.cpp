@@ -49,6 +49,13 @@ int NumberOfText(const QString& text)
     return static_cast<int>(std::clamp<qlonglong>(value, INT_MIN, INT_MAX));
 }
 
+// Checks one radio button of a group and clears the others (their ids do not run in order).
+void CheckOneRadio(CWnd& dialog, std::initializer_list<int> group, int checked)
+{
+    for (int id : group)
+        dialog.CheckDlgButton(id, id == checked ? 1 : 0);
+}
+
 }  // namespace
 
 // The button pictures live in a static library: their resource data is
@@ -69,7 +76,7 @@ CListCtrl* CDlgContinueCapture::WindowList() const
 
 void CDlgContinueCapture::ShowState()
 {
-    CheckRadioButton(IDC_CC_TARGET_WINDOW, IDC_CC_TARGET_RANGE,
+    CheckOneRadio(*this, {IDC_CC_TARGET_WINDOW, IDC_CC_TARGET_RANGE},
         m_state.target == 2 ? IDC_CC_TARGET_RANGE : IDC_CC_TARGET_WINDOW);
     SetRange(m_state.range);
     ShowTarget();
@@ -81,7 +88,7 @@ void CDlgContinueCapture::ShowState()
     SetDlgItemText(IDC_CC_INTERVAL_RANGE, IntervalRangeText());
     CheckDlgButton(IDC_CC_FORCE, m_state.force == 1 ? 1 : 0);
 
-    CheckRadioButton(IDC_CC_FORMAT_BMP, IDC_CC_FORMAT_PNG,
+    CheckOneRadio(*this, {IDC_CC_FORMAT_BMP, IDC_CC_FORMAT_JPEG, IDC_CC_FORMAT_PNG},
         m_state.format == kCcFormatJpeg      ? IDC_CC_FORMAT_JPEG
             : m_state.format == kCcFormatPng ? IDC_CC_FORMAT_PNG
                                              : IDC_CC_FORMAT_BMP);
@@ -98,13 +105,13 @@ void CDlgContinueCapture::ShowState()
     CheckDlgButton(IDC_CC_GOTO_MULTI, m_state.gotoMultiView == 1 ? 1 : 0);
     SetDlgItemText(IDC_CC_STEP7, FileNameStepText());
     SetDlgItemText(IDC_CC_FILE_NAME, m_state.fileName);
-    CheckRadioButton(IDC_CC_NUMBER_FIRST, IDC_CC_NUMBER_LAST,
+    CheckOneRadio(*this, {IDC_CC_NUMBER_FIRST, IDC_CC_NUMBER_LAST},
         m_state.numberFirst == 1 ? IDC_CC_NUMBER_FIRST : IDC_CC_NUMBER_LAST);
-    CheckRadioButton(IDC_CC_OVERWRITE, IDC_CC_SKIP_EXISTING,
+    CheckOneRadio(*this, {IDC_CC_OVERWRITE, IDC_CC_SKIP_EXISTING},
         m_state.overwrite == 1 ? IDC_CC_OVERWRITE : IDC_CC_SKIP_EXISTING);
-    CheckRadioButton(IDC_CC_HIDE_IN_TASKBAR, IDC_CC_SHOW_COMPACT,
+    CheckOneRadio(*this, {IDC_CC_HIDE_IN_TASKBAR, IDC_CC_SHOW_COMPACT},
         m_state.windowState == 1 ? IDC_CC_HIDE_IN_TASKBAR : IDC_CC_SHOW_COMPACT);
-    CheckRadioButton(IDC_CC_COMPACT_TOP_LEFT, IDC_CC_COMPACT_TOP_RIGHT,
+    CheckOneRadio(*this, {IDC_CC_COMPACT_TOP_LEFT, IDC_CC_COMPACT_TOP_RIGHT},
         m_state.compactPosition == 2 ? IDC_CC_COMPACT_TOP_RIGHT : IDC_CC_COMPACT_TOP_LEFT);
     ShowFormat();
     ShowWindowState();

@@ -133,7 +133,8 @@ public:
     CMenu* GetSystemMenu(BOOL revert);
     // Changes the style bits. Of them the minimise box (WS_MINIMIZEBOX) shows
     // or hides the window manager's minimise button at once, keeping the
-    // window on the screen. TRUE when a bit changed.
+    // window on the screen (with SWP_FRAMECHANGED also when the bit stays as
+    // it was). TRUE when a bit changed.
     BOOL ModifyStyle(DWORD remove, DWORD add, UINT flags = 0);
 
     // Window state.

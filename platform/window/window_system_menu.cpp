@@ -39,10 +39,9 @@ void ShowMinimizeButton(QWidget* widget, bool show)
 {
     if (!widget || !widget->isWindow())
         return;
-    Qt::WindowFlags flags = widget->windowFlags();
+    // Customised: the window manager offers the buttons named and no others.
+    Qt::WindowFlags flags = widget->windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     flags.setFlag(Qt::WindowMinimizeButtonHint, show);
-    if (show)
-        flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
     if (QWindow* window = widget->windowHandle()) {
         widget->overrideWindowFlags(flags);
         window->setFlags(flags);
@@ -103,15 +102,15 @@ void CWnd::RunSystemCommand(UINT command)
     }
 }
 
-BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT)
+BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT flags)
 {
     const DWORD before = m_style;
     m_style = (m_style & ~remove) | add;
-    if (m_style == before)
-        return FALSE;
-    if ((before ^ m_style) & WS_MINIMIZEBOX)
+    // SWP_FRAMECHANGED applies the frame's buttons even when no bit changed.
+    const bool frameChanged = (flags & SWP_FRAMECHANGED) && ((remove | add) & WS_MINIMIZEBOX);
+    if (((before ^ m_style) & WS_MINIMIZEBOX) || frameChanged)
         ShowMinimizeButton(m_widget, (m_style & WS_MINIMIZEBOX) != 0);
-    return TRUE;
+    return m_style != before ? TRUE : FALSE;
 }
 
 void CWnd::OnIconifiedByWindowManager()

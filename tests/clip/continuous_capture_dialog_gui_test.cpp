@@ -232,6 +232,9 @@ TEST_F(ContinuousCaptureDialog, SampleNameFollowsTheNameTheNumberPlaceAndTheForm
     AppSettings.Step7_cc_Filename = QStringLiteral("shot");
     TestDialog dialog;
     RunModalScript<TestDialog>(dialog, [&](TestDialog& d) {
+        for (int checked : {IDC_CC_TARGET_RANGE, IDC_CC_FORMAT_BMP, IDC_CC_NUMBER_LAST, IDC_CC_OVERWRITE,
+                 IDC_CC_SHOW_COMPACT, IDC_CC_COMPACT_TOP_LEFT})
+            EXPECT_EQ(d.IsDlgButtonChecked(checked), 1u) << checked;
         EXPECT_EQ(Text(d, IDC_CC_SAMPLE), QStringLiteral("shot-001.bmp"));
         EXPECT_FALSE(d.GetDlgItem(IDC_CC_QUALITY)->IsWindowEnabled());
         Click(d, IDC_CC_NUMBER_FIRST);
@@ -482,6 +485,7 @@ TEST_F(ContinuousCaptureDialog, MinimisingBeforeARunOnlyTellsWhenItWorks)
     TestDialog dialog;
     RunModalScript<TestDialog>(dialog, [&](TestDialog& d) {
         EXPECT_FALSE(d.GetStyle() & WS_MINIMIZEBOX);
+        EXPECT_FALSE(d.GetWidget()->windowFlags() & Qt::WindowMinimizeButtonHint);
         d.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE);
         EXPECT_TRUE(d.IsWindowVisible());
         Click(d, IDCANCEL);
