@@ -132,7 +132,8 @@ void PinThisThread(const std::vector<int>& cpus)
     pthread_setaffinity_np(pthread_self(), sizeof set, &set);
 }
 
-// args: screen (0 UI-like, 1 photo-like), format, force.
+// args: screen (0 UI-like, 1 photo-like), format, force, ring frames (0: as
+// the available memory allows, else the memory of that many frames).
 void BM_ContinuousCapture(benchmark::State& state)
 {
     App();
@@ -143,9 +144,11 @@ void BM_ContinuousCapture(benchmark::State& state)
     const bool photo = state.range(0) == 1;
     const int format = static_cast<int>(state.range(1));
     const int force = static_cast<int>(state.range(2));
+    const int ringFrames = static_cast<int>(state.range(3));
     state.SetLabel(QStringLiteral("%1 to %2%3")
                        .arg(photo ? "photo-like" : "UI-like", format == kCcFormatPng ? "PNG" : "JPEG",
                            force ? ", force" : "")
+                       .append(ringFrames ? QStringLiteral(", ring of %1").arg(ringFrames) : QString())
                        .toStdString());
     const QImage shown = photo ? PhotoLikeScreen() : UiLikeScreen();
     ScreenPicture picture(shown);
@@ -170,6 +173,13 @@ void BM_ContinuousCapture(benchmark::State& state)
         s.forceCapture = force;
         s.folder = dir.path() + u'/';
         s.fileName = QStringLiteral("frame");
+        if (ringFrames > 0) {
+            // A quarter of the memory goes to the ring: memory for ringFrames frames.
+            ContinuousCaptureSystem system = DefaultContinuousCaptureSystem();
+            const DWORD megabytes = static_cast<DWORD>(ringFrames * 4 * (kWidth * 4.0 * kHeight / 1e6) + 1);
+            system.availableMemoryMB = [megabytes] { return megabytes; };
+            session.SetSystem(system);
+        }
         if (session.PrepareRing(kWidth, kHeight, 32) != 1) {
             state.SkipWithError("no memory for the ring");
             return;
@@ -220,12 +230,14 @@ void BM_ContinuousCapture(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ContinuousCapture)
-    ->Args({0, kCcFormatPng, 0})
-    ->Args({0, kCcFormatPng, 1})
-    ->Args({1, kCcFormatJpeg, 0})
-    ->Args({1, kCcFormatJpeg, 1})
-    ->Args({1, kCcFormatPng, 0})
-    ->Args({1, kCcFormatPng, 1})
+    ->Args({0, kCcFormatPng, 0, 0})
+    ->Args({0, kCcFormatPng, 1, 0})
+    ->Args({1, kCcFormatJpeg, 0, 0})
+    ->Args({1, kCcFormatJpeg, 1, 0})
+    ->Args({1, kCcFormatPng, 0, 0})
+    ->Args({1, kCcFormatPng, 1, 0})
+    ->Args({1, kCcFormatPng, 0, 10})
+    ->Args({1, kCcFormatPng, 1, 10})
     ->Iterations(1)
     ->UseManualTime()
     ->Unit(benchmark::kSecond);
