@@ -161,7 +161,7 @@ TEST(ContinuousCaptureFullDisk, EndsAsFullAndEveryCountedFileIsWhole)
         EXPECT_EQ(r.status, kCcDiskFull);
         EXPECT_GT(r.saved, 0);
         EXPECT_LT(r.saved, c.count);
-        // Nothing but whole files: no part of the file that did not fit.
+        // Nothing but whole files: no remains of the file that did not fit.
         EXPECT_EQ(r.files, r.saved);
         EXPECT_EQ(r.wholeFiles, r.saved);
     }
