@@ -45,12 +45,11 @@ void CContinuousCaptureSession::ContinueCaptureThreadProc()
 {
     m_saverStarted.store(true, std::memory_order_release);
     CCaptureFrameRing& ring = *m_ring;
-    for (;;) {
-        const int ready = ring.IsReady();
-        if (ready == 2 || m_saver->IsCancelRequested())
+    // A ring closed before the saver looked may still hold frames: the loop
+    // below writes them and ends once it is empty.
+    while (ring.IsReady() == 0) {
+        if (m_saver->IsCancelRequested())
             return;
-        if (ready == 1)
-            break;
         Sleep(kSaverIdleMs);
     }
     const int n = settings.count;

@@ -2,4 +2,6 @@
 # class and the data that workers share with the UI thread. Unit tests only.
 set(kestrel_tsan_tests
   platform/thread/worker_thread_test.cpp
+  clip/continuous_capture_handoff_test.cpp
+  clip/continuous_capture_saver_test.cpp
 )
