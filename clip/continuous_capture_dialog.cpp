@@ -21,8 +21,8 @@ constexpr int kStepLabelIds[] = {IDC_CC_STEP1, IDC_CC_STEP2, IDC_CC_STEP3, IDC_C
 constexpr COLORREF kStepColor = RGB(0, 96, 252);
 constexpr COLORREF kCounterBackground = RGB(32, 60, 140);
 constexpr COLORREF kCounterText = RGB(255, 255, 255);
-// A window manager that keeps moving the window back where it wants it wins
-// after this many tries.
+// A window manager that keeps moving the window to one place of its own
+// wins after this many tries.
 constexpr int kMaxSnapBacks = 3;
 
 bool IsStepLabel(int id)
@@ -160,6 +160,7 @@ void CDlgContinueCapture::EndForFrameClose()
 void CDlgContinueCapture::OnDestroy()
 {
     KillTimer(IDT_CONTCAP_PROGRESS);
+    KillTimer(kCompactPlaceTimer);
     GetWindowListHost().continuousDialogTitle = nullptr;
     FreeWindowList();
     CDialog::OnDestroy();
@@ -194,27 +195,45 @@ void CDlgContinueCapture::SetMinimizeBox(bool on)
 void CDlgContinueCapture::OnMove(int x, int y)
 {
     CDialog::OnMove(x, y);
+    KeepCompactPlace();
+}
+
+void CDlgContinueCapture::KeepCompactPlace()
+{
     if (!m_bMoveLocked)
         return;
+    // The outer size is known only once the window manager has framed the
+    // window, so the place is worked out from the size it has now.
     RECT now{};
     GetWindowRect(&now);
-    if (now.left == m_rcLocked.left && now.top == m_rcLocked.top) {
+    const POINT origin = CompactWindowOrigin(now.right - now.left, ScreenSize().cx, m_state.compactPosition);
+    m_rcLocked =
+        RECT{origin.x, origin.y, origin.x + (now.right - now.left), origin.y + (now.bottom - now.top)};
+    if (now.left == origin.x && now.top == origin.y) {
         m_nSnapBacks = 0;
         return;
     }
-    // While running the window stays put: a move snaps back.
-    if (++m_nSnapBacks > kMaxSnapBacks) {
-        m_rcLocked = now;
-        m_nSnapBacks = 0;
+    // A window manager that keeps putting the window at one other place wins
+    // in the end; a drag (a new place each time) never does.
+    const POINT refused{now.left, now.top};
+    m_nSnapBacks = refused.x == m_ptRefused.x && refused.y == m_ptRefused.y ? m_nSnapBacks + 1 : 1;
+    m_ptRefused = refused;
+    if (m_nSnapBacks > kMaxSnapBacks) {
+        m_bMoveLocked = false;
+        KillTimer(kCompactPlaceTimer);
         return;
     }
-    SetWindowPos(nullptr, m_rcLocked.left, m_rcLocked.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CDlgContinueCapture::OnTimer(UINT_PTR id)
 {
     if (id == IDT_CONTCAP_PROGRESS) {
         m_session->OnProgressTimer();
+        return;
+    }
+    if (id == kCompactPlaceTimer) {
+        KeepCompactPlace();
         return;
     }
     CDialog::OnTimer(id);

@@ -107,6 +107,7 @@ private:
     bool m_bReadingFileName = false;
     bool m_bMoveLocked = false;
     RECT m_rcLocked{};
+    POINT m_ptRefused{};
     int m_nSnapBacks = 0;
     RECT m_rcFrameBefore{};
     QString m_frameTitle;
@@ -163,4 +164,9 @@ private:
     // The compact window (continuous_capture_dialog_layout.cpp).
     void EnterCompactLayout(bool showProgress);
     void PlaceFrameOnDialog();
+    // While running the window stays at its corner: moved away it comes back
+    // (checked as it moves and by a timer, since a window manager may frame
+    // or move it without telling).
+    void KeepCompactPlace();
+    static constexpr UINT_PTR kCompactPlaceTimer = 30;
 };

@@ -10,6 +10,13 @@
 #include <algorithm>
 #include <vector>
 
+namespace {
+
+// How often the compact window's place is checked while running.
+constexpr UINT kCompactPlaceCheckMs = 250;
+
+}  // namespace
+
 void CDlgContinueCapture::EnterCompactLayout(bool showProgress)
 {
     std::vector<int> stack = {IDC_CC_COUNTER_CAPTION, IDC_CC_COUNTER};
@@ -51,4 +58,5 @@ void CDlgContinueCapture::EnterCompactLayout(bool showProgress)
     m_rcLocked = RECT{origin.x, origin.y, origin.x + windowWidth, origin.y + windowHeight};
     m_nSnapBacks = 0;
     m_bMoveLocked = true;
+    SetTimer(kCompactPlaceTimer, kCompactPlaceCheckMs);
 }

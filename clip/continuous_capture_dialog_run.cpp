@@ -370,6 +370,7 @@ void CDlgContinueCapture::PlaceFrameOnDialog()
 void CDlgContinueCapture::RestoreFrameWindows()
 {
     m_bMoveLocked = false;
+    KillTimer(kCompactPlaceTimer);
     SetMinimizeBox(false);
     GetFrameServices().RestoreFrame();
     AppStateSource& app = GetAppState();
