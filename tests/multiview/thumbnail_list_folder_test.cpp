@@ -41,7 +41,7 @@ TEST_F(ThumbnailListFolder, ListsImageFilesBelow4GiBInNameOrder)
     folder.Write("Thumbs.db", "x");
     folder.Write("noext", "x");
     folder.Folder("folder.jpg");
-    folder.Sized("huge.bmp", 0x100000000ll);          // 4 GiB: not listed
+    folder.Sized("huge.bmp", 0x100000000ll);         // 4 GiB: not listed
     folder.Sized("largest.tif", 0x100000000ll - 1);  // 4 GiB - 1: listed
     ScriptedMessageBoxes boxes;
     EXPECT_EQ(list.LoadFolder(folder.Path() + "/", 100, 0), 4);
@@ -61,8 +61,8 @@ TEST_F(ThumbnailListFolder, EntriesCarryTimeSizeAndDateText)
     SYSTEMTIME t;
     ASSERT_TRUE(list.GetFileTime(1, &t));
     char expected[64];
-    std::snprintf(expected, sizeof expected, "%d/%02d/%02d %02d:%02d:%02d", t.wYear, t.wMonth, t.wDay, t.wHour,
-        t.wMinute, t.wSecond);
+    std::snprintf(expected, sizeof expected, "%d/%02d/%02d %02d:%02d:%02d", t.wYear, t.wMonth, t.wDay,
+        t.wHour, t.wMinute, t.wSecond);
     EXPECT_EQ(list.GetDateText(1), QString::fromLatin1(expected));
     const std::time_t when = 1700000000;
     std::tm local{};
@@ -97,8 +97,9 @@ TEST_F(ThumbnailListFolder, MoreThan20000FilesShowTheFirst20000)
     ScriptedMessageBoxes boxes;
     list.LoadFolder(folder.Path(), 100, 0);
     EXPECT_EQ(boxes.Texts(),
-        QStringList{QStringLiteral("KestrelProが一度に扱えるファイル数は 20000 ファイルまでです。\n\n指定フォルダ内のファイル数 "
-                                   "20001 ファイル。")});
+        QStringList{QStringLiteral(
+            "KestrelProが一度に扱えるファイル数は 20000 ファイルまでです。\n\n指定フォルダ内のファイル数 "
+            "20001 ファイル。")});
     EXPECT_EQ(list.GetFileCount(), kMaxFolderFiles);
     EXPECT_EQ(list.GetFileName(kMaxFolderFiles - 1), "f19999.jpg");
     EXPECT_EQ(list.GetCapacity(), 2000) << "MaxHBitmapNumber caps the capacity";
@@ -116,9 +117,7 @@ TEST_F(ThumbnailListFolder, CapacityFromFreeMemory)
         int files;
         int edge;
     } cases[] = {
-        {1, 6024, 144},
-        {1, 6025, 96},
-        {1, 13545, 48},
+        {1, 6024, 144}, {1, 6025, 96}, {1, 13545, 48},
         {2, 60000, 144},  // the coarse view keeps the large edge
     };
     for (const auto& c : cases)
@@ -129,7 +128,7 @@ TEST_F(ThumbnailListFolder, TheLowMemoryWarningComesOncePerLoadAndOnlyWhenNeeded
 {
     for (int i = 0; i < 13; ++i)
         folder.Write(QString("f%1.png").arg(i), "x");
-    AppSettings.ThumCoarseView = 2;                       // edge 144 whatever the memory
+    AppSettings.ThumCoarseView = 2;                      // edge 144 whatever the memory
     list.SetAvailableMemoryMB([] { return DWORD(4); });  // room for 12 thumbnails
     ScriptedMessageBoxes boxes;
     EXPECT_EQ(list.LoadFolder(folder.Path(), 100, 0), 12);
