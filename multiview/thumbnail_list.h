@@ -334,8 +334,9 @@ private:
     bool IsCurrentLocked(const RunTicket& ticket) const;
     bool IsCurrent(const RunTicket& ticket) const;
     // Makes the file's thumbnail for a worker run (or the UI thread with no
-    // run): decodes without the lock, stores under it.
-    int MakeThumbnailForRun(int file, const RunTicket* ticket);
+    // run): decodes without the lock, stores under it. *stored tells whether
+    // this call's bitmap went into the list.
+    int MakeThumbnailForRun(int file, const RunTicket* ticket, bool* stored = nullptr);
     // A bitmap of the picture fitted into the edge, plus one pixel each way.
     HBITMAP StretchIntoThumbnail(
         const QImage& picture, DWORD imageWidth, DWORD imageHeight, int edge, int* width, int* height) const;
