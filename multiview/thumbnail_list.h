@@ -246,6 +246,13 @@ public:
     void ReleaseThumbnail(int file);
 
     // ----- worker runs -----
+    // Gives up the running loader runs (range and page) or the sort run: a
+    // worker that did not stop within the stage's limit stores nothing more,
+    // leaves the load state, the shared cursor and the cancel flags alone,
+    // and ends at its next file. Call it before retiring such a worker; the
+    // flags may then be cleared for the next run.
+    void AbandonLoaderRuns();
+    void AbandonSortRun();
     // Loading passes of the range loader: 1 done, 0 cancelled (load state 3).
     int LoadRange(int first, int last);
     int LoadRangePass(int first, int last);

@@ -24,6 +24,19 @@ CThumbnailList::RunTicket CThumbnailList::BeginRun(RunKind kind)
     return RunTicket{kind, serial, kind == kRunSort ? m_fileGeneration : m_generation};
 }
 
+void CThumbnailList::AbandonLoaderRuns()
+{
+    auto lock = Lock();
+    ++m_runSerial[kRunRange];
+    ++m_runSerial[kRunPage];
+}
+
+void CThumbnailList::AbandonSortRun()
+{
+    auto lock = Lock();
+    ++m_runSerial[kRunSort];
+}
+
 bool CThumbnailList::IsCurrentLocked(const RunTicket& ticket) const
 {
     const unsigned generation = ticket.kind == kRunSort ? m_fileGeneration : m_generation;

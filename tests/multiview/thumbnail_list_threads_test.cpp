@@ -119,6 +119,30 @@ TEST_F(ThumbnailListThreads, ALoaderThatOutlivedItsStopNeverWritesIntoNewArrays)
     EXPECT_EQ(list.GetLoadState(), kThumbLoadNone) << "nor did it touch the new load's state";
 }
 
+TEST_F(ThumbnailListThreads, AGivenUpLoaderStoresNothingEvenWithItsFlagCleared)
+{
+    Load(6);
+    decoder.Close();
+    CWorkerThread worker;
+    std::atomic<int> result{-1};
+    list.SetLoadState(kThumbLoadRunning);
+    ASSERT_TRUE(worker.Start([&] { result = list.LoadRange(0, 5); }));
+    WaitForCalls(1);
+    // The stop's limit passed: the stage gives the run up and clears the flag.
+    list.RequestRangeCancel();
+    list.AbandonLoaderRuns();
+    list.ClearRangeCancel();
+    list.SetLoadState(kThumbLoadStopped);
+    control.cursor = 4;
+    decoder.Open();
+    ASSERT_TRUE(worker.WaitForEndWithoutMessages(kWaitForever));
+    EXPECT_EQ(result.load(), 0);
+    EXPECT_EQ(Loaded(), 0);
+    EXPECT_EQ(decoder.Calls(), 1);
+    EXPECT_EQ(list.GetLoadState(), kThumbLoadStopped);
+    EXPECT_EQ(control.cursor.load(), 4);
+}
+
 TEST_F(ThumbnailListThreads, ANewRangeLoaderReplacesAnOldOneStillRunning)
 {
     Load(12);
