@@ -58,7 +58,7 @@ TEST_F(ThumbnailListEntries, AddingStopsWhereTheRanksEnd)
     EXPECT_EQ(list.GetFileCount(), kMaxListEntries) << "the count never wraps";
 }
 
-TEST_F(ThumbnailListEntries, AnEmptyListTakesItsFirstEntry)
+TEST_F(ThumbnailListEntries, ListsWithoutThumbnailRoomTakeEntries)
 {
     ASSERT_EQ(list.AllocFileArrays(0), 2);
     ASSERT_EQ(list.AllocThumbnailArrays(0), 2);
@@ -66,6 +66,13 @@ TEST_F(ThumbnailListEntries, AnEmptyListTakesItsFirstEntry)
     EXPECT_EQ(list.GetFileCount(), 1);
     EXPECT_EQ(list.GetCapacity(), 1);
     EXPECT_NE(list.GetFullImageLoader(), nullptr);
+
+    // Files but a capacity of 0: the new entry still gets its state bytes.
+    ASSERT_EQ(list.AllocFileArrays(3), 1);
+    ASSERT_EQ(list.AllocThumbnailArrays(0), 2);
+    ASSERT_EQ(list.AddEntry(), 1);
+    EXPECT_EQ(list.GetThumbnailState(3).thumbnail, 2);
+    EXPECT_EQ(list.SetSelection(3, 2), 1);
 }
 
 TEST_F(ThumbnailListEntries, FindingComparesNamesExactly)
