@@ -288,6 +288,9 @@ public:
     int IsSelected(int position) const;
     // 1 when the masks hide the file and masked files may not be selected.
     int IsMaskedFile(int file) const;
+    // 1 when the masks hide the file (date, extension, and the value range
+    // in extended mode), whether or not it stays selectable: painting's test.
+    int IsHiddenByMasks(int file) const;
     // The file's value of a mask measure (1 size, 2 width, 3 height, 4 name length).
     DWORD GetMeasureValue(int file, int measure) const;
 
@@ -335,7 +338,7 @@ private:
     void RebuildInverseLocked(int key);
     void SetValidBitsLocked(BYTE bits);
     int SetSelectionLocked(int position, int mode);
-    int IsMaskedFileLocked(int file) const;
+    int IsHiddenByMasksLocked(int file) const;
 
     RunTicket BeginRun(RunKind kind);
     bool IsCurrentLocked(const RunTicket& ticket) const;

@@ -178,6 +178,7 @@ TEST_F(ThumbnailListEntries, MaskedFilesCannotBeSelectedUnlessAllowed)
     AppSettings.ExtensionMask = kMeasureByteSize;
     AppSettings.IncludeMaskFile = 1;
     EXPECT_EQ(list.IsMaskedFile(1), 0);
+    EXPECT_EQ(list.IsHiddenByMasks(1), 1) << "still painted as masked";
 }
 
 }  // namespace
