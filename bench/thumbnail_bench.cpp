@@ -2,7 +2,8 @@
 // with an EXIF thumbnail), made by the thumbnail list on two threads as the
 // multi view's loaders make them (a range loader over the first half, a
 // page loader over the second), against a bare libjpeg-turbo loop decoding
-// the same files at scale 1/8, also on two threads. The folder is made once
+// the same files at scale 1/8, also on two threads; then the same for the
+// files without an EXIF thumbnail alone. The folder is made once
 // and kept under /tmp. "ratio" is project files per second / bare files per
 // second.
 #include "core/settings/app_settings.h"
@@ -16,6 +17,7 @@
 #include "bench/in_turn.h"
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <atomic>
@@ -24,6 +26,7 @@
 #include <cstdlib>
 #include <jpeglib.h>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -34,7 +37,10 @@ constexpr int kHeight = 3000;
 constexpr int kPictures = 4;  // distinct pictures the files repeat
 constexpr int kThreads = 2;   // the range loader and the page loader
 const char* const kFolder = "/tmp/kestrel_thumbnail_bench";
-const char* const kDoneMarker = "/tmp/kestrel_thumbnail_bench/complete-1";
+const char* const kDoneMarker = "/tmp/kestrel_thumbnail_bench/complete-2";
+// The files without an EXIF thumbnail again (hard links), for the
+// like-for-like figure: every file decoded from its own data.
+const char* const kPlainFolder = "/tmp/kestrel_thumbnail_bench/plain";
 
 // A photograph-like picture: gradients that differ per picture, with a little noise.
 QByteArray EncodePicture(int picture, int width, int height, int quality)
@@ -94,8 +100,26 @@ bool PrepareFolder(QStringList* paths)
                 return false;
         }
     }
+    QDir().mkpath(kPlainFolder);
+    for (int i = 0; i < kFiles; ++i) {
+        if ((i / kPictures) % 2 != 0)
+            continue;
+        const QString link = QString("%1/%2").arg(kPlainFolder, QFileInfo((*paths)[i]).fileName());
+        QFile::remove(link);
+        if (::link(QFile::encodeName((*paths)[i]).constData(), QFile::encodeName(link).constData()) != 0)
+            return false;
+    }
     QFile marker(kDoneMarker);
     return marker.open(QIODevice::WriteOnly);
+}
+
+// The files of a folder of the bench, in listing order.
+QStringList FilesOf(const QString& folder)
+{
+    QStringList paths;
+    for (const QString& name : QDir(folder).entryList({"*.jpg"}, QDir::Files, QDir::Name))
+        paths.append(folder + "/" + name);
+    return paths;
 }
 
 void WarmCache(const QStringList& paths)
@@ -148,8 +172,8 @@ bool BareFolder(const QStringList& paths)
     for (int t = 0; t < kThreads; ++t) {
         threads.emplace_back([&, t] {
             std::vector<unsigned char> buffer, pixels;
-            const int first = t * kFiles / kThreads;
-            const int last = (t + 1) * kFiles / kThreads;
+            const int first = t * paths.size() / kThreads;
+            const int last = (t + 1) * paths.size() / kThreads;
             for (int i = first; i < last; ++i)
                 if (!BareDecode(paths[i], buffer, pixels))
                     ok = false;
@@ -160,7 +184,8 @@ bool BareFolder(const QStringList& paths)
     return ok.load();
 }
 
-void BM_FolderThumbnails(benchmark::State& state)
+// Thumbnails of one folder: the list's two loaders against the bare loop.
+void RunFolder(benchmark::State& state, const QString& folder)
 {
     AppSettings.MaxHBitmapNumber = kFiles;
     AppSettings.ThumCoarseView = 1;
@@ -168,25 +193,27 @@ void BM_FolderThumbnails(benchmark::State& state)
     AppSettings.MaxSaveSizeWidth = 10000;
     AppSettings.MaxSaveSizeHeight = 10000;
     SetMessageBoxHookForTesting([](const MessageBoxRequest&) { return IDOK; });
-    QStringList paths;
-    if (!PrepareFolder(&paths)) {
+    QStringList all;
+    if (!PrepareFolder(&all)) {
         state.SkipWithError("the folder could not be made");
         return;
     }
+    const QStringList paths = FilesOf(folder);
+    const int files = static_cast<int>(paths.size());
     WarmCache(paths);
 
     CThumbnailList list;
-    if (list.LoadFolder(kFolder, 100, 0) != kFiles || list.GetFileCount() != kFiles) {
+    if (list.LoadFolder(folder, 100, 0) != files || list.GetFileCount() != files) {
         state.SkipWithError("the folder did not load");
         return;
     }
     auto project = [&] {
         list.AllocThumbnailArrays(list.GetCapacity());  // every bitmap dropped
-        std::thread range([&] { list.LoadRange(0, kFiles / 2 - 1); });
-        std::thread page([&] { list.LoadPage(kFiles / 2, kFiles - 1); });
+        std::thread range([&] { list.LoadRange(0, files / 2 - 1); });
+        std::thread page([&] { list.LoadPage(files / 2, files - 1); });
         range.join();
         page.join();
-        for (int p = 0; p < kFiles; ++p)
+        for (int p = 0; p < files; ++p)
             if (!list.IsThumbnailLoaded(p) || list.GetThumbnailState(list.GetSortIndex(p)).thumbnail != 1)
                 return false;
         return true;
@@ -195,13 +222,26 @@ void BM_FolderThumbnails(benchmark::State& state)
     const InTurnSeconds seconds =
         TimeInTurn(state, project, bare, "thumbnails failed", "bare decoding failed");
     const double iterations = static_cast<double>(state.iterations());
-    const double projectRate = kFiles * iterations / seconds.project;
-    const double bareRate = kFiles * iterations / seconds.yardstick;
+    const double projectRate = files * iterations / seconds.project;
+    const double bareRate = files * iterations / seconds.yardstick;
     state.counters["project_files_per_s"] = projectRate;
     state.counters["bare_files_per_s"] = bareRate;
     state.counters["ratio"] = projectRate / bareRate;
-    state.SetLabel("2 threads; ratio = project / bare files per second");
+    state.SetLabel(QString("%1 files, 2 threads; ratio = project / bare").arg(files).toStdString());
+}
+
+// 2,000 files, half with an EXIF thumbnail.
+void BM_FolderThumbnails(benchmark::State& state)
+{
+    RunFolder(state, kFolder);
 }
 BENCHMARK(BM_FolderThumbnails)->Unit(benchmark::kSecond)->Iterations(3)->UseRealTime();
+
+// The 1,000 of them without one.
+void BM_FolderThumbnailsWithoutExif(benchmark::State& state)
+{
+    RunFolder(state, kPlainFolder);
+}
+BENCHMARK(BM_FolderThumbnailsWithoutExif)->Unit(benchmark::kSecond)->Iterations(3)->UseRealTime();
 
 }  // namespace
