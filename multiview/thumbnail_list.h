@@ -110,11 +110,15 @@ using ThumbnailDecoder = std::function<ThumbnailSource(const QString& path, int 
 // The program's decoder: by the file's kind, the EXIF thumbnail of a JPEG
 // when it has one, else the file itself (JPEG at the smallest DCT scale that
 // still covers the thumbnail); a BMP of other than 8, 24 or 32 bits is
-// unsupported.
+// unsupported. The list then draws the picture into the thumbnail
+// (MakeThumbnailFromImage).
 ThumbnailSource DecodeThumbnailSource(const QString& path, int edge);
-// The same decode without the EXIF route and without the depth check, as a
-// refresh decodes a file whatever its kind.
-ThumbnailSource DecodeWholeFileSource(const QString& path, int edge, bool depthCheck);
+// The whole file through this call's own decoders, whatever its kind (the
+// depth check: a BMP of other than 8, 24 or 32 bits is unsupported).
+ThumbnailSource DecodeAndMakeThumbnail(const QString& path, int edge, bool depthCheck);
+// A JPEG's embedded EXIF thumbnail with the file's own image size; the whole
+// file when there is none or it cannot be decoded.
+ThumbnailSource MakeJpegThumbnail(const QString& path, int edge);
 
 // A file's date text: "%d/%02d/%02d %02d:%02d:%02d" (year .. second).
 QString FormatThumbDateText(const SYSTEMTIME& time);
@@ -347,8 +351,11 @@ private:
     // run): decodes without the lock, stores under it. *stored tells whether
     // this call's bitmap went into the list.
     int MakeThumbnailForRun(int file, const RunTicket* ticket, bool* stored = nullptr);
+    // The placeholder of an unsupported or unreadable file, with its own
+    // size (96 x 96) as the image size.
+    static void SetPlaceholderThumbnail(ThumbnailSource* source);
     // A bitmap of the picture fitted into the edge, plus one pixel each way.
-    HBITMAP StretchIntoThumbnail(
+    HBITMAP MakeThumbnailFromImage(
         const QImage& picture, DWORD imageWidth, DWORD imageHeight, int edge, int* width, int* height) const;
     bool WaitWhileSuspended(const std::atomic<int>& cancel, const RunTicket& ticket) const;
     // One pass of the range loader: 1 done, 3 cancelled or abandoned.
@@ -361,6 +368,12 @@ private:
     struct RankInput;
     bool RankKey(int key, const RankInput& input, std::vector<WORD>* ranks, bool showProgress,
         const RunTicket& ticket);
+    // The files in the order of one key, ties in folder order; false when
+    // the build was cancelled or abandoned.
+    template <typename Checkpoint>
+    static bool RankByName(const RankInput& input, std::vector<int>* order, Checkpoint& checkpoint);
+    static void RankByDate(const RankInput& input, std::vector<int>* order);
+    static void RankBySize(const RankInput& input, std::vector<int>* order);
     void AdjustInsertLocked(int key);
     void AdjustUpdateLocked(int key, int file);
     void AdjustRemoveLocked(int key, int file);

@@ -131,7 +131,7 @@ ThumbnailSource Unreadable()
 
 }  // namespace
 
-ThumbnailSource DecodeWholeFileSource(const QString& path, int edge, bool depthCheck)
+ThumbnailSource DecodeAndMakeThumbnail(const QString& path, int edge, bool depthCheck)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -165,6 +165,27 @@ ThumbnailSource DecodeWholeFileSource(const QString& path, int edge, bool depthC
     return source;
 }
 
+ThumbnailSource MakeJpegThumbnail(const QString& path, int edge)
+{
+    CExifReader reader;
+    DWORD size = 0;
+    if (const BYTE* data = reader.GetThumbnail(path, &size)) {
+        ThumbnailSource source;
+        DWORD w = 0, h = 0;
+        const QByteArray embedded = QByteArray::fromRawData(reinterpret_cast<const char*>(data), size);
+        if (DecodeJpegForThumbnail(embedded, edge, &source.picture, &w, &h)) {
+            // The picture is the embedded one; the size is the file's own.
+            const std::uint64_t own = GetJpegImageSize(path);
+            source.imageWidth = own != 0 ? static_cast<DWORD>(own & 0xFFFFFFFFu) : w;
+            source.imageHeight = own != 0 ? static_cast<DWORD>(own >> 32) : h;
+            source.decodeState = 1;
+            source.result = kThumbMade;
+            return source;
+        }
+    }
+    return DecodeAndMakeThumbnail(path, edge, false);
+}
+
 ThumbnailSource DecodeThumbnailSource(const QString& path, int edge)
 {
     switch (GetImageTypeFromPath(path)) {
@@ -175,26 +196,10 @@ ThumbnailSource DecodeThumbnailSource(const QString& path, int edge)
         return source;
     }
     case kImageKindBmp:
-        return DecodeWholeFileSource(path, edge, true);
-    case kImageKindJpeg: {
-        CExifReader reader;
-        DWORD size = 0;
-        if (const BYTE* data = reader.GetThumbnail(path, &size)) {
-            ThumbnailSource source;
-            DWORD w = 0, h = 0;
-            const QByteArray embedded = QByteArray::fromRawData(reinterpret_cast<const char*>(data), size);
-            if (DecodeJpegForThumbnail(embedded, edge, &source.picture, &w, &h)) {
-                const std::uint64_t own = GetJpegImageSize(path);
-                source.imageWidth = own != 0 ? static_cast<DWORD>(own & 0xFFFFFFFFu) : w;
-                source.imageHeight = own != 0 ? static_cast<DWORD>(own >> 32) : h;
-                source.decodeState = 1;
-                source.result = kThumbMade;
-                return source;
-            }
-        }
-        return DecodeWholeFileSource(path, edge, false);
-    }
+        return DecodeAndMakeThumbnail(path, edge, true);
+    case kImageKindJpeg:
+        return MakeJpegThumbnail(path, edge);
     default:
-        return DecodeWholeFileSource(path, edge, false);
+        return DecodeAndMakeThumbnail(path, edge, false);
     }
 }

@@ -85,10 +85,10 @@ int CThumbnailList::RefreshEntry(int file, const QString& path, bool datesOnly)
 
     // Whatever its kind, through this call's own decoder.
     const ThumbnailSource source =
-        DecodeWholeFileSource(path, edge, GetImageTypeFromPath(path) == kImageKindBmp);
+        DecodeAndMakeThumbnail(path, edge, GetImageTypeFromPath(path) == kImageKindBmp);
     int width = 0, height = 0;
     HBITMAP bitmap = source.result == kThumbMade
-        ? StretchIntoThumbnail(source.picture, source.imageWidth, source.imageHeight, edge, &width, &height)
+        ? MakeThumbnailFromImage(source.picture, source.imageWidth, source.imageHeight, edge, &width, &height)
         : nullptr;
 
     auto lock = Lock();

@@ -209,12 +209,41 @@ bool CThumbnailList::TakeRebuildFlag(unsigned bit)
 
 // ----- building -----
 
+template <typename Checkpoint>
+bool CThumbnailList::RankByName(const RankInput& input, std::vector<int>* order, Checkpoint& checkpoint)
+{
+    // The collation keys are the costly part: made one file at a time.
+    const int n = input.count;
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(n);
+    for (int i = 0; i < n; ++i) {
+        if ((i & 63) == 0 && !checkpoint(i))
+            return false;
+        keys.push_back(JapaneseCollator().sortKey(input.names[i]));
+    }
+    std::stable_sort(order->begin(), order->end(), [&](int a, int b) {
+        const int c = keys[a].compare(keys[b]);
+        return c != 0 ? c < 0 : input.names[a] < input.names[b];
+    });
+    return true;
+}
+
+void CThumbnailList::RankByDate(const RankInput& input, std::vector<int>* order)
+{
+    std::stable_sort(
+        order->begin(), order->end(), [&](int a, int b) { return input.times[a] > input.times[b]; });
+}
+
+void CThumbnailList::RankBySize(const RankInput& input, std::vector<int>* order)
+{
+    std::stable_sort(
+        order->begin(), order->end(), [&](int a, int b) { return input.sizes[a] < input.sizes[b]; });
+}
+
 bool CThumbnailList::RankKey(
     int key, const RankInput& input, std::vector<WORD>* ranks, bool showProgress, const RunTicket& ticket)
 {
     const int n = input.count;
-    std::vector<int> order(n);
-    std::iota(order.begin(), order.end(), 0);
     qint64 lastNotice = NowMs();
     auto checkpoint = [&](int i) {
         if (m_sortCancel.load() != 0 || !IsCurrent(ticket))
@@ -225,26 +254,18 @@ bool CThumbnailList::RankKey(
         }
         return true;
     };
-
+    // A stable sort keeps files of equal keys in folder order: the rank of
+    // each file is its place in the sorted order, as counting the files that
+    // come before it and placing ties after earlier files gives.
+    std::vector<int> order(n);
+    std::iota(order.begin(), order.end(), 0);
     if (key == 0) {
-        // The collation keys are the costly part: made one file at a time.
-        std::vector<QCollatorSortKey> keys;
-        keys.reserve(n);
-        for (int i = 0; i < n; ++i) {
-            if ((i & 63) == 0 && !checkpoint(i))
-                return false;
-            keys.push_back(JapaneseCollator().sortKey(input.names[i]));
-        }
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-            const int c = keys[a].compare(keys[b]);
-            return c != 0 ? c < 0 : input.names[a] < input.names[b];
-        });
+        if (!RankByName(input, &order, checkpoint))
+            return false;
     } else if (key == 1) {
-        std::stable_sort(
-            order.begin(), order.end(), [&](int a, int b) { return input.times[a] > input.times[b]; });
+        RankByDate(input, &order);
     } else {
-        std::stable_sort(
-            order.begin(), order.end(), [&](int a, int b) { return input.sizes[a] < input.sizes[b]; });
+        RankBySize(input, &order);
     }
     if (!checkpoint(n))
         return false;

@@ -61,7 +61,15 @@ bool CThumbnailList::WaitWhileSuspended(const std::atomic<int>& cancel, const Ru
 
 // ----- making one thumbnail -----
 
-HBITMAP CThumbnailList::StretchIntoThumbnail(
+void CThumbnailList::SetPlaceholderThumbnail(ThumbnailSource* source)
+{
+    source->picture = MultiViewBitmapImage(
+        source->result == kThumbUnsupported ? kUnsupportedFileBitmap : kUnreadableFileBitmap);
+    source->imageWidth = static_cast<DWORD>(source->picture.width());
+    source->imageHeight = static_cast<DWORD>(source->picture.height());
+}
+
+HBITMAP CThumbnailList::MakeThumbnailFromImage(
     const QImage& picture, DWORD imageWidth, DWORD imageHeight, int edge, int* width, int* height) const
 {
     const RECT fit = FitSizeInRect(
@@ -105,16 +113,11 @@ int CThumbnailList::MakeThumbnailForRun(int file, const RunTicket* ticket, bool*
 
     ThumbnailSource source = decoder ? decoder(path, edge) : DecodeThumbnailSource(path, edge);
     const bool made = source.result == kThumbMade;
-    if (!made) {
-        // The placeholder's own size becomes the image size.
-        source.picture = MultiViewBitmapImage(
-            source.result == kThumbUnsupported ? kUnsupportedFileBitmap : kUnreadableFileBitmap);
-        source.imageWidth = static_cast<DWORD>(source.picture.width());
-        source.imageHeight = static_cast<DWORD>(source.picture.height());
-    }
+    if (!made)
+        SetPlaceholderThumbnail(&source);
     int width = 0, height = 0;
     HBITMAP bitmap =
-        StretchIntoThumbnail(source.picture, source.imageWidth, source.imageHeight, edge, &width, &height);
+        MakeThumbnailFromImage(source.picture, source.imageWidth, source.imageHeight, edge, &width, &height);
 
     auto lock = Lock();
     const bool stale = (ticket && !IsCurrentLocked(*ticket)) || file >= m_fileCount ||
