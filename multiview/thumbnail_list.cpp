@@ -185,7 +185,7 @@ int CThumbnailList::ComputeCapacity(int pageCells)
 int CThumbnailList::LoadFolder(const QString& folder, int pageCells, unsigned sortBits)
 {
     m_scanning.store(true);
-    QString path = folder.left(kPathCapacity);
+    QString path = folder;
     RemoveTrailingBackslash(path);
     {
         auto lock = Lock();
@@ -194,8 +194,11 @@ int CThumbnailList::LoadFolder(const QString& folder, int pageCells, unsigned so
     FreeThumbnailArrays();
     FreeFileArrays();
 
+    // A folder path longer than the list holds is not cut to another
+    // folder's: it lists nothing.
     std::vector<FolderEntry> entries;
-    ListFolder(path, &entries);
+    if (path.size() <= kPathCapacity)
+        ListFolder(path, &entries);
     int count = CountFolderFiles(entries);
     {
         auto lock = Lock();

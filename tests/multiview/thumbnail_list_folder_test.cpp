@@ -88,6 +88,20 @@ TEST_F(ThumbnailListFolder, NothingToShowIsReportedOnlyInTheMultiView)
     EXPECT_EQ(list.GetFileCount(), 0);
     EXPECT_FALSE(list.IsScanning());
     EXPECT_EQ(list.LoadFolder("/nonexistent/kestrel", 100, 7), 0) << "a missing folder lists nothing";
+
+    // A path longer than 520 characters is not cut down to another folder:
+    // here its first 520 characters name a folder with an image.
+    QString deep = folder.Path();
+    while (deep.size() < 520) {
+        const qsizetype rest = 520 - deep.size();
+        deep += "/" + QString(rest > 150 ? 100 : rest - 1, 'd');
+        ASSERT_TRUE(QDir().mkdir(deep));
+    }
+    ASSERT_EQ(deep.size(), 520);
+    folder.Write(deep.mid(folder.Path().size() + 1) + "/a.jpg", "x");
+    ASSERT_TRUE(QDir().mkdir(deep + "/sub"));
+    EXPECT_EQ(list.LoadFolder(deep + "/sub", 100, 7), 0);
+    EXPECT_EQ(list.LoadFolder(deep, 100, 7), 1);
 }
 
 TEST_F(ThumbnailListFolder, MoreThan20000FilesShowTheFirst20000)
