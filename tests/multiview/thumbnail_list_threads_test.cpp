@@ -6,7 +6,10 @@
 
 #include "platform/thread/worker_thread.h"
 #include "tests/multiview/thumb_test_folder.h"
+#include "tests/support/image_codec_fixtures.h"
 #include "tests/support/scripted_dialogs.h"
+
+#include <jpeglib.h>
 
 namespace {
 
@@ -73,6 +76,32 @@ TEST_F(ThumbnailListThreads, LoadersRunWhileTheUiThreadPaintsAndSelects)
     EXPECT_EQ(Loaded(), 60);
     EXPECT_EQ(control.loadedCount.load(), 60) << "a file both loaders made counts once";
     EXPECT_EQ(list.GetLoadState(), kThumbLoadFinished);
+}
+
+TEST_F(ThumbnailListThreads, RefreshDecodesBesideTheLoadersWithItsOwnDecoder)
+{
+    // Real files through the program's decoders on both threads.
+    const QByteArray jpeg =
+        MakeJpeg(64, 48, 3, JCS_RGB, [](int x, int y, int c) { return (x * 3 + y * 5 + c * 70) & 255; });
+    for (int i = 0; i < 24; ++i)
+        folder.Write(QString("r%1.jpg").arg(i, 2, 10, QLatin1Char('0')), jpeg);
+    list.SetLoadControl(&control);
+    list.SetAvailableMemoryMB([] { return DWORD(2000); });
+    {
+        ScriptedMessageBoxes boxes;
+        ASSERT_EQ(list.LoadFolder(folder.Path(), 100, 0), 24);
+    }
+    CWorkerThread worker;
+    std::atomic<int> result{-1};
+    ASSERT_TRUE(worker.Start([&] { result = list.LoadRange(0, 23); }));
+    int refreshed = 0;
+    while (worker.IsRunning() && refreshed < 200)
+        refreshed += list.RefreshEntry(refreshed % 24, list.GetFilePath(refreshed % 24), false);
+    ASSERT_TRUE(worker.WaitForEndWithoutMessages(kWaitForever));
+    EXPECT_EQ(result.load(), 1);
+    EXPECT_EQ(Loaded(), 24);
+    for (int f = 0; f < 24; ++f)
+        EXPECT_EQ(list.GetImageSize(f), CSize(64, 48));
 }
 
 TEST_F(ThumbnailListThreads, ACancelledRangeLoadStopsAtItsNextFile)
