@@ -96,8 +96,10 @@ TEST_F(ThumbnailListThumbnails, EachKindOfFileGetsItsThumbnailOrPlaceholder)
     folder.Write("e_24bit.bmp", MakeBmpFile(BmpFileRecipe()));
     folder.Write("f_corrupt.png", MakePng(PngRecipe()).left(40));
     folder.Write("g_empty.gif", QByteArray());
+    folder.Write("h_grey.jpg", MakeJpeg(200, 100, 1, JCS_GRAYSCALE, [](int, int, int) { return 128; }));
+    folder.Write("i_cmyk.jpg", MakeJpeg(100, 200, 4, JCS_CMYK, [](int, int, int) { return 200; }));
     Load();
-    ASSERT_EQ(list.GetFileCount(), 7);
+    ASSERT_EQ(list.GetFileCount(), 9);
 
     const QImage unsupported = MultiViewBitmapImage(kUnsupportedFileBitmap)
                                    .scaled(97, 97, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -118,8 +120,10 @@ TEST_F(ThumbnailListThumbnails, EachKindOfFileGetsItsThumbnailOrPlaceholder)
         {kThumbMade, 1, 1, CSize(5, 3), CSize(6, 4), 0, nullptr},
         {kThumbUnreadable, 0, 0, CSize(96, 96), CSize(97, 97), 0, &unreadable},
         {kThumbUnreadable, 0, 0, CSize(96, 96), CSize(97, 97), 0, &unreadable},
+        {kThumbMade, 1, 1, CSize(200, 100), CSize(145, 73), qRgb(128, 128, 128), nullptr},
+        {kThumbMade, 1, 1, CSize(100, 200), CSize(73, 145), 0, nullptr},  // through the image class
     };
-    for (int f = 0; f < 7; ++f) {
+    for (int f = 0; f < 9; ++f) {
         const auto& c = cases[f];
         SCOPED_TRACE(list.GetFileName(f).toStdString());
         EXPECT_EQ(list.MakeThumbnail(f), c.result);
@@ -140,12 +144,12 @@ TEST_F(ThumbnailListThumbnails, EachKindOfFileGetsItsThumbnailOrPlaceholder)
             EXPECT_EQ(bitmap->image, *c.placeholder);
         }
     }
-    EXPECT_EQ(list.GetLoadedPercent(0, 6), 100);
+    EXPECT_EQ(list.GetLoadedPercent(0, 8), 100);
     list.ReleaseThumbnail(1);
     EXPECT_EQ(list.IsThumbnailLoaded(1), 0);
     EXPECT_EQ(list.GetThumbnailState(1).decode, 2);
     EXPECT_EQ(list.GetThumbnailState(1).thumbnail, 2);
-    EXPECT_EQ(list.GetLoadedPercent(0, 6), 6 * 100 / 7);
+    EXPECT_EQ(list.GetLoadedPercent(0, 8), 8 * 100 / 9);
 }
 
 TEST_F(ThumbnailListThumbnails, AReducedJpegDecodeMatchesTheWholeDecodeStretched)
