@@ -14,10 +14,11 @@
 // takes it only to read a name and to store a thumbnail or finished ranks.
 // Each worker run checks, under the lock, that it is still the current run of
 // its kind and that the arrays are the ones it started on: a run that was
-// abandoned (a newer run of its kind started, or the arrays were freed or
-// re-allocated meanwhile) stores nothing and ends at its next file, so a
-// worker that outlived its stop limit never writes into arrays that are not
-// its own. Thumbnail bitmaps are deleted only on the UI thread.
+// abandoned (a newer run of its kind started, the arrays were freed,
+// re-allocated or shifted meanwhile, or the stage gave it up with
+// AbandonLoaderRuns/AbandonSortRun) stores nothing and ends at its next file,
+// so a worker that outlived its stop limit never writes into arrays that are
+// not its own. Thumbnail bitmaps are deleted only on the UI thread.
 //
 // Testing seam: SetThumbnailDecoder replaces the decoding of files (for
 // instance by a fake of controllable speed); SetAvailableMemoryMB replaces the
