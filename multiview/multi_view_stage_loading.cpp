@@ -33,10 +33,7 @@ void BringCursorToPage(ThumbLoadControl& control, int first)
 
 void CDlgMultiViewStage::StartRangeLoad(int first, int last)
 {
-    ThumbLoadControl& control = m_list->LoadControl();
-    control.rangeFirst = static_cast<WORD>(first);
-    control.rangeLast = static_cast<WORD>(last);
-    if (!m_loaders->StartRangeLoader())
+    if (!m_loaders->StartRangeLoader(first, last))
         m_list->SetLoadState(kThumbLoadStopped);
 }
 
@@ -202,9 +199,7 @@ void CDlgMultiViewStage::StartPageLoad()
         control.pendingLast = control.rangeLast;
     }
     m_list->SetLoadState(kThumbLoadRunning);
-    control.pageFirst = static_cast<WORD>(first);
-    control.pageLast = static_cast<WORD>(last);
-    m_loaders->StartPageLoader();
+    m_loaders->StartPageLoader(first, last);
 }
 
 void CDlgMultiViewStage::ResumePendingThumbnailLoad()

@@ -125,8 +125,13 @@ TEST_F(MultiViewStageTest, AFolderChosenWhileAnotherLoadsStartsAfreshAtPositionZ
 {
     const QString a = MakePictureFolder(m_dir, QStringLiteral("a"), 60);
     const QString b = MakePictureFolder(m_dir, QStringLiteral("b"), 12);
+    const QString c = MakePictureFolder(m_dir, QStringLiteral("c"), 8);
     m_decoder.SetDelayMs(3);
+    // c's loader is still in its opening handshake with the stage when a
+    // comes: the stop's wait serves it instead of waiting out its limit.
+    ASSERT_EQ(LoadFolder(c), 1);
     ASSERT_EQ(LoadFolder(a), 1);
+    EXPECT_EQ(m_stage.List().GetFolder(), a);
     ASSERT_TRUE(PumpUntil([&] { return m_decoder.Calls() >= 3; }));
 
     ASSERT_EQ(LoadFolder(b), 1);
@@ -257,6 +262,32 @@ TEST_F(MultiViewStageTest, WithFullCapacityTheVisiblePageLoadsFirstThenTheRangeG
     PumpFor(50);
     EXPECT_EQ(m_panel.Count(WM_MULTICTL_PROGRESS_STOP), 1);
     EXPECT_FALSE(GetThumbLoadControl().HasPendingRange());
+}
+
+TEST_F(MultiViewStageTest, AResumeLoadsFromTheTopOrAsksThePanelToReload)
+{
+    // An empty folder leaves nothing to show: the view is cleared.
+    QDir(m_dir.path()).mkpath(QStringLiteral("empty"));
+    ASSERT_EQ(LoadFolder(m_dir.path() + QStringLiteral("/empty")), 1);
+    ASSERT_TRUE(PumpUntil([&] { return m_panel.displayState == kMultiDisplayStopped; }));
+    m_panel.displayState = kMultiDisplayLoading;
+    m_stage.SendMessage(WM_MULTI_PAUSE_LOAD, kMultiLoadResume, 0);
+    ASSERT_TRUE(PumpUntil([&] { return m_panel.Count(WM_MULTICTL_RELOAD) == 1; }));
+
+    const QString a = MakePictureFolder(m_dir, QStringLiteral("a"), 30);
+    m_decoder.SetDelayMs(3);
+    ASSERT_EQ(LoadFolder(a), 1);
+    ASSERT_TRUE(PumpUntil([&] { return m_decoder.Calls() >= 2; }));
+    m_stage.SendMessage(WM_MULTI_PAUSE_LOAD, kMultiLoadStop, 0);
+    EXPECT_EQ(m_stage.List().GetLoadState(), kThumbLoadStopped);
+    EXPECT_FALSE(Loaded(0, 29));
+    Access::PageChange(m_stage, 9);
+
+    m_decoder.SetDelayMs(0);
+    m_stage.SendMessage(WM_MULTI_PAUSE_LOAD, kMultiLoadResume, 0);
+    EXPECT_EQ(m_stage.Scroll().First(), 0);
+    ASSERT_TRUE(PumpUntil([&] { return LoadersIdle() && Loaded(0, 29); }, 10000));
+    EXPECT_EQ(m_panel.Count(WM_MULTICTL_RELOAD), 1);
 }
 
 TEST_F(MultiViewStageTest, StopLoadStopsARunningLoaderWhateverThePanelShows)

@@ -41,8 +41,6 @@ protected:
         m_list.SetAvailableMemoryMB([] { return DWORD{100000}; });
         m_list.SetThumbnailDecoder(m_decoder.Decoder());
         ASSERT_EQ(m_list.LoadFolder(MakePictureFolder(m_dir, QStringLiteral("a"), kFiles), 9, 0), kFiles);
-        m_control.rangeFirst = 0;
-        m_control.rangeLast = kFiles - 1;
     }
 
     void TearDown() override { m_decoder.OpenGate(); }
@@ -67,7 +65,7 @@ protected:
 TEST_F(ThumbnailLoadersTest, ARangeLoaderMakesEveryThumbnailOfItsRange)
 {
     m_list.SetLoadState(kThumbLoadRunning);
-    ASSERT_TRUE(m_loaders.StartRangeLoader());
+    ASSERT_TRUE(m_loaders.StartRangeLoader(0, kFiles - 1));
     ASSERT_TRUE(WaitUntil([&] { return !m_loaders.IsRunning(CThumbnailLoaders::kRangeLoader); }));
     EXPECT_TRUE(AllLoaded());
     EXPECT_EQ(m_list.GetLoadState(), kThumbLoadFinished);
@@ -79,7 +77,7 @@ TEST_F(ThumbnailLoadersTest, AStoppedLoaderLeavesNoFlagForTheNextOne)
 {
     m_decoder.SetDelayMs(5);
     m_list.SetLoadState(kThumbLoadRunning);
-    ASSERT_TRUE(m_loaders.StartRangeLoader());
+    ASSERT_TRUE(m_loaders.StartRangeLoader(0, kFiles - 1));
     ASSERT_TRUE(WaitUntil([&] { return m_decoder.Calls() >= 2; }));
 
     // Stopped only to let a page load first: the flag is down afterwards too.
@@ -92,7 +90,7 @@ TEST_F(ThumbnailLoadersTest, AStoppedLoaderLeavesNoFlagForTheNextOne)
 
     m_decoder.SetDelayMs(0);
     m_list.SetLoadState(kThumbLoadRunning);
-    ASSERT_TRUE(m_loaders.StartRangeLoader());
+    ASSERT_TRUE(m_loaders.StartRangeLoader(0, kFiles - 1));
     ASSERT_TRUE(WaitUntil([&] { return !m_loaders.IsRunning(CThumbnailLoaders::kRangeLoader); }));
     EXPECT_TRUE(AllLoaded());
     EXPECT_EQ(m_list.GetLoadState(), kThumbLoadFinished);
@@ -103,7 +101,7 @@ TEST_F(ThumbnailLoadersTest, ALoaderStuckPastItsLimitIsKeptWithItsCancelSet)
     m_loaders.SetStopLimits(30, 30);
     m_decoder.CloseGate();
     m_list.SetLoadState(kThumbLoadRunning);
-    ASSERT_TRUE(m_loaders.StartRangeLoader());
+    ASSERT_TRUE(m_loaders.StartRangeLoader(0, kFiles - 1));
     ASSERT_TRUE(WaitUntil([&] { return m_decoder.Waiting() == 1; }));
 
     EXPECT_EQ(m_loaders.StopRangeLoader(), CThumbnailLoaders::Stop::StillRunning);
@@ -113,7 +111,7 @@ TEST_F(ThumbnailLoadersTest, ALoaderStuckPastItsLimitIsKeptWithItsCancelSet)
     EXPECT_FALSE(m_loaders.StopWorkerThreads(true, false));
     EXPECT_FALSE(m_loaders.ReapIfEnded(CThumbnailLoaders::kRangeLoader));
     // No second loader of the kind while it lives.
-    EXPECT_FALSE(m_loaders.StartRangeLoader());
+    EXPECT_FALSE(m_loaders.StartRangeLoader(0, kFiles - 1));
     EXPECT_TRUE(m_list.IsRangeCancelRequested());
 
     m_decoder.OpenGate();
@@ -124,7 +122,7 @@ TEST_F(ThumbnailLoadersTest, ALoaderStuckPastItsLimitIsKeptWithItsCancelSet)
     // Once it has ended a new loader starts (clearing the flag it left) and
     // does the whole range.
     m_list.SetLoadState(kThumbLoadRunning);
-    ASSERT_TRUE(m_loaders.StartRangeLoader());
+    ASSERT_TRUE(m_loaders.StartRangeLoader(0, kFiles - 1));
     ASSERT_TRUE(WaitUntil([&] { return !m_loaders.IsRunning(CThumbnailLoaders::kRangeLoader); }));
     EXPECT_TRUE(AllLoaded());
 }
@@ -133,10 +131,8 @@ TEST_F(ThumbnailLoadersTest, SuspendedLoadersWaitBeforeTheirNextFile)
 {
     m_loaders.SuspendLoaders();
     m_list.SetLoadState(kThumbLoadRunning);
-    ASSERT_TRUE(m_loaders.StartRangeLoader());
-    m_control.pageFirst = 0;
-    m_control.pageLast = 8;
-    ASSERT_TRUE(m_loaders.StartPageLoader());
+    ASSERT_TRUE(m_loaders.StartRangeLoader(0, kFiles - 1));
+    ASSERT_TRUE(m_loaders.StartPageLoader(0, 8));
     QThread::msleep(30);
     EXPECT_EQ(m_decoder.Calls(), 0);
 
@@ -148,7 +144,7 @@ TEST_F(ThumbnailLoadersTest, SuspendedLoadersWaitBeforeTheirNextFile)
     m_loaders.SuspendLoaders();
     for (int p = 0; p < kFiles; ++p)
         m_list.ReleaseThumbnail(m_list.GetSortIndex(p));
-    ASSERT_TRUE(m_loaders.StartRangeLoader());
+    ASSERT_TRUE(m_loaders.StartRangeLoader(0, kFiles - 1));
     EXPECT_EQ(m_loaders.StopRangeLoader(), CThumbnailLoaders::Stop::Stopped);
     m_loaders.ResumeLoaders();
 }
