@@ -86,6 +86,8 @@ private:
 
     // Window and layout (multi_view_stage.cpp).
     void LayoutRectangles();
+    // Moves the window so that its client area is client at topLeft.
+    void PlaceClient(POINT topLeft, SIZE client);
     void OnResizeStage(const RECT* frameRect);
     void OnRepositionPanel();
     void CreateBackBuffer();
@@ -158,6 +160,8 @@ private:
     RECT m_rcGrid{};
     RECT m_rcAbortButton{};
     bool m_resizedByFrame = false;
+    // The client size the controls were last laid out for.
+    SIZE m_laidOutSize{};
     bool m_inSize = false;
     int m_viewMode = 0;
     bool m_rendering = false;

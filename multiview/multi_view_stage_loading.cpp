@@ -161,8 +161,10 @@ bool CDlgMultiViewStage::MoveLoadedWindow()
         return true;
     // Stopped before anything is released: a running loader could store a
     // thumbnail of a position just given up.
-    if (!m_loaders->StopWorkerThreads(true, false))
+    if (!m_loaders->StopWorkerThreads(true, false)) {
+        m_scroll.SetLoadedWindow(m_scroll.PreviousLoadedFirst(), m_scroll.PreviousLoadedLast());
         return false;
+    }
     for (int position = move.releaseFirst; position <= move.releaseLast; ++position) {
         const WORD file = m_list->GetSortIndex(position);
         if (file != kNoFileIndex)
