@@ -25,6 +25,7 @@
 #pragma once
 
 #include "core/folder_listing.h"
+#include "core/multi_view_messages.h"
 #include "multiview/thumb_load_control.h"
 #include "platform/gdi/gdi_objects.h"
 #include "platform/types/hwnd.h"
