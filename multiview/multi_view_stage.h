@@ -66,6 +66,14 @@ public:
     CThumbMask& Mask() { return *m_mask; }
     CMaskValueTally& Tally() { return *m_tally; }
 
+    // The messages that carry pointers (sent, so the pointee outlives the call;
+    // WM_MULTI_FOLDER_CHANGED is posted with a buffer of the panel that stays
+    // until its next request, and is copied at once):
+    //   WM_RESIZE_STAGE            wParam const RECT*, the frame's rectangle;
+    //   WM_MULTI_FOLDER_CHANGED    wParam const QString* folder or 0, lParam sort bits;
+    //   WM_MULTI_GET_CURRENT_PATH  wParam QString* receiving the focus's path (empty
+    //                              when there is none or it has lParam characters or more);
+    //   WM_MULTI_SET_FILE_NAME     wParam file index, lParam const QString* new name.
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     BOOL DestroyWindow() override;
