@@ -199,10 +199,13 @@ void CDlgMultiViewStage::LayoutRectangles()
         {IDC_MULTI_GRID, m_rcGrid},
         {IDC_MULTI_GRID_SOURCE, m_rcGrid},
     };
+    // Each control is repainted (its background erased) here and now, not
+    // after the render that follows a new layout.
     for (const auto& p : placements) {
         if (CWnd* control = GetDlgItem(p.id)) {
             control->Invalidate();
             control->MoveWindow(&p.r);
+            control->UpdateWindow();
         }
     }
 }

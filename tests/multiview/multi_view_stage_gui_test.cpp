@@ -381,6 +381,15 @@ TEST_F(MultiViewStageTest, ThePageShowsOutlinedCellsWithTheirThumbnailsAndTheFra
     EXPECT_EQ(row->pixel(3, middle) & 0xFFFFFF, qRgb(128, 128, 128) & 0xFFFFFF);
     EXPECT_EQ(row->pixel(row->width() / 2, middle) & 0xFFFFFF, white);  // the arrow
 
+    // A larger stage lays out anew and paints the page again.
+    m_stage.SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(800, 600));
+    ASSERT_TRUE(PumpUntil([&] { return !Access::Painting(m_stage); }, 5000));
+    PumpFor(50);
+    const RECT big = grid.GetCellRect(0);
+    EXPECT_EQ(grid.Columns(), 5);
+    EXPECT_EQ(GridPixel((big.left + big.right) / 2, (big.top + big.bottom) / 2), thumbnail);
+    EXPECT_EQ(GridPixel(big.left - 1, big.top + 20), cellPen);
+
     // An empty view is grey inside its 2-pixel border.
     m_stage.SendMessage(WM_MULTI_CLEAR);
     EXPECT_EQ(GridPixel(3, 3), qRgb(230, 230, 230) & 0xFFFFFF);
