@@ -54,6 +54,8 @@ LRESULT CDlgMultiViewStage::OnNoticeChangedMultiTargetFolder(WPARAM folder, LPAR
         return 0;
 
     ThumbLoadControl& control = m_list->LoadControl();
+    // A range left pending belongs to the thumbnails about to go.
+    control.ClearPendingRange();
     {
         CWaitCursor wait;
         if (load) {
@@ -269,6 +271,7 @@ LRESULT CDlgMultiViewStage::OnClear()
     }
     m_list->AllocFileArrays(0);
     m_list->AllocThumbnailArrays(0);
+    m_list->LoadControl().ClearPendingRange();
     m_scroll.Init(0, 0, m_viewMode);
     DrawHeader();
     DrawScrollRow();

@@ -239,10 +239,25 @@ TEST_F(MultiViewStageTest, PagingWithASmallCapacityReleasesWhatLeftTheLoadedWind
     ASSERT_TRUE(PumpUntil([&] { return LoadersIdle() && Loaded(27, 56); }, 10000));
     EXPECT_EQ(LoadedCount(), 30);  // never more than the capacity
     EXPECT_EQ(GetThumbLoadControl().rangeFirst, 27);
+
+    // Another order puts other files into the window: their thumbnails are made anew.
+    m_panel.displayState = kMultiDisplayLoading;
+    m_stage.SendMessage(WM_MULTI_SORT_MODE_CHANGED, kSortBySize, kSortNone);
+    ASSERT_TRUE(PumpUntil([&] { return LoadersIdle(); }, 10000));
+    const int first = m_stage.Scroll().LoadedFirst();
+    EXPECT_TRUE(Loaded(first, m_stage.Scroll().LoadedLast()));
+    EXPECT_EQ(LoadedCount(), 30);
 }
 
 TEST_F(MultiViewStageTest, WithFullCapacityTheVisiblePageLoadsFirstThenTheRangeGoesOn)
 {
+    // 144 to 140 keeps 3 x 3 cells: the size steps on to 136 and the panel hears of it.
+    GetMultiViewState().thumbSize = 140;
+    m_stage.SendMessage(WM_MULTI_VIEW_MODE_CHANGED, kMultiViewGrid);
+    EXPECT_EQ(GetMultiViewState().thumbSize, 136);
+    ASSERT_EQ(m_panel.Count(WM_MULTICTL_SET_THUMB_SIZE), 1);
+    EXPECT_EQ(m_panel.received.back().wParam, 136u);
+
     GetMultiViewState().thumbSize = 48;  // 10 x 8 cells
     m_stage.SendMessage(WM_MULTI_VIEW_MODE_CHANGED, kMultiViewGrid);
     ASSERT_EQ(m_stage.Grid().CellCount(), 80);
