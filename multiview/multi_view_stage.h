@@ -157,7 +157,6 @@ private:
     CDC* FramesTarget();
     CDC* PaintTarget();
     void CopyBackBufferToGrid();
-    bool IsMaskedForPaint(int file) const;
 
     MultiViewPanelState* m_panel = nullptr;
     CWnd* m_parentWnd = nullptr;
