@@ -5,4 +5,5 @@ set(kestrel_tsan_tests
   clip/continuous_capture_handoff_test.cpp
   clip/continuous_capture_saver_test.cpp
   multiview/thumbnail_list_threads_test.cpp
+  multiview/thumbnail_loaders_test.cpp
 )
