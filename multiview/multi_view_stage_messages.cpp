@@ -38,7 +38,10 @@ LRESULT CDlgMultiViewStage::WindowProc(UINT message, WPARAM wParam, LPARAM lPara
     case WM_MULTI_SORT_MODE_CHANGED:
         return OnSortModeChanged(static_cast<int>(wParam));
     case WM_MULTI_RENDER:
-        Render("OnRequestRenderThumbnailImage");
+        // The range loader posts this whether or not the stage is shown; a
+        // hidden stage is drawn when it is shown again.
+        if (IsWindowVisible())
+            Render("OnRequestRenderThumbnailImage");
         return 0;
     case WM_MULTI_SORT_ORDER_CHANGED:
         return OnSortOrderChanged(static_cast<int>(wParam));
