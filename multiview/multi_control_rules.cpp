@@ -73,12 +73,12 @@ const QString kTotalsPrefix = QStringLiteral("選択/総数 : ");
 
 QString TotalsText(int total)
 {
-    return QStringLiteral("%10/%2").arg(kTotalsPrefix).arg(total);
+    return kTotalsPrefix + QStringLiteral("0/") + QString::number(total);
 }
 
 QString SelectedCountText(int selected, const QString& shownTotal)
 {
-    return QStringLiteral("%1%2/%3").arg(kTotalsPrefix).arg(selected).arg(shownTotal);
+    return kTotalsPrefix + QString::number(selected) + QLatin1Char('/') + shownTotal;
 }
 
 MultiButtonStates ComputeMultiButtonStates(const MultiButtonFacts& f)

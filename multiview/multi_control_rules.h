@@ -3,6 +3,7 @@
 // readouts, the enabling of its buttons and the status-bar guide's areas.
 #pragma once
 
+#include "multiview/multi_view_state.h"
 #include "platform/types/types.h"
 
 #include <QString>
@@ -10,8 +11,6 @@
 
 inline constexpr int kMultiFolderHistoryCount = 20;
 inline constexpr int kMultiFolderTextChars = 519;  // the combo box's limit
-inline constexpr int kThumbSizeMin = 48;
-inline constexpr int kThumbSizeMax = 144;
 inline constexpr int kThumbSizeStep = 4;
 inline constexpr int kThumbSizeTick = 12;
 
