@@ -3,8 +3,8 @@
 
 #include "core/multi_view_globals.h"  // g_bFileOperationBusy
 #include "core/save_size_globals.h"   // the size a clip image is to be saved at
-#include "core/shared_paths.h"       // g_szOpenFilePath
-#include "core/stage_area.h"         // g_rcStageArea
+#include "core/shared_paths.h"        // g_szOpenFilePath
+#include "core/stage_area.h"          // g_rcStageArea
 #include "platform/types/types.h"
 
 #include <QString>

@@ -30,7 +30,7 @@ unsigned SortBitsOfKey(int key);
 // finished it does nothing; otherwise a changed folder or a finished load
 // first clears the view (state 2), then the state flips 1 <-> 2.
 struct LoadStopStep {
-    bool act = false;        // false: nothing happens, the button stays disabled
+    bool act = false;         // false: nothing happens, the button stays disabled
     bool clearFirst = false;  // the view is cleared and the watch stopped first
     int newState = 0;
 };
@@ -40,7 +40,7 @@ LoadStopStep LoadStopTransition(int changed, int displayState);
 QString CellPositionText(int x, int y);                              // "X = 001, Y = 002"
 QString FileFactText(const QString* text);                           // "---" for none
 QString FileSizeText(ULONGLONG bytes, const SIZE* imageSize);        // "1.00 KB (640×480)"
-QString TotalsText(int total);                                        // "選択/総数 : 0/12"
+QString TotalsText(int total);                                       // "選択/総数 : 0/12"
 QString SelectedCountText(int selected, const QString& shownTotal);  // "選択/総数 : 3/12"
 
 // What timer 15 enables, from the stage's focus (-1 none), file count,

@@ -67,7 +67,8 @@ BOOL CDlgMultiControlWindow::OnInitDialog()
     // A new panel starts unsorted; a finished load counts as stopped.
     m_sortKey = kSortNone;
     m_descending = 0;
-    m_displayState = copies.displayState == kMultiDisplayFinished ? kMultiDisplayStopped : copies.displayState;
+    m_displayState =
+        copies.displayState == kMultiDisplayFinished ? kMultiDisplayStopped : copies.displayState;
 
     LoadButtonImages();
     ShowViewModeImages();
@@ -75,7 +76,8 @@ BOOL CDlgMultiControlWindow::OnInitDialog()
     for (auto [id, image] : {std::pair{IDC_MULTICTL_CLEAR_VIEW, MultiPanelImage::ClearView},
              {IDC_MULTICTL_COPY_PICTURE, MultiPanelImage::CopyPicture},
              {IDC_MULTICTL_OPEN_IN_CLIP, MultiPanelImage::OpenInClipMode},
-             {IDC_MULTICTL_DELETE, MultiPanelImage::Delete}, {IDC_MULTICTL_COPY_FILES, MultiPanelImage::CopyFiles},
+             {IDC_MULTICTL_DELETE, MultiPanelImage::Delete},
+             {IDC_MULTICTL_COPY_FILES, MultiPanelImage::CopyFiles},
              {IDC_MULTICTL_BATCH_SHRINK, MultiPanelImage::BatchShrink},
              {IDC_MULTICTL_RENAME_ONE, MultiPanelImage::RenameOne},
              {IDC_MULTICTL_RENAME_BATCH, MultiPanelImage::RenameBatch}})
@@ -138,7 +140,8 @@ LRESULT CDlgMultiControlWindow::WindowProc(UINT message, WPARAM wParam, LPARAM l
         OnRepositionPanel();
         return 0;
     case WM_MULTICTL_CELL_POS:
-        SetDlgItemText(IDC_MULTICTL_CELL_POS, CellPositionText(static_cast<int>(wParam), static_cast<int>(lParam)));
+        SetDlgItemText(
+            IDC_MULTICTL_CELL_POS, CellPositionText(static_cast<int>(wParam), static_cast<int>(lParam)));
         return 1;
     case WM_MULTICTL_FILE_TEXT:
         return OnFileText(reinterpret_cast<const QString*>(wParam), reinterpret_cast<const QString*>(lParam));
@@ -322,7 +325,8 @@ void CDlgMultiControlWindow::ShowViewModeImages()
 {
     const bool preview = m_viewMode == kMultiViewPreview;
     SetButtonImage(IDC_MULTICTL_GRID_VIEW, preview ? MultiPanelImage::Grid : MultiPanelImage::GridOn);
-    SetButtonImage(IDC_MULTICTL_PREVIEW_VIEW, preview ? MultiPanelImage::PreviewOn : MultiPanelImage::Preview);
+    SetButtonImage(
+        IDC_MULTICTL_PREVIEW_VIEW, preview ? MultiPanelImage::PreviewOn : MultiPanelImage::Preview);
 }
 
 void CDlgMultiControlWindow::CreateToolTips()

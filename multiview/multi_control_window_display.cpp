@@ -38,8 +38,8 @@ void CDlgMultiControlWindow::ClearViewAndStopWatch()
 
 void CDlgMultiControlWindow::OnClearView()
 {
-    if (AfxMessageBox(QStringLiteral("サムネイル表示をクリアします。よろしいですか？"), MB_YESNO | MB_ICONQUESTION) !=
-        IDYES)
+    if (AfxMessageBox(QStringLiteral("サムネイル表示をクリアします。よろしいですか？"),
+            MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     PostToStage(WM_MULTI_CLEAR);
     ResetExifShowButton();

@@ -43,8 +43,13 @@ TEST(MultiThumbSize, StepsByFourWithinItsRange)
         int size, delta, expected;
     };
     const Case cases[] = {
-        {48, -120, 48}, {52, -120, 48}, {52, 0, 48},  // a delta of 0 shrinks
-        {144, 120, 144}, {140, 120, 144}, {140, 1, 144}, {96, -1, 92},
+        {48, -120, 48},
+        {52, -120, 48},
+        {52, 0, 48},  // a delta of 0 shrinks
+        {144, 120, 144},
+        {140, 120, 144},
+        {140, 1, 144},
+        {96, -1, 92},
     };
     for (const Case& c : cases)
         EXPECT_EQ(StepThumbSize(c.size, c.delta), c.expected) << c.size << " " << c.delta;
