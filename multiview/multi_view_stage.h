@@ -24,6 +24,9 @@ class CThumbnailLoaders;
 class CVirtualWindow;
 class CPen;
 class CBitmap;
+class CDC;
+class CMaskValueTally;
+class CThumbMask;
 
 // Timers of the stage.
 inline constexpr UINT_PTR IDT_MULTI_PAGE_PAINT = 20;
@@ -59,6 +62,9 @@ public:
     BOOL IsRubberBandActive() const { return m_bandValid; }
     // The loader threads of this stage.
     CThumbnailLoaders& Loaders() { return *m_loaders; }
+    // The masks' data (day list, extensions) and the value tally.
+    CThumbMask& Mask() { return *m_mask; }
+    CMaskValueTally& Tally() { return *m_tally; }
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
@@ -84,6 +90,8 @@ private:
     void OnRepositionPanel();
     void CreateBackBuffer();
     int LayoutGrid(bool autoStep);
+    HWND PanelWindow() const;
+    RECT GridClientRect() const;
 
     // Messages (multi_view_stage_messages.cpp).
     LRESULT OnViewModeChanged(int mode);
@@ -129,6 +137,10 @@ private:
     void DrawScrollRow();
     void DrawCellFrames();
     void PaintPage();
+    // Paints from the paint cursor; false while loading left a gap to retry.
+    bool PaintPageFromCursor();
+    // The whole picture of a file as a bitmap for the preview, null when unreadable.
+    HBITMAP LoadPreviewBitmap(const QString& path);
     void OnPaintTimer();
     void ShowPreviewPicture(int position);
     void DrawFocusAndSelectionFrames(CDC* dc);
@@ -162,7 +174,10 @@ private:
     UINT_PTR m_raiseTimer = 0;
     std::unique_ptr<CBitmap> m_maskedBitmap;
 
+    std::unique_ptr<CThumbMask> m_mask;
+    std::unique_ptr<CMaskValueTally> m_tally;
     std::unique_ptr<CThumbnailList> m_list;
+    CDC* m_sourceDC = nullptr;
     CThumbGridLayout m_layout;
     CThumbScrollState m_scroll;
     std::unique_ptr<CThumbnailLoaders> m_loaders;
@@ -177,6 +192,8 @@ private:
     std::unique_ptr<CDrawRectFrame> m_unselectedFrame;
     uint64_t m_lastPageKeyMs = 0;
     bool m_inputOff = false;
+    // The low-memory warning was shown by a view-mode change since the last folder load.
+    bool m_lowMemoryWarned = false;
     std::unique_ptr<CVirtualWindow> m_backBuffer;
     bool m_useBackBuffer = true;
 
