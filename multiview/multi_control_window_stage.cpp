@@ -1,8 +1,20 @@
-// What the panel asks of the real multi-view stage.
+// What the panel asks of the real multi-view stage and its list.
 #include "multiview/multi_control_window.h"
 
 #include "core/app_state.h"
 #include "core/multi_view_globals.h"
+#include "multiview/multi_view_stage.h"
+#include "multiview/thumb_load_control.h"
+#include "multiview/thumbnail_list.h"
+
+namespace {
+
+CDlgMultiViewStage* StageOf(HWND stage)
+{
+    return stage ? dynamic_cast<CDlgMultiViewStage*>(CWnd::FromHandle(stage)) : nullptr;
+}
+
+}  // namespace
 
 HWND CDlgMultiControlWindow::StageWindow() const
 {
@@ -17,40 +29,51 @@ bool CDlgMultiControlWindow::IsStageVisible() const
 
 QString CDlgMultiControlWindow::StageFolder() const
 {
-    return QString();
+    const CDlgMultiViewStage* stage = StageOf(StageWindow());
+    return stage ? stage->List().GetFolder() : QString();
 }
 
 int CDlgMultiControlWindow::StageFileCount() const
 {
-    return 0;
+    const CDlgMultiViewStage* stage = StageOf(StageWindow());
+    return stage ? stage->List().GetFileCount() : 0;
 }
 
 int CDlgMultiControlWindow::StageFocus() const
 {
-    return -1;
+    const CDlgMultiViewStage* stage = StageOf(StageWindow());
+    return stage ? stage->Scroll().Focus() : -1;
 }
 
-void CDlgMultiControlWindow::SetStageFocus(int)
+void CDlgMultiControlWindow::SetStageFocus(int position)
 {
+    if (CDlgMultiViewStage* stage = StageOf(StageWindow()))
+        stage->SetFocusPosition(position);
 }
 
 int CDlgMultiControlWindow::StageSelectedCount() const
 {
-    return 0;
+    const CDlgMultiViewStage* stage = StageOf(StageWindow());
+    return stage ? stage->List().GetSelectedCount() : 0;
 }
 
-bool CDlgMultiControlWindow::IsStageSortReady(int) const
+bool CDlgMultiControlWindow::IsStageSortReady(int position) const
 {
-    return false;
+    const CDlgMultiViewStage* stage = StageOf(StageWindow());
+    return stage && position >= 0 && stage->List().IsSortReady(position) != 0;
 }
 
 int CDlgMultiControlWindow::LoadedThumbnailCount() const
 {
-    return 0;
+    return GetThumbLoadControl().loadedCount.load();
 }
 
-void CDlgMultiControlWindow::SetStageListOrder(int, int)
+void CDlgMultiControlWindow::SetStageListOrder(int key, int descending)
 {
+    if (CDlgMultiViewStage* stage = StageOf(StageWindow())) {
+        stage->List().SetSortKey(static_cast<BYTE>(key));
+        stage->List().SetDescending(static_cast<BYTE>(descending));
+    }
 }
 
 void CDlgMultiControlWindow::SetRenameMode(int mode)
