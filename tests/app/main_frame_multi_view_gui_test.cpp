@@ -11,11 +11,13 @@
 #include "core/settings/app_settings.h"
 #include "multiview/multi_control_window.h"
 #include "multiview/multi_view_stage.h"
+#include "multiview/thumbnail_list.h"
 #include "res/frame_command_ids.h"
 #include "res/frame_menus.h"
 #include "tests/support/frame_app_fixture.h"
 #include "tests/support/pump_until.h"
 
+#include <QDir>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -130,4 +132,30 @@ TEST_F(MainFrameMultiViewGui, ClipModesZoomAndOverviewComeBackFromTheMultiView)
     clipStage.SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
     EXPECT_EQ(clipStage.Zoom().level, level);
     EXPECT_TRUE(m_frame->IsSkyWindowOpen());
+}
+
+TEST_F(MainFrameMultiViewGui, AFolderChosenInThePanelLoadsIntoTheStage)
+{
+    const QString folder = m_dir.filePath(QStringLiteral("pictures"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    for (const char* name : {"b.png", "a.png", "C.png"}) {
+        QImage picture(64, 48, QImage::Format_RGB32);
+        picture.fill(qRgb(200, 40, 40));
+        ASSERT_TRUE(picture.save(folder + QLatin1Char('/') + QString::fromLatin1(name)));
+    }
+    PumpFor(50);
+    Press(IDC_MODE_TO_MULTI);
+    CDlgMultiControlWindow* panel = m_frame->GetMultiControlWindow();
+    CDlgMultiViewStage* stage = m_frame->GetMultiViewStage();
+    ASSERT_TRUE(panel && stage);
+
+    ASSERT_TRUE(panel->SwitchToFolder(folder, false, false));
+    ASSERT_TRUE(PumpUntil([&] { return stage->List().GetFileCount() == 3; }, 5000));
+    EXPECT_EQ(stage->List().GetFolder(), folder);
+    EXPECT_EQ(panel->History(0), folder);
+    // The loader finishes and says so; the panel watches the folder.
+    EXPECT_TRUE(PumpUntil([&] { return panel->DisplayState() == kMultiDisplayFinished; }, 10000));
+    EXPECT_TRUE(panel->IsWatching());
+    // The same folder again changes nothing.
+    EXPECT_FALSE(panel->SwitchToFolder(folder, false, false));
 }

@@ -5,7 +5,7 @@ their resource list.
     python3 res/multi_panel_bitmaps/src/draw_multi_panel_pictures.py [--sheet FILE]
 
 Each button has one picture for icon scale 1 (28 x 24) and one for scale 2
-(56 x 48): a 16 x 16 or 32 x 32 drawing centred on the button's face. The
+(56 x 48): a 16 x 16 or 32 x 32 drawing centred on the button's opaque face. The
 two view buttons have a second form for the mode that is on (a pale blue
 face in a navy frame). It writes res/multi_panel_bitmaps/bitmap_<id>.png and
 res/multi_panel_bitmaps.qrc. Python 3 standard library only; not part of the
@@ -28,6 +28,8 @@ from parts import (BLUE, BROWN, DGREEN, DGREY, DRED, GREEN, LBLUE, LGREY, MGREY,
 from pixel_canvas import Canvas, rect  # noqa: E402
 
 FACE = {1: (28, 24), 2: (56, 48)}
+# The button face the pictures stand on (the bitmaps are opaque, as the other panel's are).
+BUTTON_FACE = (240, 240, 240)
 
 
 # -- the drawings (16 x 16, or 32 x 32 when big) --------------------------------------
@@ -223,6 +225,7 @@ def face(scale, draw, on):
     w, h = FACE[scale]
     side = 16 * scale
     c = Canvas(w, h)
+    c.fill(0, 0, w - 1, h - 1, BUTTON_FACE)
     if on:
         c.box(0, 0, w - 1, h - 1, NAVY, LBLUE)
         if scale == 2:
