@@ -86,22 +86,21 @@ BOOL CDlgMultiViewStage::OnInitDialog()
 
     // Placed at the view stage's corner; the size of the last run of the
     // stage when there was one, else the smallest size.
-    RECT own{};
-    GetWindowRect(&own);
+    RECT client{};
+    GetClientRect(&client);
     POINT corner{g_rcStageArea.left, g_rcStageArea.top};
     if (HWND viewStage = GetAppState().Window(AppWindow::ViewStage)) {
         const RECT r = GetAppState().WindowRect(viewStage);
         corner = POINT{r.left, r.top};
     }
     const MultiViewState& state = GetMultiViewState();
-    int width = std::max<int>(own.right - own.left, kMultiStageMinWidth);
-    int height = std::max<int>(own.bottom - own.top, kMultiStageMinHeight);
-    if (state.stageWidth > 0 && state.stageHeight > 0) {
-        width = std::max(state.stageWidth, kMultiStageMinWidth);
-        height = std::max(state.stageHeight, kMultiStageMinHeight);
-    }
+    SIZE size{std::max<LONG>(client.right, kMultiStageMinWidth),
+        std::max<LONG>(client.bottom, kMultiStageMinHeight)};
+    if (state.stageWidth > 0 && state.stageHeight > 0)
+        size = SIZE{std::max(state.stageWidth, kMultiStageMinWidth),
+            std::max(state.stageHeight, kMultiStageMinHeight)};
     m_inSize = true;
-    MoveWindow(corner.x, corner.y, width, height);
+    PlaceClient(corner, size);
     m_inSize = false;
     LayoutRectangles();
 
@@ -138,10 +137,10 @@ BOOL CDlgMultiViewStage::OnInitDialog()
 BOOL CDlgMultiViewStage::DestroyWindow()
 {
     if (GetSafeHwnd()) {
-        RECT r{};
-        GetWindowRect(&r);
-        GetMultiViewState().stageWidth = r.right - r.left;
-        GetMultiViewState().stageHeight = r.bottom - r.top;
+        RECT client{};
+        GetClientRect(&client);
+        GetMultiViewState().stageWidth = client.right;
+        GetMultiViewState().stageHeight = client.bottom;
         if (m_paintTimer)
             KillTimer(IDT_MULTI_PAGE_PAINT);
         m_paintTimer = 0;
@@ -169,11 +168,23 @@ BOOL CDlgMultiViewStage::DestroyWindow()
     return CDialog::DestroyWindow();
 }
 
+void CDlgMultiViewStage::PlaceClient(POINT topLeft, SIZE client)
+{
+    RECT window{};
+    RECT inside{};
+    GetWindowRect(&window);
+    GetClientRect(&inside);
+    const int extraW = (window.right - window.left) - inside.right;
+    const int extraH = (window.bottom - window.top) - inside.bottom;
+    MoveWindow(topLeft.x, topLeft.y, client.cx + extraW, client.cy + extraH);
+}
+
 void CDlgMultiViewStage::LayoutRectangles()
 {
     GetWindowRect(&m_rcWindow);
     RECT client{};
     GetClientRect(&client);
+    m_laidOutSize = SIZE{client.right, client.bottom};
     const int w = client.right - 6;
     const int h = client.bottom;
     m_rcHeader = RECT{0, 0, w, 18};
@@ -188,10 +199,13 @@ void CDlgMultiViewStage::LayoutRectangles()
         {IDC_MULTI_GRID, m_rcGrid},
         {IDC_MULTI_GRID_SOURCE, m_rcGrid},
     };
+    // Each control is repainted (its background erased) here and now, not
+    // after the render that follows a new layout.
     for (const auto& p : placements) {
         if (CWnd* control = GetDlgItem(p.id)) {
             control->Invalidate();
             control->MoveWindow(&p.r);
+            control->UpdateWindow();
         }
     }
 }
@@ -233,15 +247,15 @@ void CDlgMultiViewStage::OnSize(UINT type, int cx, int cy)
     if (!IsWindowVisible() || m_inSize || !m_backBuffer)
         return;
     m_inSize = true;
-    RECT r{};
-    GetWindowRect(&r);
     const int width = std::max(cx, kMultiStageMinWidth);
     const int height = std::max(cy, kMultiStageMinHeight);
-    const bool sameSize =
-        width == m_rcWindow.right - m_rcWindow.left && height == m_rcWindow.bottom - m_rcWindow.top;
-    if (width != r.right - r.left || height != r.bottom - r.top)
-        MoveWindow(r.left, r.top, width, height);
-    if (sameSize) {
+    RECT window{};
+    RECT client{};
+    GetWindowRect(&window);
+    GetClientRect(&client);
+    if (width != client.right || height != client.bottom)
+        PlaceClient(POINT{window.left, window.top}, SIZE{width, height});
+    if (width == m_laidOutSize.cx && height == m_laidOutSize.cy) {
         // A move alone: the page and the focus stay as they are.
         GetWindowRect(&m_rcWindow);
         m_inSize = false;
@@ -287,6 +301,7 @@ void CDlgMultiViewStage::OnRepositionPanel()
         m_parentWnd->GetWindowRect(&frame);
     RECT own{};
     GetWindowRect(&own);
+    // The size stays: WM_SIZE finds it unchanged and keeps the page.
     MoveWindow(panel.right, frame.top + GetFrameClientTop(), own.right - own.left, own.bottom - own.top);
 }
 

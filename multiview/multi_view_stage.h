@@ -68,6 +68,14 @@ public:
     CThumbMask& Mask() { return *m_mask; }
     CMaskValueTally& Tally() { return *m_tally; }
 
+    // The messages that carry pointers (sent, so the pointee outlives the call;
+    // WM_MULTI_FOLDER_CHANGED is posted with a buffer of the panel that stays
+    // until its next request, and is copied at once):
+    //   WM_RESIZE_STAGE            wParam const RECT*, the frame's rectangle;
+    //   WM_MULTI_FOLDER_CHANGED    wParam const QString* folder or 0, lParam sort bits;
+    //   WM_MULTI_GET_CURRENT_PATH  wParam QString* receiving the focus's path (empty
+    //                              when there is none or it has lParam characters or more);
+    //   WM_MULTI_SET_FILE_NAME     wParam file index, lParam const QString* new name.
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     BOOL DestroyWindow() override;
@@ -88,6 +96,8 @@ private:
 
     // Window and layout (multi_view_stage.cpp).
     void LayoutRectangles();
+    // Moves the window so that its client area is client at topLeft.
+    void PlaceClient(POINT topLeft, SIZE client);
     void OnResizeStage(const RECT* frameRect);
     void OnRepositionPanel();
     void CreateBackBuffer();
@@ -149,7 +159,6 @@ private:
     CDC* FramesTarget();
     CDC* PaintTarget();
     void CopyBackBufferToGrid();
-    bool IsMaskedForPaint(int file) const;
 
     MultiViewPanelState* m_panel = nullptr;
     CWnd* m_parentWnd = nullptr;
@@ -160,6 +169,8 @@ private:
     RECT m_rcGrid{};
     RECT m_rcAbortButton{};
     bool m_resizedByFrame = false;
+    // The client size the controls were last laid out for.
+    SIZE m_laidOutSize{};
     bool m_inSize = false;
     int m_viewMode = 0;
     bool m_rendering = false;

@@ -33,10 +33,7 @@ void BringCursorToPage(ThumbLoadControl& control, int first)
 
 void CDlgMultiViewStage::StartRangeLoad(int first, int last)
 {
-    ThumbLoadControl& control = m_list->LoadControl();
-    control.rangeFirst = static_cast<WORD>(first);
-    control.rangeLast = static_cast<WORD>(last);
-    if (!m_loaders->StartRangeLoader())
+    if (!m_loaders->StartRangeLoader(first, last))
         m_list->SetLoadState(kThumbLoadStopped);
 }
 
@@ -57,6 +54,8 @@ LRESULT CDlgMultiViewStage::OnNoticeChangedMultiTargetFolder(WPARAM folder, LPAR
         return 0;
 
     ThumbLoadControl& control = m_list->LoadControl();
+    // A range left pending belongs to the thumbnails about to go.
+    control.ClearPendingRange();
     {
         CWaitCursor wait;
         if (load) {
@@ -164,8 +163,10 @@ bool CDlgMultiViewStage::MoveLoadedWindow()
         return true;
     // Stopped before anything is released: a running loader could store a
     // thumbnail of a position just given up.
-    if (!m_loaders->StopWorkerThreads(true, false))
+    if (!m_loaders->StopWorkerThreads(true, false)) {
+        m_scroll.SetLoadedWindow(m_scroll.PreviousLoadedFirst(), m_scroll.PreviousLoadedLast());
         return false;
+    }
     for (int position = move.releaseFirst; position <= move.releaseLast; ++position) {
         const WORD file = m_list->GetSortIndex(position);
         if (file != kNoFileIndex)
@@ -202,9 +203,7 @@ void CDlgMultiViewStage::StartPageLoad()
         control.pendingLast = control.rangeLast;
     }
     m_list->SetLoadState(kThumbLoadRunning);
-    control.pageFirst = static_cast<WORD>(first);
-    control.pageLast = static_cast<WORD>(last);
-    m_loaders->StartPageLoader();
+    m_loaders->StartPageLoader(first, last);
 }
 
 void CDlgMultiViewStage::ResumePendingThumbnailLoad()
@@ -272,6 +271,7 @@ LRESULT CDlgMultiViewStage::OnClear()
     }
     m_list->AllocFileArrays(0);
     m_list->AllocThumbnailArrays(0);
+    m_list->LoadControl().ClearPendingRange();
     m_scroll.Init(0, 0, m_viewMode);
     DrawHeader();
     DrawScrollRow();

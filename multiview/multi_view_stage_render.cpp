@@ -7,13 +7,11 @@
 #include "clip/draw_pens.h"
 #include "core/geometry.h"
 #include "core/multi_view_messages.h"
-#include "core/settings/app_settings.h"
 #include "core/system_figures.h"
 #include "core/text_utils.h"
 #include "imaging/preset_font.h"
 #include "imaging/virtual_window.h"
 #include "multiview/multi_view_canvas_rules.h"
-#include "multiview/thumb_mask.h"
 #include "multiview/thumbnail_list.h"
 #include "platform/app/message_pump.h"
 #include "platform/dialog/msgbox.h"
@@ -366,16 +364,6 @@ LRESULT CDlgMultiViewStage::OnRedrawFrames(int cell)
     return 0;
 }
 
-bool CDlgMultiViewStage::IsMaskedForPaint(int file) const
-{
-    SYSTEMTIME time{};
-    if (m_list->GetFileTime(file, &time) && m_mask->IsMasked(time, m_list->GetFileName(file)))
-        return true;
-    if (AppSettings.IsTMIExtMode == 1 && m_tally->IsReady())
-        return m_tally->IsOutsideRange(m_list->GetMeasureValue(file, AppSettings.ExtensionMask)) != 0;
-    return false;
-}
-
 void CDlgMultiViewStage::PaintPage()
 {
     PaintPageFromCursor();
@@ -393,7 +381,7 @@ bool CDlgMultiViewStage::PaintPageFromCursor()
             const WORD file = m_list->GetSortIndex(position);
             if (file == kNoFileIndex || cell.right == cell.left)
                 continue;
-            if (IsMaskedForPaint(file) && m_maskedBitmap->GetSafeHandle()) {
+            if (m_list->IsHiddenByMasks(file) && m_maskedBitmap->GetSafeHandle()) {
                 const RECT fit = FitSizeInRect(cell, SIZE{kPlaceholderEdge, kPlaceholderEdge});
                 StretchDrawBitmap(dc, fit, static_cast<HBITMAP>(m_maskedBitmap->GetSafeHandle()),
                     kPlaceholderEdge, kPlaceholderEdge);

@@ -14,6 +14,7 @@
 #include "platform/window/cursor.h"
 #include "platform/window/window.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <new>
 
@@ -294,7 +295,8 @@ int CThumbnailList::AllocThumbnailArrays(int capacity)
     if (capacity == 0)
         return 2;
     try {
-        m_thumbs.assign(static_cast<std::size_t>(m_fileCount) + kFileArrayGrowth, ThumbEntry());
+        m_thumbs.assign(
+            std::max(static_cast<std::size_t>(m_fileCount) + kFileArrayGrowth, m_files.size()), ThumbEntry());
     } catch (const std::bad_alloc&) {
         FreeThumbnailArraysLocked();
         m_capacity = capacity;

@@ -25,6 +25,7 @@
 #pragma once
 
 #include "core/folder_listing.h"
+#include "core/multi_view_messages.h"
 #include "multiview/thumb_load_control.h"
 #include "platform/gdi/gdi_objects.h"
 #include "platform/types/hwnd.h"
@@ -245,6 +246,13 @@ public:
     void ReleaseThumbnail(int file);
 
     // ----- worker runs -----
+    // Gives up the running loader runs (range and page) or the sort run: a
+    // worker that did not stop within the stage's limit stores nothing more,
+    // leaves the load state, the shared cursor and the cancel flags alone,
+    // and ends at its next file. Call it before retiring such a worker; the
+    // flags may then be cleared for the next run.
+    void AbandonLoaderRuns();
+    void AbandonSortRun();
     // Loading passes of the range loader: 1 done, 0 cancelled (load state 3).
     int LoadRange(int first, int last);
     int LoadRangePass(int first, int last);
@@ -280,6 +288,9 @@ public:
     int IsSelected(int position) const;
     // 1 when the masks hide the file and masked files may not be selected.
     int IsMaskedFile(int file) const;
+    // 1 when the masks hide the file (date, extension, and the value range
+    // in extended mode), whether or not it stays selectable: painting's test.
+    int IsHiddenByMasks(int file) const;
     // The file's value of a mask measure (1 size, 2 width, 3 height, 4 name length).
     DWORD GetMeasureValue(int file, int measure) const;
 
@@ -327,14 +338,15 @@ private:
     void RebuildInverseLocked(int key);
     void SetValidBitsLocked(BYTE bits);
     int SetSelectionLocked(int position, int mode);
-    int IsMaskedFileLocked(int file) const;
+    int IsHiddenByMasksLocked(int file) const;
 
     RunTicket BeginRun(RunKind kind);
     bool IsCurrentLocked(const RunTicket& ticket) const;
     bool IsCurrent(const RunTicket& ticket) const;
     // Makes the file's thumbnail for a worker run (or the UI thread with no
-    // run): decodes without the lock, stores under it.
-    int MakeThumbnailForRun(int file, const RunTicket* ticket);
+    // run): decodes without the lock, stores under it. *stored tells whether
+    // this call's bitmap went into the list.
+    int MakeThumbnailForRun(int file, const RunTicket* ticket, bool* stored = nullptr);
     // A bitmap of the picture fitted into the edge, plus one pixel each way.
     HBITMAP StretchIntoThumbnail(
         const QImage& picture, DWORD imageWidth, DWORD imageHeight, int edge, int* width, int* height) const;

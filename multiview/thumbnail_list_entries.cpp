@@ -25,6 +25,10 @@ int CThumbnailList::AddEntry()
             m_allocated = static_cast<int>(room);
             m_growthCounter = 0;
         }
+        // The thumbnail set keeps an entry for every file, also after it was
+        // made for a capacity of 0.
+        if (m_thumbs.size() < m_files.size())
+            m_thumbs.resize(m_files.size());
         if (!m_fullImage) {
             m_fullImage = std::make_unique<CLoadBitmap_for_Dlg>();
             m_fullImage->showMessages = 0;

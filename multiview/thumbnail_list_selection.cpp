@@ -47,7 +47,10 @@ int CThumbnailList::SetSelectionLocked(int position, int mode)
     if (mode == 2)
         selected = selected ? 0 : 1;
     else if (mode == 1)
-        selected = !m_files[file].name.isEmpty() && !IsMaskedFileLocked(file) ? 1 : 0;
+        selected = !m_files[file].name.isEmpty() &&
+                !(AppSettings.IncludeMaskFile != 1 && IsHiddenByMasksLocked(file))
+            ? 1
+            : 0;
     else
         selected = 0;
     return selected;
@@ -92,13 +95,21 @@ int CThumbnailList::ClearSingleSelection()
 
 int CThumbnailList::IsMaskedFile(int file) const
 {
+    if (AppSettings.IncludeMaskFile == 1)
+        return 0;  // masked files stay selectable
     auto lock = Lock();
-    return IsMaskedFileLocked(file);
+    return IsHiddenByMasksLocked(file);
 }
 
-int CThumbnailList::IsMaskedFileLocked(int file) const
+int CThumbnailList::IsHiddenByMasks(int file) const
 {
-    if (AppSettings.IncludeMaskFile == 1 || file < 0 || file >= static_cast<int>(m_files.size()))
+    auto lock = Lock();
+    return IsHiddenByMasksLocked(file);
+}
+
+int CThumbnailList::IsHiddenByMasksLocked(int file) const
+{
+    if (file < 0 || file >= static_cast<int>(m_files.size()))
         return 0;
     const bool dateMask = m_mask && m_mask->IsAnyDayMasked();
     const bool rangeMode = AppSettings.IsTMIExtMode == 1;

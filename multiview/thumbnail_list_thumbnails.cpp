@@ -24,6 +24,19 @@ CThumbnailList::RunTicket CThumbnailList::BeginRun(RunKind kind)
     return RunTicket{kind, serial, kind == kRunSort ? m_fileGeneration : m_generation};
 }
 
+void CThumbnailList::AbandonLoaderRuns()
+{
+    auto lock = Lock();
+    ++m_runSerial[kRunRange];
+    ++m_runSerial[kRunPage];
+}
+
+void CThumbnailList::AbandonSortRun()
+{
+    auto lock = Lock();
+    ++m_runSerial[kRunSort];
+}
+
 bool CThumbnailList::IsCurrentLocked(const RunTicket& ticket) const
 {
     const unsigned generation = ticket.kind == kRunSort ? m_fileGeneration : m_generation;
@@ -72,8 +85,10 @@ int CThumbnailList::MakeThumbnail(int file)
     return MakeThumbnailForRun(file, nullptr);
 }
 
-int CThumbnailList::MakeThumbnailForRun(int file, const RunTicket* ticket)
+int CThumbnailList::MakeThumbnailForRun(int file, const RunTicket* ticket, bool* stored)
 {
+    if (stored)
+        *stored = false;
     QString path;
     int edge = 0;
     ThumbnailDecoder decoder;
@@ -126,6 +141,8 @@ int CThumbnailList::MakeThumbnailForRun(int file, const RunTicket* ticket)
             t.bitmap = bitmap;
             t.width = width;
             t.height = height;
+            if (stored)
+                *stored = true;
         }
     }
     if (!made)
@@ -227,14 +244,19 @@ int CThumbnailList::RangePass(int first, int last, const RunTicket& ticket)
     if (GetFileCount() == 0)
         return 1;
     ThumbLoadControl& control = *m_control;
+    if (!IsCurrent(ticket))
+        return 3;
     int position = first;
     if (control.resume.exchange(false))
         position = control.cursor.load();
     for (;;) {
+        // An abandoned run leaves the shared cursor to the run that replaced it.
+        if (!IsCurrent(ticket))
+            return 3;
         control.cursor.store(static_cast<WORD>(position));
         if (position > last)
             return 1;
-        if (m_rangeCancel.load() != 0 || !IsCurrent(ticket))
+        if (m_rangeCancel.load() != 0)
             return 3;
         if (!WaitWhileSuspended(m_rangeCancel, ticket))
             return 3;
@@ -249,12 +271,12 @@ int CThumbnailList::RangePass(int first, int last, const RunTicket& ticket)
             ++position;
             continue;
         }
-        MakeThumbnailForRun(file, &ticket);
-        {
-            auto lock = Lock();
-            if (IsCurrentLocked(ticket) && file < m_thumbs.size() && m_thumbs[file].bitmap)
-                control.loadedCount.fetch_add(1);
-        }
+        // Counted when this run's bitmap went in (the page loader may have
+        // made the same file meanwhile).
+        bool stored = false;
+        MakeThumbnailForRun(file, &ticket, &stored);
+        if (stored)
+            control.loadedCount.fetch_add(1);
         // The UI thread may have moved the cursor to bring the page forward.
         position = control.cursor.load() + 1;
     }
@@ -311,14 +333,14 @@ int CThumbnailList::LoadPage(int first, int last)
                     continue;
                 missing = !m_thumbs[file].bitmap;
             }
+            bool stored = false;
             if (missing)
-                MakeThumbnailForRun(file, &ticket);
+                MakeThumbnailForRun(file, &ticket, &stored);
+            if (stored)
+                control.loadedCount.fetch_add(1);
             auto lock = Lock();
-            if (IsCurrentLocked(ticket) && file < m_thumbs.size() && m_thumbs[file].bitmap) {
+            if (IsCurrentLocked(ticket) && file < m_thumbs.size() && m_thumbs[file].bitmap)
                 ++loaded;
-                if (missing)
-                    control.loadedCount.fetch_add(1);
-            }
         }
         if (loaded == last - first + 1)
             break;

@@ -201,19 +201,23 @@ bool CThumbnailLoaders::StartKind(Kind kind, std::function<void()> body)
     return true;
 }
 
-bool CThumbnailLoaders::StartRangeLoader()
+bool CThumbnailLoaders::StartRangeLoader(int first, int last)
 {
     if (StopRangeLoader() == Stop::StillRunning)
         return false;
+    m_control->rangeFirst = static_cast<WORD>(first);
+    m_control->rangeLast = static_cast<WORD>(last);
     m_list->ClearRangeCancel();
     m_control->stopping.store(false);
     return StartKind(kRangeLoader, [this, panel = PanelWindow()] { RangeLoaderBody(panel); });
 }
 
-bool CThumbnailLoaders::StartPageLoader()
+bool CThumbnailLoaders::StartPageLoader(int first, int last)
 {
     if (StopPageLoader() == Stop::StillRunning)
         return false;
+    m_control->pageFirst = static_cast<WORD>(first);
+    m_control->pageLast = static_cast<WORD>(last);
     m_list->ClearPageCancel();
     return StartKind(kPageLoader, [this] { PageLoaderBody(); });
 }

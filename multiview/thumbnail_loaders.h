@@ -47,9 +47,11 @@ public:
     void SetStopLimits(DWORD loaderMs, DWORD sortMs);
 
     // Each start first stops a running worker of its kind; false when one
-    // still runs after its limit or no thread could be made.
-    bool StartRangeLoader();
-    bool StartPageLoader();
+    // still runs after its limit or no thread could be made. The range (or
+    // page) to load is stored for the new worker only once the old one has
+    // ended.
+    bool StartRangeLoader(int first, int last);
+    bool StartPageLoader(int first, int last);
     bool StartSortBuilder(unsigned bits);
     bool StartMaskWorker(bool rebuild, int fileCount);
 

@@ -2,4 +2,6 @@
 # class and the data that workers share with the UI thread. Unit tests only.
 set(kestrel_tsan_tests
   platform/thread/worker_thread_test.cpp
+  multiview/thumbnail_list_threads_test.cpp
+  multiview/thumbnail_loaders_test.cpp
 )
