@@ -28,6 +28,8 @@ class CDlgContrast;
 class CDlgMeasure;
 class CDlgControlWindow;
 class CDlgModeChoice;
+class CDlgMultiControlWindow;
+class CDlgMultiViewStage;
 class CDlgSkyWindow;
 class CDlgViewStage;
 class CDlgWaitOperateMsg;
@@ -75,6 +77,8 @@ public:
     CDlgSkyWindow* m_pSkyWindow = nullptr;
     CDlgMeasure* m_pMeasure = nullptr;
     CDlgZoomLens* m_pZoomLens = nullptr;
+    CDlgMultiControlWindow* m_pMultiControlWindow = nullptr;
+    CDlgMultiViewStage* m_pMultiViewStage = nullptr;
 
     // The control panel: made once (template 134) before the stage, shown and
     // brought to the top (app/main_frame_panel.cpp).
@@ -143,6 +147,17 @@ public:
     void OpenZoomLens();
     void CloseZoomLens();
     BOOL IsZoomLensOpen() const;
+
+    // The multi view's panel (template 279) and stage (278), made on the
+    // first switch to the multi view, panel first, then only shown; closed
+    // as the frame ends, after their workers stopped (app/main_frame_multi_view.cpp).
+    void OpenMultiControlWindow();
+    void CloseMultiControlWindow();
+    CDlgMultiControlWindow* GetMultiControlWindow() const { return m_pMultiControlWindow; }
+    void OpenMultiViewStage();
+    void CloseMultiViewStage();
+    CDlgMultiViewStage* GetMultiViewStage() const { return m_pMultiViewStage; }
+    void StopMultiViewWorkers();
 
     // The work-folder dialog, modal, unless it runs already (app/main_frame_work_folder.cpp).
     void RunWorkFolder();

@@ -55,6 +55,8 @@ public:
     const CThumbnailList& List() const { return *m_list; }
     const CThumbGridLayout& Grid() const { return m_layout; }
     const CThumbScrollState& Scroll() const { return m_scroll; }
+    // The focus as the panel sets it (the preview starts at the first file).
+    void SetFocusPosition(int position) { m_scroll.SetFocus(position); }
     int ViewMode() const { return m_viewMode; }
     // Whether the loaders may run now (the panel's display state).
     bool IsLoadAllowed() const;
