@@ -122,3 +122,32 @@ int HoverTopicAt(std::span<const HoverArea> areas, POINT p)
             return a.topic;
     return 0;
 }
+
+namespace {
+bool g_allPanelButtonsAvailable = false;
+}  // namespace
+
+void SetAllPanelButtonsAvailableForTesting(bool all)
+{
+    g_allPanelButtonsAvailable = all;
+}
+
+bool IsPanelButtonAvailable(int id)
+{
+    if (g_allPanelButtonsAvailable)
+        return true;
+    switch (id) {
+    case IDC_MULTICTL_COPY_PICTURE:
+    case IDC_MULTICTL_OPEN_IN_CLIP:
+    case IDC_MULTICTL_DELETE:
+    case IDC_MULTICTL_COPY_FILES:
+    case IDC_MULTICTL_EXIF_CLEAR:
+    case IDC_MULTICTL_EXIF_SHOW:
+    case IDC_MULTICTL_BATCH_SHRINK:
+    case IDC_MULTICTL_RENAME_ONE:
+    case IDC_MULTICTL_RENAME_BATCH:
+        return false;
+    default:
+        return true;
+    }
+}

@@ -82,6 +82,10 @@ BOOL CDlgMultiControlWindow::OnInitDialog()
              {IDC_MULTICTL_RENAME_ONE, MultiPanelImage::RenameOne},
              {IDC_MULTICTL_RENAME_BATCH, MultiPanelImage::RenameBatch}})
         SetButtonImage(id, image);
+    for (int id : {IDC_MULTICTL_COPY_PICTURE, IDC_MULTICTL_OPEN_IN_CLIP, IDC_MULTICTL_DELETE,
+             IDC_MULTICTL_COPY_FILES, IDC_MULTICTL_EXIF_CLEAR, IDC_MULTICTL_EXIF_SHOW,
+             IDC_MULTICTL_BATCH_SHRINK, IDC_MULTICTL_RENAME_ONE, IDC_MULTICTL_RENAME_BATCH})
+        EnableItem(id, true);  // disabled while its work is not part of the program
 
     // The clip-mode panel's place and width, the own height.
     RECT self{};
@@ -211,8 +215,9 @@ BOOL CDlgMultiControlWindow::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     const int id = LOWORD(wParam);
     const UINT code = HIWORD(wParam);
-    // Controls that lose the focus as the panel goes start nothing.
-    if (m_ending)
+    // Controls that lose the focus as the panel goes start nothing, nor does
+    // a button whose work is not part of the program.
+    if (m_ending || !IsPanelButtonAvailable(id))
         return TRUE;
     switch (id) {
     case IDC_MULTICTL_GRID_VIEW:
@@ -403,7 +408,7 @@ void CDlgMultiControlWindow::PostToStage(UINT message, WPARAM wParam, LPARAM lPa
 void CDlgMultiControlWindow::EnableItem(int id, bool enable)
 {
     if (CWnd* control = GetDlgItem(id))
-        control->EnableWindow(enable ? TRUE : FALSE);
+        control->EnableWindow(enable && IsPanelButtonAvailable(id) ? TRUE : FALSE);
 }
 
 void CDlgMultiControlWindow::ShowItem(int id, bool show)

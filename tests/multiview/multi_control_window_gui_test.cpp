@@ -114,6 +114,7 @@ class MultiControlGui : public testing::Test {
 protected:
     void SetUp() override
     {
+        SetAllPanelButtonsAvailableForTesting(true);
         GetMultiViewPanelCopies() = MultiViewPanelCopies{};
         GetMultiViewState().thumbSize = kThumbSizeMin;
         ASSERT_TRUE(m_dir.isValid());
@@ -126,6 +127,7 @@ protected:
     }
     void TearDown() override
     {
+        SetAllPanelButtonsAvailableForTesting(false);
         if (panel.GetSafeHwnd())
             panel.DestroyWindow();
         SetAppStateSource(nullptr);
@@ -471,6 +473,28 @@ TEST_F(MultiControlGui, ButtonsFollowTheFocusAndSelectionAndOperationsNeedThem)
     Click(IDC_MULTICTL_DELETE);
     ASSERT_EQ(stage.Of(WM_MULTI_DELETE_SELECTED).size(), 1);
     EXPECT_EQ(stage.Of(WM_MULTI_DELETE_SELECTED)[0].wParam, 3u);
+}
+
+TEST_F(MultiControlGui, ButtonsWhoseWorkIsNotInTheProgramStayDisabledAndDoNothing)
+{
+    SetAllPanelButtonsAvailableForTesting(false);
+    TestPanel fresh;
+    fresh.focus = 2;
+    fresh.fileCount = 5;
+    fresh.selected = 3;
+    ASSERT_TRUE(fresh.Create(&frame));
+    fresh.ShowWindow(SW_SHOW);
+    PumpUntil([] { return false; }, 400);  // the button timer runs meanwhile
+    const auto enabled = [&](int id) { return fresh.GetDlgItem(id)->IsWindowEnabled() != FALSE; };
+    EXPECT_TRUE(enabled(IDC_MULTICTL_CLEAR_VIEW));
+    for (int id : {IDC_MULTICTL_COPY_PICTURE, IDC_MULTICTL_OPEN_IN_CLIP, IDC_MULTICTL_DELETE,
+             IDC_MULTICTL_COPY_FILES, IDC_MULTICTL_EXIF_CLEAR, IDC_MULTICTL_EXIF_SHOW,
+             IDC_MULTICTL_BATCH_SHRINK, IDC_MULTICTL_RENAME_ONE, IDC_MULTICTL_RENAME_BATCH}) {
+        EXPECT_FALSE(enabled(id)) << id;
+        fresh.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+    }
+    EXPECT_TRUE(stage.Messages().isEmpty());
+    fresh.DestroyWindow();
 }
 
 TEST_F(MultiControlGui, TheNextPanelOfTheRunTakesTheHistoryButStartsUnsortedAndStopped)
