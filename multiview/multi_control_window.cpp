@@ -2,7 +2,7 @@
 // it stands, and the routing of its messages and commands.
 #include "multiview/multi_control_window.h"
 
-#include "clip/control_panel_placement.h"
+#include "clip/panel_beside_frame.h"
 #include "core/app_state.h"
 #include "core/frame_messages.h"
 #include "core/multi_control_messages.h"
@@ -290,33 +290,20 @@ BOOL CDlgMultiControlWindow::OnCommand(WPARAM wParam, LPARAM lParam)
 void CDlgMultiControlWindow::LoadButtonImages()
 {
     const int scale = GetIconScale();
-    for (int i = 0; i < kMultiPanelImageCount; ++i) {
-        m_imageIds[i] = MultiPanelBitmapId(static_cast<MultiPanelImage>(i), scale);
-        m_images[i] = LoadMultiPanelBitmap(m_imageIds[i]);
-    }
+    m_pictures.Load(
+        kMultiPanelImageCount,
+        [scale](int i) { return MultiPanelBitmapId(static_cast<MultiPanelImage>(i), scale); },
+        LoadMultiPanelBitmap);
 }
 
 void CDlgMultiControlWindow::FreeButtonImages()
 {
-    // Each button lets go of its picture before the picture goes.
-    for (auto it = m_shownImages.begin(); it != m_shownImages.end(); ++it)
-        if (auto* button = dynamic_cast<CButton*>(GetDlgItem(it.key())))
-            button->SetBitmap(nullptr);
-    m_shownImages.clear();
-    for (HBITMAP& image : m_images) {
-        if (image)
-            DeleteObject(image);
-        image = nullptr;
-    }
+    m_pictures.Free(*this);
 }
 
 void CDlgMultiControlWindow::SetButtonImage(int button, MultiPanelImage image)
 {
-    const int index = static_cast<int>(image);
-    if (auto* b = dynamic_cast<CButton*>(GetDlgItem(button))) {
-        b->SetBitmap(m_images[index]);
-        m_shownImages.insert(button, m_imageIds[index]);
-    }
+    m_pictures.Show(*this, button, static_cast<int>(image));
 }
 
 void CDlgMultiControlWindow::ShowLoadStopImage()
@@ -364,17 +351,7 @@ void CDlgMultiControlWindow::MeasureHoverAreas()
 void CDlgMultiControlWindow::OnRepositionPanel()
 {
     // Beside the frame's left edge, below its title band and the mode bar; the size stays.
-    AppStateSource& state = GetAppState();
-    const RECT frame = state.WindowRect(state.Window(AppWindow::MainFrame));
-    int modeBarHeight = 0;
-    if (const HWND bar = state.Window(AppWindow::ModeBar)) {
-        const RECT r = state.WindowRect(bar);
-        modeBarHeight = r.bottom - r.top;
-    }
-    RECT self{};
-    GetWindowRect(&self);
-    const RECT r = CalcPanelPlacement(frame, g_ScreenMetrics.frameWidth, GetFrameClientTop(), modeBarHeight,
-        SIZE{self.right - self.left, self.bottom - self.top});
+    const RECT r = PanelPlacementBesideFrame(*this);
     MoveWindow(r.left, r.top, r.right - r.left, r.bottom - r.top);
     GetWindowRect(&m_rcWindow);
 }

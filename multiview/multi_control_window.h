@@ -10,6 +10,7 @@
 // it to the end of the run. Its messages are in core/multi_control_messages.h.
 #pragma once
 
+#include "clip/button_pictures.h"
 #include "core/multi_control_messages.h"
 #include "core/multi_view_messages.h"
 #include "multiview/folder_watch.h"
@@ -77,7 +78,7 @@ public:
     bool ComboEdited() const { return m_comboEdited; }
     bool IsWatching() const { return m_watch.IsWatching(); }
     // The bitmap a button shows now (its resource id), 0 for none.
-    int ShownImage(int button) const { return m_shownImages.value(button, 0); }
+    int ShownImage(int button) const { return m_pictures.ShownId(button); }
     // The folder text of the last load request, as posted to the stage.
     const QString& RequestedFolder() const { return m_requestFolder; }
 
@@ -189,9 +190,7 @@ private:
     int m_descending = 0;
     bool m_comboEdited = false;
     int m_displayState = 0;
-    HBITMAP m_images[kMultiPanelImageCount]{};
-    int m_imageIds[kMultiPanelImageCount]{};
-    QHash<int, int> m_shownImages;  // button id -> resource id of its picture
+    CButtonPictures m_pictures;
     HoverArea m_hoverAreas[12]{};
     int m_lastHover = -1;
     CToolTipCtrl m_toolTip;
