@@ -1,5 +1,7 @@
 #include "app/frame_status_guide.h"
 
+#include <iterator>
+
 namespace {
 
 constexpr WPARAM kTopicSelection = 0;
@@ -58,4 +60,35 @@ QString StatusGuideText(WPARAM topic, LPARAM value, const StatusGuideFacts& fact
     default:
         return QString();
     }
+}
+
+namespace {
+
+// The explanations of the panel's buttons (WM_FRAME_STATUS_MULTI, by number).
+constexpr const char16_t* kMultiGuides[] = {
+    nullptr,
+    u"フォルダ内を再読込み又は中断します。",
+    u"フォルダ選択ダイアログを開きます。",
+    u"小サイズ(48×48)でサムネイル画像をタイル表示します。",
+    u"中サイズ(96×96)でサムネイル画像をタイル表示します。",
+    u"大サイズ(144×144)でサムネイル画像をタイル表示します。",
+    u"画像をプレビュー表示します。",
+    u"表示(サムネイル)画像をクリアします。(サムネイル用に確保したメモリを開放します)",
+    u"イメージコピー : 選択(赤枠表示)されている画像イメージをクリップボードにコピーします。",
+    u"編集モード : 選択(赤枠表示)されている画像を編集モードで表示します。",
+    u"ファイル削除 : 選択(赤･ﾋﾟﾝｸ枠表示)されている画像ファイルを一括削除します。",
+    u"ファイルコピー : 選択(赤･ﾋﾟﾝｸ枠表示)されている画像ファイルをコピーします。",
+    u"イメージ縮小 : 選択(赤･ﾋﾟﾝｸ枠表示)されている画像ファイルの縦横サイズを縮小します。",
+    u"ファイル名変更(個別) : 選択(赤･ﾋﾟﾝｸ枠表示)されている画像ファイルの名前を変更します。",
+    u"ファイル名変更(一括) : 選択(赤･ﾋﾟﾝｸ枠表示)されている画像ファイルの名前を連続で変更します。",
+};
+
+}  // namespace
+
+QString MultiPanelGuideText(WPARAM topic)
+{
+    const unsigned n = static_cast<unsigned>(topic & 0xFF);
+    if (n >= std::size(kMultiGuides) || !kMultiGuides[n])
+        return QString();
+    return QString::fromUtf16(kMultiGuides[n]);
 }

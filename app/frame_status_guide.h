@@ -15,3 +15,7 @@ struct StatusGuideFacts {
 
 // The text for a topic and value; empty clears the pane.
 QString StatusGuideText(WPARAM topic, LPARAM value, const StatusGuideFacts& facts);
+
+// The explanation of a multi-view panel button (WM_FRAME_STATUS_MULTI: its
+// number in the low byte); empty clears the pane.
+QString MultiPanelGuideText(WPARAM topic);

@@ -14,6 +14,8 @@
 #include "clip/wait_box.h"
 #include "clip/work_folder_dialog.h"
 #include "clip/zoom_lens.h"
+#include "multiview/multi_control_window.h"
+#include "multiview/multi_view_stage.h"
 
 namespace {
 
@@ -143,6 +145,26 @@ void CloseZoomLensOf(CMainFrame& frame, int)
     frame.CloseZoomLens();
 }
 
+CWnd* MultiControlOf(const CMainFrame& frame, int)
+{
+    return frame.m_pMultiControlWindow;
+}
+
+void CloseMultiControlOf(CMainFrame& frame, int)
+{
+    frame.CloseMultiControlWindow();
+}
+
+CWnd* MultiViewStageOf(const CMainFrame& frame, int)
+{
+    return frame.m_pMultiViewStage;
+}
+
+void CloseMultiViewStageOf(CMainFrame& frame, int)
+{
+    frame.CloseMultiViewStage();
+}
+
 CWnd* ContinueCaptureOf(const CMainFrame& frame, int)
 {
     return frame.m_pContinueCapture;
@@ -170,6 +192,8 @@ constexpr FrameWindowRow kRows[] = {
     {AppWindow::WaitBox, IDD_WAIT_OPERATE, 1, WaitBoxOf, CloseWaitBoxOf},
     {AppWindow::CaptureChooser, CDlgChoicedCaptureWindow::IDD, 1, ChooserOf, CloseChooserOf},
     {AppWindow::ColorAdjust, CDlgContrast::IDD, 1, ContrastOf, CloseContrastOf},
+    {AppWindow::MultiViewPanel, CDlgMultiControlWindow::IDD, 1, MultiControlOf, CloseMultiControlOf},
+    {AppWindow::MultiViewStage, CDlgMultiViewStage::IDD, 1, MultiViewStageOf, CloseMultiViewStageOf},
     {AppWindow::ModeBar, CDlgModeChoice::IDD, 1, ModeChoiceOf, CloseModeChoiceOf},
     {AppWindow::WorkFolderDialog, CDlgWorkFolder::IDD, 1, WorkFolderOf, EndWorkFolderOf},
     {AppWindow::Measure, CDlgMeasure::IDD, 1, MeasureOf, CloseMeasureOf},

@@ -29,6 +29,8 @@ class CDlgContrast;
 class CDlgMeasure;
 class CDlgControlWindow;
 class CDlgModeChoice;
+class CDlgMultiControlWindow;
+class CDlgMultiViewStage;
 class CDlgSkyWindow;
 class CDlgViewStage;
 class CDlgWaitOperateMsg;
@@ -76,6 +78,8 @@ public:
     CDlgSkyWindow* m_pSkyWindow = nullptr;
     CDlgMeasure* m_pMeasure = nullptr;
     CDlgZoomLens* m_pZoomLens = nullptr;
+    CDlgMultiControlWindow* m_pMultiControlWindow = nullptr;
+    CDlgMultiViewStage* m_pMultiViewStage = nullptr;
     CDlgContinueCapture* m_pContinueCapture = nullptr;  // set only while it runs
 
     // The control panel: made once (template 134) before the stage, shown and
@@ -145,6 +149,17 @@ public:
     void OpenZoomLens();
     void CloseZoomLens();
     BOOL IsZoomLensOpen() const;
+
+    // The multi view's panel (template 279) and stage (278), made on the
+    // first switch to the multi view, panel first, then only shown; closed
+    // as the frame ends, after their workers stopped (app/main_frame_multi_view.cpp).
+    void OpenMultiControlWindow();
+    void CloseMultiControlWindow();
+    CDlgMultiControlWindow* GetMultiControlWindow() const { return m_pMultiControlWindow; }
+    void OpenMultiViewStage();
+    void CloseMultiViewStage();
+    CDlgMultiViewStage* GetMultiViewStage() const { return m_pMultiViewStage; }
+    void StopMultiViewWorkers();
 
     // Continuous capture (WM_FRAME_CONTINUE_CAPTURE, app/main_frame_continuous_capture.cpp):
     // the other windows made ready, then the dialog run modally; 1, or 0 when

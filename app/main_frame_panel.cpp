@@ -1,7 +1,7 @@
 // The control panel as the frame keeps it: made at the first show before
 // the stage (it places itself at the frame's left edge) and closed as the
-// frame ends; the frame's messages from the panel (status guidance and
-// continuous capture); and the frame's answers to what
+// frame ends; the frame's messages from the panels (status guidance of both
+// and continuous capture); and the frame's answers to what
 // the panel asks of it.
 #include "app/main_frame.h"
 
@@ -86,6 +86,9 @@ bool CMainFrame::HandlePanelMessage(UINT message, WPARAM wParam, LPARAM lParam, 
         SetMessageText(StatusGuideText(wParam, lParam, facts));
         return true;
     }
+    case WM_FRAME_STATUS_MULTI:
+        SetMessageText(MultiPanelGuideText(wParam));
+        return true;
     case WM_FRAME_CONTINUE_CAPTURE:
         *result = RunContinueCapture();
         return true;

@@ -16,6 +16,8 @@ void CMainFrame::OnClose()
 void CMainFrame::DestroyAllWindows()
 {
     RemoveAppBar(GetSafeHwnd());
+    // No worker of the multi view may outlive the windows it reports to.
+    StopMultiViewWorkers();
     CloseAllWindows();
     if (m_bOsSupported)
         SaveSettingsAtClose();

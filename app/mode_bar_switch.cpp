@@ -59,8 +59,8 @@ void CDlgModeChoice::SwitchToClipMode()
 void CDlgModeChoice::SwitchToMultiView()
 {
     CMainFrame* frame = Frame();
-    // Until the multi view is part of the program its button stays disabled,
-    // and a press sent from elsewhere leaves clip mode as it is.
+    // A program without the multi view keeps its button disabled, and a
+    // press sent from elsewhere leaves clip mode as it is.
     if (g_nAppMode == 2 || !frame || !IsMultiViewInProgram())
         return;
     g_nAppMode = 2;
@@ -69,8 +69,13 @@ void CDlgModeChoice::SwitchToMultiView()
     const HWND measure = frame->Window(AppWindow::Measure);
     ShowIfThere(measure ? measure : frame->Window(AppWindow::ControlPanel), SW_HIDE);
 
-    // The multi view opens its panel and its stage here and tells each
-    // WM_REPOSITION_PANEL; those windows come with the multi view.
+    // The panel first: the stage reads its state from its making on.
+    frame->OpenMultiControlWindow();
+    if (const HWND panel = frame->Window(AppWindow::MultiViewPanel))
+        ::SendMessageW(panel, WM_REPOSITION_PANEL);
+    frame->OpenMultiViewStage();
+    if (const HWND stage = frame->Window(AppWindow::MultiViewStage))
+        ::SendMessageW(stage, WM_REPOSITION_PANEL);
 
     ShowIfThere(frame->Window(AppWindow::ExifWindow), SW_SHOW);
     ShowIfThere(frame->Window(AppWindow::FolderTree), SW_SHOW);

@@ -8,6 +8,7 @@
 // nothing). Its messages are in clip/control_panel_messages.h.
 #pragma once
 
+#include "clip/button_pictures.h"
 #include "clip/control_panel_images.h"
 #include "clip/control_panel_selection.h"
 #include "clip/control_panel_sizes.h"
@@ -141,9 +142,7 @@ private:
     std::unique_ptr<CAspectSize> m_aspect;
     CToolTipCtrl m_toolTip;
     CExButton m_chooserButton;  // tells the frame of each mouse move over it
-    HBITMAP m_images[11]{};
-    int m_imageIds[11]{};
-    QHash<int, int> m_shownImages;  // button id -> resource id of its picture
+    CButtonPictures m_pictures;
     int m_rangeWidth = 0;
     int m_rangeHeight = 0;
     int m_step = 1;

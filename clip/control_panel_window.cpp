@@ -7,6 +7,7 @@
 #include "clip/control_panel_messages.h"
 #include "clip/control_panel_placement.h"
 #include "clip/control_panel_readouts.h"
+#include "clip/panel_beside_frame.h"
 #include "clip/stage_messages.h"
 #include "clip/view_stage.h"
 #include "core/app_state.h"
@@ -45,38 +46,24 @@ constexpr int kToolTipInitialMs = 500;
 void CDlgControlWindow::LoadButtonImages()
 {
     const int scale = GetIconScale();
-    for (int i = 0; i < kImageCount; ++i) {
-        m_imageIds[i] = PanelBitmapId(static_cast<PanelImage>(i), scale);
-        m_images[i] = LoadPanelBitmap(m_imageIds[i]);
-    }
+    m_pictures.Load(
+        kImageCount, [scale](int i) { return PanelBitmapId(static_cast<PanelImage>(i), scale); },
+        LoadPanelBitmap);
 }
 
 void CDlgControlWindow::FreeButtonImages()
 {
-    // Each button lets go of its picture before the picture goes.
-    for (auto it = m_shownImages.begin(); it != m_shownImages.end(); ++it)
-        if (auto* button = dynamic_cast<CButton*>(GetDlgItem(it.key())))
-            button->SetBitmap(nullptr);
-    m_shownImages.clear();
-    for (HBITMAP& image : m_images) {
-        if (image)
-            DeleteObject(image);
-        image = nullptr;
-    }
+    m_pictures.Free(*this);
 }
 
 void CDlgControlWindow::SetButtonImage(int button, PanelImage image)
 {
-    const int index = static_cast<int>(image);
-    if (auto* b = dynamic_cast<CButton*>(GetDlgItem(button))) {
-        b->SetBitmap(m_images[index]);
-        m_shownImages.insert(button, m_imageIds[index]);
-    }
+    m_pictures.Show(*this, button, static_cast<int>(image));
 }
 
 int CDlgControlWindow::ShownImage(int button) const
 {
-    return m_shownImages.value(button, 0);
+    return m_pictures.ShownId(button);
 }
 
 void CDlgControlWindow::ShowMethodImage(int button, bool pressed)
@@ -112,17 +99,7 @@ BOOL CDlgControlWindow::PreTranslateMessage(MSG* msg)
 
 RECT CDlgControlWindow::CalcPanelPlacement() const
 {
-    AppStateSource& state = GetAppState();
-    const RECT frame = state.WindowRect(state.Window(AppWindow::MainFrame));
-    int modeBarHeight = 0;
-    if (const HWND bar = state.Window(AppWindow::ModeBar)) {
-        const RECT r = state.WindowRect(bar);
-        modeBarHeight = r.bottom - r.top;
-    }
-    RECT self{};
-    GetWindowRect(&self);
-    return ::CalcPanelPlacement(frame, g_ScreenMetrics.frameWidth, GetFrameClientTop(), modeBarHeight,
-        SIZE{self.right - self.left, self.bottom - self.top});
+    return PanelPlacementBesideFrame(*this);
 }
 
 void CDlgControlWindow::MoveToPlacement(const RECT& r)

@@ -1,6 +1,6 @@
 #include "clip/measure_dialog.h"
 
-#include "clip/control_panel_placement.h"
+#include "clip/panel_beside_frame.h"
 #include "clip/stage_messages.h"
 #include "clip/view_stage.h"
 #include "core/app_state.h"
@@ -178,17 +178,7 @@ BOOL CDlgMeasure::OnInitDialog()
 
 void CDlgMeasure::PlacePanel()
 {
-    AppStateSource& state = GetAppState();
-    const RECT frame = state.WindowRect(state.Window(AppWindow::MainFrame));
-    int modeBarHeight = 0;
-    if (const HWND bar = state.Window(AppWindow::ModeBar)) {
-        const RECT r = state.WindowRect(bar);
-        modeBarHeight = r.bottom - r.top;
-    }
-    RECT self{};
-    GetWindowRect(&self);
-    const RECT r = ::CalcPanelPlacement(frame, g_ScreenMetrics.frameWidth, GetFrameClientTop(), modeBarHeight,
-        SIZE{self.right - self.left, self.bottom - self.top});
+    const RECT r = PanelPlacementBesideFrame(*this);
     MoveWindow(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 

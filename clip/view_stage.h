@@ -354,6 +354,7 @@ private:
     QString m_colorText;
     double m_zoomStep = 1.0;
     bool m_inLayout = false;
+    SIZE m_lastSizedClient{-1, -1};  // the client size of the last size event
     bool m_moving = false;
     bool m_notifyFrameAfterSize = true;
     int m_measureHighlight = -1;  // the measure line whose length shows highlighted

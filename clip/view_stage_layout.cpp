@@ -196,7 +196,11 @@ void CDlgViewStage::ResizeViewStage(int w, int h, int fit)
 void CDlgViewStage::OnSize(UINT type, int cx, int cy)
 {
     CDialog::OnSize(type, cx, cy);
-    if (!IsWindowVisible() || m_inLayout)
+    // A size event that keeps the size the stage has (a move beside the
+    // panels, a window shown again) keeps the zoom, its history and the overview.
+    const bool sameSize = cx == m_lastSizedClient.cx && cy == m_lastSizedClient.cy;
+    m_lastSizedClient = SIZE{cx, cy};
+    if (!IsWindowVisible() || m_inLayout || sameSize)
         return;
     m_inLayout = true;
     if (!m_moving)

@@ -11,6 +11,10 @@
 
 namespace {
 
+// The end marker of an embedded thumbnail lies within this many bytes of
+// its stored end.
+constexpr DWORD kThumbnailTailBytes = 16;
+
 constexpr DWORD kMaxPrefixLength = 65535;  // the prefix length is a 16-bit number
 
 // The value field as the reader keeps it: inline BYTE and SHORT values are
@@ -193,9 +197,18 @@ const BYTE* CExifReader::GetThumbnail(const QString& path, DWORD* size)
     if (!offset || !length || *length < 4 || !block.Contains(*offset, *length))
         return nullptr;
     const BYTE* data = block.At(*offset);
-    if (data[0] != 0xFF || data[1] != 0xD8 || data[*length - 2] != 0xFF || data[*length - 1] != 0xD9)
+    if (data[0] != 0xFF || data[1] != 0xD8)
+        return nullptr;
+    // Some cameras store a length that counts a few padding bytes after the
+    // end marker: the marker may lie within the last 16 bytes, and the
+    // thumbnail ends with it.
+    DWORD end = *length;
+    const DWORD lowest = *length >= kThumbnailTailBytes + 4 ? *length - kThumbnailTailBytes + 2 : 4;
+    while (end >= lowest && !(data[end - 2] == 0xFF && data[end - 1] == 0xD9))
+        --end;
+    if (end < lowest)
         return nullptr;
     if (size)
-        *size = *length;
+        *size = end;
     return data;
 }

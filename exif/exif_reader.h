@@ -29,8 +29,10 @@ public:
     int ReadFile(const QString& path);
 
     // The embedded JPEG thumbnail of IFD1 (tags 513 and 514) when it starts
-    // FF D8 and ends FF D9; null otherwise. The bytes stay valid until this
-    // reader loads again or is destroyed.
+    // FF D8 and its end marker FF D9 lies within the last 16 bytes of the
+    // stored length; *size then ends with the marker (padding after it is
+    // left out). Null otherwise. The bytes stay valid until this reader loads
+    // again or is destroyed.
     const BYTE* GetThumbnail(const QString& path, DWORD* size);
 
     // Appends one line per shown tag (in table order) to lines, at most

@@ -4,4 +4,6 @@ set(kestrel_tsan_tests
   platform/thread/worker_thread_test.cpp
   clip/continuous_capture_handoff_test.cpp
   clip/continuous_capture_saver_test.cpp
+  multiview/thumbnail_list_threads_test.cpp
+  multiview/thumbnail_loaders_test.cpp
 )

@@ -5,6 +5,7 @@
 #include "platform/window/window_dispatch.h"
 
 #include <QAbstractButton>
+#include <QButtonGroup>
 #include <QCursor>
 #include <QLabel>
 #include <QPixmap>
@@ -54,6 +55,14 @@ void CButton::SetCheck(int check)
     if (!b || !b->isCheckable())
         return;
     const QSignalBlocker quiet(b);
+    // An exclusive group keeps its checked button; the call clears it all the same.
+    QButtonGroup* group = b->group();
+    if (check == 0 && group && group->exclusive() && b->isChecked()) {
+        group->setExclusive(false);
+        b->setChecked(false);
+        group->setExclusive(true);
+        return;
+    }
     b->setChecked(check != 0);
 }
 

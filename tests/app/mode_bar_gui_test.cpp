@@ -1,9 +1,9 @@
 // The mode bar with the real frame, made offscreen by the application object:
 // it stands below the toolbar with the control panel below it and the stage
 // beside the panel; the button of the mode that is on changes nothing; the
-// switch to the multi view waits for the multi view; the way back to clip
-// mode brings the pair back and the frame's clip-mode menu; its pictures at
-// both icon scales; Enter and Esc leave it open; it follows the frame.
+// way back to clip mode brings the pair back and the frame's clip-mode menu;
+// its pictures at both icon scales; Enter and Esc leave it open; it follows
+// the frame.
 #include "app/frame_globals.h"
 #include "app/mode_bar.h"
 #include "app/mode_bar_rules.h"
@@ -96,16 +96,16 @@ TEST_F(ModeBarGui, StandsBelowTheToolbarWithThePanelBelowItAndTheStageBesideIt)
     // The frame's fit takes in the panel below the bar.
     EXPECT_GT(RectOf(m_frame).bottom, RectOf(m_frame->GetControlWindow()).bottom);
 
-    // The switch to the multi view waits for the multi view.
+    // Both switches are offered.
     EXPECT_TRUE(Bar().GetDlgItem(IDC_MODE_TO_CLIP)->IsWindowEnabled());
-    EXPECT_FALSE(Bar().GetDlgItem(IDC_MODE_TO_MULTI)->IsWindowEnabled());
+    EXPECT_TRUE(Bar().GetDlgItem(IDC_MODE_TO_MULTI)->IsWindowEnabled());
 
     m_frame->SendMessage(WM_CLOSE);
     EXPECT_EQ(m_frame->m_pModeChoice, nullptr);
     EXPECT_EQ(IsModeChoiceWindowOpen(), 0);
 }
 
-TEST_F(ModeBarGui, TheButtonOfTheModeThatIsOnAndTheWaitingSwitchChangeNothing)
+TEST_F(ModeBarGui, TheButtonOfTheModeThatIsOnChangesNothing)
 {
     PumpFor(50);
     const HWND handles[] = {
@@ -115,8 +115,8 @@ TEST_F(ModeBarGui, TheButtonOfTheModeThatIsOnAndTheWaitingSwitchChangeNothing)
     const int shownClip = Bar().ShownImage(IDC_MODE_TO_CLIP);
     const int shownMulti = Bar().ShownImage(IDC_MODE_TO_MULTI);
 
-    // 1112 in clip mode; 1329 as another window would send it while the multi view is missing.
-    for (int button : {int{IDC_MODE_TO_CLIP}, int{IDC_MODE_TO_MULTI}}) {
+    // 1112 in clip mode.
+    for (int button : {int{IDC_MODE_TO_CLIP}}) {
         Press(button);
         PumpFor(50);
         EXPECT_EQ(g_nAppMode, 1) << button;

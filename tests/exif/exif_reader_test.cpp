@@ -198,6 +198,26 @@ TEST_F(ExifReaderTest, Thumbnail)
         DWORD size = 0;
         EXPECT_EQ(reader.GetThumbnail(Write(b), &size), nullptr);
     }
+    // Some cameras count padding after the end marker: up to 14 bytes of it
+    // (the marker within the stored length's last 16 bytes) are cut off.
+    const struct {
+        int padding;
+        bool accepted;
+    } paddings[] = {{1, true}, {14, true}, {15, false}};
+    for (const auto& c : paddings) {
+        ExifBuilder b;
+        b.Ascii(B::Ifd0, 271, "Maker").Thumbnail(thumb + QByteArray(c.padding, '\0'));
+        CExifReader reader;
+        DWORD size = 0;
+        const BYTE* data = reader.GetThumbnail(Write(b), &size);
+        if (!c.accepted) {
+            EXPECT_EQ(data, nullptr) << c.padding;
+            continue;
+        }
+        ASSERT_NE(data, nullptr) << c.padding;
+        EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)), thumb)
+            << c.padding;
+    }
     // A thumbnail length past the end of the segment.
     ExifBuilder past;
     past.Ascii(B::Ifd0, 271, "Maker").Thumbnail(thumb);

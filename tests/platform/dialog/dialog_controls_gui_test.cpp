@@ -205,6 +205,9 @@ TEST(DialogControls, UserActionsReachTheParentAsNotifications)
     MouseClick(W(d, kRadioA), QPoint(5, 5));
     EXPECT_EQ(d.IsDlgButtonChecked(kRadioA), 1u);
     EXPECT_EQ(d.IsDlgButtonChecked(kRadioB), 0u);  // one group
+    d.CheckDlgButton(kRadioA, 0);                  // a call may leave the group with none checked
+    EXPECT_EQ(d.IsDlgButtonChecked(kRadioA), 0u);
+    EXPECT_EQ(d.IsDlgButtonChecked(kRadioB), 0u);
     MouseClick(W(d, kText), QPoint(3, 3));
     EXPECT_TRUE(d.Saw(WM_COMMAND, kText, STN_CLICKED));
 

@@ -1,0 +1,216 @@
+// The multi-view stage (template 278): the thumbnails of one folder as a
+// grid of square cells, or in preview mode as one strip of cells under a
+// large picture of the focus. A modeless tool window right of the control
+// panel; the frame makes it once, after the panel, and hands it the panel's
+// state (SetPanelState) before Create. It owns the folder's list, the grid
+// geometry, the visible range and the loader threads, and answers the
+// WM_MULTI_* messages of core/multi_view_messages.h.
+#pragma once
+
+#include "multiview/multi_view_panel_state.h"
+#include "multiview/thumb_grid_layout.h"
+#include "multiview/thumb_scroll_state.h"
+#include "platform/dialog/dialog.h"
+#include "res/dialog_278_multi_view_stage.h"
+
+#include <QString>
+#include <cstdint>
+#include <memory>
+
+class CDrawRectFrame;
+class CPresetFont;
+class CThumbnailList;
+class CThumbnailLoaders;
+class CVirtualWindow;
+class CPen;
+class CBitmap;
+class CDC;
+class CMaskValueTally;
+class CThumbMask;
+
+// Timers of the stage.
+inline constexpr UINT_PTR IDT_MULTI_PAGE_PAINT = 20;
+inline constexpr UINT_PTR IDT_MULTI_AFTER_DROP = 26;
+
+// The smallest size of the stage.
+inline constexpr int kMultiStageMinWidth = 600;
+inline constexpr int kMultiStageMinHeight = 550;
+
+class CDlgMultiViewStage : public CDialog {
+public:
+    enum { IDD = IDD_MULTI_VIEW_STAGE };
+
+    explicit CDlgMultiViewStage(CWnd* parent = nullptr);
+    ~CDlgMultiViewStage() override;
+
+    // Modeless, owned by the frame.
+    BOOL Create(CWnd* parent);
+    // The panel's state the stage reads (view mode, sort key, descending,
+    // display state); null while there is no panel.
+    void SetPanelState(MultiViewPanelState* panel) { m_panel = panel; }
+
+    // The folder's list; the panel, the rename and shrink dialogs and the
+    // mask code read it through here.
+    CThumbnailList& List() { return *m_list; }
+    const CThumbnailList& List() const { return *m_list; }
+    const CThumbGridLayout& Grid() const { return m_layout; }
+    const CThumbScrollState& Scroll() const { return m_scroll; }
+    // The focus as the panel sets it (the preview starts at the first file).
+    void SetFocusPosition(int position) { m_scroll.SetFocus(position); }
+    int ViewMode() const { return m_viewMode; }
+    // Whether the loaders may run now (the panel's display state).
+    bool IsLoadAllowed() const;
+    // A rubber band runs (mouse input arrives here while it does).
+    BOOL IsRubberBandActive() const { return m_bandValid; }
+    // The loader threads of this stage.
+    CThumbnailLoaders& Loaders() { return *m_loaders; }
+    // The masks' data (day list, extensions) and the value tally.
+    CThumbMask& Mask() { return *m_mask; }
+    CMaskValueTally& Tally() { return *m_tally; }
+
+    // The messages that carry pointers (sent, so the pointee outlives the call;
+    // WM_MULTI_FOLDER_CHANGED is posted with a buffer of the panel that stays
+    // until its next request, and is copied at once):
+    //   WM_RESIZE_STAGE            wParam const RECT*, the frame's rectangle;
+    //   WM_MULTI_FOLDER_CHANGED    wParam const QString* folder or 0, lParam sort bits;
+    //   WM_MULTI_GET_CURRENT_PATH  wParam QString* receiving the focus's path (empty
+    //                              when there is none or it has lParam characters or more);
+    //   WM_MULTI_SET_FILE_NAME     wParam file index, lParam const QString* new name.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    BOOL DestroyWindow() override;
+
+protected:
+    BOOL OnInitDialog() override;
+    void OnOK() override { }
+    void OnCancel() override { }
+    void OnClose() override { }
+    void OnSize(UINT type, int cx, int cy) override;
+    void OnShowWindow(BOOL show, UINT status) override;
+    void OnTimer(UINT_PTR id) override;
+    void OnPaint() override;
+    HBRUSH OnCtlColor(CDC* dc, CWnd* control, UINT kind) override;
+
+private:
+    friend class CMultiViewStageTestAccess;
+
+    // Window and layout (multi_view_stage.cpp).
+    void LayoutRectangles();
+    // Moves the window so that its client area is client at topLeft.
+    void PlaceClient(POINT topLeft, SIZE client);
+    void OnResizeStage(const RECT* frameRect);
+    void OnRepositionPanel();
+    void CreateBackBuffer();
+    int LayoutGrid(bool autoStep);
+    HWND PanelWindow() const;
+    RECT GridClientRect() const;
+
+    // Messages (multi_view_stage_messages.cpp).
+    LRESULT OnViewModeChanged(int mode);
+    LRESULT OnGetCurrentPath(WPARAM buffer, LPARAM length);
+    LRESULT OnSetFileName(WPARAM file, LPARAM name);
+    LRESULT OnSetPreviewItem(int position);
+    LRESULT OnClearSelection();
+    LRESULT OnRedrawFrames(int cell);
+    LRESULT SendToPanel(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    void PostToPanel(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
+    // Loading (multi_view_stage_loading.cpp).
+    LRESULT OnNoticeChangedMultiTargetFolder(WPARAM folder, LPARAM sortBits);
+    LRESULT OnSortModeChanged(int key);
+    LRESULT OnSortOrderChanged(int descending);
+    LRESULT OnBuildSortIndex(unsigned bits, bool wait);
+    LRESULT OnClear();
+    LRESULT OnStopLoad();
+    LRESULT OnPauseLoad(WPARAM mode, LPARAM evenWhenEmpty);
+    LRESULT OnWaitSort(bool waitCursor);
+    LRESULT OnMaskDates(bool rebuild);
+    LRESULT OnPageLoaded();
+    bool MoveLoadedWindow();
+    void StartPageLoad();
+    void ResumePendingThumbnailLoad();
+    void StartRangeLoad(int first, int last);
+    int PageCells() const;
+    void ResetFrames();
+
+public:
+    // Paging by n positions (positive: forward); the wheel, the page keys,
+    // the band at the grid's edges and the scroll row call it.
+    void OnRequestMultiViewPageChange(int n);
+    // Renders the page for the reason named (see the reason texts in the
+    // drawing file); pageCheck moves the loaded window first; columns and
+    // rows (non-zero) re-centre the visible range on the focus before.
+    void RenderWithPageCheck(const char* reason, bool pageCheck, int columns = 0, int rows = 0);
+    void Render(const char* reason);
+
+private:
+    // Drawing (multi_view_stage_render.cpp).
+    void DrawHeader();
+    void DrawScrollRow();
+    void DrawCellFrames();
+    void PaintPage();
+    // Paints from the paint cursor; false while loading left a gap to retry.
+    bool PaintPageFromCursor();
+    // The whole picture of a file as a bitmap for the preview, null when unreadable.
+    HBITMAP LoadPreviewBitmap(const QString& path);
+    void OnPaintTimer();
+    void ShowPreviewPicture(int position);
+    void DrawFocusAndSelectionFrames(CDC* dc);
+    CDC* FramesTarget();
+    CDC* PaintTarget();
+    void CopyBackBufferToGrid();
+
+    MultiViewPanelState* m_panel = nullptr;
+    CWnd* m_parentWnd = nullptr;
+
+    RECT m_rcWindow{};
+    RECT m_rcHeader{};
+    RECT m_rcScrollRow{};
+    RECT m_rcGrid{};
+    RECT m_rcAbortButton{};
+    bool m_resizedByFrame = false;
+    // The client size the controls were last laid out for.
+    SIZE m_laidOutSize{};
+    bool m_inSize = false;
+    int m_viewMode = 0;
+    bool m_rendering = false;
+    bool m_scrollRowPressed = false;
+    int m_contextItem = -1;
+    bool m_printing = false;
+    bool m_deleting = false;
+    POINT m_dragOutPress{};
+    int m_copyFailIfExists = 1;
+    bool m_copyAbort = false;
+    bool m_copying = false;
+    BOOL m_bandValid = FALSE;
+    UINT_PTR m_paintTimer = 0;
+    UINT_PTR m_raiseTimer = 0;
+    std::unique_ptr<CBitmap> m_maskedBitmap;
+
+    std::unique_ptr<CThumbMask> m_mask;
+    std::unique_ptr<CMaskValueTally> m_tally;
+    std::unique_ptr<CThumbnailList> m_list;
+    CDC* m_sourceDC = nullptr;
+    CThumbGridLayout m_layout;
+    CThumbScrollState m_scroll;
+    std::unique_ptr<CThumbnailLoaders> m_loaders;
+
+    std::unique_ptr<CPresetFont> m_headerFont;
+    std::unique_ptr<CPen> m_cellPen;
+    std::unique_ptr<CDrawRectFrame> m_hoverFrame;
+    std::unique_ptr<CDrawRectFrame> m_focusOuterFrame;
+    std::unique_ptr<CDrawRectFrame> m_focusInnerFrame;
+    std::unique_ptr<CDrawRectFrame> m_selectFrameA;
+    std::unique_ptr<CDrawRectFrame> m_selectFrameB;
+    std::unique_ptr<CDrawRectFrame> m_unselectedFrame;
+    uint64_t m_lastPageKeyMs = 0;
+    bool m_inputOff = false;
+    // The low-memory warning was shown by a view-mode change since the last folder load.
+    bool m_lowMemoryWarned = false;
+    std::unique_ptr<CVirtualWindow> m_backBuffer;
+    bool m_useBackBuffer = true;
+
+    uint64_t m_lastCtlColorMs = 0;
+    uint64_t m_lastBadPreviewMs = 0;
+    QString m_lastPreviewPath;
+};

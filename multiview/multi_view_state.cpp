@@ -1,0 +1,7 @@
+#include "multiview/multi_view_state.h"
+
+MultiViewState& GetMultiViewState()
+{
+    static MultiViewState state;
+    return state;
+}

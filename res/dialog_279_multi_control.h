@@ -1,0 +1,41 @@
+// Template 279: the multi-view panel, the narrow column left of the
+// multi-view stage: the folder, the view and thumbnail size, the sort order,
+// the focus file's facts, EXIF and the operations on the selection.
+#pragma once
+
+#include "platform/dialog/dialog_template.h"
+
+inline constexpr UINT IDD_MULTI_CONTROL_WINDOW = 279;
+
+enum : int {
+    IDC_MULTICTL_FOLDER = 1105,
+    IDC_MULTICTL_FOLDER_DIALOG = 1112,
+    IDC_MULTICTL_LOAD_STOP = 1114,
+    IDC_MULTICTL_HIDDEN_BUTTON = 1117,
+    IDC_MULTICTL_DESCENDING = 1123,
+    IDC_MULTICTL_SORT_SIZE = 1254,
+    IDC_MULTICTL_FILE_NAME = 1290,
+    IDC_MULTICTL_FILE_DATE = 1291,
+    IDC_MULTICTL_FILE_SIZE = 1293,
+    IDC_MULTICTL_GRID_VIEW = 1331,
+    IDC_MULTICTL_PREVIEW_VIEW = 1333,
+    IDC_MULTICTL_CELL_POS = 1337,
+    IDC_MULTICTL_SORT_NAME = 1339,
+    IDC_MULTICTL_SORT_DATE = 1340,
+    IDC_MULTICTL_LOAD_PROGRESS = 1341,
+    IDC_MULTICTL_CLEAR_VIEW = 1342,
+    IDC_MULTICTL_COPY_PICTURE = 1343,
+    IDC_MULTICTL_OPEN_IN_CLIP = 1344,
+    IDC_MULTICTL_SORT_PROGRESS = 1345,
+    IDC_MULTICTL_TOTALS = 1346,
+    IDC_MULTICTL_DELETE = 1347,
+    IDC_MULTICTL_COPY_FILES = 1348,
+    IDC_MULTICTL_EXIF_CLEAR = 1353,
+    IDC_MULTICTL_THUMB_SIZE = 1478,
+    IDC_MULTICTL_EXIF_SHOW = 1479,
+    IDC_MULTICTL_BATCH_SHRINK = 1590,
+    IDC_MULTICTL_RENAME_BATCH = 1591,
+    IDC_MULTICTL_RENAME_ONE = 1592,
+};
+
+extern const DialogTemplate kDialog279MultiControl;
