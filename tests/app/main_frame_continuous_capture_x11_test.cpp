@@ -2,10 +2,13 @@
 // frame's windows go away and the compact window stands at the top of the
 // screen; the manager's minimise button on it minimises the frame instead
 // (the dialog goes with the frame and comes back with it); a stop ends the
-// run, and everything comes back.
+// run, and everything comes back. A run that goes on to the multi view
+// shows its folder there.
 #include "clip/continuous_capture_dialog.h"
 #include "core/frame_messages.h"
+#include "core/path_utils.h"
 #include "core/settings/app_settings.h"
+#include "multiview/multi_control_window.h"
 #include "platform/dialog/msgbox.h"
 #include "platform/window/own_windows_on_screen.h"
 #include "platform/x11/desktop_handles.h"
@@ -106,6 +109,53 @@ TEST_F(ContinuousCaptureFrameX11, TheMinimiseButtonTakesTheFrameAwayAndAStopBrin
     EXPECT_EQ(frameAfter.left, frameBefore.left);
     EXPECT_EQ(frameAfter.top, frameBefore.top);
     EXPECT_EQ(frameAfter.right - frameAfter.left, frameBefore.right - frameBefore.left);
+}
+
+TEST_F(ContinuousCaptureFrameX11, ARunThatGoesOnToTheMultiViewShowsItsFolderThere)
+{
+    AppSettingsRecord& s = AppSettings;
+    s.Step1_cc_Target = 2;
+    s.Step1_cc_CapRect = RECT{0, 0, 49, 39};
+    s.Step2_FirstWait = 100;
+    s.Step3_cc_CapNum = 2;
+    s.Step4_cc_CapInterval = 1;
+    s.Step4_ForceCapture = 0;
+    s.Step5_cc_SaveFormat = 5;
+    QString folder = m_dir.filePath(QStringLiteral("series"));
+    s.Step6_cc_SaveFolder = folder + QStringLiteral("/");
+    s.Step6_cc_Goto_MultiMode = 1;
+    s.Step7_cc_Filename = QStringLiteral("g");
+    s.Step7_cc_OverWrite = 1;
+    s.Step8_WndStatus = 2;
+    s.Step8_ShowPos = 2;
+
+    QStringList boxes;
+    SetMessageBoxHookForTesting([&](const MessageBoxRequest& r) {
+        boxes << r.text;
+        return IDOK;
+    });
+    bool offered = false;
+    QTimer start;
+    start.setSingleShot(true);
+    QObject::connect(&start, &QTimer::timeout, [&] {
+        CDlgContinueCapture* dialog = m_frame->m_pContinueCapture;
+        if (!dialog || !PumpUntil([&] { return dialog->IsWindowVisible() == TRUE; }, 5000))
+            return;
+        offered = dialog->GetDlgItem(IDC_CC_GOTO_MULTI)->IsWindowEnabled() == TRUE;
+        MouseClick(dialog->GetDlgItem(IDOK)->GetWidget(), QPoint(4, 4));
+    });
+    start.start(0);
+    EXPECT_EQ(m_frame->SendMessage(WM_FRAME_CONTINUE_CAPTURE), 1);
+    SetMessageBoxHookForTesting({});
+
+    EXPECT_TRUE(offered);
+    EXPECT_EQ(boxes, QStringList{QStringLiteral("連続キャプチャ終了しました")});
+    EXPECT_TRUE(PumpUntil([&] { return m_frame->AppMode() == 2; }, 5000));
+    CDlgMultiControlWindow* panel = m_frame->GetMultiControlWindow();
+    ASSERT_NE(panel, nullptr);
+    QString requested = panel->RequestedFolder();
+    RemoveTrailingBackslash(requested);
+    EXPECT_EQ(requested, folder);
 }
 
 }  // namespace
