@@ -484,6 +484,44 @@ TEST_F(ContinuousCaptureDialog, AMissedIntervalIsToldOnce)
     EXPECT_EQ(boxes.texts, QStringList{IntervalMissedMessage(1)});
 }
 
+// Looks at the window as the first wait begins, then ends the dialog as a
+// closing frame does.
+class FirstWaitDialog : public TestDialog {
+public:
+    void WaitMessages(DWORD maxMs) override
+    {
+        if (!m_looked) {
+            m_looked = true;
+            barShown = GetDlgItem(IDC_CC_PROGRESS)->IsWindowVisible() == TRUE;
+            GetDlgItemText(IDC_CC_PROGRESS_CAPTION, caption);
+            EndForFrameClose();
+        }
+        TestDialog::WaitMessages(maxMs);
+    }
+    bool barShown = false;
+    QString caption;
+
+private:
+    bool m_looked = false;
+};
+
+TEST_F(ContinuousCaptureDialog, AFirstWaitOfThreeSecondsOrMoreShowsItsProgress)
+{
+    for (const auto& [waitMs, shown] : {std::pair{2000, false}, std::pair{3000, true}}) {
+        AppSettings.Step2_FirstWait = waitMs;
+        BoxSpy boxes;
+        FirstWaitDialog dialog;
+        const INT_PTR result =
+            RunModalScript<FirstWaitDialog>(dialog, [&](FirstWaitDialog& d) { Click(d, IDOK); });
+        EXPECT_EQ(dialog.barShown, shown) << waitMs;
+        EXPECT_EQ(dialog.caption, QStringLiteral("キャプチャ開始まで"));
+        // The frame closing during the wait ends the dialog without a run.
+        EXPECT_EQ(result, IDOK);
+        EXPECT_TRUE(boxes.texts.isEmpty());
+        EXPECT_FALSE(QFile::exists(FileOf(QStringLiteral("name-1.bmp"))));
+    }
+}
+
 TEST_F(ContinuousCaptureDialog, MinimisingBeforeARunOnlyTellsWhenItWorks)
 {
     BoxSpy boxes;
