@@ -293,8 +293,7 @@ void CDlgClipWindow::OnActivate(UINT state, CWnd* other, BOOL minimized)
 
 LRESULT CDlgClipWindow::SendToFrame(UINT message, WPARAM wParam, LPARAM lParam) const
 {
-    const HWND frame = GetAppState().Window(AppWindow::MainFrame);
-    return frame ? ::SendMessage(frame, message, wParam, lParam) : 0;
+    return SendToAppWindow(AppWindow::MainFrame, message, wParam, lParam);
 }
 
 BOOL CDlgClipWindow::OnCommand(WPARAM wParam, LPARAM lParam)

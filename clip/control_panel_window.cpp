@@ -191,14 +191,12 @@ void CDlgControlWindow::CaptureWindowOrScreen(int kind, HWND target)
 
 LRESULT CDlgControlWindow::SendToFrame(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const HWND frame = GetAppState().Window(AppWindow::MainFrame);
-    return frame ? ::SendMessageW(frame, message, wParam, lParam) : 0;
+    return SendToAppWindow(AppWindow::MainFrame, message, wParam, lParam);
 }
 
 void CDlgControlWindow::PostToFrame(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (const HWND frame = GetAppState().Window(AppWindow::MainFrame))
-        ::PostMessageW(frame, message, wParam, lParam);
+    PostToAppWindow(AppWindow::MainFrame, message, wParam, lParam);
 }
 
 LRESULT CDlgControlWindow::SendToStage(UINT message, WPARAM wParam, LPARAM lParam)

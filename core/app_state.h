@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/types/hwnd.h"
+#include "platform/types/messages.h"
 #include "platform/types/types.h"
 
 // The program's windows that the state questions name.
@@ -62,3 +63,8 @@ public:
 AppStateSource& GetAppState();
 // The frame installs itself at creation and passes null when it goes.
 void SetAppStateSource(AppStateSource* source);
+
+// A message sent (the receiver's result) or posted to one of the program's
+// windows; nothing happens (result 0) while that window does not exist.
+LRESULT SendToAppWindow(AppWindow which, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+void PostToAppWindow(AppWindow which, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);

@@ -360,14 +360,12 @@ void CDlgMultiControlWindow::OnRepositionPanel()
 
 LRESULT CDlgMultiControlWindow::SendToFrame(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const HWND frame = GetAppState().Window(AppWindow::MainFrame);
-    return frame ? ::SendMessageW(frame, message, wParam, lParam) : 0;
+    return SendToAppWindow(AppWindow::MainFrame, message, wParam, lParam);
 }
 
 void CDlgMultiControlWindow::PostToFrame(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (const HWND frame = GetAppState().Window(AppWindow::MainFrame))
-        ::PostMessageW(frame, message, wParam, lParam);
+    PostToAppWindow(AppWindow::MainFrame, message, wParam, lParam);
 }
 
 LRESULT CDlgMultiControlWindow::SendToStage(UINT message, WPARAM wParam, LPARAM lParam)
