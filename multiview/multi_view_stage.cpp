@@ -11,6 +11,7 @@
 #include "core/stage_area.h"
 #include "core/system_figures.h"
 #include "core/waits.h"
+#include "imaging/png_transparency.h"
 #include "imaging/preset_font.h"
 #include "imaging/virtual_window.h"
 #include "multiview/multi_view_state.h"

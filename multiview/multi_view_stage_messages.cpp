@@ -81,10 +81,13 @@ LRESULT CDlgMultiViewStage::WindowProc(UINT message, WPARAM wParam, LPARAM lPara
         return OnStopLoad();
     // Printing, file operations, the whole-picture commands and the masks'
     // searches belong to the input and file-operation handlers.
+    case WM_MULTI_COPY_PICTURE:
+    case WM_MULTI_OPEN_IN_CLIP_MODE: {
+        bool handled = false;
+        return OnInputMessage(message, wParam, lParam, &handled);
+    }
     case WM_MULTI_PRINT:
     case WM_MULTI_ADD_FILE:
-    case WM_MULTI_COPY_PICTURE:
-    case WM_MULTI_OPEN_IN_CLIP_MODE:
     case WM_MULTI_DELETE_ONE:
     case WM_MULTI_DELETE_SELECTED:
     case WM_MULTI_COPY_FILES:
@@ -101,6 +104,8 @@ LRESULT CDlgMultiViewStage::WindowProc(UINT message, WPARAM wParam, LPARAM lPara
 
 BOOL CDlgMultiViewStage::OnCommand(WPARAM wParam, LPARAM lParam)
 {
+    if (lParam == 0 && OnContextCommand(LOWORD(wParam)))
+        return TRUE;
     if (LOWORD(wParam) == IDC_MULTI_COPY_ABORT) {
         m_copyAbort = true;
         return TRUE;

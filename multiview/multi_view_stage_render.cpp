@@ -474,21 +474,3 @@ void CDlgMultiViewStage::ShowPreviewPicture(int position)
         grid->ReleaseDC(gridDC);
     }
 }
-
-HBITMAP CDlgMultiViewStage::LoadPreviewBitmap(const QString& path)
-{
-    CImage image;
-    if (image.Load(path) < 0 || image.IsNull() || !m_sourceDC)
-        return nullptr;
-    CBitmap bitmap;
-    if (!bitmap.CreateCompatibleBitmap(m_sourceDC, image.GetWidth(), image.GetHeight()))
-        return nullptr;
-    CDC mem;
-    mem.CreateCompatibleDC(m_sourceDC);
-    CBitmap* old = mem.SelectObject(&bitmap);
-    CDC* source = CDC::FromHandle(image.GetDC());
-    mem.BitBlt(0, 0, image.GetWidth(), image.GetHeight(), source, 0, 0, SRCCOPY);
-    image.ReleaseDC();
-    mem.SelectObject(old);
-    return static_cast<HBITMAP>(bitmap.Detach());
-}

@@ -1,0 +1,26 @@
+// Dragging files out of a window: the files go as text/uri-list (file URLs)
+// and as x-special/gnome-copied-files, which desktop file managers read.
+// Only copying is offered. The drag runs its own loop and returns when the
+// files were dropped or the drag was given up.
+#pragma once
+
+#include "platform/types/hwnd.h"
+#include "platform/types/types.h"
+
+#include <QByteArray>
+#include <QStringList>
+
+class QMimeData;
+
+using DROPEFFECT = DWORD;
+inline constexpr DROPEFFECT DROPEFFECT_NONE = 0;
+inline constexpr DROPEFFECT DROPEFFECT_COPY = 1;
+
+// The drag's data for a list of absolute paths (the caller owns it).
+QMimeData* MakeFileDragData(const QStringList& paths);
+// The x-special/gnome-copied-files bytes: "copy" and one file URL a line.
+QByteArray GnomeCopiedFiles(const QStringList& paths);
+
+// Drags the files from the window; DROPEFFECT_COPY when they were dropped,
+// DROPEFFECT_NONE otherwise (also for no window or no paths).
+DROPEFFECT DoDragDropFiles(HWND source, const QStringList& paths, DROPEFFECT allowed);
