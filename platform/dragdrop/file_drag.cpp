@@ -1,11 +1,27 @@
 #include "platform/dragdrop/file_drag.h"
 
+#include "platform/dialog/service_hook.h"
 #include "platform/window/window.h"
 
 #include <QDrag>
 #include <QMimeData>
 #include <QUrl>
 #include <QWidget>
+
+namespace {
+
+ServiceHook<FileDragHook>& DragHook()
+{
+    static ServiceHook<FileDragHook> hook;
+    return hook;
+}
+
+}  // namespace
+
+void SetFileDragHookForTest(FileDragHook hook)
+{
+    DragHook().Set(std::move(hook));
+}
 
 QByteArray GnomeCopiedFiles(const QStringList& paths)
 {
@@ -31,6 +47,8 @@ DROPEFFECT DoDragDropFiles(HWND source, const QStringList& paths, DROPEFFECT all
     CWnd* wnd = CWnd::FromHandle(source);
     if (!wnd || !wnd->GetWidget() || paths.isEmpty() || !(allowed & DROPEFFECT_COPY))
         return DROPEFFECT_NONE;
+    if (const FileDragHook hook = DragHook().Get())
+        return hook(source, paths) & allowed;
     auto* drag = new QDrag(wnd->GetWidget());
     drag->setMimeData(MakeFileDragData(paths));
     const Qt::DropAction done = drag->exec(Qt::CopyAction, Qt::CopyAction);

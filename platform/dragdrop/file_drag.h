@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 #include <QStringList>
+#include <functional>
 
 class QMimeData;
 
@@ -24,3 +25,8 @@ QByteArray GnomeCopiedFiles(const QStringList& paths);
 // Drags the files from the window; DROPEFFECT_COPY when they were dropped,
 // DROPEFFECT_NONE otherwise (also for no window or no paths).
 DROPEFFECT DoDragDropFiles(HWND source, const QStringList& paths, DROPEFFECT allowed);
+
+// Tests stand in for the drag (it needs a real pointer): the hook gets the
+// window and the paths and answers the effect. Empty: the real drag.
+using FileDragHook = std::function<DROPEFFECT(HWND source, const QStringList& paths)>;
+void SetFileDragHookForTest(FileDragHook hook);
