@@ -98,7 +98,8 @@ bool CDlgMultiViewStage::OnContextCommand(UINT id)
             m_parentWnd->SendMessage(WM_FRAME_CLOSE_EXIFVIEW);
         // The folder the list's names come from.
         const QString folder = m_list->GetFolder();
-        SendMessage(WM_MULTI_DELETE_ONE, reinterpret_cast<WPARAM>(&folder), static_cast<LPARAM>(m_contextItem));
+        SendMessage(
+            WM_MULTI_DELETE_ONE, reinterpret_cast<WPARAM>(&folder), static_cast<LPARAM>(m_contextItem));
         return true;
     }
     default:
@@ -132,7 +133,8 @@ LRESULT CDlgMultiViewStage::OnCopyPicture(int position)
     }
     CLoadBitmap_for_Dlg* loader = m_list->GetFullImageLoader();
     int result = 3;
-    if (loaded && loader && m_list->GetSourceDC() && loader->CreateBitmap(m_list->GetSourceDC()) && loader->ddb) {
+    if (loaded && loader && m_list->GetSourceDC() && loader->CreateBitmap(m_list->GetSourceDC()) &&
+        loader->ddb) {
         result = 0;
         if (m_parentWnd && m_parentWnd->GetSafeHwnd() &&
             m_parentWnd->SendMessage(WM_FRAME_COPY_BITMAP, reinterpret_cast<WPARAM>(loader->ddb)) == 1) {

@@ -252,7 +252,8 @@ void CDlgMultiViewStage::UpdateHover(POINT client, bool fileInfo)
             const QString date = m_list->GetDateText(file);
             const CSize image = m_list->GetImageSize(file);
             const SIZE size{image.cx, image.cy};
-            SendToPanel(WM_MULTICTL_FILE_TEXT, reinterpret_cast<WPARAM>(&name), reinterpret_cast<LPARAM>(&date));
+            SendToPanel(
+                WM_MULTICTL_FILE_TEXT, reinterpret_cast<WPARAM>(&name), reinterpret_cast<LPARAM>(&date));
             SendToPanel(WM_MULTICTL_FILE_SIZE, static_cast<WPARAM>(m_list->GetFileSize(file)),
                 reinterpret_cast<LPARAM>(&size));
         } else {
@@ -267,8 +268,8 @@ void CDlgMultiViewStage::UpdateHover(POINT client, bool fileInfo)
     if (hasFile) {
         if (!m_rendering) {
             const RECT r = m_layout.GetCellRect(cell);
-            m_hoverFrame->MoveRect(dc, RECT{std::max<LONG>(r.left - 2, 0), std::max<LONG>(r.top - 2, 0),
-                                           r.right + 1, r.bottom + 1});
+            m_hoverFrame->MoveRect(dc,
+                RECT{std::max<LONG>(r.left - 2, 0), std::max<LONG>(r.top - 2, 0), r.right + 1, r.bottom + 1});
         }
     } else {
         m_hoverFrame->EraseRect(dc);

@@ -65,8 +65,9 @@ void CDlgMultiViewStage::OnRubberBandMove(POINT screen, bool buttonDown)
     m_bandCurrent = current;
     m_bandQuadrant = BandQuadrant(m_bandStart, current);
     m_bandCurrentCell = BandCellAt(current);
-    m_bandRect = RECT{std::min(m_bandStartCell.x, m_bandCurrentCell.x), std::min(m_bandStartCell.y, m_bandCurrentCell.y),
-        std::max(m_bandStartCell.x, m_bandCurrentCell.x), std::max(m_bandStartCell.y, m_bandCurrentCell.y)};
+    m_bandRect = RECT{std::min(m_bandStartCell.x, m_bandCurrentCell.x),
+        std::min(m_bandStartCell.y, m_bandCurrentCell.y), std::max(m_bandStartCell.x, m_bandCurrentCell.x),
+        std::max(m_bandStartCell.y, m_bandCurrentCell.y)};
 
     const int rows = m_layout.Rows();
     const int total = m_list->GetFileCount();
@@ -81,8 +82,8 @@ void CDlgMultiViewStage::OnRubberBandMove(POINT screen, bool buttonDown)
         for (int position = 0; position < total; ++position) {
             const int column = position / rows;
             const int row = position % rows;
-            const bool inside = column >= band.firstColumn && column <= band.lastColumn && row >= band.firstRow &&
-                row <= band.lastRow;
+            const bool inside = column >= band.firstColumn && column <= band.lastColumn &&
+                row >= band.firstRow && row <= band.lastRow;
             selected += m_list->SetSelection(position, inside ? 1 : 0);
         }
     } else {

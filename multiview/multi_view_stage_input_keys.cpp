@@ -143,6 +143,6 @@ void CDlgMultiViewStage::SendFocusFileInfo()
     const CSize image = m_list->GetImageSize(file);
     const SIZE size{image.cx, image.cy};
     SendToPanel(WM_MULTICTL_FILE_TEXT, reinterpret_cast<WPARAM>(&name), reinterpret_cast<LPARAM>(&date));
-    SendToPanel(
-        WM_MULTICTL_FILE_SIZE, static_cast<WPARAM>(m_list->GetFileSize(file)), reinterpret_cast<LPARAM>(&size));
+    SendToPanel(WM_MULTICTL_FILE_SIZE, static_cast<WPARAM>(m_list->GetFileSize(file)),
+        reinterpret_cast<LPARAM>(&size));
 }

@@ -77,7 +77,8 @@ int BandCornerPosition(const BandCover& band, int quadrant, int rows, int total,
 {
     const bool lastColumn = quadrant == 1 || quadrant == 2;
     const bool lastRow = quadrant == 1 || quadrant == 3;
-    int position = (lastColumn ? band.lastColumn : band.firstColumn) * rows + (lastRow ? band.lastRow : band.firstRow);
+    int position =
+        (lastColumn ? band.lastColumn : band.firstColumn) * rows + (lastRow ? band.lastRow : band.firstRow);
     if (position < total || rows <= 0)
         return position;
     const int visibleColumn = lastVisible / rows;

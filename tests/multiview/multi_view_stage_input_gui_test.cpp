@@ -203,8 +203,8 @@ TEST_F(StageInputTest, TheWheelPagesOrStepsTheThumbnailSizeWithCtrl)
 {
     const QPoint centre = Widget()->mapToGlobal(CellCentre(4));
     const auto wheel = [&](short delta, UINT flags) {
-        return m_stage.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(flags, static_cast<WORD>(delta)),
-            MAKELPARAM(centre.x(), centre.y()));
+        return m_stage.SendMessage(
+            WM_MOUSEWHEEL, MAKEWPARAM(flags, static_cast<WORD>(delta)), MAKELPARAM(centre.x(), centre.y()));
     };
     EXPECT_EQ(wheel(0, 0), TRUE);
     EXPECT_EQ(m_stage.Scroll().First(), 0);

@@ -30,14 +30,13 @@ TEST(ThumbRubberBand, APointIsInsideAColumnOrInTheGapBeforeIt)
         int usedColumns, firstColumn;
         POINT cell;
     } cases[] = {
-        {{5, 5}, 3, 0, {0, 0}},        // before the first column and row
-        {{12, 13}, 3, 0, {1, 1}},      // left and top edges belong to the cell
-        {{112, 113}, 3, 0, {2, 2}},    // right and bottom edges do not
-        {{130, 200}, 3, 0, {3, 3}},
-        {{300, 230}, 3, 0, {5, 4}},    // below the last row
-        {{345, 50}, 3, 0, {6, 1}},     // after the last column
-        {{300, 50}, 2, 0, {4, 1}},     // a page that fills two columns
-        {{130, 50}, 3, 4, {11, 1}},    // the list's column 4 is the page's first
+        {{5, 5}, 3, 0, {0, 0}},                                  // before the first column and row
+        {{12, 13}, 3, 0, {1, 1}},                                // left and top edges belong to the cell
+        {{112, 113}, 3, 0, {2, 2}},                              // right and bottom edges do not
+        {{130, 200}, 3, 0, {3, 3}}, {{300, 230}, 3, 0, {5, 4}},  // below the last row
+        {{345, 50}, 3, 0, {6, 1}},                               // after the last column
+        {{300, 50}, 2, 0, {4, 1}},                               // a page that fills two columns
+        {{130, 50}, 3, 4, {11, 1}},                              // the list's column 4 is the page's first
     };
     for (const auto& c : cases) {
         const POINT got = BandCellOfPoint(layout, c.usedColumns, c.firstColumn, c.p);
