@@ -7,6 +7,8 @@
 #include "core/multi_control_messages.h"
 #include "core/multi_view_messages.h"
 #include "core/settings/app_settings.h"
+#include "core/shared_paths.h"
+#include "imaging/load_bitmap_for_dlg.h"
 #include "multiview/multi_view_state.h"
 #include "multiview/thumbnail_list.h"
 #include "multiview/thumbnail_loaders.h"
@@ -15,6 +17,7 @@
 #include "tests/multiview/fake_multi_panel.h"
 #include "tests/multiview/fake_thumbnail_decoder.h"
 #include "tests/support/pump_until.h"
+#include "tests/support/scripted_dialogs.h"
 #include "tests/support/synthetic_input.h"
 
 #include <QMenu>
@@ -44,6 +47,8 @@ protected:
         AppSettings.MaxHBitmapNumber = 2000;
         AppSettings.PageChangeRange = 2;
         AppSettings.IncludeMaskFile = 1;
+        AppSettings.MaxSaveSizeWidth = 10000;
+        AppSettings.MaxSaveSizeHeight = 10000;
         GetMultiViewState() = MultiViewState{};
         GetMultiViewState().thumbSize = 144;
         SetAppStateSource(&m_app);
@@ -328,6 +333,79 @@ TEST_F(StageInputTest, AnEmptyListTakesNoClick)
     PumpFor(20);
     Click(0);
     EXPECT_EQ(m_panel.Count(WM_MULTICTL_SELECTED_COUNT), 0);
+}
+
+}  // namespace
+
+namespace {
+
+class StagePictureTest : public StageInputTest {
+protected:
+    int PositionOf(const QString& name)
+    {
+        const CThumbnailList& list = m_stage.List();
+        for (int p = 0; p < list.GetFileCount(); ++p)
+            if (list.GetFileName(list.GetSortIndex(p)) == name)
+                return p;
+        return -1;
+    }
+    // Replaces a file of the folder by a real picture of that size.
+    void WritePicture(const QString& name, int width, int height)
+    {
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(qRgb(10, 120, 200));
+        ASSERT_TRUE(image.save(m_folder + QLatin1Char('/') + name, "PNG"));
+    }
+    SIZE LoaderSize()
+    {
+        LONG w = 0;
+        LONG h = 0;
+        m_stage.List().GetFullImageLoader()->GetSize(&w, &h);
+        return SIZE{w, h};
+    }
+};
+
+TEST_F(StagePictureTest, AWholePictureLoadsAndThePreviewsPictureServesOnlyItsOwnFile)
+{
+    WritePicture(QStringLiteral("p0001.png"), 30, 20);
+    WritePicture(QStringLiteral("p0002.png"), 50, 40);
+    ScriptedMessageBoxes boxes;
+    const int first = PositionOf(QStringLiteral("p0001.png"));
+    const int second = PositionOf(QStringLiteral("p0002.png"));
+    ASSERT_GE(first, 0);
+    ASSERT_GE(second, 0);
+
+    bool mustFree = false;
+    EXPECT_EQ(m_stage.LoadItemImage(first, &mustFree), 1);
+    EXPECT_TRUE(mustFree);
+    EXPECT_EQ(LoaderSize().cx, 30);
+    // Not a picture at all, and no file at all.
+    EXPECT_EQ(m_stage.LoadItemImage(PositionOf(QStringLiteral("p0000.png")), &mustFree), 0);
+    EXPECT_EQ(m_stage.LoadItemImage(500, &mustFree), 0);
+    EXPECT_FALSE(mustFree);
+
+    // The preview shows the first file; a command on another cell gets that cell's picture.
+    m_panel.viewMode = kMultiViewPreview;
+    m_stage.SendMessage(WM_MULTI_VIEW_MODE_CHANGED, kMultiViewPreview);
+    WaitPainted();
+    m_stage.SendMessage(WM_MULTI_SET_PREVIEW_ITEM, static_cast<WPARAM>(first));
+    EXPECT_EQ(m_stage.LoadItemImage(first, &mustFree), 1);
+    EXPECT_FALSE(mustFree);
+    EXPECT_EQ(LoaderSize().cx, 30);
+    EXPECT_EQ(m_stage.LoadItemImage(second, &mustFree), 1);
+    EXPECT_TRUE(mustFree);
+    EXPECT_EQ(LoaderSize().cx, 50);
+    EXPECT_EQ(LoaderSize().cy, 40);
+    EXPECT_TRUE(boxes.Texts().isEmpty()) << boxes.Texts().join(u'|').toStdString();
+}
+
+TEST_F(StagePictureTest, OpeningInClipModeHandsTheFilesPathOver)
+{
+    const int position = PositionOf(QStringLiteral("p0003.png"));
+    ASSERT_GE(position, 0);
+    g_szOpenFilePath.clear();
+    EXPECT_EQ(m_stage.SendMessage(WM_MULTI_OPEN_IN_CLIP_MODE, static_cast<WPARAM>(position)), 1);
+    EXPECT_EQ(g_szOpenFilePath, m_folder + QStringLiteral("/p0003.png"));
 }
 
 }  // namespace
