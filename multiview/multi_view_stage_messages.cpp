@@ -1,7 +1,8 @@
 // The stage's message table: every private message, command and timer it
-// receives, and its exchanges with the panel. The mouse, the keys and the
-// context menu come with the input handlers; file operations, printing and
-// the whole-picture commands with theirs: until then those messages answer 0.
+// receives, and its exchanges with the panel. The mouse, the keys, the
+// right-click menu and the whole-picture commands are in the input and
+// command files; file operations and printing come with theirs: until then
+// those messages answer 0.
 #include "multiview/multi_view_stage.h"
 
 #include "clip/draw_pens.h"

@@ -18,6 +18,7 @@
 #include "platform/image/image_class.h"
 #include "platform/system/kernel.h"
 #include "platform/window/cursor.h"
+#include "platform/window/pointer_position.h"
 
 #include <algorithm>
 #include <cstring>
@@ -150,8 +151,15 @@ void CDlgMultiViewStage::OnPaintTimer()
         m_useBackBuffer = true;
         m_paintTimer = 0;
     }
-    if (loading || over)
-        m_hoverFrame->ResetRect();  // the hover is found again at the next mouse move
+    if (loading || over) {
+        // The page under the cursor changed: its hover frame is found again.
+        m_hoverFrame->ResetRect();
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        ScreenToClient(&cursor);
+        if (InGrid(cursor) && !m_list->IsScanning())
+            UpdateHover(cursor, false);
+    }
 }
 
 void CDlgMultiViewStage::OnPaint()
