@@ -186,11 +186,16 @@ int CDlgMultiViewStage::LoadItemImage(int position, bool* mustFree)
     const QString name = m_list->GetFileName(file);
     loader->Free();
     loader->path.SetNameAndFolder(name, m_list->GetFolder());
-    if (name.isEmpty())
+    if (name.isEmpty()) {
+        m_list->SetUnreadableThumbnail(file);
         return 1;
+    }
     if (!m_transparency)
         m_transparency = std::make_unique<CPngTransparency>();
-    return LoadQuietly(ExtensionOf(name), loader, m_transparency.get());
+    if (LoadQuietly(ExtensionOf(name), loader, m_transparency.get()))
+        return 1;
+    m_list->SetUnreadableThumbnail(file);
+    return 0;
 }
 
 HBITMAP CDlgMultiViewStage::LoadPreviewBitmap(const QString& path)

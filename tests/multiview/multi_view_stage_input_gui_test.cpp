@@ -379,8 +379,11 @@ TEST_F(StagePictureTest, AWholePictureLoadsAndThePreviewsPictureServesOnlyItsOwn
     EXPECT_EQ(m_stage.LoadItemImage(first, &mustFree), 1);
     EXPECT_TRUE(mustFree);
     EXPECT_EQ(LoaderSize().cx, 30);
-    // Not a picture at all, and no file at all.
-    EXPECT_EQ(m_stage.LoadItemImage(PositionOf(QStringLiteral("p0000.png")), &mustFree), 0);
+    // Not a picture at all (its thumbnail turns into the placeholder), and no file at all.
+    const int broken = PositionOf(QStringLiteral("p0000.png"));
+    EXPECT_EQ(m_stage.LoadItemImage(broken, &mustFree), 0);
+    EXPECT_EQ(m_stage.List().GetThumbnailState(m_stage.List().GetSortIndex(broken)).thumbnail, 0);
+    EXPECT_TRUE(m_stage.List().IsThumbnailLoaded(broken));
     EXPECT_EQ(m_stage.LoadItemImage(500, &mustFree), 0);
     EXPECT_FALSE(mustFree);
 
