@@ -30,4 +30,6 @@ private:
     BOOL FilterKeyDown(const MSG* msg);
     void FilterWheel(const MSG* msg);
     void FilterMouseMove(const MSG* msg);
+    // The multi view's rubber band: TRUE when the message went to the stage.
+    BOOL FilterRubberBand(const MSG* msg);
 };

@@ -10,6 +10,8 @@
 #include "clip/sky_window.h"
 #include "core/app_state_queries.h"
 #include "core/frame_messages.h"
+#include "core/multi_view_messages.h"
+#include "multiview/multi_view_stage.h"
 #include "platform/window/input_keys.h"
 #include "platform/window/pointer_position.h"
 #include "res/dialog_134_control_window.h"
@@ -85,7 +87,8 @@ BOOL CKestrelApp::PreTranslateMessage(MSG* msg)
         default:
             break;
         }
-        // The multi view's rubber band takes the button release and moves here once it exists.
+        if (FilterRubberBand(msg))
+            return TRUE;
     }
     return CWinApp::PreTranslateMessage(msg);
 }
@@ -122,7 +125,30 @@ BOOL CKestrelApp::FilterKeyDown(const MSG* msg)
     // Ctrl+V in clip mode loads the clipboard's bitmap into the stage.
     if (ctrl && GetKeyState('V') < 0 && g_nAppMode == 1)
         frame.SendMessage(WM_FRAME_PASTE_BITMAP);
-    // In the multi view the multi view's own filter is offered the key once it exists.
+    // In the multi view the stage's own key filter comes next.
+    if (g_nAppMode == 2) {
+        CDlgMultiViewStage* stage = frame.GetMultiViewStage();
+        if (stage && stage->GetSafeHwnd() && stage->PreTranslateMessage(const_cast<MSG*>(msg)))
+            return TRUE;
+    }
+    return FALSE;
+}
+
+BOOL CKestrelApp::FilterRubberBand(const MSG* msg)
+{
+    // While the multi view's rubber band runs, the whole application's
+    // moves and the release go to the stage, with the point on the screen.
+    CDlgMultiViewStage* stage = g_pMainFrame->GetMultiViewStage();
+    if (!stage || !stage->GetSafeHwnd() || !stage->IsRubberBandActive())
+        return FALSE;
+    if (msg->message == WM_LBUTTONUP) {
+        stage->SendMessage(WM_LBUTTONUP, kRoutedMouseFlags, 0);
+        return TRUE;
+    }
+    if (msg->message == WM_MOUSEMOVE) {
+        stage->SendMessage(WM_MOUSEMOVE, kRoutedMouseFlags, MAKELPARAM(msg->pt.x, msg->pt.y));
+        return TRUE;
+    }
     return FALSE;
 }
 

@@ -55,3 +55,7 @@ inline constexpr unsigned kSortBitsAll = 7;
 // The stage's view modes.
 inline constexpr int kMultiViewGrid = 0;
 inline constexpr int kMultiViewPreview = 3;
+
+// wParam of WM_MOUSEMOVE and WM_LBUTTONUP that the application hands to the
+// stage while its rubber band runs: the move's point is on the screen.
+inline constexpr WPARAM kRoutedMouseFlags = 999;

@@ -137,8 +137,6 @@ bool IsPanelButtonAvailable(int id)
     if (g_allPanelButtonsAvailable)
         return true;
     switch (id) {
-    case IDC_MULTICTL_COPY_PICTURE:
-    case IDC_MULTICTL_OPEN_IN_CLIP:
     case IDC_MULTICTL_DELETE:
     case IDC_MULTICTL_COPY_FILES:
     case IDC_MULTICTL_EXIF_CLEAR:

@@ -11,6 +11,7 @@
 #include "core/stage_area.h"
 #include "core/system_figures.h"
 #include "core/waits.h"
+#include "imaging/png_transparency.h"
 #include "imaging/preset_font.h"
 #include "imaging/virtual_window.h"
 #include "multiview/multi_view_state.h"
@@ -18,6 +19,7 @@
 #include "multiview/thumbnail_list.h"
 #include "multiview/thumbnail_loaders.h"
 #include "platform/dialog/msgbox.h"
+#include "platform/window/control_mouse_routing.h"
 
 #include <algorithm>
 
@@ -103,6 +105,10 @@ BOOL CDlgMultiViewStage::OnInitDialog()
     PlaceClient(corner, size);
     m_inSize = false;
     LayoutRectangles();
+    // The stage takes the mouse over its drawn areas.
+    for (int id : {IDC_MULTI_HEADER, IDC_MULTI_SCROLL_ROW, IDC_MULTI_GRID, IDC_MULTI_GRID_SOURCE})
+        if (CWnd* area = GetDlgItem(id))
+            LetMouseThrough(area->GetSafeHwnd());
 
     m_headerFont = std::make_unique<CPresetFont>(10);
     m_headerFont->GetLogFont()->lfWeight = 400;

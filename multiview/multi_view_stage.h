@@ -27,6 +27,8 @@ class CBitmap;
 class CDC;
 class CMaskValueTally;
 class CThumbMask;
+class CLoadBitmap_for_Dlg;
+class CPngTransparency;
 
 // Timers of the stage.
 inline constexpr UINT_PTR IDT_MULTI_PAGE_PAINT = 20;
@@ -61,7 +63,7 @@ public:
     // Whether the loaders may run now (the panel's display state).
     bool IsLoadAllowed() const;
     // A rubber band runs (mouse input arrives here while it does).
-    BOOL IsRubberBandActive() const { return m_bandValid; }
+    BOOL IsRubberBandActive() const { return m_bandActive ? TRUE : FALSE; }
     // The loader threads of this stage.
     CThumbnailLoaders& Loaders() { return *m_loaders; }
     // The masks' data (day list, extensions) and the value tally.
@@ -159,6 +161,74 @@ private:
     CDC* FramesTarget();
     CDC* PaintTarget();
     void CopyBackBufferToGrid();
+
+    // Input and context commands.
+public:
+    // Loads the whole picture of position into the list's full-image loader;
+    // 1 loaded, 0 not. *mustFree tells whether the loader is to be freed
+    // afterwards (not when the preview's picture of that file was reused).
+    int LoadItemImage(int position, bool* mustFree);
+    // Reads the loader's stored path by the extension (case-insensitive);
+    // 1 loaded, 0 not. Uses no state of the stage.
+    static int LoadImageFileByExtension(
+        const QString& extension, CLoadBitmap_for_Dlg* loader, CPngTransparency* transparency);
+    // The EXIF window (when open) shows the file of position; force shows it
+    // even when it was the last one shown.
+    void ShowExifOfItem(int position, bool force);
+    // The same for the position under a point of the grid.
+    void ShowExifAtPoint(int x, int y);
+    // The keys of the multi view (the application offers every key to it).
+    BOOL PreTranslateMessage(MSG* msg) override;
+
+protected:
+    void OnLButtonDown(UINT flags, CPoint point) override;
+    void OnLButtonUp(UINT flags, CPoint point) override;
+    void OnMouseMove(UINT flags, CPoint point) override;
+    BOOL OnMouseWheel(UINT flags, short delta, CPoint screenPoint) override;
+    void OnLButtonDblClk(UINT flags, CPoint point) override;
+    void OnRButtonUp(UINT flags, CPoint point) override;
+
+private:
+    // multi_view_stage_input.cpp
+    bool IgnoresMouse() const;
+    bool InGrid(POINT client) const;
+    bool InScrollRow(POINT client) const;
+    POINT ToGrid(POINT client) const;
+    // The position in the grid cell under a client point, -1 for none.
+    int PositionAtClient(POINT client, int* cell = nullptr) const;
+    int PositionOfCell(int cell) const;
+    void OnCellClicked(int position, UINT flags);
+    void UpdateHover(POINT client, bool fileInfo);
+    void JumpScrollRow(int x);
+    bool IsOwnWindowForeground() const;
+    void RedrawFocusAndSelection();
+    // multi_view_stage_input_band.cpp
+    void StartRubberBand(POINT grid);
+    void OnRubberBandMove(POINT screen, bool buttonDown);
+    void EndRubberBand();
+    POINT BandCellAt(POINT grid) const;
+    void DragOutSelection();
+    // multi_view_stage_input_keys.cpp
+    BOOL OnKeyInMultiView(UINT key);
+    void OnArrowKey(UINT key);
+    void SendFocusFileInfo();
+    // multi_view_stage_commands.cpp
+    void ShowContextMenu(POINT screen);
+    bool OnContextCommand(UINT id);
+    LRESULT OnCopyPicture(int position);
+    LRESULT OnOpenInClipMode(int position);
+    LRESULT OnInputMessage(UINT message, WPARAM wParam, LPARAM lParam, bool* handled);
+
+    int m_pressedCell = -1;
+    bool m_bandActive = false;
+    POINT m_bandStart{};
+    POINT m_bandStartCell{};
+    POINT m_bandCurrent{};
+    POINT m_bandCurrentCell{};
+    RECT m_bandRect{};
+    int m_bandQuadrant = 0;
+    int m_exifFile = -1;
+    std::unique_ptr<CPngTransparency> m_transparency;
 
     MultiViewPanelState* m_panel = nullptr;
     CWnd* m_parentWnd = nullptr;

@@ -1,7 +1,8 @@
 // The stage's message table: every private message, command and timer it
-// receives, and its exchanges with the panel. The mouse, the keys and the
-// context menu come with the input handlers; file operations, printing and
-// the whole-picture commands with theirs: until then those messages answer 0.
+// receives, and its exchanges with the panel. The mouse, the keys, the
+// right-click menu and the whole-picture commands are in the input and
+// command files; file operations and printing come with theirs: until then
+// those messages answer 0.
 #include "multiview/multi_view_stage.h"
 
 #include "clip/draw_pens.h"
@@ -81,10 +82,13 @@ LRESULT CDlgMultiViewStage::WindowProc(UINT message, WPARAM wParam, LPARAM lPara
         return OnStopLoad();
     // Printing, file operations, the whole-picture commands and the masks'
     // searches belong to the input and file-operation handlers.
+    case WM_MULTI_COPY_PICTURE:
+    case WM_MULTI_OPEN_IN_CLIP_MODE: {
+        bool handled = false;
+        return OnInputMessage(message, wParam, lParam, &handled);
+    }
     case WM_MULTI_PRINT:
     case WM_MULTI_ADD_FILE:
-    case WM_MULTI_COPY_PICTURE:
-    case WM_MULTI_OPEN_IN_CLIP_MODE:
     case WM_MULTI_DELETE_ONE:
     case WM_MULTI_DELETE_SELECTED:
     case WM_MULTI_COPY_FILES:
@@ -101,6 +105,8 @@ LRESULT CDlgMultiViewStage::WindowProc(UINT message, WPARAM wParam, LPARAM lPara
 
 BOOL CDlgMultiViewStage::OnCommand(WPARAM wParam, LPARAM lParam)
 {
+    if (lParam == 0 && OnContextCommand(LOWORD(wParam)))
+        return TRUE;
     if (LOWORD(wParam) == IDC_MULTI_COPY_ABORT) {
         m_copyAbort = true;
         return TRUE;

@@ -18,6 +18,7 @@
 #include "platform/image/image_class.h"
 #include "platform/system/kernel.h"
 #include "platform/window/cursor.h"
+#include "platform/window/pointer_position.h"
 
 #include <algorithm>
 #include <cstring>
@@ -150,8 +151,15 @@ void CDlgMultiViewStage::OnPaintTimer()
         m_useBackBuffer = true;
         m_paintTimer = 0;
     }
-    if (loading || over)
-        m_hoverFrame->ResetRect();  // the hover is found again at the next mouse move
+    if (loading || over) {
+        // The page under the cursor changed: its hover frame is found again.
+        m_hoverFrame->ResetRect();
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        ScreenToClient(&cursor);
+        if (InGrid(cursor) && !m_list->IsScanning())
+            UpdateHover(cursor, false);
+    }
 }
 
 void CDlgMultiViewStage::OnPaint()
@@ -473,22 +481,4 @@ void CDlgMultiViewStage::ShowPreviewPicture(int position)
         m_backBuffer->DrawTo(gridDC, 0, 0, copy);
         grid->ReleaseDC(gridDC);
     }
-}
-
-HBITMAP CDlgMultiViewStage::LoadPreviewBitmap(const QString& path)
-{
-    CImage image;
-    if (image.Load(path) < 0 || image.IsNull() || !m_sourceDC)
-        return nullptr;
-    CBitmap bitmap;
-    if (!bitmap.CreateCompatibleBitmap(m_sourceDC, image.GetWidth(), image.GetHeight()))
-        return nullptr;
-    CDC mem;
-    mem.CreateCompatibleDC(m_sourceDC);
-    CBitmap* old = mem.SelectObject(&bitmap);
-    CDC* source = CDC::FromHandle(image.GetDC());
-    mem.BitBlt(0, 0, image.GetWidth(), image.GetHeight(), source, 0, 0, SRCCOPY);
-    image.ReleaseDC();
-    mem.SelectObject(old);
-    return static_cast<HBITMAP>(bitmap.Detach());
 }

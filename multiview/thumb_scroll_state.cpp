@@ -1,6 +1,7 @@
 #include "multiview/thumb_scroll_state.h"
 
 #include "core/multi_view_messages.h"
+#include "platform/types/messages.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -220,4 +221,84 @@ LoadedWindowMove CThumbScrollState::GetNewlyVisibleRange(int total, int capacity
     else if (first >= oldFirst && first <= oldLast && last > oldLast)
         releaseRange(oldFirst, first - 1);
     return move;
+}
+
+int CThumbScrollState::MoveFocusByKey(UINT key, int rows)
+{
+    if (m_focus < 0 || rows <= 0)
+        return -1;
+    const int first = m_first;
+    const int last = m_last;
+    const int total = m_total;
+    switch (key) {
+    case VK_UP:
+        if (m_focus == 0)
+            return -1;
+        if (m_focus > first) {
+            --m_focus;
+            return 0;
+        }
+        return 1;
+    case VK_DOWN:
+        if (m_focus >= total - 1)
+            return -1;
+        if (m_focus < last) {
+            ++m_focus;
+            return 0;
+        }
+        return 1;
+    case VK_LEFT:
+        if (m_focus - rows < first)
+            return first != 0 ? 1 : -1;
+        m_focus -= rows;
+        return 0;
+    case VK_RIGHT:
+        if (last == total - 1 && m_focus + rows > total - 1)
+            return -1;
+        if (m_focus + rows > last)
+            return 1;
+        m_focus += rows;
+        return 0;
+    default:
+        return -1;
+    }
+}
+
+bool CThumbScrollState::ScrollForKey(UINT key, int rows)
+{
+    if (m_focus < 0 || rows <= 0)
+        return false;
+    const bool sideways = key == VK_LEFT || key == VK_RIGHT;
+    const int oldFirst = m_first;
+    const int oldFocus = m_focus;
+    int first = m_first;
+    int last = m_last;
+    if (m_focus - rows < first) {
+        // Back: to the list's start, or by one column.
+        if (first < rows) {
+            const int n = first;
+            m_focus -= key == VK_UP ? 1 : n;
+            last -= n;
+            first = 0;
+        } else {
+            first -= rows;
+            last -= rows;
+            m_focus -= sideways ? rows : 1;
+        }
+    } else if (m_focus + rows <= last) {
+        return false;
+    } else if (last + rows <= m_total - 1) {
+        first += rows;
+        last += rows;
+        m_focus += sideways ? rows : 1;
+    } else {
+        // The page ends with the list's last position.
+        const int added = m_total - 1 - last;
+        first += added;
+        last = m_total - 1;
+        m_focus += key == VK_DOWN ? 1 : added;
+    }
+    m_focus = std::max(m_focus, 0);
+    SetRange(first, last);
+    return m_first != oldFirst || m_focus != oldFocus;
 }

@@ -43,6 +43,13 @@ public:
     // Records first..last as the loaded window.
     void SetLoadedWindow(int first, int last);
 
+    // The arrow keys (VK_UP, VK_DOWN, VK_LEFT, VK_RIGHT) on a page of rows
+    // per column. MoveFocusByKey moves the focus inside the page: 0 moved,
+    // 1 the page's edge was reached, -1 nothing to do. ScrollForKey then
+    // moves the page (and the focus with it) past that edge; true when it did.
+    int MoveFocusByKey(UINT key, int rows);
+    bool ScrollForKey(UINT key, int rows);
+
     int First() const { return m_first; }
     int Last() const { return m_last; }
     int Focus() const { return m_focus; }

@@ -249,6 +249,9 @@ public:
     // By file index: 1 made, 2 unsupported (293), 0 unreadable (294), 3 failed.
     int MakeThumbnail(int file);
     void ReleaseThumbnail(int file);
+    // The file's thumbnail becomes the unreadable-file placeholder (294), as
+    // after a whole picture that could not be read (UI thread).
+    void SetUnreadableThumbnail(int file);
 
     // ----- worker runs -----
     // Gives up the running loader runs (range and page) or the sort run: a

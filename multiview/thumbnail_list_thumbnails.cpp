@@ -166,6 +166,30 @@ void CThumbnailList::ReleaseThumbnail(int file)
     t.state.thumbnail = 2;
 }
 
+void CThumbnailList::SetUnreadableThumbnail(int file)
+{
+    ThumbnailSource source;
+    source.result = kThumbUnreadable;
+    SetPlaceholderThumbnail(&source);
+    int width = 0, height = 0;
+    HBITMAP bitmap = MakeThumbnailFromImage(
+        source.picture, source.imageWidth, source.imageHeight, m_thumbEdge.load(), &width, &height);
+    auto lock = Lock();
+    if (file < 0 || file >= m_fileCount || file >= static_cast<int>(m_thumbs.size())) {
+        if (bitmap)
+            DeleteObject(bitmap);
+        return;
+    }
+    ThumbEntry& t = m_thumbs[file];
+    if (t.bitmap)
+        DeleteObject(t.bitmap);
+    t.bitmap = bitmap;
+    t.width = width;
+    t.height = height;
+    t.state.decode = 0;
+    t.state.thumbnail = 0;
+}
+
 // ----- queries -----
 
 bool CThumbnailList::HasBitmapAtLocked(int position) const

@@ -42,6 +42,10 @@ public:
             widget->window()->windowType() == Qt::Popup)
             return false;
         auto* input = static_cast<QInputEvent*>(event);
+        // A key that waited behind a flush of key input is dropped.
+        if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) &&
+            IsKeyInputFlushed(static_cast<qint64>(input->timestamp())))
+            return true;
         if (event == m_lastEvent && input->timestamp() == m_lastTimestamp && type == m_lastType &&
             m_lastReceiver && widget->isAncestorOf(m_lastReceiver))
             return false;

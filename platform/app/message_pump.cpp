@@ -9,6 +9,9 @@ namespace {
 // The range of mouse message numbers (first mouse message .. last).
 constexpr UINT kMouseFirst = 0x0200;
 constexpr UINT kMouseLast = 0x020E;
+// WM_KEYDOWN and WM_KEYUP.
+constexpr UINT kKeyFirst = 0x0100;
+constexpr UINT kKeyLast = 0x0101;
 
 struct FlushState {
     std::mutex mutex;
@@ -20,7 +23,17 @@ struct FlushState {
     // Input stamped at or before this time was queued before the flush.
     bool haveMark = false;
     qint64 flushMark = 0;
+    bool haveKeyMark = false;
+    qint64 keyFlushMark = 0;
 };
+
+// Notes an input event that was not dropped: the clock of the next flush.
+void NoteInput(FlushState& s, qint64 eventTimestampMs)
+{
+    s.haveSeen = true;
+    s.lastEventTime = eventTimestampMs;
+    s.lastEventTick = GetTickCount64();
+}
 
 FlushState& State()
 {
@@ -50,11 +63,16 @@ void FlushMessages(UINT lo, UINT hi)
         FlushState& s = State();
         std::lock_guard lock(s.mutex);
         handler = s.postedHandler;
+        // Input event times run on their own clock (the X server's): carry
+        // the latest seen stamp forward by the ticks since then.
+        const qint64 mark = s.lastEventTime + static_cast<qint64>(GetTickCount64() - s.lastEventTick);
         if (lo <= kMouseLast && hi >= kMouseFirst && s.haveSeen) {
-            // Input event times run on their own clock (the X server's):
-            // carry the latest seen stamp forward by the ticks since then.
-            s.flushMark = s.lastEventTime + static_cast<qint64>(GetTickCount64() - s.lastEventTick);
+            s.flushMark = mark;
             s.haveMark = true;
+        }
+        if (lo <= kKeyLast && hi >= kKeyFirst && s.haveSeen) {
+            s.keyFlushMark = mark;
+            s.haveKeyMark = true;
         }
     }
     if (handler)
@@ -66,11 +84,18 @@ bool IsMouseInputFlushed(qint64 eventTimestampMs)
     FlushState& s = State();
     std::lock_guard lock(s.mutex);
     const bool flushed = s.haveMark && eventTimestampMs <= s.flushMark;
-    if (!flushed) {
-        s.haveSeen = true;
-        s.lastEventTime = eventTimestampMs;
-        s.lastEventTick = GetTickCount64();
-    }
+    if (!flushed)
+        NoteInput(s, eventTimestampMs);
+    return flushed;
+}
+
+bool IsKeyInputFlushed(qint64 eventTimestampMs)
+{
+    FlushState& s = State();
+    std::lock_guard lock(s.mutex);
+    const bool flushed = s.haveKeyMark && eventTimestampMs <= s.keyFlushMark;
+    if (!flushed)
+        NoteInput(s, eventTimestampMs);
     return flushed;
 }
 

@@ -12,8 +12,8 @@
 void PumpMessages();
 
 // Discards pending messages numbered lo..hi without handling them. Mouse
-// input in that range that was queued before the flush is dropped when it
-// arrives (the window layer asks IsMouseInputFlushed for each mouse event);
+// input (and key presses and releases) in that range that was queued before
+// the flush is dropped when it arrives (the window layer asks IsMouseInputFlushed for each mouse event);
 // posted messages of the range are removed through the handler the window
 // layer installs.
 void FlushMessages(UINT lo, UINT hi);
@@ -22,6 +22,8 @@ void FlushMessages(UINT lo, UINT hi);
 // QInputEvent clock): true when the event was queued before the last flush of
 // mouse messages and must be dropped.
 bool IsMouseInputFlushed(qint64 eventTimestampMs);
+// The same for a key press or release (asked by the application's input filter).
+bool IsKeyInputFlushed(qint64 eventTimestampMs);
 
 // Posted messages numbered lo..hi are removed by this handler (the window
 // layer owns the posted-message queue). An empty handler removes nothing.

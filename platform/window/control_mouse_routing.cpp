@@ -3,6 +3,7 @@
 
 #include "platform/app/message_pump.h"
 #include "platform/window/input_keys.h"
+#include "platform/window/window.h"
 #include "platform/window/window_dispatch.h"
 
 #include <QAbstractScrollArea>
@@ -146,4 +147,11 @@ void RouteControlMouseInput(QWidget* control)
         Route(area->viewport());
     else
         Route(control);
+}
+
+void LetMouseThrough(HWND control)
+{
+    CWnd* wnd = CWnd::FromHandle(control);
+    if (wnd && wnd->GetWidget())
+        wnd->GetWidget()->setAttribute(Qt::WA_TransparentForMouseEvents, true);
 }

@@ -11,9 +11,15 @@
 // over a disabled control, whose mouse messages go to its parent window.
 #pragma once
 
+#include "platform/types/hwnd.h"
+
 class QWidget;
 
 // Installs the routing on a control's widget (and on its viewport) and turns
 // on mouse tracking, so that moves without a button arrive as well. Installing
 // twice is harmless; a surface window (which makes its own messages) is skipped.
 void RouteControlMouseInput(QWidget* control);
+
+// The mouse over the control goes to the window below it, as over a static
+// picture that does not notify (the window draws on it and takes its clicks).
+void LetMouseThrough(HWND control);

@@ -19,6 +19,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -158,4 +159,46 @@ TEST_F(MainFrameMultiViewGui, AFolderChosenInThePanelLoadsIntoTheStage)
     EXPECT_TRUE(panel->IsWatching());
     // The same folder again changes nothing.
     EXPECT_FALSE(panel->SwitchToFolder(folder, false, false));
+}
+
+TEST_F(MainFrameMultiViewGui, TheApplicationOffersKeysToTheStageAndFeedsItsRubberBand)
+{
+    Press(IDC_MODE_TO_MULTI);
+    CDlgMultiControlWindow* panel = m_frame->GetMultiControlWindow();
+    CDlgMultiViewStage* stage = m_frame->GetMultiViewStage();
+    ASSERT_NE(stage, nullptr);
+
+    // "2" pressed over the frame switches the multi view to preview.
+    MSG key{};
+    key.hwnd = m_frame->GetSafeHwnd();
+    key.message = WM_KEYDOWN;
+    key.wParam = '2';
+    EXPECT_TRUE(m_app->PreTranslateMessage(&key));
+    EXPECT_EQ(panel->ViewMode(), kMultiViewPreview);
+    key.wParam = '1';
+    EXPECT_TRUE(m_app->PreTranslateMessage(&key));
+    EXPECT_EQ(panel->ViewMode(), kMultiViewGrid);
+
+    // A band on the grid's empty area: the application's moves go to the stage.
+    QTemporaryDir dir;
+    for (int i = 0; i < 3; ++i)
+        QImage(8, 8, QImage::Format_RGB32).save(dir.filePath(QStringLiteral("p%1.png").arg(i)), "PNG");
+    panel->SetDisplayState(kMultiDisplayLoading);
+    QString folder = dir.path();
+    stage->SendMessage(WM_MULTI_FOLDER_CHANGED, reinterpret_cast<WPARAM>(&folder), 2);
+    ASSERT_TRUE(PumpUntil([&] { return stage->List().GetValidBits() == 7; }, 10000));
+    RECT grid{};
+    stage->GetDlgItem(1334)->GetWindowRect(&grid);
+    POINT empty{grid.right - 3, grid.bottom - 3};  // past the three files' cells
+    stage->ScreenToClient(&empty);
+    stage->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(empty.x, empty.y));
+    ASSERT_TRUE(stage->IsRubberBandActive());
+    MSG move{};
+    move.hwnd = m_frame->GetSafeHwnd();
+    move.message = WM_MOUSEMOVE;
+    move.pt = POINT{grid.left + 5, grid.top + 5};
+    EXPECT_TRUE(m_app->PreTranslateMessage(&move));
+    // The button is not held here: the band ends and moves pass again.
+    EXPECT_FALSE(stage->IsRubberBandActive());
+    EXPECT_FALSE(m_app->PreTranslateMessage(&move));
 }

@@ -192,3 +192,66 @@ TEST(ThumbScrollState, TheLoadedWindowReleasesWhatLeftIt)
 }
 
 }  // namespace
+
+namespace {
+
+// The arrow keys on pages of 3 columns x 2 rows.
+struct KeyCase {
+    const char* name;
+    int total, first, focus;
+    UINT key;
+    int result;  // MoveFocusByKey
+    int focusAfterMove;
+    bool scrolls;  // ScrollForKey, when the move reached the edge
+    int firstAfter, lastAfter, focusAfter;
+};
+
+TEST(ThumbScrollState, ArrowKeysMoveInsideThePageAndPageAtItsEdges)
+{
+    const KeyCase cases[] = {
+        {"no focus", 30, 0, -1, VK_DOWN, -1, -1, false, 0, 5, -1},
+        {"up at the list's start", 30, 0, 0, VK_UP, -1, 0, false, 0, 5, 0},
+        {"up inside the page", 30, 6, 7, VK_UP, 0, 6, false, 6, 11, 6},
+        {"up at the page's first: back one column", 30, 6, 6, VK_UP, 1, 6, true, 4, 9, 5},
+        {"down inside the page", 30, 6, 10, VK_DOWN, 0, 11, false, 6, 11, 11},
+        {"down at the page's last: on one column", 30, 6, 11, VK_DOWN, 1, 11, true, 8, 13, 12},
+        {"down at the list's end", 30, 24, 29, VK_DOWN, -1, 29, false, 24, 29, 29},
+        {"left in the first column of the list", 30, 0, 1, VK_LEFT, -1, 1, false, 0, 5, 1},
+        {"left inside the page", 30, 6, 9, VK_LEFT, 0, 7, false, 6, 11, 7},
+        {"left in the first column", 30, 6, 7, VK_LEFT, 1, 7, true, 4, 9, 5},
+        {"left with a page one position in: back to 0", 30, 1, 1, VK_LEFT, 1, 1, true, 0, 5, 0},
+        {"right inside the page", 30, 6, 8, VK_RIGHT, 0, 10, false, 6, 11, 10},
+        {"right in the last column", 30, 6, 10, VK_RIGHT, 1, 10, true, 8, 13, 12},
+        {"right on the last page", 30, 24, 28, VK_RIGHT, -1, 28, false, 24, 29, 28},
+        // 29 positions: the last column holds one; the page ends at the list's end.
+        {"down onto the partial column", 29, 22, 27, VK_DOWN, 1, 27, true, 23, 28, 28},
+        {"right onto the partial column", 29, 22, 26, VK_RIGHT, 1, 26, true, 23, 28, 27},
+    };
+    for (const KeyCase& c : cases) {
+        CThumbScrollState s;
+        s.Init(c.total, c.total, kMultiViewGrid);
+        s.SetTopIndex(c.first, 3, 2);
+        s.SetFocus(c.focus);
+        EXPECT_EQ(s.MoveFocusByKey(c.key, 2), c.result) << c.name;
+        EXPECT_EQ(s.Focus(), c.focusAfterMove) << c.name;
+        if (c.result == 1) {
+            EXPECT_EQ(s.ScrollForKey(c.key, 2), c.scrolls) << c.name;
+        }
+        EXPECT_EQ(s.First(), c.firstAfter) << c.name;
+        EXPECT_EQ(s.Last(), c.lastAfter) << c.name;
+        EXPECT_EQ(s.Focus(), c.focusAfter) << c.name;
+    }
+}
+
+TEST(ThumbScrollState, ScrollForKeyLeavesAPageAloneWhileTheFocusIsInside)
+{
+    CThumbScrollState s;
+    s.Init(30, 30, kMultiViewGrid);
+    s.SetTopIndex(6, 3, 2);
+    s.SetFocus(8);
+    EXPECT_FALSE(s.ScrollForKey(VK_DOWN, 2));
+    EXPECT_EQ(s.First(), 6);
+    EXPECT_EQ(s.Focus(), 8);
+}
+
+}  // namespace

@@ -50,6 +50,17 @@ TEST(MessagePump, FlushDropsMouseInputQueuedBeforeIt)
     EXPECT_FALSE(IsMouseInputFlushed(base + 100000));  // long after it
 }
 
+TEST(MessagePump, KeysQueuedBeforeAFlushOfKeyInputAreDropped)
+{
+    const qint64 base = 50000000;
+    EXPECT_FALSE(IsKeyInputFlushed(base));
+    FlushMessages(0x0200, 0x020A);  // mouse range: keys are untouched
+    EXPECT_FALSE(IsKeyInputFlushed(base + 1));
+    FlushMessages(0x0100, 0x0101);
+    EXPECT_TRUE(IsKeyInputFlushed(base + 1));
+    EXPECT_FALSE(IsKeyInputFlushed(base + 100000));
+}
+
 TEST(MessagePump, FlushPassesTheRangeToThePostedMessageHandler)
 {
     UINT seenLo = 0, seenHi = 0;
