@@ -139,9 +139,6 @@ bool IsPanelButtonAvailable(int id)
     switch (id) {
     case IDC_MULTICTL_COPY_PICTURE:
     case IDC_MULTICTL_OPEN_IN_CLIP:
-    case IDC_MULTICTL_DELETE:
-    case IDC_MULTICTL_COPY_FILES:
-    case IDC_MULTICTL_EXIF_CLEAR:
     case IDC_MULTICTL_EXIF_SHOW:
     case IDC_MULTICTL_BATCH_SHRINK:
     case IDC_MULTICTL_RENAME_ONE:

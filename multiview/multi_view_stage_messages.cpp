@@ -1,13 +1,15 @@
 // The stage's message table: every private message, command and timer it
 // receives, and its exchanges with the panel. The mouse, the keys and the
-// context menu come with the input handlers; file operations, printing and
-// the whole-picture commands with theirs: until then those messages answer 0.
+// context menu come with the input handlers; printing and the whole-picture
+// commands with theirs: until then those messages answer 0. The file
+// operations are in the multi_view_stage_files files.
 #include "multiview/multi_view_stage.h"
 
 #include "clip/draw_pens.h"
 #include "core/multi_control_messages.h"
 #include "core/multi_view_messages.h"
 #include "core/panel_messages.h"
+#include "multiview/drop_copier.h"
 #include "multiview/multi_view_state.h"
 #include "multiview/thumbnail_list.h"
 #include "multiview/thumbnail_loaders.h"
@@ -26,6 +28,8 @@ constexpr char16_t kLowMemoryWarning[] =
 
 LRESULT CDlgMultiViewStage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (LRESULT result = 0; HandleFileOperationMessage(message, wParam, lParam, &result))
+        return result;
     switch (message) {
     case WM_REPOSITION_PANEL:
         OnRepositionPanel();
@@ -79,20 +83,10 @@ LRESULT CDlgMultiViewStage::WindowProc(UINT message, WPARAM wParam, LPARAM lPara
         return OnMaskDates(true);
     case WM_MULTI_STOP_LOAD:
         return OnStopLoad();
-    // Printing, file operations, the whole-picture commands and the masks'
-    // searches belong to the input and file-operation handlers.
+    // Printing and the whole-picture commands belong to the input handlers.
     case WM_MULTI_PRINT:
-    case WM_MULTI_ADD_FILE:
     case WM_MULTI_COPY_PICTURE:
     case WM_MULTI_OPEN_IN_CLIP_MODE:
-    case WM_MULTI_DELETE_ONE:
-    case WM_MULTI_DELETE_SELECTED:
-    case WM_MULTI_COPY_FILES:
-    case WM_MULTI_EXIF_CLEAR_SELECTED:
-    case WM_MULTI_EXIF_CLEAR_ONE:
-    case WM_MULTI_BATCH_SHRINK:
-    case WM_MULTI_APPLY_MASKS:
-    case WM_MULTI_SEARCH_EXT_MASK:
         return 0;
     default:
         return CDialog::WindowProc(message, wParam, lParam);
@@ -102,7 +96,8 @@ LRESULT CDlgMultiViewStage::WindowProc(UINT message, WPARAM wParam, LPARAM lPara
 BOOL CDlgMultiViewStage::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     if (LOWORD(wParam) == IDC_MULTI_COPY_ABORT) {
-        m_copyAbort = true;
+        if (m_dropCopier)
+            m_dropCopier->RequestAbort();
         return TRUE;
     }
     return CDialog::OnCommand(wParam, lParam);
@@ -112,6 +107,10 @@ void CDlgMultiViewStage::OnTimer(UINT_PTR id)
 {
     if (id == IDT_MULTI_PAGE_PAINT) {
         OnPaintTimer();
+        return;
+    }
+    if (id == IDT_MULTI_AFTER_DROP) {
+        OnAfterDropTimer();
         return;
     }
     CDialog::OnTimer(id);
