@@ -12,6 +12,7 @@
 #include "multiview/multi_view_state.h"
 #include "multiview/thumb_load_control.h"
 #include "multiview/thumbnail_loaders.h"
+#include "tests/multiview/fake_multi_panel.h"
 #include "tests/multiview/fake_thumbnail_decoder.h"
 #include "tests/support/pump_until.h"
 
@@ -29,40 +30,6 @@ public:
 namespace {
 
 using Access = CMultiViewStageTestAccess;
-
-class FakePanel : public CWnd, public MultiViewPanelState {
-public:
-    struct Message {
-        UINT message;
-        WPARAM wParam;
-        LPARAM lParam;
-    };
-    std::vector<Message> received;
-    int displayState = kMultiDisplayLoading;
-    int viewMode = kMultiViewGrid;
-
-    bool Create() { return CreateEx(0, QStringLiteral("panel"), WS_POPUP, RECT{0, 0, 100, 500}, nullptr, 0); }
-    int Count(UINT message) const
-    {
-        return static_cast<int>(std::count_if(
-            received.begin(), received.end(), [&](const Message& m) { return m.message == message; }));
-    }
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message >= WM_USER)
-            received.push_back(Message{message, wParam, lParam});
-        if (message == WM_MULTICTL_DISPLAY_STATE)
-            displayState = static_cast<int>(wParam);
-        return CWnd::WindowProc(message, wParam, lParam);
-    }
-
-    HWND PanelWindow() const override { return GetSafeHwnd(); }
-    int ViewMode() const override { return viewMode; }
-    int SortKey() const override { return 0; }
-    int Descending() const override { return 0; }
-    int DisplayState() const override { return displayState; }
-    void SetDisplayState(int state) override { displayState = state; }
-};
 
 class MultiViewStageTest : public testing::Test {
 protected:
