@@ -252,6 +252,7 @@ protected:
 
 private:
     friend class CStageDropCopyUi;
+    bool RunDropStep(UINT message, LPARAM step, LRESULT* result);
     LRESULT OnDeleteOne(int position);
     LRESULT OnDeleteSelected(int count);
     LRESULT OnCopyFiles(int count);
@@ -284,4 +285,6 @@ private:
     HDROP__* m_drop = nullptr;
     CDlgConfirmOverwriteFile* m_overwriteDialog = nullptr;
     bool m_fileOpsClosing = false;
+    // Copier steps now running on the UI thread (a close may come from inside one).
+    int m_inDropStep = 0;
 };

@@ -39,6 +39,8 @@ QString JoinPath(const QString& folder, const QString& name)
 bool CDlgMultiViewStage::HandleFileOperationMessage(
     UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
+    if (RunDropStep(message, lParam, result))
+        return true;
     switch (message) {
     case WM_MULTI_ADD_FILE:
         *result = OnAddFile(reinterpret_cast<const QString*>(wParam));

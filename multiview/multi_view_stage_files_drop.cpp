@@ -20,6 +20,8 @@
 #include "platform/window/drop_files.h"
 #include "platform/window/ui_thread.h"
 
+#include <functional>
+
 namespace {
 
 constexpr int kAbortButtonWidth = 40;
@@ -28,11 +30,31 @@ constexpr COLORREF kProgressColour = RGB(0, 255, 0);
 
 }  // namespace
 
+// One step of the copier, sent to the stage: lParam is a std::function<void()>*.
+// As a message of the stage, a close that comes while it runs (the question's
+// loop) leaves the stage in place until it has returned.
+inline constexpr UINT kDropStepMessage = WM_APP + 106;
+
+namespace {
+
+// Runs a step as the stage's message on the UI thread; false when it did not
+// run (the stage or the UI loop is gone).
+bool SendStep(HWND stage, std::function<void()>* step)
+{
+    LRESULT ran = 0;
+    const bool called = CallOnUiThread(
+        [&] { ran = ::SendMessage(stage, kDropStepMessage, 0, reinterpret_cast<LPARAM>(step)); });
+    return called && ran != 0;
+}
+
+}  // namespace
+
 // The copier's UI steps, each carried out on the UI thread while the copier
-// waits. When the UI thread's loop has ended the copier is stopped.
+// waits. When the stage is gone or the UI thread's loop has ended the copier
+// is stopped.
 class CStageDropCopyUi : public DropCopyUi {
 public:
-    explicit CStageDropCopyUi(CDlgMultiViewStage& stage) : m_stage(stage) { }
+    CStageDropCopyUi(CDlgMultiViewStage& stage, HWND window) : m_stage(stage), m_window(window) { }
 
     void ShowMessage(const QString& text) override
     {
@@ -69,12 +91,25 @@ public:
 private:
     template <typename Step> void Run(Step step)
     {
-        if (!CallOnUiThread(step) && m_stage.m_dropCopier)
+        std::function<void()> call = step;
+        if (!SendStep(m_window, &call))
             m_stage.m_dropCopier->RequestAbort();
     }
 
     CDlgMultiViewStage& m_stage;
+    const HWND m_window;
 };
+
+bool CDlgMultiViewStage::RunDropStep(UINT message, LPARAM step, LRESULT* result)
+{
+    if (message != kDropStepMessage)
+        return false;
+    ++m_inDropStep;
+    (*reinterpret_cast<std::function<void()>*>(step))();
+    --m_inDropStep;
+    *result = 1;
+    return true;
+}
 
 void CDlgMultiViewStage::OnDropFiles(HDROP__* drop)
 {
@@ -89,7 +124,7 @@ void CDlgMultiViewStage::OnDropFiles(HDROP__* drop)
 void CDlgMultiViewStage::StartDropCopy(HDROP__* drop)
 {
     if (!m_dropUi) {
-        m_dropUi = std::make_unique<CStageDropCopyUi>(*this);
+        m_dropUi = std::make_unique<CStageDropCopyUi>(*this, GetSafeHwnd());
         m_dropCopier = std::make_unique<CDropCopier>(*m_dropUi);
         m_dropWorker = std::make_unique<CWorkerThread>();
     }
@@ -97,7 +132,8 @@ void CDlgMultiViewStage::StartDropCopy(HDROP__* drop)
     m_drop = drop;
     // The target is the folder the list shows.
     const QString folder = m_list->GetFolder();
-    const bool started = m_dropWorker->Start([this, drop, folder] {
+    const HWND window = GetSafeHwnd();
+    const bool started = m_dropWorker->Start([this, drop, folder, window] {
         QStringList paths;
         const UINT count = DragQueryFileW(drop, 0xFFFFFFFFu, nullptr);
         for (UINT i = 0; i < count; ++i) {
@@ -106,7 +142,8 @@ void CDlgMultiViewStage::StartDropCopy(HDROP__* drop)
             paths.append(path);
         }
         m_dropCopier->CopyDroppedFiles(paths, folder);
-        if (!CallOnUiThread([this] { FinishDrop(); }))
+        std::function<void()> finish = [this] { FinishDrop(); };
+        if (!SendStep(window, &finish))
             DragFinish(drop);
     });
     if (!started)
@@ -127,7 +164,10 @@ void CDlgMultiViewStage::StopFileOperations()
         m_dropCopier->RequestAbort();
     if (m_overwriteDialog && m_overwriteDialog->GetSafeHwnd())
         m_overwriteDialog->EndDialog(kOverwriteStop);
-    if (m_dropWorker)
+    // From inside a step (the question's loop) the copier cannot end before
+    // the step returns: the wait comes when the stage is deleted, which waits
+    // for the step too.
+    if (m_dropWorker && m_inDropStep == 0)
         m_dropWorker->WaitForEnd(kWaitForever);
 }
 

@@ -16,9 +16,11 @@
 #include "tests/support/pump_until.h"
 #include "tests/support/scripted_dialogs.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QTimer>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -217,6 +219,47 @@ TEST_F(MultiViewStageFilesTest, DroppedFilesAreCopiedByTheWorkerAndJoinTheList)
     // The second path no longer exists: told once at the end.
     EXPECT_EQ(boxes.Texts(), QStringList({"エラーにより、いくつかのファイルがコピーされませんでした。"}));
     EXPECT_EQ(DragQueryFileW(drop, 0xFFFFFFFFu, nullptr), 0u);  // the drop was finished
+}
+
+TEST_F(MultiViewStageFilesTest, ClosingDuringADropAnswersTheOpenQuestionWithStopAndWaitsForTheCopier)
+{
+    QDir(m_dir.path()).mkdir("src");
+    for (const char* name : {"p0000.png", "later.png"}) {
+        QFile f(m_dir.path() + "/src/" + name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("dropped");
+    }
+    const QByteArray before = [&] {
+        QFile f(m_a + "/p0000.png");
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    HDROP drop =
+        MakeDropRecord({m_dir.path() + "/src/p0000.png", m_dir.path() + "/src/later.png"}, POINT{5, 5});
+    // The name is taken: the question opens and waits for the user. The
+    // program closes from inside its loop, as the frame's close would.
+    bool questionSeen = false;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->isVisible() && w->windowTitle() == QStringLiteral("ファイルの上書き確認")) {
+                questionSeen = true;
+                EXPECT_EQ(g_bFileOperationBusy.load(), 1);
+                closer.stop();
+                m_stage.StopFileOperations();
+            }
+        }
+    });
+    closer.start(10);
+    m_stage.SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(drop));
+    ASSERT_TRUE(PumpUntil([&] { return questionSeen && !m_stage.IsCopyingFiles(); }, 10000));
+    m_stage.StopFileOperations();  // outside the question: waits for the copier to end
+    EXPECT_EQ(g_bFileOperationBusy.load(), 0);
+    QFile f(m_a + "/p0000.png");
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), before);
+    EXPECT_FALSE(QFile::exists(m_a + "/later.png"));
+    EXPECT_EQ(DragQueryFileW(drop, 0xFFFFFFFFu, nullptr), 0u);
 }
 
 }  // namespace
