@@ -54,6 +54,10 @@ void CMainFrame::CloseMultiViewStage()
 
 void CMainFrame::StopMultiViewWorkers()
 {
-    if (m_pMultiViewStage && m_pMultiViewStage->GetSafeHwnd())
-        m_pMultiViewStage->Loaders().StopWorkerThreads(true, true);
+    if (!m_pMultiViewStage || !m_pMultiViewStage->GetSafeHwnd())
+        return;
+    // A drop copy stops before its next file (a pending question answers
+    // "stop") and is waited for before the stage goes.
+    m_pMultiViewStage->StopFileOperations();
+    m_pMultiViewStage->Loaders().StopWorkerThreads(true, true);
 }

@@ -12,6 +12,7 @@
 #include "core/settings/app_settings.h"
 #include "core/stage_state.h"
 #include "platform/dialog/msgbox.h"
+#include "platform/window/drop_files.h"
 
 void CMainFrame::OpenViewStage()
 {
@@ -61,11 +62,13 @@ bool CMainFrame::HandleStageMessage(UINT message, WPARAM wParam, LPARAM lParam, 
     *result = 0;
     switch (message) {
     case WM_DROPFILES:
-        // Files dropped on the frame go to the stage, which opens one; the
-        // frame then comes forward. The layer frees the drop afterwards.
+        // Files dropped on the frame go to the stage, which opens one and
+        // finishes the drop; the frame then comes forward.
         if (Window(AppWindow::ViewStage)) {
             SendToViewStage(WM_STAGE_DROP_FILES, wParam, lParam);
             PostMessage(WM_FRAME_FOREGROUND);
+        } else {
+            DragFinish(reinterpret_cast<HDROP>(wParam));
         }
         return true;
     case WM_FRAME_COPY_TEXT:

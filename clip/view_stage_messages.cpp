@@ -79,11 +79,13 @@ void CDlgViewStage::OnDropFiles(HDROP__* drop)
 void CDlgViewStage::DropFiles(HDROP__* drop)
 {
     const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr);
+    QString path;
+    if (count == 1)
+        DragQueryFileW(drop, 0, &path);
+    DragFinish(drop);
     if (count == 0)
         return;
     if (count == 1) {
-        QString path;
-        DragQueryFileW(drop, 0, &path);
         RequestOpenImageFile(path);
     } else {
         AfxMessageBox(QStringLiteral("一度に複数のファイルは開けません。"));

@@ -37,10 +37,9 @@ struct LoadStopStep {
 LoadStopStep LoadStopTransition(int changed, int displayState);
 
 // The operation buttons whose work is part of the program. The picture copy,
-// opening in clip mode, delete, file copy, EXIF clear and display, batch
-// shrink and rename come with the stage's input and file operations, the EXIF
-// window, the shrink and rename dialogs; until then their buttons stay
-// disabled rather than do nothing.
+// opening in clip mode, EXIF display, batch shrink and rename come with the
+// stage's input handlers, the EXIF window, the shrink and rename dialogs;
+// until then their buttons stay disabled rather than do nothing.
 bool IsPanelButtonAvailable(int id);
 // Tests of the handlers behind those buttons make every button available.
 void SetAllPanelButtonsAvailableForTesting(bool all);

@@ -14,11 +14,14 @@
 #include "imaging/png_transparency.h"
 #include "imaging/preset_font.h"
 #include "imaging/virtual_window.h"
+#include "multiview/drop_copier.h"
 #include "multiview/multi_view_state.h"
+#include "multiview/overwrite_confirm_dialog.h"
 #include "multiview/thumb_mask.h"
 #include "multiview/thumbnail_list.h"
 #include "multiview/thumbnail_loaders.h"
 #include "platform/dialog/msgbox.h"
+#include "platform/thread/worker_thread.h"
 #include "platform/window/control_mouse_routing.h"
 
 #include <algorithm>
@@ -41,6 +44,8 @@ CDlgMultiViewStage::CDlgMultiViewStage(CWnd* parent)
 CDlgMultiViewStage::~CDlgMultiViewStage()
 {
     // The workers end before the list they work on goes.
+    StopFileOperations();
+    m_dropWorker.reset();
     m_loaders.reset();
 }
 
@@ -71,7 +76,6 @@ BOOL CDlgMultiViewStage::OnInitDialog()
     if (HBITMAP masked = LoadMultiViewBitmap(kMaskedFileBitmap))
         m_maskedBitmap->Attach(masked);
     m_inputOff = false;
-    m_copyFailIfExists = 1;
 
     m_hoverFrame = std::make_unique<CDrawRectFrame>(PS_SOLID, 1, RGB(0, 255, 0), kWhite);
     m_focusOuterFrame = std::make_unique<CDrawRectFrame>(PS_SOLID, 1, RGB(255, 86, 86), kWhite);
@@ -151,6 +155,7 @@ BOOL CDlgMultiViewStage::DestroyWindow()
             KillTimer(IDT_MULTI_PAGE_PAINT);
         m_paintTimer = 0;
         // No worker may report to a window that is going.
+        StopFileOperations();
         m_loaders->StopWorkerThreads(true, true);
         if (m_sourceDC) {
             m_list->SetSourceDC(nullptr);

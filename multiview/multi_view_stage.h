@@ -14,8 +14,10 @@
 #include "res/dialog_278_multi_view_stage.h"
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class CDrawRectFrame;
 class CPresetFont;
@@ -29,6 +31,12 @@ class CMaskValueTally;
 class CThumbMask;
 class CLoadBitmap_for_Dlg;
 class CPngTransparency;
+class CDropCopier;
+class CDlgConfirmOverwriteFile;
+class CWorkerThread;
+class DropCopyUi;
+struct GlobalBlock;
+struct HDROP__;
 
 // Timers of the stage.
 inline constexpr UINT_PTR IDT_MULTI_PAGE_PAINT = 20;
@@ -249,8 +257,6 @@ private:
     bool m_printing = false;
     bool m_deleting = false;
     POINT m_dragOutPress{};
-    int m_copyFailIfExists = 1;
-    bool m_copyAbort = false;
     bool m_copying = false;
     BOOL m_bandValid = FALSE;
     UINT_PTR m_paintTimer = 0;
@@ -283,4 +289,72 @@ private:
     uint64_t m_lastCtlColorMs = 0;
     uint64_t m_lastBadPreviewMs = 0;
     QString m_lastPreviewPath;
+
+    // File operations.
+public:
+    // Stops a drop copy for good (the program closes): no further item
+    // starts, an open question is answered "stop", and the wait handles
+    // messages until the copier has ended.
+    void StopFileOperations();
+    bool IsCopyingFiles() const { return m_copying; }
+    // The paths of the selection in display order; nothing when a selected
+    // position maps to no file. The folder is the list's own.
+    std::optional<QStringList> SelectedFilePaths() const;
+    // The selection as a file list block (platform/clipboard/drop_file_list.h)
+    // for the clipboard or a drag; null when a selected position maps to no file.
+    GlobalBlock* BuildDropFileList(int selectedCount) const;
+    // Takes the entries of deleted files (names in the list's folder) out of
+    // the list and renders the page.
+    void OnRequestDeleteImageFile(const QStringList& names);
+    // The messages of the file operations (wParam / lParam):
+    //   WM_MULTI_ADD_FILE          const QString* full path (sent only: the pointee
+    //                              lives for the call); 1 when the list changed;
+    //   WM_MULTI_DELETE_ONE        (ignored: the folder is the list's), position or -1;
+    //   WM_MULTI_DELETE_SELECTED   the selected count;
+    //   WM_MULTI_COPY_FILES        the selected count;
+    //   WM_MULTI_EXIF_CLEAR_ONE    (ignored), position or -1;
+    //   WM_MULTI_EXIF_CLEAR_SELECTED, WM_MULTI_BATCH_SHRINK, WM_MULTI_APPLY_MASKS;
+    //   WM_MULTI_SEARCH_EXT_MASK   the measure 1..4.
+    bool HandleFileOperationMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+
+protected:
+    void OnDropFiles(HDROP__* drop) override;
+
+private:
+    friend class CStageDropCopyUi;
+    bool RunDropStep(UINT message, LPARAM step, LRESULT* result);
+    LRESULT OnDeleteOne(int position);
+    LRESULT OnDeleteSelected(int count);
+    LRESULT OnCopyFiles(int count);
+    LRESULT OnExifClearOne(int position);
+    LRESULT OnExifClearSelected();
+    void ShowExifOfFocusForced();
+    LRESULT OnAddFile(const QString* path);
+    LRESULT OnRequestOpenStretchImageDlg();
+    LRESULT OnApplyMasks();
+    LRESULT SearchExtensionMaskInfo(int measure);
+    // After a question: false (and the user told) when the list shows another folder now.
+    bool StillShowsFolder(const QString& folder);
+    void StopLoadingForChange();
+    void ResumeAfterChange();
+    // The drop copy's steps on the UI thread.
+    void StartDropCopy(HDROP__* drop);
+    bool BeginDropCopy();
+    void ShowCopyProgress(int done, int total);
+    void AddCopiedFile(const QString& path, bool loadStopped);
+    void EndDropCopy(bool loadStopped, bool errors);
+    void FinishDrop();
+    int ConfirmOverwrite();
+    void OnAfterDropTimer();
+    void ShowAbortButton(bool show);
+    void EnableOtherWindows(bool enable);
+
+    std::unique_ptr<DropCopyUi> m_dropUi;
+    std::unique_ptr<CDropCopier> m_dropCopier;
+    std::unique_ptr<CWorkerThread> m_dropWorker;
+    HDROP__* m_drop = nullptr;
+    CDlgConfirmOverwriteFile* m_overwriteDialog = nullptr;
+    bool m_fileOpsClosing = false;
+    // Copier steps now running on the UI thread (a close may come from inside one).
+    int m_inDropStep = 0;
 };

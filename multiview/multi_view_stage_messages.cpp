@@ -1,14 +1,15 @@
 // The stage's message table: every private message, command and timer it
 // receives, and its exchanges with the panel. The mouse, the keys, the
 // right-click menu and the whole-picture commands are in the input and
-// command files; file operations and printing come with theirs: until then
-// those messages answer 0.
+// command files, the file operations in the multi_view_stage_files files;
+// printing comes with its own: until then its message answers 0.
 #include "multiview/multi_view_stage.h"
 
 #include "clip/draw_pens.h"
 #include "core/multi_control_messages.h"
 #include "core/multi_view_messages.h"
 #include "core/panel_messages.h"
+#include "multiview/drop_copier.h"
 #include "multiview/multi_view_state.h"
 #include "multiview/thumbnail_list.h"
 #include "multiview/thumbnail_loaders.h"
@@ -27,6 +28,8 @@ constexpr char16_t kLowMemoryWarning[] =
 
 LRESULT CDlgMultiViewStage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (LRESULT result = 0; HandleFileOperationMessage(message, wParam, lParam, &result))
+        return result;
     switch (message) {
     case WM_REPOSITION_PANEL:
         OnRepositionPanel();
@@ -80,23 +83,12 @@ LRESULT CDlgMultiViewStage::WindowProc(UINT message, WPARAM wParam, LPARAM lPara
         return OnMaskDates(true);
     case WM_MULTI_STOP_LOAD:
         return OnStopLoad();
-    // Printing, file operations, the whole-picture commands and the masks'
-    // searches belong to the input and file-operation handlers.
     case WM_MULTI_COPY_PICTURE:
     case WM_MULTI_OPEN_IN_CLIP_MODE: {
         bool handled = false;
         return OnInputMessage(message, wParam, lParam, &handled);
     }
     case WM_MULTI_PRINT:
-    case WM_MULTI_ADD_FILE:
-    case WM_MULTI_DELETE_ONE:
-    case WM_MULTI_DELETE_SELECTED:
-    case WM_MULTI_COPY_FILES:
-    case WM_MULTI_EXIF_CLEAR_SELECTED:
-    case WM_MULTI_EXIF_CLEAR_ONE:
-    case WM_MULTI_BATCH_SHRINK:
-    case WM_MULTI_APPLY_MASKS:
-    case WM_MULTI_SEARCH_EXT_MASK:
         return 0;
     default:
         return CDialog::WindowProc(message, wParam, lParam);
@@ -108,7 +100,8 @@ BOOL CDlgMultiViewStage::OnCommand(WPARAM wParam, LPARAM lParam)
     if (lParam == 0 && OnContextCommand(LOWORD(wParam)))
         return TRUE;
     if (LOWORD(wParam) == IDC_MULTI_COPY_ABORT) {
-        m_copyAbort = true;
+        if (m_dropCopier)
+            m_dropCopier->RequestAbort();
         return TRUE;
     }
     return CDialog::OnCommand(wParam, lParam);
@@ -118,6 +111,10 @@ void CDlgMultiViewStage::OnTimer(UINT_PTR id)
 {
     if (id == IDT_MULTI_PAGE_PAINT) {
         OnPaintTimer();
+        return;
+    }
+    if (id == IDT_MULTI_AFTER_DROP) {
+        OnAfterDropTimer();
         return;
     }
     CDialog::OnTimer(id);

@@ -2,6 +2,7 @@
 
 #include "platform/clipboard/clipboard_viewers.h"
 #include "platform/clipboard/drop_file_list.h"
+#include "platform/clipboard/file_list_formats.h"
 #include "platform/gdi/gdi.h"
 #include "platform/system/cp932.h"
 #include "platform/window/ui_thread.h"
@@ -10,7 +11,6 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPointer>
-#include <QUrl>
 #include <cstring>
 #include <optional>
 #include <utility>
@@ -114,10 +114,9 @@ void Publish(ClipboardState& s)
     if (s.held.textBlock)
         data->setText(s.held.text);
     if (s.held.fileListBlock) {
-        QList<QUrl> urls;
-        for (const QString& path : s.held.files)
-            urls.append(QUrl::fromLocalFile(path));
-        data->setUrls(urls);
+        // File managers paste from either form.
+        data->setData(QString::fromLatin1(kUriListMime), FileUriListBytes(s.held.files));
+        data->setData(QString::fromLatin1(kGnomeCopiedFilesMime), GnomeCopiedFilesBytes(s.held.files));
     }
     s.published = data;  // a late change signal still knows it for ours
     s.changing = true;

@@ -3,6 +3,25 @@
 #include <QtEndian>
 #include <cstring>
 
+QByteArray MakeDropFileList(const QStringList& paths)
+{
+    DROPFILES header;
+    header.pFiles = qToLittleEndian<DWORD>(sizeof(DROPFILES));
+    header.pt = POINT{0, 0};
+    header.fNC = 0;
+    header.fWide = qToLittleEndian<BOOL>(1);
+    QByteArray block(reinterpret_cast<const char*>(&header), sizeof header);
+    for (const QString& path : paths) {
+        for (const QChar c : path) {
+            const quint16 unit = qToLittleEndian<quint16>(c.unicode());
+            block.append(reinterpret_cast<const char*>(&unit), 2);
+        }
+        block.append(2, '\0');
+    }
+    block.append(2, '\0');
+    return block;
+}
+
 std::optional<QStringList> ReadDropFileList(const QByteArray& block)
 {
     if (block.size() < qsizetype(sizeof(DROPFILES)))

@@ -1,6 +1,8 @@
 // Files dropped on a window: WM_DROPFILES carries an HDROP in wParam, read
-// with DragQueryFileW. The layer frees it after the handler returns, so
-// DragFinish is optional (it does nothing).
+// with DragQueryFileW. The drop stays valid until DragFinish, which the
+// handler calls (CWnd::OnDropFiles does for a window that does not handle
+// drops), so a handler may hand it to a worker. Any thread may read and
+// finish a drop; a finished handle reads as an empty drop.
 #pragma once
 
 #include "platform/types/hwnd.h"
@@ -22,6 +24,6 @@ void DragFinish(HDROP drop);
 // handle that names no window of ours.
 void DragAcceptFiles(HWND window, BOOL accept);
 
-// Inside the layer: makes the record of one drop and frees it.
+// Inside the layer: makes the record of one drop, and frees it (DragFinish).
 HDROP MakeDropRecord(const QStringList& paths, POINT point);
 void FreeDropRecord(HDROP drop);

@@ -93,6 +93,16 @@ QStringList LocalFiles(const QMimeData* data)
     return files;
 }
 
+// A drag of local files (text/uri-list) is taken as a copy: the source's
+// files are never moved away by a drop on the program.
+bool AcceptAsCopy(QDropEvent* d)
+{
+    if (LocalFiles(d->mimeData()).isEmpty() || !(d->possibleActions() & Qt::CopyAction))
+        return false;
+    d->setDropAction(Qt::CopyAction);
+    return true;
+}
+
 // Asks the window for its size limits and applies the ones it changed.
 void ApplySizeLimits(CWnd* wnd, QWidget* host)
 {
@@ -286,20 +296,19 @@ bool WindowHostAccess::HandleEvent(CWnd* wnd, QWidget* host, QEvent* e)
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto* d = static_cast<QDropEvent*>(e);
-        if (!LocalFiles(d->mimeData()).isEmpty())
-            d->acceptProposedAction();
+        if (AcceptAsCopy(d))
+            d->accept();
         return true;
     }
     case QEvent::Drop: {
         auto* d = static_cast<QDropEvent*>(e);
-        const QStringList files = LocalFiles(d->mimeData());
-        if (files.isEmpty())
+        if (!AcceptAsCopy(d))
             return true;
-        d->acceptProposedAction();
+        d->accept();
         const QPoint at = d->position().toPoint();
-        HDROP drop = MakeDropRecord(files, POINT{at.x(), at.y()});
+        // The handler finishes the drop (DragFinish), at once or later.
+        HDROP drop = MakeDropRecord(LocalFiles(d->mimeData()), POINT{at.x(), at.y()});
         WindowDispatch::Dispatch(wnd, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
-        FreeDropRecord(drop);
         return true;
     }
     default:

@@ -1,6 +1,7 @@
 // The default message handling: standard messages go to their virtual
 // handlers, WM_COMMAND to OnCommand, WM_NOTIFY to OnNotify, and what no
 // handler takes to DefWindowProc.
+#include "platform/window/drop_files.h"
 #include "platform/window/window_dispatch.h"
 #include "platform/window/window_text.h"
 
@@ -304,8 +305,9 @@ void CWnd::OnCaptureChanged(CWnd*)
 void CWnd::OnEnable(BOOL)
 {
 }
-void CWnd::OnDropFiles(HDROP__*)
+void CWnd::OnDropFiles(HDROP__* drop)
 {
+    DragFinish(drop);
 }
 HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT)
 {

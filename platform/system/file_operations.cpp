@@ -1,0 +1,249 @@
+#include "platform/system/file_operations.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <stdio.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+thread_local DWORD t_lastError = ERROR_SUCCESS;
+
+QByteArray Native(const QString& path)
+{
+    return QFile::encodeName(path);
+}
+
+BOOL Fail(DWORD error)
+{
+    t_lastError = error;
+    return FALSE;
+}
+
+BOOL FailErrno(int error)
+{
+    return Fail(ErrorFromErrno(error));
+}
+
+BOOL Succeed()
+{
+    t_lastError = ERROR_SUCCESS;
+    return TRUE;
+}
+
+// Closes a descriptor when it goes out of scope.
+struct Fd {
+    int fd = -1;
+    ~Fd()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+bool WriteAll(int fd, const char* data, size_t size)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        data += n;
+        size -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// Every byte of in to out; errno tells why not.
+bool CopyBytes(int in, int out, off_t size)
+{
+    off_t left = size;
+    while (left > 0) {
+        const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, static_cast<size_t>(left), 0);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && (errno == EXDEV || errno == ENOSYS || errno == EOPNOTSUPP || errno == EINVAL))
+            break;  // the rest by reading and writing
+        if (n < 0)
+            return false;
+        if (n == 0)
+            return true;  // the file shrank meanwhile: what there is
+        left -= n;
+    }
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(in, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            return true;
+        if (!WriteAll(out, buffer, static_cast<size_t>(n)))
+            return false;
+    }
+}
+
+// Puts the finished hidden file in place of target: never over an existing
+// file with failIfExists, atomically otherwise.
+bool PlaceFile(const QByteArray& temporary, const QByteArray& target, bool failIfExists)
+{
+    if (!failIfExists)
+        return ::rename(temporary.constData(), target.constData()) == 0;
+    if (::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+        return false;
+    // A file system without the exclusive rename: a new link fails on an existing name too.
+    if (::link(temporary.constData(), target.constData()) == 0) {
+        ::unlink(temporary.constData());
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+DWORD GetLastError()
+{
+    return t_lastError;
+}
+
+void SetLastError(DWORD error)
+{
+    t_lastError = error;
+}
+
+DWORD ErrorFromErrno(int error)
+{
+    switch (error) {
+    case 0:
+        return ERROR_SUCCESS;
+    case ENOENT:
+        return ERROR_FILE_NOT_FOUND;
+    case ENOTDIR:
+        return ERROR_PATH_NOT_FOUND;
+    case EACCES:
+    case EPERM:
+    case EISDIR:
+        return ERROR_ACCESS_DENIED;
+    case EROFS:
+        return ERROR_WRITE_PROTECT;
+    case EBUSY:
+    case ETXTBSY:
+        return ERROR_SHARING_VIOLATION;
+    case EEXIST:
+        return ERROR_FILE_EXISTS;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return ERROR_DISK_FULL;
+    case ENAMETOOLONG:
+        return ERROR_FILENAME_EXCED_RANGE;
+    case ENOTEMPTY:
+        return ERROR_DIR_NOT_EMPTY;
+    case ENOMEM:
+        return ERROR_NOT_ENOUGH_MEMORY;
+    case EINVAL:
+        return ERROR_INVALID_NAME;
+    default:
+        return ERROR_GEN_FAILURE;
+    }
+}
+
+BOOL CopyFileW(const QString& source, const QString& target, BOOL failIfExists)
+{
+    if (source.isEmpty() || target.isEmpty())
+        return Fail(ERROR_PATH_NOT_FOUND);
+    const QByteArray from = Native(source);
+    const QByteArray to = Native(target);
+
+    Fd in;
+    in.fd = ::open(from.constData(), O_RDONLY | O_CLOEXEC);
+    if (in.fd < 0)
+        return FailErrno(errno);
+    struct stat sourceStat { };
+    if (::fstat(in.fd, &sourceStat) != 0)
+        return FailErrno(errno);
+    if (!S_ISREG(sourceStat.st_mode))
+        return Fail(S_ISDIR(sourceStat.st_mode) ? ERROR_ACCESS_DENIED : ERROR_FILE_NOT_FOUND);
+
+    struct stat targetStat { };
+    if (::stat(to.constData(), &targetStat) == 0) {
+        if (S_ISDIR(targetStat.st_mode))
+            return Fail(ERROR_ACCESS_DENIED);
+        if (failIfExists)
+            return Fail(ERROR_FILE_EXISTS);
+        if (targetStat.st_dev == sourceStat.st_dev && targetStat.st_ino == sourceStat.st_ino)
+            return Fail(ERROR_SHARING_VIOLATION);  // a file onto itself
+    }
+    const QString folder = QFileInfo(target).absolutePath();
+    struct stat folderStat { };
+    if (::stat(Native(folder).constData(), &folderStat) != 0 || !S_ISDIR(folderStat.st_mode))
+        return Fail(ERROR_PATH_NOT_FOUND);
+
+    // The hidden file beside the target, so that placing it is a rename.
+    QByteArray temporary = Native(folder + QStringLiteral("/.") + QFileInfo(target).fileName().left(64) +
+        QStringLiteral(".copy-XXXXXX"));
+    Fd out;
+    out.fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (out.fd < 0)
+        return FailErrno(errno);
+
+    int error = 0;
+    if (!CopyBytes(in.fd, out.fd, sourceStat.st_size))
+        error = errno;
+    if (!error && ::fchmod(out.fd, sourceStat.st_mode & 07777 & ~(S_ISUID | S_ISGID)) != 0)
+        error = errno;
+    const timespec times[2] = {sourceStat.st_atim, sourceStat.st_mtim};
+    if (!error && ::futimens(out.fd, times) != 0)
+        error = errno;
+    if (!error) {
+        const int fd = out.fd;
+        out.fd = -1;
+        if (::close(fd) != 0)
+            error = errno;
+    }
+    if (!error && !PlaceFile(temporary, to, failIfExists))
+        error = errno;
+    if (error) {
+        ::unlink(temporary.constData());
+        return FailErrno(error);
+    }
+    return Succeed();
+}
+
+BOOL CreateDirectoryW(const QString& path, void*)
+{
+    if (path.isEmpty())
+        return Fail(ERROR_PATH_NOT_FOUND);
+    if (::mkdir(Native(path).constData(), 0777) == 0)
+        return Succeed();
+    const int error = errno;
+    if (error == EEXIST)
+        return Fail(ERROR_ALREADY_EXISTS);
+    if (error == ENOENT)
+        return Fail(ERROR_PATH_NOT_FOUND);
+    return FailErrno(error);
+}
+
+BOOL DeleteFileW(const QString& path)
+{
+    if (path.isEmpty())
+        return Fail(ERROR_FILE_NOT_FOUND);
+    const QByteArray native = Native(path);
+    struct stat st { };
+    if (::lstat(native.constData(), &st) != 0)
+        return FailErrno(errno);
+    if (S_ISDIR(st.st_mode))
+        return Fail(ERROR_ACCESS_DENIED);
+    if (::unlink(native.constData()) != 0)
+        return FailErrno(errno);
+    return Succeed();
+}
