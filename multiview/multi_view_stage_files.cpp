@@ -248,7 +248,8 @@ LRESULT CDlgMultiViewStage::OnAddFile(const QString* path)
 
     const int found = m_list->FindFile(name);
     if (found >= 0) {
-        m_list->RefreshEntry(found, *path, false);
+        if (!m_list->RefreshEntry(found, *path, false))
+            m_list->SetUnreadableThumbnail(found);
         m_list->SortUpdateEntry(found);
     } else {
         if (!m_list->AddEntry())
@@ -260,7 +261,8 @@ LRESULT CDlgMultiViewStage::OnAddFile(const QString* path)
         m_layout.GetGridSize(m_viewMode, &columns, &rows);
         m_scroll.SetTopIndex(m_scroll.First(), columns, rows);
         m_list->SetFileName(file, name);
-        m_list->RefreshEntry(file, *path, m_list->GetCapacity() < m_list->GetFileCount());
+        if (!m_list->RefreshEntry(file, *path, m_list->GetCapacity() < m_list->GetFileCount()))
+            m_list->SetUnreadableThumbnail(file);
         m_list->SortInsertLast();
         const int position = m_list->GetDisplayIndex(file);
         if (position >= m_scroll.First() && position <= m_scroll.Last() &&

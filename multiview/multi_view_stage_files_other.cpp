@@ -81,16 +81,8 @@ LRESULT CDlgMultiViewStage::OnCopyFiles(int count)
 
 void CDlgMultiViewStage::ShowExifOfFocusForced()
 {
-    if (!IsExifWindowOpen())
-        return;
-    QString path;
-    const int focus = m_scroll.Focus();
-    const WORD file = focus >= 0 ? m_list->GetSortIndex(focus) : kNoFileIndex;
-    if (file == kNoFileIndex || !m_list->HasFileName(file))
-        return;
-    path = m_list->GetFilePath(file);
-    if (const HWND frame = GetAppState().Window(AppWindow::MainFrame))
-        ::SendMessage(frame, WM_FRAME_SHOW_EXIF, reinterpret_cast<WPARAM>(&path));
+    // The EXIF window shows the cleared file afresh and follows from there.
+    ShowExifOfItem(m_scroll.Focus(), true);
 }
 
 LRESULT CDlgMultiViewStage::OnExifClearOne(int position)

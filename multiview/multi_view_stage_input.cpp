@@ -216,6 +216,9 @@ void CDlgMultiViewStage::OnMouseMove(UINT flags, CPoint point)
     }
     if (!IsOwnWindowForeground())
         return;
+    // The pointer over the stage takes the keyboard from the panel.
+    if (const HWND panel = PanelWindow(); panel && GetAppState().ForegroundWindow() == panel)
+        ::SendMessage(panel, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetSafeHwnd()), 1);
     if (m_scrollRowPressed) {
         RECT grown = m_rcScrollRow;
         grown.left -= kScrollRowDragMargin;

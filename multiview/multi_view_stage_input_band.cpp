@@ -99,21 +99,12 @@ void CDlgMultiViewStage::DragOutSelection()
 {
     // The files of the selection in display order; a selected position
     // without a file makes no list at all.
-    QStringList paths;
-    const int count = m_list->GetFileCount();
-    for (int position = 0; position < count; ++position) {
-        if (!m_list->IsSelected(position))
-            continue;
-        const WORD file = m_list->GetSortIndex(position);
-        if (file == kNoFileIndex || !m_list->HasFileName(file))
-            return;
-        paths.append(m_list->GetFilePath(file));
-    }
-    if (paths.isEmpty())
+    const std::optional<QStringList> paths = SelectedFilePaths();
+    if (!paths || paths->isEmpty())
         return;
     // Our own drag must not come back as a drop.
     DragAcceptFiles(FALSE);
-    DoDragDropFiles(GetSafeHwnd(), paths, DROPEFFECT_COPY);
+    DoDragDropFiles(GetSafeHwnd(), *paths, DROPEFFECT_COPY);
     DragAcceptFiles(TRUE);
     // The input that waited behind the drag is not acted on.
     FlushMessages(WM_MOUSEFIRST, WM_MOUSEWHEEL);

@@ -256,6 +256,17 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CDialog::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_NEXTDLGCTL) {
+        // lParam's low word set: wParam names the window to focus; otherwise
+        // wParam 0 moves to the next control, any other value to the previous.
+        if (LOWORD(lParam) != 0)
+            ::SetFocus(reinterpret_cast<HWND>(wParam));
+        else if (wParam == 0)
+            NextDlgCtrl();
+        else
+            PrevDlgCtrl();
+        return 0;
+    }
     if (message == WM_CLOSE) {
         // The close box acts as the Cancel button.
         SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);

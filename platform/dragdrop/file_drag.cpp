@@ -1,5 +1,6 @@
 #include "platform/dragdrop/file_drag.h"
 
+#include "platform/clipboard/file_list_formats.h"
 #include "platform/dialog/service_hook.h"
 #include "platform/window/window.h"
 
@@ -23,14 +24,6 @@ void SetFileDragHookForTest(FileDragHook hook)
     DragHook().Set(std::move(hook));
 }
 
-QByteArray GnomeCopiedFiles(const QStringList& paths)
-{
-    QByteArray bytes("copy");
-    for (const QString& path : paths)
-        bytes += '\n' + QUrl::fromLocalFile(path).toEncoded();
-    return bytes;
-}
-
 QMimeData* MakeFileDragData(const QStringList& paths)
 {
     auto* data = new QMimeData;
@@ -38,7 +31,7 @@ QMimeData* MakeFileDragData(const QStringList& paths)
     for (const QString& path : paths)
         urls.append(QUrl::fromLocalFile(path));
     data->setUrls(urls);
-    data->setData(QStringLiteral("x-special/gnome-copied-files"), GnomeCopiedFiles(paths));
+    data->setData(QString::fromLatin1(kGnomeCopiedFilesMime), GnomeCopiedFilesBytes(paths));
     return data;
 }
 

@@ -19,8 +19,6 @@ inline constexpr DROPEFFECT DROPEFFECT_COPY = 1;
 
 // The drag's data for a list of absolute paths (the caller owns it).
 QMimeData* MakeFileDragData(const QStringList& paths);
-// The x-special/gnome-copied-files bytes: "copy" and one file URL a line.
-QByteArray GnomeCopiedFiles(const QStringList& paths);
 
 // Drags the files from the window; DROPEFFECT_COPY when they were dropped,
 // DROPEFFECT_NONE otherwise (also for no window or no paths).

@@ -178,6 +178,9 @@ TEST_F(MultiViewStageFilesTest, AFileWrittenIntoTheShownFolderIsAddedOrRefreshed
     EXPECT_EQ(m_stage.List().GetFileCount(), 7);
     EXPECT_EQ(m_stage.List().FindFile("new.jpg"), 6);
     EXPECT_EQ(m_stage.Scroll().Total(), 7);
+    // The empty file cannot be read: it shows the unreadable-file picture.
+    EXPECT_TRUE(m_stage.List().IsThumbnailLoaded(m_stage.List().GetDisplayIndex(6)));
+    EXPECT_EQ(m_stage.List().GetThumbnailState(6).decode, 0);
     EXPECT_EQ(add(m_a + "/new.jpg"), 1);  // again: refreshed, not added twice
     EXPECT_EQ(m_stage.List().GetFileCount(), 7);
     // The ranks take the new file in.

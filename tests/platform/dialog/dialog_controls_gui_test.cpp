@@ -258,6 +258,18 @@ TEST(DialogControls, UserActionsReachTheParentAsNotifications)
     EXPECT_TRUE(d.Saw(WM_NOTIFY, kTab, TCN_SELCHANGE));
 }
 
+TEST(DialogControls, NextDialogControlFocusesTheNamedWindow)
+{
+    DemoDialog d;
+    ASSERT_TRUE(d.Create());
+    PumpUntil([&] { return d.GetWidget()->isVisible(); });
+    QApplication::setActiveWindow(d.GetWidget());
+    W(d, kList)->setFocus();
+    PumpUntil([&] { return W(d, kList)->hasFocus(); }, 500);
+    d.SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(d.GetDlgItem(kEdit)->GetSafeHwnd()), 1);
+    EXPECT_TRUE(PumpUntil([&] { return W(d, kEdit)->hasFocus(); }, 500));
+}
+
 TEST(DialogControls, EnterSendsTheDefaultIdAndEscCancels)
 {
     ScriptedMessageBoxes boxes;
