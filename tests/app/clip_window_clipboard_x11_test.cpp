@@ -14,12 +14,12 @@
 #include "platform/window/own_windows_on_screen.h"
 #include "platform/x11/desktop_services.h"
 #include "res/dialog_166_clip_window.h"
+#include "tests/support/clipboard_reader.h"
 #include "tests/support/image_fixtures.h"
 #include "tests/support/pump_until.h"
 #include "tests/support/scripted_dialogs.h"
 
 #include <QImage>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -72,24 +72,6 @@ protected:
         }
     }
 
-    // What another X client reads off the clipboard as the target; the
-    // event loop runs meanwhile, since Kestrel answers from it.
-    QByteArray ReadClipboard(const QString& target)
-    {
-        QProcess xclip;
-        xclip.start(QStringLiteral("xclip"),
-            {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-t"), target,
-                QStringLiteral("-o")});
-        if (!PumpUntil([&] { return xclip.state() == QProcess::NotRunning; }, 10000)) {
-            xclip.kill();
-            xclip.waitForFinished(3000);
-            ADD_FAILURE() << "xclip did not end reading " << target.toStdString();
-            return {};
-        }
-        EXPECT_EQ(xclip.exitCode(), 0) << xclip.readAllStandardError().toStdString();
-        return xclip.readAllStandardOutput();
-    }
-
     QTemporaryDir m_dir;
     std::unique_ptr<CKestrelApp> m_app;
     CMainFrame* m_frame = nullptr;
@@ -118,11 +100,11 @@ TEST_F(ClipWindowClipboardX11, TheCopyButtonPutsTheCutRangeOnTheClipboardForOthe
     clip->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_CLIP_COPY, BN_CLICKED), 0);
     EXPECT_EQ(boxes.Texts(), QStringList{ClipboardCopyMessageText(1)});
 
-    const QList<QByteArray> targets = ReadClipboard(QStringLiteral("TARGETS")).split('\n');
+    const QList<QByteArray> targets = ReadClipboardWithXclip(QStringLiteral("TARGETS")).split('\n');
     EXPECT_TRUE(targets.contains("image/png")) << targets.join(' ').toStdString();
     EXPECT_TRUE(targets.contains("image/bmp")) << targets.join(' ').toStdString();
 
-    const QImage read = QImage::fromData(ReadClipboard(QStringLiteral("image/png")), "PNG");
+    const QImage read = QImage::fromData(ReadClipboardWithXclip(QStringLiteral("image/png")), "PNG");
     ASSERT_FALSE(read.isNull());
     ASSERT_EQ(read.size(), expected.size());
     const QImage readRgb = read.convertToFormat(QImage::Format_RGB32);
@@ -135,7 +117,7 @@ TEST_F(ClipWindowClipboardX11, TextTheFrameCopiesIsReadAsUtf8ByOtherPrograms)
 {
     const QString text = QStringLiteral("赤:012  緑:034  青:056");
     m_frame->SendMessage(WM_FRAME_COPY_TEXT, reinterpret_cast<WPARAM>(&text));
-    EXPECT_EQ(QString::fromUtf8(ReadClipboard(QStringLiteral("UTF8_STRING"))), text);
+    EXPECT_EQ(QString::fromUtf8(ReadClipboardWithXclip(QStringLiteral("UTF8_STRING"))), text);
 }
 
 }  // namespace

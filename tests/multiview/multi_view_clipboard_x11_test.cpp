@@ -10,30 +10,14 @@
 #include "platform/x11/desktop_services.h"
 #include "tests/multiview/fake_multi_panel.h"
 #include "tests/multiview/fake_thumbnail_decoder.h"
+#include "tests/support/clipboard_reader.h"
 #include "tests/support/pump_until.h"
 
-#include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray ReadClipboard(const QString& target)
-{
-    QProcess xclip;
-    xclip.start(QStringLiteral("xclip"),
-        {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-t"), target,
-            QStringLiteral("-o")});
-    if (!PumpUntil([&] { return xclip.state() == QProcess::NotRunning; }, 10000)) {
-        xclip.kill();
-        xclip.waitForFinished(3000);
-        ADD_FAILURE() << "xclip did not end reading " << target.toStdString();
-        return {};
-    }
-    EXPECT_EQ(xclip.exitCode(), 0) << xclip.readAllStandardError().toStdString();
-    return xclip.readAllStandardOutput();
-}
 
 TEST(MultiViewClipboardX11, TheSelectedFilesAreReadByAnotherProgramAsFileUrls)
 {
@@ -64,8 +48,9 @@ TEST(MultiViewClipboardX11, TheSelectedFilesAreReadByAnotherProgramAsFileUrls)
     ASSERT_EQ(stage.SendMessage(WM_MULTI_COPY_FILES, 2), 1);
     const QByteArray one = QUrl::fromLocalFile(folder + "/p0001.png").toEncoded();
     const QByteArray three = QUrl::fromLocalFile(folder + "/p0003.png").toEncoded();
-    EXPECT_EQ(ReadClipboard(QStringLiteral("text/uri-list")), one + "\r\n" + three + "\r\n");
-    EXPECT_EQ(ReadClipboard(QStringLiteral("x-special/gnome-copied-files")), "copy\n" + one + "\n" + three);
+    EXPECT_EQ(ReadClipboardWithXclip(QStringLiteral("text/uri-list")), one + "\r\n" + three + "\r\n");
+    EXPECT_EQ(ReadClipboardWithXclip(QStringLiteral("x-special/gnome-copied-files")),
+        "copy\n" + one + "\n" + three);
 
     stage.DestroyWindow();
     panel.DestroyWindow();
