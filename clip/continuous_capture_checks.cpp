@@ -30,6 +30,11 @@ ULONGLONG RoundUpToThousand(ULONGLONG bytes)
 
 QString CContinuousCaptureSession::MakeSaveFileName(int i, int n) const
 {
+    return ContinuousCaptureFileName(settings, i, n);
+}
+
+QString ContinuousCaptureFileName(const ContinuousCaptureSettings& settings, int i, int n)
+{
     const int digits = static_cast<int>(QString::number(n).size());
     const QString number = QString::number(i).rightJustified(digits, u'0');
     const QString extension = ExtensionOf(settings.saveFormat);

@@ -150,12 +150,13 @@ void CDlgContinueCapture::ShowWindowState()
 void CDlgContinueCapture::ShowSampleName()
 {
     // The name of frame 1, numbered with as many digits as the count needs.
-    ContinuousCaptureSettings& settings = m_session->settings;
+    // A copy: the session's settings belong to the run (its saver reads them).
+    ContinuousCaptureSettings settings = m_session->settings;
     settings.fileName = m_state.fileName;
     settings.numberFirst = m_state.numberFirst;
     settings.saveFormat = m_state.format;
     settings.count = m_state.count;
-    SetDlgItemText(IDC_CC_SAMPLE, m_session->MakeSaveFileName(1, m_state.count));
+    SetDlgItemText(IDC_CC_SAMPLE, ContinuousCaptureFileName(settings, 1, m_state.count));
 }
 
 void CDlgContinueCapture::FillWaitCombo()

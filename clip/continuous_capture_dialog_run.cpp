@@ -194,7 +194,9 @@ int CDlgContinueCapture::RunStartSequence()
             m_session->SetIntervalKept(1);
             if (CWnd* counter = GetDlgItem(IDC_CC_COUNTER))
                 counter->Invalidate();  // in the run's colours now
-            completed = m_session->RunCaptureLoop(target, rect, size.cx, size.cy) == 1;
+            // The frame may have closed while the saver started.
+            if (!m_bCloseAfterStart)
+                completed = m_session->RunCaptureLoop(target, rect, size.cx, size.cy) == 1;
         } else {
             m_session->SetStatus(kCcWriteFailed);
         }
@@ -209,6 +211,10 @@ int CDlgContinueCapture::RunStartSequence()
     RestoreFrameWindows();
     m_session->CloseRing();
     m_session->WaitForSaver(true);
+    // The saver may fail on the frames it still held after the last capture:
+    // then the run did not complete and its status says why.
+    if (completed && m_session->Status() != kCcRunning)
+        completed = false;
 
     if (!stoppedByUser && !m_bCloseAfterStart) {
         ReportResult(completed);

@@ -64,6 +64,10 @@ struct ContinuousCaptureSettings {
     DWORD saveWaitMs = 5000;  // CC_SaveWait_ms
 };
 
+// The file name of frame i of n under these settings: the number padded to
+// the digits of n, before or after the base name, with the format's extension.
+QString ContinuousCaptureFileName(const ContinuousCaptureSettings& settings, int i, int n);
+
 // What the capture loop and the wait for the saver need of the dialog.
 class ContinuousCaptureLoopHost {
 public:

@@ -105,7 +105,16 @@ bool PlaceFile(const QByteArray& temporary, const QByteArray& target, bool failI
         ::unlink(temporary.constData());
         return true;
     }
-    return false;
+    if (errno != EPERM && errno != ENOSYS && errno != EOPNOTSUPP)
+        return false;
+    // Nor links (some network and user-space file systems): a checked rename,
+    // which is exclusive but for a file made in between.
+    struct stat existing { };
+    if (::lstat(target.constData(), &existing) == 0) {
+        errno = EEXIST;
+        return false;
+    }
+    return ::rename(temporary.constData(), target.constData()) == 0;
 }
 
 }  // namespace
@@ -164,8 +173,10 @@ BOOL CopyFileW(const QString& source, const QString& target, BOOL failIfExists)
     const QByteArray from = Native(source);
     const QByteArray to = Native(target);
 
+    // Opened without blocking: a named pipe or a device would wait here for
+    // good; only a regular file is copied.
     Fd in;
-    in.fd = ::open(from.constData(), O_RDONLY | O_CLOEXEC);
+    in.fd = ::open(from.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (in.fd < 0)
         return FailErrno(errno);
     struct stat sourceStat { };
@@ -173,6 +184,8 @@ BOOL CopyFileW(const QString& source, const QString& target, BOOL failIfExists)
         return FailErrno(errno);
     if (!S_ISREG(sourceStat.st_mode))
         return Fail(S_ISDIR(sourceStat.st_mode) ? ERROR_ACCESS_DENIED : ERROR_FILE_NOT_FOUND);
+    if (::fcntl(in.fd, F_SETFL, 0) != 0)
+        return FailErrno(errno);
 
     struct stat targetStat { };
     if (::stat(to.constData(), &targetStat) == 0) {

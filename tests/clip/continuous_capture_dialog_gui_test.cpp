@@ -379,6 +379,22 @@ TEST_F(ContinuousCaptureDialog, ARunSavesEveryFrameReportsAndStoresTheSettings)
     EXPECT_EQ(AppSettings.Step1_cc_MouseCursor, 1);  // OK stored what was set
 }
 
+TEST_F(ContinuousCaptureDialog, ASaverFailureAfterTheLastCaptureIsReportedAsTheRunsEnd)
+{
+    // One frame into a folder so deep that its file's path is too long: the
+    // loop is done before the saver meets the path.
+    QString folder = Folder();
+    while (folder.size() < 250)
+        folder += QStringLiteral("deep-folder/");
+    AppSettings.Step6_cc_SaveFolder = folder;
+    AppSettings.Step3_cc_CapNum = 1;
+    BoxSpy boxes;
+    TestDialog dialog;
+    RunModalScript<TestDialog>(dialog, [&](TestDialog& d) { Click(d, IDOK); });
+    EXPECT_EQ(boxes.texts,
+        QStringList{QStringLiteral("ファイルパスが長すぎます。\n\n連続キャプチャを終了します。")});
+}
+
 TEST_F(ContinuousCaptureDialog, TheCompactWindowStacksItsControlsAtTheMarginsOfTheChosenCorner)
 {
     const struct {
