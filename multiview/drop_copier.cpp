@@ -31,6 +31,18 @@ QString NameOf(const QString& path)
     return QFileInfo(path).fileName();
 }
 
+// True when path is the folder itself or lies inside it (links resolved):
+// a folder copied there would copy its own copy again and again.
+bool IsAtOrInsideFolder(const QString& path, const QString& folder)
+{
+    const QString inner = QFileInfo(path).canonicalFilePath();
+    const QString outer = QFileInfo(folder).canonicalFilePath();
+    if (inner.isEmpty() || outer.isEmpty())
+        return false;
+    const QString prefix = outer.endsWith(u'/') ? outer : outer + u'/';
+    return inner == outer || inner.startsWith(prefix);
+}
+
 }  // namespace
 
 int CDropCopier::FailIfExistsForNext()
@@ -77,6 +89,10 @@ void CDropCopier::CopyDroppedFiles(const QStringList& dropped, const QString& ta
         if (RefuseClash(kind, destination, name))
             continue;
         if (kind == kKindFolder) {
+            if (IsAtOrInsideFolder(folder, source)) {
+                ++m_counters.failed;
+                continue;
+            }
             if (CopyFolderRecursive(source, destination) == kFolderStop)
                 break;
             continue;

@@ -242,8 +242,9 @@ LRESULT CDlgMultiViewStage::OnAddFile(const QString* path)
     FolderEntry entry;
     if (!StatFolderEntry(*path, &entry) || !CThumbnailList::IsListedEntry(entry))
         return 0;
-    // The entries change only while no loader works on them.
-    if (m_loaders->AnyAlive() && !m_loaders->StopWorkerThreads(true, true))
+    // The entries change only while no loader works on them. A sort builder
+    // may go on: the ranks it makes meanwhile are dropped and built again.
+    if (!m_loaders->StopWorkerThreads(true, false))
         return 0;
 
     const int found = m_list->FindFile(name);
@@ -271,6 +272,10 @@ LRESULT CDlgMultiViewStage::OnAddFile(const QString* path)
         SendToPanel(WM_MULTICTL_TOTALS, static_cast<WPARAM>(m_list->GetFileCount()),
             static_cast<LPARAM>(m_list->GetCapacity()));
     }
+    // Keys whose ranks were not valid take the new entry in by a new build.
+    if (m_list->HasRebuildFlag(kSortBitName) || m_list->HasRebuildFlag(kSortBitDate) ||
+        m_list->HasRebuildFlag(kSortBitSize))
+        PostMessage(WM_MULTI_BUILD_SORT_INDEX, 0, 0);
     if (m_panel && m_panel->DisplayState() == kMultiDisplayFinished)
         SendMessage(WM_MULTI_REBUILD_MASK_DATES);
     return 1;

@@ -49,8 +49,11 @@ LRESULT CDlgMultiViewStage::OnNoticeChangedMultiTargetFolder(WPARAM folder, LPAR
         m_list->SetValidBits(0);
         SendToPanel(WM_MULTICTL_ENABLE_SORT, 0, 0);
     }
-    // The arrays are made anew below: no worker may still be on them.
+    // The arrays are made anew below: no worker may still be on them. A new
+    // folder's dates also replace what a rebuild of the old ones would commit.
     if (!m_loaders->StopWorkerThreads(true, load))
+        return 0;
+    if (load && m_loaders->StopMaskWorker(true) == CThumbnailLoaders::Stop::StillRunning)
         return 0;
 
     ThumbLoadControl& control = m_list->LoadControl();

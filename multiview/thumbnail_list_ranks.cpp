@@ -312,6 +312,12 @@ int CThumbnailList::BuildSortIndexes(unsigned bits)
             auto lock = Lock();
             if (!IsCurrentLocked(ticket))
                 return 0;
+            // An entry added, changed or removed meanwhile makes these ranks
+            // stale: the key stays invalid and is built again.
+            if (m_rebuild[key] || input.count != m_fileCount) {
+                m_rebuild[key] = true;
+                continue;
+            }
             std::vector<WORD>& stored = m_ranks[key];
             const std::size_t n = std::min(ranks.size(), stored.size());
             std::copy(ranks.begin(), ranks.begin() + n, stored.begin());

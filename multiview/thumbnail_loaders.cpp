@@ -235,6 +235,10 @@ bool CThumbnailLoaders::StartMaskWorker(bool rebuild, int fileCount)
     const Kind kind = rebuild ? kMaskRebuilder : kMaskCollector;
     if (!m_mask || StopMaskWorker(rebuild) == Stop::StillRunning)
         return false;
+    // A collector starts on a new folder's dates: a rebuild of earlier ones
+    // must not commit over them.
+    if (!rebuild && StopMaskWorker(true) == Stop::StillRunning)
+        return false;
     auto worker = std::make_unique<CWorkerThread>();
     const std::atomic<bool>* stop = &worker->CancelFlag();
     CThumbMask* mask = m_mask;
@@ -284,18 +288,9 @@ void CThumbnailLoaders::SortBuilderBody(HWND panel, unsigned bits)
     bits &= kSortBitsAll;
     if (bits != 0 && m_list->BuildSortIndexes(bits) == 0)
         return;
-    while ((m_list->GetValidBits() & kSortBitsAll) != kSortBitsAll) {
-        unsigned missing = 0;
-        for (unsigned bit : kMissingKeyOrder) {
-            if (!(m_list->GetValidBits() & bit)) {
-                missing = bit;
-                break;
-            }
-        }
-        if (m_list->BuildSortIndexes(missing) == 0)
-            return;
-        if (!(m_list->GetValidBits() & missing) && !m_list->HasRebuildFlag(missing))
-            return;  // nothing to rank: do not go round for ever
+    for (;;) {
+        // A key whose entries changed while it was built or after is built
+        // again: its valid bit goes first.
         for (unsigned bit : kRebuildOrder) {
             if (!m_list->TakeRebuildFlag(bit))
                 continue;
@@ -310,5 +305,18 @@ void CThumbnailLoaders::SortBuilderBody(HWND panel, unsigned bits)
                 ::SendMessage(
                     panel, WM_MULTICTL_SORT_PROGRESS_SHOW, static_cast<WPARAM>(m_list->GetFileCount()), 0);
         }
+        if ((m_list->GetValidBits() & kSortBitsAll) == kSortBitsAll)
+            return;
+        unsigned missing = 0;
+        for (unsigned bit : kMissingKeyOrder) {
+            if (!(m_list->GetValidBits() & bit)) {
+                missing = bit;
+                break;
+            }
+        }
+        if (m_list->BuildSortIndexes(missing) == 0)
+            return;
+        if (!(m_list->GetValidBits() & missing) && !m_list->HasRebuildFlag(missing))
+            return;  // nothing to rank: do not go round for ever
     }
 }

@@ -197,6 +197,17 @@ TEST_F(DropCopierTest, ClashesAndMissingPathsCountAsErrors)
     EXPECT_TRUE(m_ui.endErrors);
 }
 
+TEST_F(DropCopierTest, AFolderIsNeverCopiedIntoItselfOrAFolderInsideIt)
+{
+    Write("src/sub/x.jpg", "x");
+    m_copier.CopyDroppedFiles({P("src/sub")}, P("src/sub"));   // onto its own view
+    m_copier.CopyDroppedFiles({P("src")}, P("src/sub/deep"));  // into a folder inside it
+    EXPECT_EQ(m_copier.Counters().failed, 1);
+    EXPECT_TRUE(m_ui.endErrors);
+    EXPECT_FALSE(QFileInfo::exists(P("src/sub/sub")));
+    EXPECT_FALSE(QFileInfo::exists(P("src/sub/deep/src")));
+}
+
 TEST_F(DropCopierTest, AbortStopsBeforeTheNextItem)
 {
     Write("src/a.jpg", "a");

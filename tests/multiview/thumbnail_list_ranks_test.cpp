@@ -118,6 +118,28 @@ TEST_F(ThumbnailListRanks, ChangesToKeysWithoutValidRanksAreMarkedForRebuild)
     EXPECT_FALSE(list.HasRebuildFlag(kSortBitSize));
 }
 
+// A build that meets keys changed while they had no valid ranks stores
+// nothing for them: its copy of the entries is stale. They wait for a build
+// after their rebuild flags were taken.
+TEST_F(ThumbnailListRanks, ABuildLeavesKeysChangedMeanwhileToTheNextBuild)
+{
+    folder.Sized("a.jpg", 10);
+    folder.Sized("b.jpg", 20);
+    folder.Sized("c.jpg", 30);
+    Load();
+    list.SetValidBits(0);  // as while a builder ranks them
+    list.RemoveEntry(0);
+    list.SortRemoveEntry(0);
+    list.LowerFileCount();
+    list.BuildSortIndexes(kSortBitsAll);
+    EXPECT_EQ(list.GetValidBits(), 0);
+    for (unsigned bit : {kSortBitName, kSortBitDate, kSortBitSize})
+        EXPECT_TRUE(list.TakeRebuildFlag(bit)) << bit;
+    ASSERT_EQ(list.BuildSortIndexes(kSortBitsAll), 1);
+    EXPECT_EQ(list.GetValidBits(), kSortBitsAll);
+    EXPECT_EQ(list.GetSortIndex(0), 0);  // no key, folder order
+}
+
 // Random adds, changes, renames and removals kept up one at a time give the
 // ranks a full build gives (keys are distinct, so no tie rule applies).
 TEST_F(ThumbnailListRanks, UpkeepEqualsARebuild)
