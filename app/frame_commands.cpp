@@ -70,6 +70,11 @@ bool AnyClipWindow(const CMainFrame& frame)
     return frame.CountClipWindows() > 0 && !frame.IsSelectionOn();
 }
 
+bool MaskSettingsRule(const CMainFrame& frame)
+{
+    return frame.CanUseMaskSettings() != FALSE;
+}
+
 bool ClipboardBitmap(const CMainFrame& frame)
 {
     return frame.Window(AppWindow::ControlPanel) && !frame.IsSelectionOn() &&
@@ -88,6 +93,7 @@ constexpr FrameCommand kFrameCommands[] = {
     {ID_VIEW_ZOOM_IN, StageImage},
     {ID_VIEW_ZOOM_OUT, StageImage},
     {ID_VIEW_MEASURE, MeasureRule},
+    {ID_VIEW_THUMB_MASK, MaskSettingsRule},
     {ClipWindowCommandOf(0), ClipWindowThere<0>},
     {ClipWindowCommandOf(1), ClipWindowThere<1>},
     {ClipWindowCommandOf(2), ClipWindowThere<2>},

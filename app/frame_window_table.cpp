@@ -14,6 +14,7 @@
 #include "clip/wait_box.h"
 #include "clip/work_folder_dialog.h"
 #include "clip/zoom_lens.h"
+#include "multiview/mask_dialog.h"
 #include "multiview/multi_control_window.h"
 #include "multiview/multi_view_stage.h"
 
@@ -125,6 +126,19 @@ void EndWorkFolderOf(CMainFrame& frame, int)
         frame.m_pWorkFolder->SendMessage(WM_COMMAND, IDCANCEL);
 }
 
+CWnd* MaskDialogOf(const CMainFrame& frame, int)
+{
+    return frame.m_pMaskDialog;
+}
+
+void EndMaskDialogOf(CMainFrame& frame, int)
+{
+    // Modal: cancelled, so nothing it holds is written; the frame's run of
+    // it clears the pointer.
+    if (frame.m_pMaskDialog)
+        frame.m_pMaskDialog->SendMessage(WM_COMMAND, IDCANCEL);
+}
+
 CWnd* MeasureOf(const CMainFrame& frame, int)
 {
     return frame.m_pMeasure;
@@ -192,6 +206,8 @@ constexpr FrameWindowRow kRows[] = {
     {AppWindow::WaitBox, IDD_WAIT_OPERATE, 1, WaitBoxOf, CloseWaitBoxOf},
     {AppWindow::CaptureChooser, CDlgChoicedCaptureWindow::IDD, 1, ChooserOf, CloseChooserOf},
     {AppWindow::ColorAdjust, CDlgContrast::IDD, 1, ContrastOf, CloseContrastOf},
+    // The mask settings work on the multi view's data: they end before it.
+    {AppWindow::MaskDialog, CDlgMaskThumbnailWindow::IDD, 1, MaskDialogOf, EndMaskDialogOf},
     {AppWindow::MultiViewPanel, CDlgMultiControlWindow::IDD, 1, MultiControlOf, CloseMultiControlOf},
     {AppWindow::MultiViewStage, CDlgMultiViewStage::IDD, 1, MultiViewStageOf, CloseMultiViewStageOf},
     {AppWindow::ModeBar, CDlgModeChoice::IDD, 1, ModeChoiceOf, CloseModeChoiceOf},

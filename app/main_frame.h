@@ -31,6 +31,7 @@ class CDlgControlWindow;
 class CDlgModeChoice;
 class CDlgMultiControlWindow;
 class CDlgMultiViewStage;
+class CDlgMaskThumbnailWindow;
 class CDlgSkyWindow;
 class CDlgViewStage;
 class CDlgWaitOperateMsg;
@@ -74,7 +75,8 @@ public:
     CDlgClipHistory* m_pClipHistory = nullptr;  // set only while it runs
     CDlgContrast* m_pContrast = nullptr;
     CDlgModeChoice* m_pModeChoice = nullptr;
-    CDlgWorkFolder* m_pWorkFolder = nullptr;  // set only while it runs
+    CDlgWorkFolder* m_pWorkFolder = nullptr;           // set only while it runs
+    CDlgMaskThumbnailWindow* m_pMaskDialog = nullptr;  // set only while it runs
     CDlgSkyWindow* m_pSkyWindow = nullptr;
     CDlgMeasure* m_pMeasure = nullptr;
     CDlgZoomLens* m_pZoomLens = nullptr;
@@ -168,6 +170,8 @@ public:
 
     // The work-folder dialog, modal, unless it runs already (app/main_frame_work_folder.cpp).
     void RunWorkFolder();
+    // The mask settings over the multi view, modal.
+    void RunMaskSettings();
 
     // The mode bar (app/main_frame_mode_bar.cpp): made at the first show
     // before the panels, closed as the frame ends.
@@ -292,6 +296,7 @@ private:
     bool HandleZoomLensMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     // The work-folder command; false for any other.
     bool HandleWorkFolderCommand(UINT id);
+    bool HandleMaskCommand(UINT id);
     // The chooser's messages and timers (405, 406, the status topic 1, timers 9 and 28).
     bool HandleChooserMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     void OnChooserHoverTimer();

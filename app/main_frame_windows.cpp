@@ -51,9 +51,3 @@ BOOL CMainFrame::CanUseImageCommands() const
 {
     return IsControlIdle() && HasStageImage();
 }
-
-BOOL CMainFrame::CanUseMaskSettings() const
-{
-    // Needs the multi view's mask state, which comes with the multi view.
-    return FALSE;
-}

@@ -49,6 +49,11 @@ CDlgMultiViewStage::~CDlgMultiViewStage()
     m_loaders.reset();
 }
 
+bool CDlgMultiViewStage::HasMaskedBitmap() const
+{
+    return m_maskedBitmap && m_maskedBitmap->GetSafeHandle();
+}
+
 BOOL CDlgMultiViewStage::Create(CWnd* parent)
 {
     if (parent)

@@ -77,6 +77,8 @@ public:
     // The masks' data (day list, extensions) and the value tally.
     CThumbMask& Mask() { return *m_mask; }
     CMaskValueTally& Tally() { return *m_tally; }
+    // Whether the picture of masked cells could be had.
+    bool HasMaskedBitmap() const;
 
     // The messages that carry pointers (sent, so the pointee outlives the call;
     // WM_MULTI_FOLDER_CHANGED is posted with a buffer of the panel that stays
