@@ -14,6 +14,7 @@
 #include "clip/wait_box.h"
 #include "clip/work_folder_dialog.h"
 #include "clip/zoom_lens.h"
+#include "multiview/exif_window.h"
 #include "multiview/multi_control_window.h"
 #include "multiview/multi_view_stage.h"
 
@@ -165,6 +166,16 @@ void CloseMultiViewStageOf(CMainFrame& frame, int)
     frame.CloseMultiViewStage();
 }
 
+CWnd* ExifWindowOf(const CMainFrame& frame, int)
+{
+    return frame.m_pViewExifInfo;
+}
+
+void CloseExifWindowOf(CMainFrame& frame, int)
+{
+    frame.CloseExifView();
+}
+
 CWnd* ContinueCaptureOf(const CMainFrame& frame, int)
 {
     return frame.m_pContinueCapture;
@@ -192,6 +203,7 @@ constexpr FrameWindowRow kRows[] = {
     {AppWindow::WaitBox, IDD_WAIT_OPERATE, 1, WaitBoxOf, CloseWaitBoxOf},
     {AppWindow::CaptureChooser, CDlgChoicedCaptureWindow::IDD, 1, ChooserOf, CloseChooserOf},
     {AppWindow::ColorAdjust, CDlgContrast::IDD, 1, ContrastOf, CloseContrastOf},
+    {AppWindow::ExifWindow, CDlgViewExifInfo::IDD, 1, ExifWindowOf, CloseExifWindowOf},
     {AppWindow::MultiViewPanel, CDlgMultiControlWindow::IDD, 1, MultiControlOf, CloseMultiControlOf},
     {AppWindow::MultiViewStage, CDlgMultiViewStage::IDD, 1, MultiViewStageOf, CloseMultiViewStageOf},
     {AppWindow::ModeBar, CDlgModeChoice::IDD, 1, ModeChoiceOf, CloseModeChoiceOf},
