@@ -36,7 +36,9 @@ void CMainFrame::OpenExifView()
 
 void CMainFrame::CloseExifView()
 {
-    CloseOwnedWindow(m_pViewExifInfo);
+    // Asked from the window's own close, it goes once its handler returns;
+    // as the frame ends, at once, while the frame can still take its message.
+    CloseOwnedWindowAtEnd(m_pViewExifInfo);
 }
 
 void CMainFrame::NarrowFrameForExif(const RECT& before, const RECT& after)
@@ -66,8 +68,7 @@ bool CMainFrame::HandleExifMessage(UINT message, WPARAM wParam, LPARAM lParam, L
         *result = 0;
         return true;
     case WM_FRAME_EXIFVIEW_DESTROYED:
-        // The frame ending keeps its rectangle for the settings as it is.
-        if (!m_bClosing && !IsEmptyRect(m_rcBeforeExif))
+        if (!IsEmptyRect(m_rcBeforeExif))
             ResizeFrameTo(std::exchange(m_rcBeforeExif, RECT{}));
         *result = 1;
         return true;

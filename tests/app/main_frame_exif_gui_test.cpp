@@ -81,6 +81,9 @@ TEST_F(MainFrameExifGui, DockingNarrowsAFullFrameAndItsEndWidensItAgain)
     m_frame->GetWindowRect(&after);
     EXPECT_EQ(after.right - after.left, before.right - before.left);
     EXPECT_EQ(m_frame->m_rcBeforeExif, RECT{});
+    // Docked again and left open: the frame's end closes it with the rest.
+    ASSERT_EQ(ShowExif(path), 1);
+    EXPECT_NE(ExifWindow(), nullptr);
 }
 
 TEST_F(MainFrameExifGui, TheFrameReturnsToItsRectangleAsTheWindowGoesUnlessResized)
