@@ -93,7 +93,6 @@ BOOL CDlgViewExifInfo::OnInitDialog()
     m_heightMargin = Height(m_rcWindow) - Height(m_rcEdit);
     ScreenToClient(&m_rcEdit);
     CreateListFont(-ExifDisplaySettings.fontSize);
-    SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     BringWindowToTop();
     return TRUE;
 }
@@ -162,7 +161,8 @@ LRESULT CDlgViewExifInfo::ShowExif(const QString& path)
         result = 1;
     } else {
         const QString text = QString::fromUtf16(kExifNoInformation);
-        const CSize size = dc->GetTextExtent(text);
+        // Measured as one line, the way the text would be drawn without its break.
+        const CSize size = dc->GetTextExtent(QString(text).remove(QStringLiteral("\r\n")));
         ApplySize(size.cx, size.cy * 3);
         m_edit.SetWindowText(text);
     }
