@@ -14,6 +14,7 @@
 #include "clip/wait_box.h"
 #include "clip/work_folder_dialog.h"
 #include "clip/zoom_lens.h"
+#include "multiview/exif_window.h"
 #include "multiview/mask_dialog.h"
 #include "multiview/multi_control_window.h"
 #include "multiview/multi_view_stage.h"
@@ -179,6 +180,16 @@ void CloseMultiViewStageOf(CMainFrame& frame, int)
     frame.CloseMultiViewStage();
 }
 
+CWnd* ExifWindowOf(const CMainFrame& frame, int)
+{
+    return frame.m_pViewExifInfo;
+}
+
+void CloseExifWindowOf(CMainFrame& frame, int)
+{
+    frame.CloseExifView();
+}
+
 CWnd* ContinueCaptureOf(const CMainFrame& frame, int)
 {
     return frame.m_pContinueCapture;
@@ -208,6 +219,7 @@ constexpr FrameWindowRow kRows[] = {
     {AppWindow::ColorAdjust, CDlgContrast::IDD, 1, ContrastOf, CloseContrastOf},
     // The mask settings work on the multi view's data: they end before it.
     {AppWindow::MaskDialog, CDlgMaskThumbnailWindow::IDD, 1, MaskDialogOf, EndMaskDialogOf},
+    {AppWindow::ExifWindow, CDlgViewExifInfo::IDD, 1, ExifWindowOf, CloseExifWindowOf},
     {AppWindow::MultiViewPanel, CDlgMultiControlWindow::IDD, 1, MultiControlOf, CloseMultiControlOf},
     {AppWindow::MultiViewStage, CDlgMultiViewStage::IDD, 1, MultiViewStageOf, CloseMultiViewStageOf},
     {AppWindow::ModeBar, CDlgModeChoice::IDD, 1, ModeChoiceOf, CloseModeChoiceOf},

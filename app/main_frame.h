@@ -33,6 +33,7 @@ class CDlgMultiControlWindow;
 class CDlgMultiViewStage;
 class CDlgMaskThumbnailWindow;
 class CDlgSkyWindow;
+class CDlgViewExifInfo;
 class CDlgViewStage;
 class CDlgWaitOperateMsg;
 class CDlgWorkFolder;
@@ -83,6 +84,7 @@ public:
     CDlgMultiControlWindow* m_pMultiControlWindow = nullptr;
     CDlgMultiViewStage* m_pMultiViewStage = nullptr;
     CDlgContinueCapture* m_pContinueCapture = nullptr;  // set only while it runs
+    CDlgViewExifInfo* m_pViewExifInfo = nullptr;
 
     // The control panel: made once (template 134) before the stage, shown and
     // brought to the top (app/main_frame_panel.cpp).
@@ -162,6 +164,10 @@ public:
     void CloseMultiViewStage();
     CDlgMultiViewStage* GetMultiViewStage() const { return m_pMultiViewStage; }
     void StopMultiViewWorkers();
+    // The EXIF information window (app/main_frame_exif.cpp): made on the
+    // first request and shown; closed and deleted.
+    void OpenExifView();
+    void CloseExifView();
 
     // Continuous capture (WM_FRAME_CONTINUE_CAPTURE, app/main_frame_continuous_capture.cpp):
     // the other windows made ready, then the dialog run modally; 1, or 0 when
@@ -294,6 +300,10 @@ private:
     bool HandleMeasureCommand(UINT id);
     // The zoom lens's click (WM_FRAME_ZOOMLENS_CLICK); false for any other message.
     bool HandleZoomLensMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    // The EXIF window's messages (465, 466, 474); false for any other.
+    bool HandleExifMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    void NarrowFrameForExif(const RECT& before, const RECT& after);
+    void ResizeFrameTo(const RECT& rect);
     // The work-folder command; false for any other.
     bool HandleWorkFolderCommand(UINT id);
     bool HandleMaskCommand(UINT id);

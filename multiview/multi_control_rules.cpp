@@ -137,7 +137,6 @@ bool IsPanelButtonAvailable(int id)
     if (g_allPanelButtonsAvailable)
         return true;
     switch (id) {
-    case IDC_MULTICTL_EXIF_SHOW:
     case IDC_MULTICTL_BATCH_SHRINK:
     case IDC_MULTICTL_RENAME_ONE:
     case IDC_MULTICTL_RENAME_BATCH:

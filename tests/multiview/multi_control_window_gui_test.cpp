@@ -488,10 +488,9 @@ TEST_F(MultiControlGui, ButtonsWhoseWorkIsNotInTheProgramStayDisabledAndDoNothin
     const auto enabled = [&](int id) { return fresh.GetDlgItem(id)->IsWindowEnabled() != FALSE; };
     EXPECT_TRUE(enabled(IDC_MULTICTL_CLEAR_VIEW));
     for (int id : {IDC_MULTICTL_COPY_PICTURE, IDC_MULTICTL_OPEN_IN_CLIP, IDC_MULTICTL_DELETE,
-             IDC_MULTICTL_COPY_FILES, IDC_MULTICTL_EXIF_CLEAR})
+             IDC_MULTICTL_COPY_FILES, IDC_MULTICTL_EXIF_CLEAR, IDC_MULTICTL_EXIF_SHOW})
         EXPECT_TRUE(enabled(id)) << id;
-    for (int id : {IDC_MULTICTL_EXIF_SHOW, IDC_MULTICTL_BATCH_SHRINK, IDC_MULTICTL_RENAME_ONE,
-             IDC_MULTICTL_RENAME_BATCH}) {
+    for (int id : {IDC_MULTICTL_BATCH_SHRINK, IDC_MULTICTL_RENAME_ONE, IDC_MULTICTL_RENAME_BATCH}) {
         EXPECT_FALSE(enabled(id)) << id;
         fresh.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
     }
