@@ -75,8 +75,12 @@ void DecodeCodedText(ExifTagEntry& e, const ExifBlock& block, DWORD prefix)
     e.text = utf16 ? DecodeExifUtf16(bytes + prefix, length) : DecodeExifMultiByte(bytes + prefix, length);
 }
 
+// Only the two rational types hold numerator/denominator pairs; a value
+// stored as text or integers is left absent and shows as "---".
 void DecodeRationals(ExifTagEntry& e, const ExifBlock& block, DWORD count, bool isSigned)
 {
+    if (e.type != kExifRational && e.type != kExifSRational)
+        return;
     const BYTE* bytes = BytesAtOffset(e, block, std::uint64_t{count} * 8);
     if (!bytes || count == 0)
         return;
