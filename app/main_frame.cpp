@@ -195,7 +195,7 @@ BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam)
     default:
         if (HandleImageCommand(LOWORD(wParam)) || HandleClipWindowCommand(LOWORD(wParam)) ||
             HandleContrastCommand(LOWORD(wParam)) || HandleWorkFolderCommand(LOWORD(wParam)) ||
-            HandleMeasureCommand(LOWORD(wParam)))
+            HandleMeasureCommand(LOWORD(wParam)) || HandleExifSettingsCommand(LOWORD(wParam)))
             return TRUE;
         break;
     }

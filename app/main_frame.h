@@ -29,6 +29,8 @@ class CDlgContrast;
 class CDlgMeasure;
 class CDlgControlWindow;
 class CDlgModeChoice;
+class CDlgOpOptionExif;
+class CDlgOpOptionExifClear;
 class CDlgMultiControlWindow;
 class CDlgMultiViewStage;
 class CDlgSkyWindow;
@@ -80,7 +82,9 @@ public:
     CDlgZoomLens* m_pZoomLens = nullptr;
     CDlgMultiControlWindow* m_pMultiControlWindow = nullptr;
     CDlgMultiViewStage* m_pMultiViewStage = nullptr;
-    CDlgContinueCapture* m_pContinueCapture = nullptr;  // set only while it runs
+    CDlgContinueCapture* m_pContinueCapture = nullptr;    // set only while it runs
+    CDlgOpOptionExif* m_pOptionExif = nullptr;            // set only while it runs
+    CDlgOpOptionExifClear* m_pOptionExifClear = nullptr;  // set only while it runs
 
     // The control panel: made once (template 134) before the stage, shown and
     // brought to the top (app/main_frame_panel.cpp).
@@ -189,6 +193,7 @@ public:
     BOOL HasStageImage() const;
     BOOL CanUseImageCommands() const;
     BOOL CanUseMaskSettings() const;
+    BOOL CanUseExifSettings() const;
 
     // FrameServices: window control.
     int ForceForegroundWindow(HWND target) override;
@@ -292,6 +297,10 @@ private:
     bool HandleZoomLensMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     // The work-folder command; false for any other.
     bool HandleWorkFolderCommand(UINT id);
+    // The EXIF display and clear settings commands (app/main_frame_exif_settings.cpp); false for any other.
+    bool HandleExifSettingsCommand(UINT id);
+    void RunExifDisplaySettings();
+    void RunExifClearSettings();
     // The chooser's messages and timers (405, 406, the status topic 1, timers 9 and 28).
     bool HandleChooserMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     void OnChooserHoverTimer();
