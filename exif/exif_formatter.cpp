@@ -82,6 +82,8 @@ QString CExifReader::FormatTag(WORD tag, int lineSize) const
     case ExifLine::Text:
         return FormatTextLine(*e, lineSize, gps);
     case ExifLine::Integer:
+        if (!IsExifIntegerType(e->type))
+            return Line(PadDescription(e->description), QStringLiteral("---"));
         return Line(PadDescription(e->description), QString::number(e->integer));
     case ExifLine::Lens:
         return FormatLensLine(*e);

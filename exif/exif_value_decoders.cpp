@@ -138,10 +138,15 @@ void DecodeExifValue(ExifTagEntry& e, const ExifBlock& block, bool gps)
         DecodeCodedText(e, block, 4);
         return;
     case ExifDecoder::Enumeration:
+        // A number stored as text or a rational is not read as one: absent.
+        if (!IsExifIntegerType(e.type))
+            return;
         e.integer = static_cast<LONG>(e.value);
         e.text = ExifEnumerationText(e.tag, e.integer);
         return;
     case ExifDecoder::Flash:
+        if (!IsExifIntegerType(e.type))
+            return;
         e.integer = static_cast<LONG>(e.value);
         e.text = ExifFlashText(e.value);
         return;
@@ -155,6 +160,8 @@ void DecodeExifValue(ExifTagEntry& e, const ExifBlock& block, bool gps)
         DecodeRationals(e, block, e.count, false);
         return;
     case ExifDecoder::Integer:
+        if (!IsExifIntegerType(e.type))
+            return;
         e.integer = static_cast<LONG>(e.value);
         return;
     case ExifDecoder::NorthSouth:

@@ -214,6 +214,16 @@ TEST_F(ExifFormatterTest, GpsValuesOfAnotherTypeThanRationalShowAsUnknown)
     EXPECT_EQ(lines[0], QStringLiteral("位置情報 : ---\n"));
     EXPECT_EQ(lines[1], QStringLiteral("高度 : ---\n"));
     EXPECT_EQ(lines[2], N(u"GPS 時間（原子時計の時間）") + "---\n");
+
+    // Integers written as text or rationals are not read as numbers either.
+    Show({37385, 41986, 41989});
+    ExifBuilder integers;
+    integers.Rationals(B::Exif, 37385, {{1, 1}}).Ascii(B::Exif, 41986, "1").Ascii(B::Exif, 41989, "50");
+    const QStringList numbers = Lines(integers);
+    ASSERT_EQ(numbers.size(), 3);
+    EXPECT_EQ(numbers[0], N(u"フラッシュ") + "---\n");
+    EXPECT_EQ(numbers[1], N(u"露出モード") + "---\n");
+    EXPECT_EQ(numbers[2], N(u"35mm換算レンズ焦点距離") + "---\n");
 }
 
 // Exact ties round as the C library's printf does.
