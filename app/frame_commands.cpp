@@ -81,6 +81,11 @@ bool ClipboardBitmap(const CMainFrame& frame)
         IsClipboardFormatAvailable(CF_BITMAP);
 }
 
+bool ExifSettingsRule(const CMainFrame& frame)
+{
+    return frame.CanUseExifSettings();
+}
+
 constexpr FrameCommand kFrameCommands[] = {
     {ID_FILE_OPEN_IMAGE, ControlIdle},
     {ID_FILE_SAVE_IMAGE, SaveStageImageRule},
@@ -109,6 +114,8 @@ constexpr FrameCommand kFrameCommands[] = {
     {ID_CLIPWINDOW_SHOW_ALL, AnyClipWindow},
     {ID_CLIPWINDOW_CLOSE_ALL, AnyClipWindow},
     {ID_EDIT_PASTE_IMAGE, ClipboardBitmap},
+    {ID_OPTION_EXIF_VIEW, ExifSettingsRule},
+    {ID_OPTION_EXIF_CLEAR, ExifSettingsRule},
     {ID_HELP_MANUAL, ControlIdle},
     {ID_FILE_WORK_FOLDER, ControlIdle},
     {ID_FILE_NEW, Always},

@@ -197,7 +197,8 @@ BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam)
     default:
         if (HandleImageCommand(LOWORD(wParam)) || HandleClipWindowCommand(LOWORD(wParam)) ||
             HandleContrastCommand(LOWORD(wParam)) || HandleWorkFolderCommand(LOWORD(wParam)) ||
-            HandleMeasureCommand(LOWORD(wParam)) || HandleMaskCommand(LOWORD(wParam)))
+            HandleMeasureCommand(LOWORD(wParam)) || HandleMaskCommand(LOWORD(wParam)) ||
+            HandleExifSettingsCommand(LOWORD(wParam)))
             return TRUE;
         break;
     }

@@ -29,6 +29,8 @@ class CDlgContrast;
 class CDlgMeasure;
 class CDlgControlWindow;
 class CDlgModeChoice;
+class CDlgOpOptionExif;
+class CDlgOpOptionExifClear;
 class CDlgMultiControlWindow;
 class CDlgMultiViewStage;
 class CDlgMaskThumbnailWindow;
@@ -85,6 +87,8 @@ public:
     CDlgMultiViewStage* m_pMultiViewStage = nullptr;
     CDlgContinueCapture* m_pContinueCapture = nullptr;  // set only while it runs
     CDlgViewExifInfo* m_pViewExifInfo = nullptr;
+    CDlgOpOptionExif* m_pOptionExif = nullptr;            // set only while it runs
+    CDlgOpOptionExifClear* m_pOptionExifClear = nullptr;  // set only while it runs
 
     // The control panel: made once (template 134) before the stage, shown and
     // brought to the top (app/main_frame_panel.cpp).
@@ -199,6 +203,7 @@ public:
     BOOL HasStageImage() const;
     BOOL CanUseImageCommands() const;
     BOOL CanUseMaskSettings() const;
+    BOOL CanUseExifSettings() const;
 
     // FrameServices: window control.
     int ForceForegroundWindow(HWND target) override;
@@ -307,6 +312,10 @@ private:
     // The work-folder command; false for any other.
     bool HandleWorkFolderCommand(UINT id);
     bool HandleMaskCommand(UINT id);
+    // The EXIF display and clear settings commands (app/main_frame_exif_settings.cpp); false for any other.
+    bool HandleExifSettingsCommand(UINT id);
+    void RunExifDisplaySettings();
+    void RunExifClearSettings();
     // The chooser's messages and timers (405, 406, the status topic 1, timers 9 and 28).
     bool HandleChooserMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     void OnChooserHoverTimer();

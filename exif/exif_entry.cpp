@@ -1,5 +1,21 @@
 #include "exif/exif_entry.h"
 
+bool IsExifIntegerType(WORD type)
+{
+    switch (type) {
+    case kExifByte:
+    case kExifShort:
+    case kExifLong:
+    case kExifSByte:
+    case kExifUndefined:
+    case kExifSShort:
+    case kExifSLong:
+        return true;
+    default:
+        return false;
+    }
+}
+
 int ExifTypeSize(WORD type)
 {
     switch (type) {

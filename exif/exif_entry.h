@@ -25,6 +25,10 @@ enum ExifType : WORD {
     kExifDouble = 12,
 };
 
+// The types whose value is a whole number (BYTE, SHORT, LONG, their signed
+// kinds, and one UNDEFINED byte).
+bool IsExifIntegerType(WORD type);
+
 // Bytes of one value of the type; 0 for a type TIFF does not define.
 int ExifTypeSize(WORD type);
 

@@ -6,6 +6,7 @@
 #include "exif/exif_value_decoders.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -16,9 +17,13 @@ QString Line(const QString& name, const QString& value)
     return name + QStringLiteral(" : ") + value + u'\n';
 }
 
+// The C library's formatting: exact ties round as printf does (277/32 with
+// "%3.4f" is "8.6562"), unlike QString::asprintf.
 QString Fixed(double value, const char* format)
 {
-    return QString::asprintf(format, value);
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, format, value);
+    return QString::fromLatin1(buffer);
 }
 
 // A blank or cleared text: every character (up to the count) is the first one.
@@ -77,6 +82,8 @@ QString CExifReader::FormatTag(WORD tag, int lineSize) const
     case ExifLine::Text:
         return FormatTextLine(*e, lineSize, gps);
     case ExifLine::Integer:
+        if (!IsExifIntegerType(e->type))
+            return Line(PadDescription(e->description), QStringLiteral("---"));
         return Line(PadDescription(e->description), QString::number(e->integer));
     case ExifLine::Lens:
         return FormatLensLine(*e);
@@ -138,24 +145,24 @@ QString CExifReader::FormatRationalLine(const ExifTagEntry& e) const
 QString CExifReader::FormatLensLine(const ExifTagEntry& e) const
 {
     const QString prefix = PadDescription(e.description) + QStringLiteral(" : ");
-    const QString unknown = prefix + QStringLiteral("不明");
     if (e.values.size() < 8)
-        return unknown;
+        return prefix + QStringLiteral("不明");
     bool anyNumerator = false;
-    double q[4];
+    QString q[4];
     for (int i = 0; i < 4; ++i) {
-        if (e.values[2 * i + 1] == 0)
-            return unknown;
-        anyNumerator = anyNumerator || e.values[2 * i] != 0;
-        q[i] = static_cast<double>(e.values[2 * i]) / static_cast<double>(e.values[2 * i + 1]);
+        const DWORD numerator = e.values[2 * i];
+        const DWORD denominator = e.values[2 * i + 1];
+        anyNumerator = anyNumerator || numerator != 0;
+        // Cameras write 0/0 for a value they do not know; the others stay.
+        q[i] = denominator == 0
+            ? QStringLiteral("---")
+            : Fixed(static_cast<double>(numerator) / static_cast<double>(denominator), "%3.3f");
     }
     if (!anyNumerator)
-        return unknown;
-    return prefix +
-        QString::asprintf(
-            "最小焦点距離[mm] = %3.3f,  最大焦点距離[mm] = %3.3f,  最小焦点距離における最小Ｆ値 = "
-            "%3.3f,  最大焦点距離における最小Ｆ値 = %3.3f",
-            q[0], q[1], q[2], q[3]);
+        return prefix + QStringLiteral("不明");
+    return prefix + QStringLiteral("最小焦点距離[mm] = ") + q[0] + QStringLiteral(",  最大焦点距離[mm] = ") +
+        q[1] + QStringLiteral(",  最小焦点距離における最小Ｆ値 = ") + q[2] +
+        QStringLiteral(",  最大焦点距離における最小Ｆ値 = ") + q[3];
 }
 
 // base: the latitude reference of the position; latitude, longitude

@@ -1,6 +1,19 @@
 #include "exif/exif_gps_text.h"
 
 #include <cmath>
+#include <cstdio>
+
+namespace {
+
+// The C library's formatting, so that exact ties round as printf does.
+template <typename... Args> QString CFormat(const char* format, Args... args)
+{
+    char buffer[256];
+    std::snprintf(buffer, sizeof buffer, format, args...);
+    return QString::fromUtf8(buffer);
+}
+
+}  // namespace
 
 std::optional<QString> FormatGpsCoordinate(
     const QString& reference, const std::vector<DWORD>& values, int format)
@@ -17,11 +30,11 @@ std::optional<QString> FormatGpsCoordinate(
     QString text;
     if (format == 1) {
         if (values[1] == 1 && values[3] == 1)
-            text = QString::asprintf(
+            text = CFormat(
                 "%s %u度%u分%.5f秒", reference.toUtf8().constData(), values[0], values[2], quotient(2));
         else
-            text = QString::asprintf("%s %.2f度%.2f分%.5f秒", reference.toUtf8().constData(), quotient(0),
-                quotient(1), quotient(2));
+            text = CFormat("%s %.2f度%.2f分%.5f秒", reference.toUtf8().constData(), quotient(0), quotient(1),
+                quotient(2));
         return text.left(130);
     }
     // Decimal degrees: the whole degrees, then the minutes and seconds as a
@@ -43,6 +56,6 @@ std::optional<QString> FormatGpsCoordinate(
         part -= carry;
     }
     const auto digits = static_cast<long long>(part * 1e9);
-    text = QString::asprintf("%s %.0f.%09lld", reference.toUtf8().constData(), whole, digits);
+    text = CFormat("%s %.0f.%09lld", reference.toUtf8().constData(), whole, digits);
     return text.left(130);
 }

@@ -75,8 +75,12 @@ void DecodeCodedText(ExifTagEntry& e, const ExifBlock& block, DWORD prefix)
     e.text = utf16 ? DecodeExifUtf16(bytes + prefix, length) : DecodeExifMultiByte(bytes + prefix, length);
 }
 
+// Only the two rational types hold numerator/denominator pairs; a value
+// stored as text or integers is left absent and shows as "---".
 void DecodeRationals(ExifTagEntry& e, const ExifBlock& block, DWORD count, bool isSigned)
 {
+    if (e.type != kExifRational && e.type != kExifSRational)
+        return;
     const BYTE* bytes = BytesAtOffset(e, block, std::uint64_t{count} * 8);
     if (!bytes || count == 0)
         return;
@@ -134,10 +138,15 @@ void DecodeExifValue(ExifTagEntry& e, const ExifBlock& block, bool gps)
         DecodeCodedText(e, block, 4);
         return;
     case ExifDecoder::Enumeration:
+        // A number stored as text or a rational is not read as one: absent.
+        if (!IsExifIntegerType(e.type))
+            return;
         e.integer = static_cast<LONG>(e.value);
         e.text = ExifEnumerationText(e.tag, e.integer);
         return;
     case ExifDecoder::Flash:
+        if (!IsExifIntegerType(e.type))
+            return;
         e.integer = static_cast<LONG>(e.value);
         e.text = ExifFlashText(e.value);
         return;
@@ -151,6 +160,8 @@ void DecodeExifValue(ExifTagEntry& e, const ExifBlock& block, bool gps)
         DecodeRationals(e, block, e.count, false);
         return;
     case ExifDecoder::Integer:
+        if (!IsExifIntegerType(e.type))
+            return;
         e.integer = static_cast<LONG>(e.value);
         return;
     case ExifDecoder::NorthSouth:

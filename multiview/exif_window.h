@@ -8,7 +8,7 @@
 // its destruction tells the frame (WM_FRAME_EXIFVIEW_DESTROYED).
 #pragma once
 
-#include "multiview/exif_window_messages.h"
+#include "core/exif_view_messages.h"
 #include "platform/controls/controls.h"
 #include "platform/dialog/dialog.h"
 #include "res/dialog_307_exif_info.h"

@@ -177,12 +177,65 @@ TEST_F(ExifFormatterTest, ArraysWithTooFewValuesOrZeroDenominators)
         .Rationals(B::Gps, 4, {{139, 1}, {45, 1}, {30, 1}});
     lines = Lines(zero);
     ASSERT_EQ(lines.size(), 3);
-    EXPECT_EQ(lines[0], N(u"レンズの仕様情報") + QStringLiteral("不明"));
+    // Only the value whose denominator is 0 is unknown; the others are shown.
+    EXPECT_EQ(lines[0],
+        N(u"レンズの仕様情報") +
+            QStringLiteral(
+                "最小焦点距離[mm] = 18.000,  最大焦点距離[mm] = 55.000,  最小焦点距離における最小Ｆ値 = "
+                "---,  最大焦点距離における最小Ｆ値 = 5.600"));
     EXPECT_EQ(lines[1], QStringLiteral("位置情報 : ---\n"));
+
+    ExifBuilder unknownF;  // what cameras write for an unknown F-number
+    unknownF.Rationals(B::Exif, 42034, {{18, 1}, {55, 1}, {0, 0}, {0, 0}});
+    EXPECT_EQ(Lines(unknownF).value(0),
+        N(u"レンズの仕様情報") +
+            QStringLiteral(
+                "最小焦点距離[mm] = 18.000,  最大焦点距離[mm] = 55.000,  最小焦点距離における最小Ｆ値 = "
+                "---,  最大焦点距離における最小Ｆ値 = ---"));
 
     ExifBuilder allZero;
     allZero.Rationals(B::Exif, 42034, {{0, 1}, {0, 1}, {0, 1}, {0, 1}});
     EXPECT_EQ(Lines(allZero).value(0), N(u"レンズの仕様情報") + QStringLiteral("不明"));
+}
+
+// A phone writes its GPS values as text; they are not read as rationals.
+TEST_F(ExifFormatterTest, GpsValuesOfAnotherTypeThanRationalShowAsUnknown)
+{
+    Show({1, 5, 7});
+    ExifBuilder b;
+    b.Ascii(B::Gps, 1, "N")
+        .Ascii(B::Gps, 2, "52,00000,50,00000,34,01180")
+        .Ascii(B::Gps, 3, "E")
+        .Rationals(B::Gps, 4, {{139, 1}, {45, 1}, {30, 1}})
+        .Ascii(B::Gps, 6, "12.5")
+        .Ascii(B::Gps, 7, "12:30:05");
+    const QStringList lines = Lines(b);
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[0], QStringLiteral("位置情報 : ---\n"));
+    EXPECT_EQ(lines[1], QStringLiteral("高度 : ---\n"));
+    EXPECT_EQ(lines[2], N(u"GPS 時間（原子時計の時間）") + "---\n");
+
+    // Integers written as text or rationals are not read as numbers either.
+    Show({37385, 41986, 41989});
+    ExifBuilder integers;
+    integers.Rationals(B::Exif, 37385, {{1, 1}}).Ascii(B::Exif, 41986, "1").Ascii(B::Exif, 41989, "50");
+    const QStringList numbers = Lines(integers);
+    ASSERT_EQ(numbers.size(), 3);
+    EXPECT_EQ(numbers[0], N(u"フラッシュ") + "---\n");
+    EXPECT_EQ(numbers[1], N(u"露出モード") + "---\n");
+    EXPECT_EQ(numbers[2], N(u"35mm換算レンズ焦点距離") + "---\n");
+}
+
+// Exact ties round as the C library's printf does.
+TEST_F(ExifFormatterTest, FixedPointTiesRoundAsPrintf)
+{
+    Show({33434, 37386});
+    ExifBuilder b;
+    b.Rationals(B::Exif, 33434, {{277, 32}}).Rationals(B::Exif, 37386, {{1, 32}});
+    const QStringList lines = Lines(b);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0], N(u"露出時間") + QStringLiteral("8.6562 秒\n"));
+    EXPECT_EQ(lines[1], N(u"レンズ焦点距離") + QStringLiteral("0.0312 mm\n"));
 }
 
 TEST_F(ExifFormatterTest, TextFamilyRules)

@@ -1,0 +1,101 @@
+// Template 311: the tags the multi view clears, the value rationals receive and whether the clear button asks
+// first; the tag check boxes in three groups.
+#include "res/dialog_311_exif_clear_settings.h"
+
+namespace {
+
+constexpr DWORD kCheck = BS_AUTOCHECKBOX | WS_TABSTOP;
+constexpr DWORD kFlag = BS_CHECKBOX | WS_TABSTOP;  // the handler sets its state
+constexpr DWORD kRadioFirst = BS_RADIOBUTTON | WS_GROUP | WS_TABSTOP;
+constexpr DWORD kRadio = BS_RADIOBUTTON;
+constexpr DWORD kPush = BS_PUSHBUTTON | WS_TABSTOP;
+
+const DialogControl kControls[] = {
+    {ControlKind::GroupBox, IDC_STATIC, u"クリアする項目", 0, 12, 14, 856, 518},
+    {ControlKind::GroupBox, IDC_STATIC, u"カメラ＆画像情報", 0, 18, 36, 212, 484},
+    {ControlKind::PushButton, IDC_EXIFCLEAR_CAMERA_ALL, u"全てチェック", kPush, 24, 58, 92, 24},
+    {ControlKind::PushButton, IDC_EXIFCLEAR_CAMERA_NONE, u"全てのチェックを外す", kPush, 120, 58, 100, 24},
+    {ControlKind::CheckBox, 1392, u"ファイル変更日時", kCheck, 24, 92, 196, 18},
+    {ControlKind::CheckBox, 1409, u"画像タイトル", kCheck, 24, 112, 196, 18},
+    {ControlKind::CheckBox, 1410, u"メーカー名", kCheck, 24, 132, 196, 18},
+    {ControlKind::CheckBox, 1411, u"モデル名", kCheck, 24, 152, 196, 18},
+    {ControlKind::CheckBox, 1412, u"使用ソフトウェア名", kCheck, 24, 172, 196, 18},
+    {ControlKind::CheckBox, 1413, u"作者名", kCheck, 24, 192, 196, 18},
+    {ControlKind::CheckBox, 1414, u"撮影・編集著作権者", kCheck, 24, 212, 196, 18},
+    {ControlKind::CheckBox, 1427, u"画像ユニークID", kCheck, 24, 232, 196, 18},
+    {ControlKind::CheckBox, 1419, u"カメラ所有者名", kCheck, 24, 252, 196, 18},
+    {ControlKind::CheckBox, 1420, u"カメラシリアル番号", kCheck, 24, 272, 196, 18},
+    {ControlKind::CheckBox, 1415, u"レンズの仕様情報", kCheck, 24, 292, 196, 18},
+    {ControlKind::CheckBox, 1416, u"レンズのメーカ名", kCheck, 24, 312, 196, 18},
+    {ControlKind::CheckBox, 1417, u"レンズのモデル名", kCheck, 24, 332, 196, 18},
+    {ControlKind::CheckBox, 1418, u"レンズシリアル番号", kCheck, 24, 352, 196, 18},
+    {ControlKind::CheckBox, 1421, u"ユーザーコメント", kCheck, 24, 372, 196, 18},
+    {ControlKind::CheckBox, 1422, u"メーカーノート", kCheck, 24, 392, 196, 18},
+    {ControlKind::CheckBox, 1423, u"関連音声ファイル", kCheck, 24, 412, 196, 18},
+    {ControlKind::CheckBox, 1424, u"原画像データの生成日時", kCheck, 24, 432, 196, 18},
+    {ControlKind::CheckBox, 1425, u"ディジタルデータの作成日時", kCheck, 24, 452, 196, 18},
+    {ControlKind::CheckBox, 1426, u"撮影条件記述情報", kCheck, 24, 472, 196, 18},
+    {ControlKind::CheckBox, 1428, u"Exif バージョン", kCheck, 24, 492, 196, 18},
+    {ControlKind::GroupBox, IDC_STATIC, u"撮影条件", 0, 230, 36, 424, 484},
+    {ControlKind::PushButton, IDC_EXIFCLEAR_SHOOTING_ALL, u"全てチェック", kPush, 236, 58, 92, 24},
+    {ControlKind::PushButton, IDC_EXIFCLEAR_SHOOTING_NONE, u"全てのチェックを外す", kPush, 332, 58, 100, 24},
+    {ControlKind::CheckBox, 1429, u"各コンポーネントの意味", kCheck, 236, 92, 196, 18},
+    {ControlKind::CheckBox, 1430, u"露出時間", kCheck, 236, 112, 196, 18},
+    {ControlKind::CheckBox, 1431, u"F ナンバー", kCheck, 236, 132, 196, 18},
+    {ControlKind::CheckBox, 1432, u"露出プログラム", kCheck, 236, 152, 196, 18},
+    {ControlKind::CheckBox, 1433, u"シャッタースピード", kCheck, 236, 172, 196, 18},
+    {ControlKind::CheckBox, 1434, u"絞り値", kCheck, 236, 192, 196, 18},
+    {ControlKind::CheckBox, 1465, u"輝度値", kCheck, 236, 212, 196, 18},
+    {ControlKind::CheckBox, 1440, u"露光補正値", kCheck, 236, 232, 196, 18},
+    {ControlKind::CheckBox, 1441, u"レンズ最小Ｆ値", kCheck, 236, 252, 196, 18},
+    {ControlKind::CheckBox, 1442, u"被写体距離", kCheck, 236, 272, 196, 18},
+    {ControlKind::CheckBox, 1443, u"測光方式", kCheck, 236, 292, 196, 18},
+    {ControlKind::CheckBox, 1444, u"光源", kCheck, 236, 312, 196, 18},
+    {ControlKind::CheckBox, 1445, u"フラッシュ", kCheck, 236, 332, 196, 18},
+    {ControlKind::CheckBox, 1446, u"レンズ焦点距離", kCheck, 236, 352, 196, 18},
+    {ControlKind::CheckBox, 1447, u"フラッシュ強度", kCheck, 448, 92, 196, 18},
+    {ControlKind::CheckBox, 1448, u"露出インデックス", kCheck, 448, 112, 196, 18},
+    {ControlKind::CheckBox, 1449, u"センサー方式", kCheck, 448, 132, 196, 18},
+    {ControlKind::CheckBox, 1450, u"露出モード", kCheck, 448, 152, 196, 18},
+    {ControlKind::CheckBox, 1451, u"ホワイトバランス", kCheck, 448, 172, 196, 18},
+    {ControlKind::CheckBox, 1452, u"デジタルズーム倍率", kCheck, 448, 192, 196, 18},
+    {ControlKind::CheckBox, 1453, u"35mm換算レンズ焦点距離", kCheck, 448, 212, 196, 18},
+    {ControlKind::CheckBox, 1454, u"撮影シーンタイプ", kCheck, 448, 232, 196, 18},
+    {ControlKind::CheckBox, 1435, u"ゲイン制御", kCheck, 448, 252, 196, 18},
+    {ControlKind::CheckBox, 1436, u"撮影コントラスト", kCheck, 448, 272, 196, 18},
+    {ControlKind::CheckBox, 1437, u"撮影彩度", kCheck, 448, 292, 196, 18},
+    {ControlKind::CheckBox, 1438, u"撮影シャープネス", kCheck, 448, 312, 196, 18},
+    {ControlKind::CheckBox, 1439, u"被写体距離レンジ", kCheck, 448, 332, 196, 18},
+    {ControlKind::GroupBox, IDC_STATIC, u"GPS情報", 0, 654, 36, 212, 484},
+    {ControlKind::PushButton, IDC_EXIFCLEAR_GPS_ALL, u"全てチェック", kPush, 660, 58, 92, 24},
+    {ControlKind::PushButton, IDC_EXIFCLEAR_GPS_NONE, u"全てのチェックを外す", kPush, 756, 58, 100, 24},
+    {ControlKind::CheckBox, 1455, u"GPS タグのバージョン", kCheck, 660, 92, 196, 18},
+    {ControlKind::CheckBox, 1456, u"GPS位置情報", kCheck, 660, 112, 196, 18},
+    {ControlKind::CheckBox, 1457, u"高度", kCheck, 660, 132, 196, 18},
+    {ControlKind::CheckBox, 1458, u"GPS 時間", kCheck, 660, 152, 196, 18},
+    {ControlKind::CheckBox, 1459, u"測位に使った衛星信号", kCheck, 660, 172, 196, 18},
+    {ControlKind::CheckBox, 1460, u"測位に用いた地図データ", kCheck, 660, 192, 196, 18},
+    {ControlKind::CheckBox, 1461, u"目的地のGPS位置情報", kCheck, 660, 212, 196, 18},
+    {ControlKind::CheckBox, 1462, u"測位方式の名称", kCheck, 660, 232, 196, 18},
+    {ControlKind::CheckBox, 1463, u"測位地点の名称", kCheck, 660, 252, 196, 18},
+    {ControlKind::CheckBox, 1464, u"GPS日付", kCheck, 660, 272, 196, 18},
+    {ControlKind::Text, IDC_STATIC, u"露出時間、Fナンバー等のクリア値を", SS_LEFT, 24, 544, 240, 18},
+    {ControlKind::RadioButton, IDC_EXIFCLEAR_VALUE_ZERO, u"0.0にする", kRadioFirst, 268, 542, 100, 20},
+    {ControlKind::RadioButton, IDC_EXIFCLEAR_VALUE_ONE, u"1.0にする", kRadio, 372, 542, 100, 20},
+    {ControlKind::CheckBox, IDC_EXIFCLEAR_SHOW_DIALOG, u"クリア時にこのダイアログを表示する", kFlag, 24, 570,
+        280, 20},
+    {ControlKind::DefPushButton, IDOK, u"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 664, 562, 96, 28},
+    {ControlKind::PushButton, IDCANCEL, u"キャンセル", kPush, 768, 562, 96, 28},
+};
+
+}  // namespace
+
+const DialogTemplate kDialog311ExifClearSettings{
+    IDD_EXIF_CLEAR_SETTINGS,
+    u"Exif情報クリア設定",
+    WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_VISIBLE,
+    0,
+    880,
+    602,
+    kControls,
+};
