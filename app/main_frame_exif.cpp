@@ -29,6 +29,8 @@ void CMainFrame::OpenExifView()
             delete window;
             return;
         }
+        // While the display settings are open the window does not raise the stage.
+        window->SetSettingsDialogQuery([this] { return m_pOptionExif != nullptr; });
         m_pViewExifInfo = window;
     }
     m_pViewExifInfo->ShowWindow(SW_SHOW);
