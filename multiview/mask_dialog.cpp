@@ -10,6 +10,7 @@
 #include "multiview/multi_view_stage.h"
 #include "multiview/thumb_mask.h"
 #include "platform/controls/controls.h"
+#include "platform/gdi/resource_bitmaps.h"
 
 #include <algorithm>
 
@@ -31,6 +32,18 @@ RECT ChildRect(const CWnd& dialog, int id)
 
 }  // namespace
 
+// The pictures live in a static library: their resource data is linked in
+// only when named (outside any namespace, as the resource system needs).
+static HBITMAP LoadMaskButtonBitmap(int resourceId)
+{
+    static const bool once = [] {
+        Q_INIT_RESOURCE(mask_bitmaps);
+        return true;
+    }();
+    (void)once;
+    return LoadBitmapFile(QStringLiteral(":/mask/bitmap_%1.png").arg(resourceId));
+}
+
 CDlgMaskThumbnailWindow::CDlgMaskThumbnailWindow(CDlgMultiViewStage* stage, CWnd* parent)
     : CDialog(&kDialog374MaskThumbnail, parent), m_stage(stage)
 {
@@ -49,6 +62,7 @@ BOOL CDlgMaskThumbnailWindow::OnInitDialog()
     m_maskExt = AppSettings.MaskExt;
     m_include = AppSettings.IncludeMaskFile ? 1 : 0;
     ApplyFonts();
+    ShowButtonPictures();
     SetDlgItemText(
         IDC_MASK_NOTICE, QStringLiteral("● チェックを外した日付＆拡張子のファイルをマスク表示します。"));
     TakeWindowSizes();
@@ -129,6 +143,20 @@ void CDlgMaskThumbnailWindow::ApplyFonts()
     for (int id : ids)
         if (CWnd* control = GetDlgItem(id))
             control->SetFont(m_font->GetFont());
+}
+
+// Every "set all" button shows one picture and every "clear all" button the
+// other, at the icon scale.
+void CDlgMaskThumbnailWindow::ShowButtonPictures()
+{
+    const bool large = GetIconScale() == 2;
+    const int ids[2] = {large ? 379 : 377, large ? 380 : 378};
+    m_pictures.Load(
+        2, [&ids](int i) { return ids[i]; }, LoadMaskButtonBitmap);
+    for (int set : {IDC_MASK_ALL_YEARS_SET, IDC_MASK_MONTH_SET, IDC_MASK_TYPES_SET})
+        m_pictures.Show(*this, set, 0);
+    for (int clear : {IDC_MASK_ALL_YEARS_CLEAR, IDC_MASK_MONTH_CLEAR, IDC_MASK_TYPES_CLEAR})
+        m_pictures.Show(*this, clear, 1);
 }
 
 void CDlgMaskThumbnailWindow::FillYears()
@@ -415,6 +443,7 @@ void CDlgMaskThumbnailWindow::OnDestroy()
     if (m_drag.grab != MaskRangeDrag::kNone)
         ReleaseCapture();
     m_graph.reset();
+    m_pictures.Free(*this);
     CDialog::OnDestroy();
 }
 

@@ -6,6 +6,7 @@
 // drops it.
 #pragma once
 
+#include "clip/button_pictures.h"
 #include "multiview/mask_dialog_rules.h"
 #include "platform/dialog/dialog.h"
 #include "res/dialog_374_mask_thumbnail.h"
@@ -35,6 +36,8 @@ public:
     DWORD RangeLow() const { return m_drag.low; }
     DWORD RangeHigh() const { return m_drag.high; }
     const CHistogramGraph* Graph() const { return m_graph.get(); }
+    // The resource id of the picture a button shows, 0 for none.
+    int ShownPicture(int button) const { return m_pictures.ShownId(button); }
     // The graph area in dialog client coordinates.
     RECT GraphRect() const { return m_graphRect; }
 
@@ -59,6 +62,7 @@ private:
     void TakeCalendarGeometry();
     void TakeWindowSizes();
     void ApplyFonts();
+    void ShowButtonPictures();
     void FillYears();
     void SelectYearFromBox();
     // Months and days of the selected year and month.
@@ -113,4 +117,5 @@ private:
     bool m_initialising = false;
     std::unique_ptr<CHistogramGraph> m_graph;
     std::unique_ptr<CPresetFont> m_font;
+    CButtonPictures m_pictures;
 };

@@ -9,7 +9,7 @@
 namespace {
 
 constexpr int kCellX = 24;
-constexpr int kCellY = 124;
+constexpr int kCellY = 134;
 constexpr int kColumnStep = 44;
 constexpr int kRowStep = 24;
 
@@ -34,15 +34,15 @@ constexpr std::array<DialogControl, kCount> Build()
     add({K::GroupBox, IDC_STATIC, u"日付", 0, 6, 26, 340, 292});
     add({K::ComboBox, IDC_MASK_YEAR, nullptr, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 16, 44, 90, 22});
     add({K::Text, IDC_STATIC, u"年", SS_LEFT, 110, 48, 20, 16});
-    add({K::Text, IDC_STATIC, u"全年", SS_LEFT, 150, 48, 40, 16});
-    add({K::PushButton, IDC_MASK_ALL_YEARS_SET, u"全てセット", WS_TABSTOP, 190, 44, 74, 22});
-    add({K::PushButton, IDC_MASK_ALL_YEARS_CLEAR, u"全てクリア", WS_TABSTOP, 266, 44, 74, 22});
-    add({K::Text, IDC_STATIC, u"この月", SS_LEFT, 130, 288, 56, 16});
-    add({K::PushButton, IDC_MASK_MONTH_SET, u"全てセット", WS_TABSTOP, 190, 284, 74, 22});
-    add({K::PushButton, IDC_MASK_MONTH_CLEAR, u"全てクリア", WS_TABSTOP, 266, 284, 74, 22});
+    add({K::Text, IDC_STATIC, u"全年", SS_LEFT, 134, 48, 34, 16});
+    add({K::PushButton, IDC_MASK_ALL_YEARS_SET, u"全てセット", WS_TABSTOP, 170, 44, 84, 22});
+    add({K::PushButton, IDC_MASK_ALL_YEARS_CLEAR, u"全てクリア", WS_TABSTOP, 256, 44, 84, 22});
+    add({K::Text, IDC_STATIC, u"この月", SS_LEFT, 114, 288, 54, 16});
+    add({K::PushButton, IDC_MASK_MONTH_SET, u"全てセット", WS_TABSTOP, 170, 284, 84, 22});
+    add({K::PushButton, IDC_MASK_MONTH_CLEAR, u"全てクリア", WS_TABSTOP, 256, 284, 84, 22});
     add({K::GroupBox, IDC_STATIC, u"拡張子", 0, 6, 322, 340, 82});
-    add({K::PushButton, IDC_MASK_TYPES_SET, u"全てセット", WS_TABSTOP, 190, 368, 74, 22});
-    add({K::PushButton, IDC_MASK_TYPES_CLEAR, u"全てクリア", WS_TABSTOP, 266, 368, 74, 22});
+    add({K::PushButton, IDC_MASK_TYPES_SET, u"全てセット", WS_TABSTOP, 170, 368, 84, 22});
+    add({K::PushButton, IDC_MASK_TYPES_CLEAR, u"全てクリア", WS_TABSTOP, 256, 368, 84, 22});
     add({K::CheckBox, IDC_MASK_EXCLUDE, u"マスクされたファイルを(複数)選択候補に含めない。",
         BS_AUTOCHECKBOX | WS_TABSTOP, 10, 410, 340, 20});
     add({K::PushButton, IDC_MASK_MODE, u"拡張モード >>", WS_TABSTOP, 10, 440, 130, 26});

@@ -230,6 +230,11 @@ TEST_F(MaskDialogTest, YearScopeSetShowsAgainWhatTheMonthClearMasked)
 {
     CDlgMaskThumbnailWindow dialog(&m_stage);
     RunModalScript<CDlgMaskThumbnailWindow>(dialog, [&](CDlgMaskThumbnailWindow& d) {
+        // The three scopes' buttons carry the pictures of icon scale 1.
+        for (int set : {IDC_MASK_ALL_YEARS_SET, IDC_MASK_MONTH_SET, IDC_MASK_TYPES_SET})
+            EXPECT_EQ(d.ShownPicture(set), 377) << set;
+        for (int clear : {IDC_MASK_ALL_YEARS_CLEAR, IDC_MASK_MONTH_CLEAR, IDC_MASK_TYPES_CLEAR})
+            EXPECT_EQ(d.ShownPicture(clear), 378) << clear;
         d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_MASK_MONTH_CLEAR, BN_CLICKED));
         EXPECT_EQ(d.IsDlgButtonChecked(IDC_MASK_DAY_1 + m_day.day - 1), 0u);
         EXPECT_EQ(d.Days()[0].masked, 1);

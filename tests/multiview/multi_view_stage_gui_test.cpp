@@ -11,6 +11,7 @@
 #include "core/settings/app_settings.h"
 #include "multiview/multi_view_state.h"
 #include "multiview/thumb_load_control.h"
+#include "multiview/thumb_mask.h"
 #include "multiview/thumbnail_loaders.h"
 #include "tests/multiview/fake_multi_panel.h"
 #include "tests/multiview/fake_thumbnail_decoder.h"
@@ -412,6 +413,44 @@ TEST_F(MultiViewStageTest, PreviewShowsTheStripUnderThePictureOfTheFocus)
         qRgb(200, 0, 0) & 0xFFFFFF);
     EXPECT_EQ(GridPixel((strip0.left + strip0.right) / 2, (strip0.top + strip0.bottom) / 2),
         qRgb(200, 0, 0) & 0xFFFFFF);
+}
+
+TEST_F(MultiViewStageTest, MaskedFilesKeepTheirCellsDrawnAsThePlaceholder)
+{
+    const QString a = MakePictureFolder(m_dir, QStringLiteral("a"), 3);
+    ASSERT_EQ(LoadFolder(a), 1);
+    ASSERT_TRUE(PumpUntil([&] { return LoadersIdle() && Loaded(0, 2); }, 10000));
+    ASSERT_TRUE(PumpUntil([&] { return m_stage.Mask().GetStatus() == CThumbMask::kDone; }, 10000));
+    std::vector<MaskDateEntry> days = m_stage.Mask().GetDays();
+    ASSERT_EQ(days.size(), 1u);  // the files share the day they were written
+    days[0].masked = 1;
+    m_stage.Mask().ApplyMaskedDays(days);
+    m_stage.Mask().UpdateSingleDate();
+    m_stage.SendMessage(WM_MULTI_APPLY_MASKS);
+    m_stage.SendMessage(WM_MULTI_RENDER);
+    ASSERT_TRUE(PumpUntil([&] { return !Access::Painting(m_stage); }, 5000));
+
+    // Every cell still stands, and shows the grey placeholder with its dark
+    // marks where the red thumbnail was.
+    for (int cell = 0; cell < 3; ++cell) {
+        const RECT r = m_stage.Grid().GetCellRect(cell);
+        int grey = 0;
+        int dark = 0;
+        int total = 0;
+        const int edge = std::min<int>(kPlaceholderEdge, std::min(r.right - r.left, r.bottom - r.top));
+        const int left = (r.left + r.right - edge) / 2;
+        const int top = (r.top + r.bottom - edge) / 2;
+        for (int y = top + 2; y < top + edge - 2; ++y) {
+            for (int x = left + 2; x < left + edge - 2; ++x) {
+                const QRgb p = GridPixel(x, y);
+                grey += qRed(p) == qGreen(p) && qGreen(p) == qBlue(p);
+                dark += qRed(p) < 100 && qRed(p) == qBlue(p);
+                ++total;
+            }
+        }
+        EXPECT_EQ(grey, total) << cell;
+        EXPECT_GT(dark, 0) << cell;
+    }
 }
 
 }  // namespace
