@@ -73,7 +73,6 @@ RECT InnerFrameOf(const RECT& cell)
     return RECT{std::max<LONG>(cell.left - 1, 0), std::max<LONG>(cell.top - 1, 0), cell.right, cell.bottom};
 }
 
-
 }  // namespace
 
 void CDlgMultiViewStage::StretchDrawBitmap(CDC* dc, const RECT& dst, HBITMAP bitmap, int srcW, int srcH)

@@ -10,8 +10,8 @@
 namespace {
 
 // The radio of each selection method, in method order 1 .. 6.
-constexpr int kSelectionRadios[] = {IDC_RENAME_SELECT_WHOLE, IDC_RENAME_SELECT_NAME, IDC_RENAME_SELECT_EXTENSION,
-    IDC_RENAME_CARET_START, IDC_RENAME_CARET_AFTER_NAME, IDC_RENAME_CARET_END};
+constexpr int kSelectionRadios[] = {IDC_RENAME_SELECT_WHOLE, IDC_RENAME_SELECT_NAME,
+    IDC_RENAME_SELECT_EXTENSION, IDC_RENAME_CARET_START, IDC_RENAME_CARET_AFTER_NAME, IDC_RENAME_CARET_END};
 
 constexpr int kSingleEditWidth = 462;
 constexpr int kAddEditWidth = 257;
@@ -21,9 +21,7 @@ constexpr int kCountEditLimit = 2;
 }  // namespace
 
 CDlgChangeFileName::CDlgChangeFileName(CDlgMultiViewStage* stage, int* done, CWnd* parent)
-    : CDialog(&kDialog356ChangeFileName, parent)
-    , m_stage(stage)
-    , m_done(done)
+    : CDialog(&kDialog356ChangeFileName, parent), m_stage(stage), m_done(done)
 {
 }
 
@@ -150,9 +148,10 @@ void CDlgChangeFileName::LayoutSingle()
     EnableControls({IDC_RENAME_SELECT_WHOLE, IDC_RENAME_SELECT_NAME, IDC_RENAME_CARET_START,
                        IDC_RENAME_CARET_AFTER_NAME, IDC_RENAME_SELECT_GROUP},
         true);
-    EnableControls({IDC_RENAME_ADD, IDC_RENAME_DELETE, IDC_RENAME_ADD_HEAD, IDC_RENAME_ADD_END,
-                       IDC_RENAME_SEPARATOR_ON, IDC_RENAME_HYPHEN, IDC_RENAME_UNDERSCORE, IDC_RENAME_DELETE_HEAD,
-                       IDC_RENAME_DELETE_END, IDC_RENAME_ADD_GROUP, IDC_RENAME_DELETE_GROUP, IDC_RENAME_RESTORE},
+    EnableControls(
+        {IDC_RENAME_ADD, IDC_RENAME_DELETE, IDC_RENAME_ADD_HEAD, IDC_RENAME_ADD_END, IDC_RENAME_SEPARATOR_ON,
+            IDC_RENAME_HYPHEN, IDC_RENAME_UNDERSCORE, IDC_RENAME_DELETE_HEAD, IDC_RENAME_DELETE_END,
+            IDC_RENAME_ADD_GROUP, IDC_RENAME_DELETE_GROUP, IDC_RENAME_RESTORE},
         false);
     ShowControl(IDC_RENAME_TOTAL, false);
     ShowControl(IDC_RENAME_COUNT_SPIN, false);
@@ -173,12 +172,14 @@ void CDlgChangeFileName::LayoutBatch()
     const bool adding = RenameChoices.batchOperation == kBatchAddText;
     CEdit* edit = static_cast<CEdit*>(GetDlgItem(IDC_RENAME_EDIT));
     if (adding) {
-        SetDlgItemText(IDC_RENAME_EDIT_TITLE, QStringLiteral("付加する文字列  ( 元ファイル名 : %1 )").arg(name));
+        SetDlgItemText(
+            IDC_RENAME_EDIT_TITLE, QStringLiteral("付加する文字列  ( 元ファイル名 : %1 )").arg(name));
         PlaceEdit(kAddEditWidth);
         if (edit)
             edit->SetLimitText(static_cast<UINT>(std::max<qsizetype>(kRenameNameChars - m_folder.size(), 1)));
     } else {
-        SetDlgItemText(IDC_RENAME_EDIT_TITLE, QStringLiteral("削除する文字数  ( 元ファイル名 : %1 )").arg(name));
+        SetDlgItemText(
+            IDC_RENAME_EDIT_TITLE, QStringLiteral("削除する文字数  ( 元ファイル名 : %1 )").arg(name));
         PlaceEdit(kCountEditWidth);
         if (edit)
             edit->SetLimitText(kCountEditLimit);

@@ -152,7 +152,8 @@ void CDlgChangeFileName::RefreshBatchPreview()
     }
     const QString text = EditText();
     const RenameRule rule = CurrentRule(text);
-    if (rule.operation == kBatchAddText && m_batchWarning && AddExceedsPathLimit(m_folder, text, item->name)) {
+    if (rule.operation == kBatchAddText && m_batchWarning &&
+        AddExceedsPathLimit(m_folder, text, item->name)) {
         // Asked for the preview only, never while the run goes.
         if (AfxMessageBox(kLongPathQuestion, MB_YESNO | MB_ICONQUESTION) != IDYES) {
             SetDlgItemText(IDC_RENAME_STATUS, QStringLiteral("パスを含めたファイル名が長すぎます。"));

@@ -102,17 +102,19 @@ void CDlgChangeFileName::ExecuteBatch()
         return;
     EnableWindow(FALSE);
     bool messages = true;
-    m_failures += RunRenameBatch(m_folder, m_items, Next(), rule, [&](int index, const RenameOutcome& outcome) {
-        const RenameItem& item = m_items[static_cast<size_t>(index)];
-        if (outcome.error == ERROR_SUCCESS) {
-            ReportRenamed(item, outcome.newName);
-        } else if (messages) {
-            const QString text = QStringLiteral("失敗: %1\n\n%2\n\n以後、エラーメッセージを表示しますか？")
-                                     .arg(item.name, RenameErrorText(outcome.error).text);
-            messages = AfxMessageBox(text, MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
-        }
-        *m_done = index + 1;
-    });
+    m_failures +=
+        RunRenameBatch(m_folder, m_items, Next(), rule, [&](int index, const RenameOutcome& outcome) {
+            const RenameItem& item = m_items[static_cast<size_t>(index)];
+            if (outcome.error == ERROR_SUCCESS) {
+                ReportRenamed(item, outcome.newName);
+            } else if (messages) {
+                const QString text =
+                    QStringLiteral("失敗: %1\n\n%2\n\n以後、エラーメッセージを表示しますか？")
+                        .arg(item.name, RenameErrorText(outcome.error).text);
+                messages = AfxMessageBox(text, MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
+            }
+            *m_done = index + 1;
+        });
     EnableWindow(TRUE);
     Finish();
 }
@@ -127,7 +129,8 @@ void CDlgChangeFileName::ReportRenamed(const RenameItem& item, const QString& ne
 void CDlgChangeFileName::Finish()
 {
     if (m_failures != 0)
-        AfxMessageBox(QStringLiteral("%1 個のファイル変換に失敗しました。").arg(m_failures), MB_OK | MB_ICONEXCLAMATION);
+        AfxMessageBox(QStringLiteral("%1 個のファイル変換に失敗しました。").arg(m_failures),
+            MB_OK | MB_ICONEXCLAMATION);
     else
         AfxMessageBox(QStringLiteral("ファイル名の変更処理が終了しました。"), MB_OK | MB_ICONINFORMATION);
     EndDialog(IDOK);

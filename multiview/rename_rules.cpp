@@ -195,7 +195,8 @@ DWORD RenameInFolder(const QString& folder, const QString& oldName, const QStrin
 {
     if (HasFolderPart(newName))
         return ERROR_INVALID_NAME;
-    if (folder.size() + newName.size() >= kRenamePathLimit || folder.size() + oldName.size() >= kRenamePathLimit)
+    if (folder.size() + newName.size() >= kRenamePathLimit ||
+        folder.size() + oldName.size() >= kRenamePathLimit)
         return ERROR_FILENAME_EXCED_RANGE;
     // The no-replace rename would refuse the file's own name as taken.
     if (newName == oldName)

@@ -120,9 +120,9 @@ RenameErrorInfo RenameErrorText(DWORD code);
 // The batch rule for one run.
 struct RenameRule {
     int operation = kBatchAddText;
-    QString text;       // the add operation's text, separator included
-    int position = 0;   // the operation's position
-    int count = 0;      // the delete operation's count
+    QString text;      // the add operation's text, separator included
+    int position = 0;  // the operation's position
+    int count = 0;     // the delete operation's count
 };
 // The new name of a file under the rule; none when it cannot be made.
 std::optional<QString> BatchNewName(const QString& oldName, const RenameRule& rule);

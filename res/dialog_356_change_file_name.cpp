@@ -20,7 +20,8 @@ const DialogControl kControls[] = {
     {ControlKind::Text, IDC_RENAME_TOTAL, nullptr, SS_LEFT | CS_HIDDEN, 300, 40, 190, 18},
 
     {ControlKind::GroupBox, IDC_RENAME_SELECT_GROUP, u"■ 起動時のファイル名選択方法", 0, 12, 128, 340, 150},
-    {ControlKind::RadioButton, IDC_RENAME_SELECT_WHOLE, u"選択 : ファイル名全体", kFirstRadio, 28, 150, 300, 20},
+    {ControlKind::RadioButton, IDC_RENAME_SELECT_WHOLE, u"選択 : ファイル名全体", kFirstRadio, 28, 150, 300,
+        20},
     {ControlKind::RadioButton, IDC_RENAME_SELECT_NAME, u"選択 : ファイル名のみ", kRadio, 28, 174, 300, 20},
     {ControlKind::RadioButton, IDC_RENAME_SELECT_EXTENSION, u"選択 : 拡張子のみ", kRadio | CS_HIDDEN, 28, 174,
         300, 20},
@@ -39,8 +40,8 @@ const DialogControl kControls[] = {
     {ControlKind::GroupBox, IDC_RENAME_ADD_GROUP, u"■ 付加する位置", 0, 12, 318, 236, 128},
     {ControlKind::RadioButton, IDC_RENAME_ADD_HEAD, u"ファイル名の先頭", kFirstRadio, 28, 340, 200, 20},
     {ControlKind::RadioButton, IDC_RENAME_ADD_END, u"ファイル名の最後", kRadio, 28, 364, 200, 20},
-    {ControlKind::CheckBox, IDC_RENAME_SEPARATOR_ON, u"セパレータを付加する", BS_AUTOCHECKBOX | WS_TABSTOP, 28,
-        392, 200, 20},
+    {ControlKind::CheckBox, IDC_RENAME_SEPARATOR_ON, u"セパレータを付加する", BS_AUTOCHECKBOX | WS_TABSTOP,
+        28, 392, 200, 20},
     {ControlKind::RadioButton, IDC_RENAME_HYPHEN, u"ハイフン", kFirstRadio, 44, 416, 90, 20},
     {ControlKind::RadioButton, IDC_RENAME_UNDERSCORE, u"アンダーバー", kRadio, 136, 416, 100, 20},
     {ControlKind::GroupBox, IDC_RENAME_DELETE_GROUP, u"■ 削除する位置", 0, 256, 318, 236, 128},
@@ -48,8 +49,8 @@ const DialogControl kControls[] = {
         20},
     {ControlKind::RadioButton, IDC_RENAME_DELETE_END, u"ファイル名の最後から", kRadio, 272, 364, 200, 20},
 
-    {ControlKind::PushButton, IDC_RENAME_EXECUTE, u"ファイル名変更", BS_PUSHBUTTON | WS_TABSTOP, 212, 462, 150,
-        30},
+    {ControlKind::PushButton, IDC_RENAME_EXECUTE, u"ファイル名変更", BS_PUSHBUTTON | WS_TABSTOP, 212, 462,
+        150, 30},
     {ControlKind::PushButton, IDCANCEL, u"閉じる", BS_PUSHBUTTON | WS_TABSTOP, 372, 462, 120, 30},
 };
 
