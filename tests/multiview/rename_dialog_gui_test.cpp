@@ -115,6 +115,16 @@ TEST_F(RenameDialogTest, SingleModeStaysOnAClashTakesBackAFolderPartAndRenamesTh
         EXPECT_EQ(Text(d, IDC_RENAME_STATUS), "処理されたファイル数 0,   選択ファイル総数 1");
         EXPECT_FALSE(Enabled(d, IDC_RENAME_RESTORE));
         EXPECT_FALSE(Enabled(d, IDC_RENAME_ADD));
+        // The thumbnail (4:3, red) fitted on white into the box.
+        CWnd* box = d.GetDlgItem(IDC_RENAME_PREVIEW);
+        const auto pixel = [&](int x, int y) {
+            CDC* dc = box->GetDC();
+            const COLORREF colour = dc->GetPixel(x, y);
+            box->ReleaseDC(dc);
+            return colour;
+        };
+        EXPECT_TRUE(PumpUntil([&] { return pixel(49, 49) == RGB(200, 0, 0); }, 2000));
+        EXPECT_EQ(pixel(49, 5), RGB(255, 255, 255));
 
         d.SetDlgItemText(IDC_RENAME_EDIT, "p0000.png");
         EXPECT_TRUE(Enabled(d, IDC_RENAME_RESTORE));
@@ -237,6 +247,44 @@ TEST_F(RenameDialogTest, BatchDeleteChecksTheCountAndStepsItBelowTheNameLength)
     EXPECT_EQ(boxes.Texts().last(), "ファイル名の変更処理が終了しました。");
     EXPECT_TRUE(OnDisk("00.png"));
     EXPECT_TRUE(OnDisk("01.png"));
+}
+
+TEST_F(RenameDialogTest, ALongNameIsAskedAboutOnceAndFailsWithoutARename)
+{
+    Select({1, 3});
+    g_nRenameMode = kRenameSingle;
+    const QString folder = m_folder + "/";
+    const QString tooLong = QString(kRenamePathLimit - folder.size() - 4, u'n') + ".png";
+    ScriptedMessageBoxes boxes({IDNO, IDYES});
+    const INT_PTR result = Run([&](CDlgChangeFileName& d) {
+        EXPECT_EQ(d.Folder(), folder);
+        d.SetDlgItemText(IDC_RENAME_EDIT, tooLong);  // No: the text goes back
+        EXPECT_EQ(Text(d, IDC_RENAME_EDIT), "p0001.png");
+        d.SetDlgItemText(IDC_RENAME_EDIT, tooLong);  // Yes: kept, and not asked again
+        d.SetDlgItemText(IDC_RENAME_EDIT, tooLong + "x");
+        EXPECT_EQ(boxes.Texts().size(), 2);
+        EXPECT_EQ(Text(d, IDC_RENAME_EDIT), tooLong + "x");
+        Click(d, IDC_RENAME_EXECUTE);  // fails, the file keeps its name, the next one is due
+        EXPECT_EQ(boxes.Texts().last(), "ファイル名の変換に失敗しました。");
+        EXPECT_EQ(Text(d, IDC_RENAME_EDIT), "p0003.png");
+        EXPECT_EQ(Text(d, IDC_RENAME_STATUS), "処理されたファイル数 1,   選択ファイル総数 2");
+        Click(d, IDC_RENAME_BATCH);  // the rest as a batch; no operation chosen yet
+        EXPECT_EQ(Text(d, IDC_RENAME_EDIT_TITLE), "削除する文字数  ( 元ファイル名 : p0003.png )");
+        EXPECT_TRUE(Enabled(d, IDC_RENAME_ADD_HEAD));
+        EXPECT_FALSE(Enabled(d, IDC_RENAME_DELETE_HEAD));
+        EXPECT_FALSE(Enabled(d, IDC_RENAME_SELECT_WHOLE));
+        Click(d, IDC_RENAME_ADD);
+        EXPECT_EQ(Text(d, IDC_RENAME_EDIT_TITLE), "付加する文字列  ( 元ファイル名 : p0003.png )");
+        d.SetDlgItemText(IDC_RENAME_EDIT, "b");
+        Click(d, IDC_RENAME_EXECUTE);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(boxes.Texts()[0],
+        "これ以上文字数を増やすとファイル名の変更に失敗する可能性があります。\n\nこのまま処理を進めますか？");
+    EXPECT_EQ(boxes.Texts().last(), "1 個のファイル変換に失敗しました。");
+    EXPECT_TRUE(OnDisk("p0001.png"));
+    EXPECT_TRUE(OnDisk("p0003b.png"));
+    EXPECT_EQ(g_nRenameMode, kRenameBatch);
 }
 
 TEST_F(RenameDialogTest, NothingSelectedClosesWithItsMessage)

@@ -4,6 +4,9 @@
 // rename, refused names and injected failures).
 #include "multiview/rename_rules.h"
 
+#include "multiview/multi_view_menu_rules.h"
+#include "res/menu_296_multi_view.h"
+
 #include "platform/system/file_operations.h"
 
 #include <QDir>
@@ -184,6 +187,14 @@ TEST(RenameRules, ErrnoOfARenameGivesTheListedCodes)
     };
     for (const Case& c : cases)
         EXPECT_EQ(RenameErrorFromErrno(c.error, c.sourceMissing), c.code) << c.error;
+}
+
+TEST(RenameRules, TheMenuOffersRenamingWhenTheFocusIsRanked)
+{
+    for (UINT id : {ID_MULTI_RENAME_ONE, ID_MULTI_RENAME_BATCH}) {
+        EXPECT_FALSE(IsMultiMenuItemEnabled(id, MultiMenuFacts{true, true, false})) << id;
+        EXPECT_TRUE(IsMultiMenuItemEnabled(id, MultiMenuFacts{false, false, true})) << id;
+    }
 }
 
 class RenameFolderTest : public testing::Test {
