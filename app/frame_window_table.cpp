@@ -18,6 +18,7 @@
 #include "multiview/mask_dialog.h"
 #include "multiview/multi_control_window.h"
 #include "multiview/multi_view_stage.h"
+#include "multiview/rename_dialog.h"
 
 namespace {
 
@@ -140,6 +141,18 @@ void EndMaskDialogOf(CMainFrame& frame, int)
         frame.m_pMaskDialog->SendMessage(WM_COMMAND, IDCANCEL);
 }
 
+CWnd* RenameDialogOf(const CMainFrame& frame, int)
+{
+    return frame.m_pChangeFileName;
+}
+
+void EndRenameDialogOf(CMainFrame& frame, int)
+{
+    // Modal: closed as by its close button; the frame's run of it clears the pointer.
+    if (frame.m_pChangeFileName)
+        frame.m_pChangeFileName->SendMessage(WM_COMMAND, IDCANCEL);
+}
+
 CWnd* MeasureOf(const CMainFrame& frame, int)
 {
     return frame.m_pMeasure;
@@ -219,6 +232,7 @@ constexpr FrameWindowRow kRows[] = {
     {AppWindow::ColorAdjust, CDlgContrast::IDD, 1, ContrastOf, CloseContrastOf},
     // The mask settings work on the multi view's data: they end before it.
     {AppWindow::MaskDialog, CDlgMaskThumbnailWindow::IDD, 1, MaskDialogOf, EndMaskDialogOf},
+    {AppWindow::RenameDialog, CDlgChangeFileName::IDD, 1, RenameDialogOf, EndRenameDialogOf},
     {AppWindow::ExifWindow, CDlgViewExifInfo::IDD, 1, ExifWindowOf, CloseExifWindowOf},
     {AppWindow::MultiViewPanel, CDlgMultiControlWindow::IDD, 1, MultiControlOf, CloseMultiControlOf},
     {AppWindow::MultiViewStage, CDlgMultiViewStage::IDD, 1, MultiViewStageOf, CloseMultiViewStageOf},

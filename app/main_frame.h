@@ -31,6 +31,7 @@ class CDlgControlWindow;
 class CDlgModeChoice;
 class CDlgOpOptionExif;
 class CDlgOpOptionExifClear;
+class CDlgChangeFileName;
 class CDlgMultiControlWindow;
 class CDlgMultiViewStage;
 class CDlgMaskThumbnailWindow;
@@ -65,7 +66,12 @@ public:
     HWND m_hWndNextViewer = nullptr;
     BOOL m_bStageResizePending = 0;
     BOOL m_bChooserReopenAllowed = 1;
+    // The rename dialog's count of handled files, and the dialog while it
+    // runs (app/main_frame_rename.cpp).
     int m_nRenameDone = 0;
+    CDlgChangeFileName* m_pChangeFileName = nullptr;
+    LRESULT RunRename();
+    void RefreshMultiViewAfterRename();
     UINT m_nChooserGuardTimer = 0;
     const struct FrameMenu* m_pMenu = nullptr;  // the menu shown now (128 or 134)
 
@@ -305,6 +311,8 @@ private:
     bool HandleMeasureCommand(UINT id);
     // The zoom lens's click (WM_FRAME_ZOOMLENS_CLICK); false for any other message.
     bool HandleZoomLensMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    // WM_FRAME_RENAME; false for any other message.
+    bool HandleRenameMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     // The EXIF window's messages (465, 466, 474); false for any other.
     bool HandleExifMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     void NarrowFrameForExif(const RECT& before, const RECT& after);

@@ -31,6 +31,7 @@ enum class AppWindow {
     WaitBox,
     ZoomLens,
     ContinuousCaptureDialog,
+    RenameDialog,
 };
 
 class AppStateSource {

@@ -138,8 +138,6 @@ bool IsPanelButtonAvailable(int id)
         return true;
     switch (id) {
     case IDC_MULTICTL_BATCH_SHRINK:
-    case IDC_MULTICTL_RENAME_ONE:
-    case IDC_MULTICTL_RENAME_BATCH:
         return false;
     default:
         return true;

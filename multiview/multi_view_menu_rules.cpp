@@ -10,6 +10,8 @@ bool IsMultiMenuItemEnabled(UINT id, const MultiMenuFacts& facts)
         return facts.contextHasThumbnail && facts.hasFocus;
     case ID_MULTI_COPY_FILES:
     case ID_MULTI_DELETE_ONE:
+    case ID_MULTI_RENAME_ONE:
+    case ID_MULTI_RENAME_BATCH:
         return facts.focusSortReady;
     default:
         return false;

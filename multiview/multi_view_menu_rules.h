@@ -10,6 +10,6 @@ struct MultiMenuFacts {
     bool focusSortReady = false;  // the focus's file is ranked under every key
 };
 
-// Printing, renaming and batch shrinking are not part of the program yet:
-// their items stay grey.
+// Printing and batch shrinking are not part of the program yet: their items
+// stay grey.
 bool IsMultiMenuItemEnabled(UINT id, const MultiMenuFacts& facts);

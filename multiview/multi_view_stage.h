@@ -154,6 +154,9 @@ public:
     // rows (non-zero) re-centre the visible range on the focus before.
     void RenderWithPageCheck(const char* reason, bool pageCheck, int columns = 0, int rows = 0);
     void Render(const char* reason);
+    // Draws the whole of a bitmap of srcW x srcH stretched into dst with the
+    // multi view's stretch mode (the rename dialog's thumbnail uses it too).
+    static void StretchDrawBitmap(CDC* dc, const RECT& dst, HBITMAP bitmap, int srcW, int srcH);
 
 private:
     // Drawing (multi_view_stage_render.cpp).

@@ -8,6 +8,7 @@
 #include "core/copy_messages.h"
 #include "core/frame_messages.h"
 #include "core/multi_control_messages.h"
+#include "core/multi_view_globals.h"
 #include "core/multi_view_messages.h"
 #include "core/shared_paths.h"
 #include "imaging/image_file_loaders.h"
@@ -91,6 +92,14 @@ bool CDlgMultiViewStage::OnContextCommand(UINT id)
         if (m_contextItem != -1)
             SendToPanel(WM_COMMAND, MAKEWPARAM(IDC_MULTICTL_COPY_FILES, 0));
         return true;
+    case ID_MULTI_RENAME_ONE:
+    case ID_MULTI_RENAME_BATCH: {
+        const int mode = id == ID_MULTI_RENAME_ONE ? 1 : 2;
+        g_nRenameMode = static_cast<BYTE>(mode);
+        if (m_parentWnd && m_parentWnd->GetSafeHwnd())
+            m_parentWnd->SendMessage(WM_FRAME_RENAME, static_cast<WPARAM>(mode));
+        return true;
+    }
     case ID_MULTI_DELETE_ONE: {
         // The EXIF window closes before its file may go.
         SendToPanel(WM_MULTICTL_RESET_EXIF_BUTTON);

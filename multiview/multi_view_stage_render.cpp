@@ -73,8 +73,9 @@ RECT InnerFrameOf(const RECT& cell)
     return RECT{std::max<LONG>(cell.left - 1, 0), std::max<LONG>(cell.top - 1, 0), cell.right, cell.bottom};
 }
 
-// Draws the whole of a bitmap of srcW x srcH stretched into dst.
-void StretchDrawBitmap(CDC* dc, const RECT& dst, HBITMAP bitmap, int srcW, int srcH)
+}  // namespace
+
+void CDlgMultiViewStage::StretchDrawBitmap(CDC* dc, const RECT& dst, HBITMAP bitmap, int srcW, int srcH)
 {
     CDC mem;
     if (!mem.CreateCompatibleDC(dc))
@@ -88,8 +89,6 @@ void StretchDrawBitmap(CDC* dc, const RECT& dst, HBITMAP bitmap, int srcW, int s
         dst.left, dst.top, dst.right - dst.left, dst.bottom - dst.top, &mem, 0, 0, srcW, srcH, SRCCOPY);
     mem.SelectObject(old);
 }
-
-}  // namespace
 
 // ----- render -----
 

@@ -1,7 +1,10 @@
 #include "platform/system/file_operations.h"
 
+#include "platform/dialog/service_hook.h"
+
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -13,6 +16,12 @@
 namespace {
 
 thread_local DWORD t_lastError = ERROR_SUCCESS;
+
+ServiceHook<FileOperationFault>& FaultHook()
+{
+    static ServiceHook<FileOperationFault> hook;
+    return hook;
+}
 
 QByteArray Native(const QString& path)
 {
@@ -34,6 +43,19 @@ BOOL Succeed()
 {
     t_lastError = ERROR_SUCCESS;
     return TRUE;
+}
+
+// True (and the code left) when a test has this operation fail.
+bool FaultInjected(FileOperationKind kind, const QString& path)
+{
+    const FileOperationFault fault = FaultHook().Get();
+    if (!fault)
+        return false;
+    const DWORD error = fault(kind, path);
+    if (error == ERROR_SUCCESS)
+        return false;
+    Fail(error);
+    return true;
 }
 
 // Closes a descriptor when it goes out of scope.
@@ -102,8 +124,13 @@ bool PlaceFile(const QByteArray& temporary, const QByteArray& target, bool failI
         return false;
     // A file system without the exclusive rename: a new link fails on an existing name too.
     if (::link(temporary.constData(), target.constData()) == 0) {
-        ::unlink(temporary.constData());
-        return true;
+        if (::unlink(temporary.constData()) == 0)
+            return true;
+        // Both names would stay: the new one goes again.
+        const int error = errno;
+        ::unlink(target.constData());
+        errno = error;
+        return false;
     }
     if (errno != EPERM && errno != ENOSYS && errno != EOPNOTSUPP)
         return false;
@@ -168,6 +195,8 @@ DWORD ErrorFromErrno(int error)
 
 BOOL CopyFileW(const QString& source, const QString& target, BOOL failIfExists)
 {
+    if (FaultInjected(FileOperationKind::Copy, source))
+        return FALSE;
     if (source.isEmpty() || target.isEmpty())
         return Fail(ERROR_PATH_NOT_FOUND);
     const QByteArray from = Native(source);
@@ -234,6 +263,8 @@ BOOL CopyFileW(const QString& source, const QString& target, BOOL failIfExists)
 
 BOOL CreateDirectoryW(const QString& path, void*)
 {
+    if (FaultInjected(FileOperationKind::CreateDirectory, path))
+        return FALSE;
     if (path.isEmpty())
         return Fail(ERROR_PATH_NOT_FOUND);
     if (::mkdir(Native(path).constData(), 0777) == 0)
@@ -248,6 +279,8 @@ BOOL CreateDirectoryW(const QString& path, void*)
 
 BOOL DeleteFileW(const QString& path)
 {
+    if (FaultInjected(FileOperationKind::Delete, path))
+        return FALSE;
     if (path.isEmpty())
         return Fail(ERROR_FILE_NOT_FOUND);
     const QByteArray native = Native(path);
@@ -259,4 +292,92 @@ BOOL DeleteFileW(const QString& path)
     if (::unlink(native.constData()) != 0)
         return FailErrno(errno);
     return Succeed();
+}
+
+namespace {
+
+bool SameFile(const QByteArray& a, const QByteArray& b)
+{
+    struct stat sa { };
+    struct stat sb { };
+    return ::lstat(a.constData(), &sa) == 0 && ::lstat(b.constData(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+        sa.st_ino == sb.st_ino;
+}
+
+// A name change in letter case only where the file system ignores case: the
+// new name finds the file itself, so the exclusive rename would refuse it.
+// The file goes to a free hidden name beside it first, then to the new name;
+// when that fails it comes back.
+bool RenameCaseOnly(const QByteArray& from, const QByteArray& to, const QString& folder)
+{
+    QByteArray temporary;
+    for (int attempt = 0;; ++attempt) {
+        temporary = QFile::encodeName(folder + QStringLiteral("/.rename-") +
+            QString::number(QRandomGenerator::global()->generate(), 16));
+        if (PlaceFile(from, temporary, true))
+            break;
+        if (errno != EEXIST || attempt == 8)
+            return false;
+    }
+    if (PlaceFile(temporary, to, true))
+        return true;
+    const int error = errno;
+    PlaceFile(temporary, from, true);
+    errno = error;
+    return false;
+}
+
+}  // namespace
+
+DWORD RenameErrorFromErrno(int error, bool sourceMissing)
+{
+    switch (error) {
+    case EEXIST:
+    case ENOTEMPTY:
+        return ERROR_ALREADY_EXISTS;
+    case ENOENT:
+        return sourceMissing ? ERROR_FILE_NOT_FOUND : ERROR_PATH_NOT_FOUND;
+    case ENOTDIR:
+        return ERROR_PATH_NOT_FOUND;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EBUSY:
+    case ETXTBSY:
+        return ERROR_ACCESS_DENIED;
+    case EINVAL:
+    case EILSEQ:
+    case ENAMETOOLONG:
+        return ERROR_INVALID_NAME;
+    default:
+        return ErrorFromErrno(error);
+    }
+}
+
+BOOL MoveFileW(const QString& existing, const QString& newName)
+{
+    if (FaultInjected(FileOperationKind::Move, existing))
+        return FALSE;
+    if (existing.isEmpty())
+        return Fail(ERROR_FILE_NOT_FOUND);
+    if (newName.isEmpty())
+        return Fail(ERROR_PATH_NOT_FOUND);
+    const QByteArray from = Native(existing);
+    const QByteArray to = Native(newName);
+    bool moved = false;
+    if (from != to && existing.compare(newName, Qt::CaseInsensitive) == 0 && SameFile(from, to))
+        moved = RenameCaseOnly(from, to, QFileInfo(newName).absolutePath());
+    else
+        moved = PlaceFile(from, to, true);
+    if (moved)
+        return Succeed();
+    const int error = errno;
+    struct stat st { };
+    const bool sourceMissing = ::lstat(from.constData(), &st) != 0;
+    return Fail(RenameErrorFromErrno(error, sourceMissing));
+}
+
+void SetFileOperationFault(FileOperationFault fault)
+{
+    FaultHook().Set(std::move(fault));
 }

@@ -1,7 +1,6 @@
 // File operations by path as the program calls them: copy, create a folder,
-// delete. Each answers TRUE or FALSE and leaves the reason of a failure for
-// GetLastError, in the platform's error codes. More operations on files by
-// path (renaming among them) belong here too.
+// delete, rename. Each answers TRUE or FALSE and leaves the reason of a
+// failure for GetLastError, in the platform's error codes.
 //
 // A copy writes a hidden file beside the target first and puts it in place
 // only when every byte, the permissions and the modification time were
@@ -16,6 +15,7 @@
 #include "platform/types/types.h"
 
 #include <QString>
+#include <functional>
 
 // The platform's error codes that these operations leave.
 inline constexpr DWORD ERROR_SUCCESS = 0;
@@ -51,3 +51,25 @@ BOOL CreateDirectoryW(const QString& path, void* securityAttributes = nullptr);
 // Deletes a file for good (there is no recycle bin); a folder is refused
 // with ERROR_ACCESS_DENIED.
 BOOL DeleteFileW(const QString& path);
+// Renames a file (or folder) within its folder or file system. Never
+// replaces anything: ERROR_ALREADY_EXISTS when the new name is taken, also on
+// a file system without the exclusive rename (a new link, then a checked
+// rename). A change of letter case only, on a file system that ignores case,
+// goes through a temporary name. Codes: ERROR_FILE_NOT_FOUND for a missing
+// source, ERROR_PATH_NOT_FOUND for a missing target folder,
+// ERROR_ACCESS_DENIED for refused writes (also a read-only or busy file
+// system), ERROR_INVALID_NAME for a name the file system does not take (or
+// too long), another code for anything else.
+BOOL MoveFileW(const QString& existing, const QString& newName);
+
+// The code MoveFileW leaves for an errno value of the rename; sourceMissing
+// tells an ENOENT of the source from one of the target's folder.
+DWORD RenameErrorFromErrno(int error, bool sourceMissing);
+
+// Test seam: asked before each operation above runs; an answer other than
+// ERROR_SUCCESS makes the operation fail with that code and touch nothing.
+// path is the operation's source (the folder for CreateDirectoryW). An empty
+// hook removes the seam.
+enum class FileOperationKind { Copy, CreateDirectory, Delete, Move };
+using FileOperationFault = std::function<DWORD(FileOperationKind kind, const QString& path)>;
+void SetFileOperationFault(FileOperationFault fault);

@@ -490,13 +490,14 @@ TEST_F(MultiControlGui, ButtonsWhoseWorkIsNotInTheProgramStayDisabledAndDoNothin
     for (int id : {IDC_MULTICTL_COPY_PICTURE, IDC_MULTICTL_OPEN_IN_CLIP, IDC_MULTICTL_DELETE,
              IDC_MULTICTL_COPY_FILES, IDC_MULTICTL_EXIF_CLEAR, IDC_MULTICTL_EXIF_SHOW})
         EXPECT_TRUE(enabled(id)) << id;
-    for (int id : {IDC_MULTICTL_BATCH_SHRINK, IDC_MULTICTL_RENAME_ONE, IDC_MULTICTL_RENAME_BATCH}) {
+    for (int id : {IDC_MULTICTL_BATCH_SHRINK}) {
         EXPECT_FALSE(enabled(id)) << id;
         fresh.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
     }
     EXPECT_TRUE(stage.Messages().isEmpty());
-    // Delete, the file copy and the EXIF clear have their work.
-    for (int id : {IDC_MULTICTL_DELETE, IDC_MULTICTL_COPY_FILES, IDC_MULTICTL_EXIF_CLEAR})
+    // Delete, the file copy, the EXIF clear and the renames have their work.
+    for (int id : {IDC_MULTICTL_DELETE, IDC_MULTICTL_COPY_FILES, IDC_MULTICTL_EXIF_CLEAR,
+             IDC_MULTICTL_RENAME_ONE, IDC_MULTICTL_RENAME_BATCH})
         EXPECT_TRUE(enabled(id)) << id;
     fresh.DestroyWindow();
 }

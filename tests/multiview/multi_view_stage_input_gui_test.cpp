@@ -319,7 +319,8 @@ TEST_F(StageInputTest, TheRightClickMenuGreysWhatCannotRunAndItsCopyFilesReaches
     EXPECT_EQ(all.size(), 8);
     EXPECT_EQ(enabled,
         (QStringList{QStringLiteral("編集モードで表示"), QStringLiteral("クリップボードへコピー"),
-            QStringLiteral("ファイルのコピー"), QStringLiteral("ファイル削除(単独)")}));
+            QStringLiteral("ファイルのコピー"), QStringLiteral("ファイル削除(単独)"),
+            QStringLiteral("ファイル名変更(個別)"), QStringLiteral("ファイル名変更(一括)")}));
 
     m_stage.SendMessage(WM_COMMAND, MAKEWPARAM(32904, 0), 0);
     const FakePanel::Message* command = m_panel.LastOf(WM_COMMAND);

@@ -131,4 +131,64 @@ TEST_F(FileOperationsTest, FoldersAreCreatedOnceAndFilesDeletedButNotFolders)
     EXPECT_TRUE(QDir(Path("f")).exists());
 }
 
+TEST_F(FileOperationsTest, ARenameNeverReplacesAndNamesWhatStoodInTheWay)
+{
+    Write("a.jpg", "A");
+    Write("b.jpg", "B");
+    EXPECT_FALSE(MoveFileW(Path("a.jpg"), Path("b.jpg")));
+    EXPECT_EQ(GetLastError(), ERROR_ALREADY_EXISTS);
+    EXPECT_EQ(Read("b.jpg"), "B");
+    struct Case {
+        const char* from;
+        const char* to;
+        DWORD error;
+    };
+    const Case cases[] = {
+        {"none.jpg", "c.jpg", ERROR_FILE_NOT_FOUND}, {"a.jpg", "no/c.jpg", ERROR_PATH_NOT_FOUND},
+        {"a.jpg", "b.jpg/c.jpg", ERROR_PATH_NOT_FOUND},  // a file where the folder should be
+    };
+    for (const Case& c : cases) {
+        EXPECT_FALSE(MoveFileW(Path(c.from), Path(c.to))) << c.to;
+        EXPECT_EQ(GetLastError(), c.error) << c.to;
+    }
+    EXPECT_TRUE(MoveFileW(Path("a.jpg"), Path("c.jpg")));
+    EXPECT_EQ(Read("c.jpg"), "A");
+    EXPECT_EQ(Entries(), QStringList({"b.jpg", "c.jpg"}));
+}
+
+TEST_F(FileOperationsTest, ALetterCaseRenameOntoTheFileItselfComesBackWhenTheNameIsTaken)
+{
+    // Two names of one file stand in for a file system that ignores case:
+    // the file goes through a hidden name, finds the new name taken, and
+    // returns to its old name.
+    Write("a.jpg", "A");
+    ASSERT_EQ(
+        ::link(QFile::encodeName(Path("a.jpg")).constData(), QFile::encodeName(Path("A.jpg")).constData()),
+        0);
+    EXPECT_FALSE(MoveFileW(Path("a.jpg"), Path("A.jpg")));
+    EXPECT_EQ(GetLastError(), ERROR_ALREADY_EXISTS);
+    EXPECT_EQ(Entries(), QStringList({"A.jpg", "a.jpg"}));
+}
+
+TEST_F(FileOperationsTest, AnInjectedFaultFailsTheOperationAndTouchesNothing)
+{
+    Write("a.jpg", "A");
+    QList<FileOperationKind> asked;
+    SetFileOperationFault([&](FileOperationKind kind, const QString&) {
+        asked.append(kind);
+        return ERROR_DISK_FULL;
+    });
+    EXPECT_FALSE(CopyFileW(Path("a.jpg"), Path("b.jpg"), TRUE));
+    EXPECT_FALSE(CreateDirectoryW(Path("f")));
+    EXPECT_FALSE(DeleteFileW(Path("a.jpg")));
+    EXPECT_FALSE(MoveFileW(Path("a.jpg"), Path("c.jpg")));
+    EXPECT_EQ(GetLastError(), ERROR_DISK_FULL);
+    SetFileOperationFault({});
+    EXPECT_EQ(asked,
+        QList<FileOperationKind>({FileOperationKind::Copy, FileOperationKind::CreateDirectory,
+            FileOperationKind::Delete, FileOperationKind::Move}));
+    EXPECT_EQ(Entries(), QStringList({"a.jpg"}));
+    EXPECT_TRUE(MoveFileW(Path("a.jpg"), Path("c.jpg")));
+}
+
 }  // namespace
