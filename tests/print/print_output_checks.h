@@ -1,0 +1,63 @@
+// Reading what a print job wrote: a PDF's page count and first page size
+// (pdfinfo), one page rendered to an image (pdftoppm), and where the red
+// pixels of a rendering lie.
+#pragma once
+
+#include <QImage>
+#include <QProcess>
+#include <QRect>
+#include <QRegularExpression>
+#include <QString>
+#include <QTemporaryDir>
+
+struct PdfFacts {
+    int pages = 0;
+    double pageWidthPt = 0;
+    double pageHeightPt = 0;
+};
+
+inline PdfFacts ReadPdfFacts(const QString& pdf)
+{
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    info.waitForFinished(30000);
+    const QString text = QString::fromUtf8(info.readAllStandardOutput());
+    PdfFacts facts;
+    const auto pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(text);
+    if (pages.hasMatch())
+        facts.pages = pages.captured(1).toInt();
+    const auto size =
+        QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+) pts")).match(text);
+    if (size.hasMatch()) {
+        facts.pageWidthPt = size.captured(1).toDouble();
+        facts.pageHeightPt = size.captured(2).toDouble();
+    }
+    return facts;
+}
+
+// Page `page` (from 1) at `dpi`; null when pdftoppm fails.
+inline QImage RenderPdfPage(const QString& pdf, int page, double dpi)
+{
+    QTemporaryDir dir;
+    const QString base = dir.filePath(QStringLiteral("page"));
+    QProcess render;
+    render.start(QStringLiteral("pdftoppm"),
+        {QStringLiteral("-png"), QStringLiteral("-singlefile"), QStringLiteral("-r"), QString::number(dpi),
+            QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"), QString::number(page), pdf,
+            base});
+    render.waitForFinished(60000);
+    return QImage(base + QStringLiteral(".png"));
+}
+
+// The bounding box of the clearly red pixels.
+inline QRect RedArea(const QImage& image)
+{
+    QRect area;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (qRed(p) > 200 && qGreen(p) < 80 && qBlue(p) < 80)
+                area |= QRect(x, y, 1, 1);
+        }
+    return area;
+}
