@@ -49,15 +49,38 @@ inline QImage RenderPdfPage(const QString& pdf, int page, double dpi)
     return QImage(base + QStringLiteral(".png"));
 }
 
-// The bounding box of the clearly red pixels.
-inline QRect RedArea(const QImage& image)
+// The bounding box of the pixels clearly of one primary colour (0xFF0000 or 0x0000FF).
+inline QRect ColourArea(const QImage& image, QRgb primary)
 {
     QRect area;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const QRgb p = image.pixel(x, y);
-            if (qRed(p) > 200 && qGreen(p) < 80 && qBlue(p) < 80)
+            const bool red = qRed(p) > 200 && qGreen(p) < 80 && qBlue(p) < 80;
+            const bool blue = qBlue(p) > 200 && qGreen(p) < 80 && qRed(p) < 80;
+            if ((primary == qRgb(255, 0, 0) && red) || (primary == qRgb(0, 0, 255) && blue))
                 area |= QRect(x, y, 1, 1);
         }
     return area;
+}
+
+inline QRect RedArea(const QImage& image)
+{
+    return ColourArea(image, qRgb(255, 0, 0));
+}
+
+inline QRect BlueArea(const QImage& image)
+{
+    return ColourArea(image, qRgb(0, 0, 255));
+}
+
+// An image whose rows above `firstBlueRow` are red and the rest blue.
+inline QImage RedOverBlue(int width, int height, int firstBlueRow)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(qRgb(255, 0, 0));
+    for (int y = firstBlueRow; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(0, 0, 255));
+    return image;
 }

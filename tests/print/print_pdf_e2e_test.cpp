@@ -46,10 +46,8 @@ protected:
 
 TEST_F(PrintToPdf, TheImageFillsTheWidthBetweenTheMargins)
 {
-    QImage image(320, 160, QImage::Format_RGB32);
-    image.fill(qRgb(255, 0, 0));
     CBitmap bitmap;
-    ASSERT_TRUE(bitmap.CreateFromImage(image));
+    ASSERT_TRUE(bitmap.CreateFromImage(RedOverBlue(320, 160, 80)));
     ASSERT_EQ(m_layout.Compute(2100, 2970, CSize(320, 160), FIT_MARGIN_WIDTH), 1);
     ASSERT_EQ(m_layout.PrintBitmap(&m_dialog, m_dialog.GetDevMode(), bitmap, {}), PRINT_DONE);
 
@@ -60,24 +58,28 @@ TEST_F(PrintToPdf, TheImageFillsTheWidthBetweenTheMargins)
     EXPECT_NEAR(facts.pageWidthPt, 595.3, 1.0);
     EXPECT_NEAR(facts.pageHeightPt, 841.9, 1.0);
 
-    // 160 mm wide between margins of 20 and 30 mm, so 80 mm tall, from (20, 20).
+    // 160 mm wide between margins of 20 and 30 mm, so 80 mm tall, from
+    // (20, 20): the red top half above the blue bottom half.
     const QImage page = RenderPdfPage(pdf, 1, 25.4);
     ASSERT_FALSE(page.isNull());
     const QRect red = RedArea(page);
+    const QRect blue = BlueArea(page);
     EXPECT_NEAR(red.left(), 20, 1);
     EXPECT_NEAR(red.top(), 20, 1);
     EXPECT_NEAR(red.width(), 160, 1);
-    EXPECT_NEAR(red.height(), 80, 1);
+    EXPECT_NEAR(red.height(), 40, 1);
+    EXPECT_NEAR(blue.left(), 20, 1);
+    EXPECT_NEAR(blue.top(), 60, 1);
+    EXPECT_NEAR(blue.bottom() - red.top() + 1, 80, 1);
 }
 
 TEST_F(PrintToPdf, TallImageAtActualSizeMakesPagesAndCopies)
 {
     // 257 mm between the top and bottom margins are 12,142 rows at 1200 dpi:
-    // 15,000 rows take two pages, printed twice each.
-    QImage image(100, 15000, QImage::Format_RGB32);
-    image.fill(qRgb(255, 0, 0));
+    // 15,000 rows take two pages, printed twice each. The rows of the first
+    // page are red, those of the second blue.
     CBitmap bitmap;
-    ASSERT_TRUE(bitmap.CreateFromImage(image));
+    ASSERT_TRUE(bitmap.CreateFromImage(RedOverBlue(100, 15000, 12142)));
     ASSERT_EQ(m_layout.Compute(2100, 2970, CSize(100, 15000), FIT_ACTUAL_SIZE), 2);
     PrintJobOptions options;
     options.copies = 2;
@@ -87,11 +89,20 @@ TEST_F(PrintToPdf, TallImageAtActualSizeMakesPagesAndCopies)
     const QString pdf = PrintedFile();
     ASSERT_FALSE(pdf.isEmpty());
     EXPECT_EQ(ReadPdfFacts(pdf).pages, 4);
-    // The second page holds the last 2,858 rows: about 60 mm from the top margin.
-    const QRect last = RedArea(RenderPdfPage(pdf, 3, 25.4));
-    EXPECT_NEAR(last.top(), 20, 1);
-    EXPECT_NEAR(last.height(), 2858 * 25.4 / 1200, 1.5);
-    EXPECT_NEAR(last.width(), 100 * 25.4 / 1200, 1.5);
+    for (int pdfPage : {1, 2}) {
+        const QImage page = RenderPdfPage(pdf, pdfPage, 25.4);
+        EXPECT_TRUE(BlueArea(page).isEmpty()) << pdfPage;
+        EXPECT_NEAR(RedArea(page).height(), 257, 1.5) << pdfPage;
+    }
+    // The second page holds the last 2,858 rows, about 60 mm from the top margin.
+    for (int pdfPage : {3, 4}) {
+        const QImage page = RenderPdfPage(pdf, pdfPage, 25.4);
+        EXPECT_TRUE(RedArea(page).isEmpty()) << pdfPage;
+        const QRect last = BlueArea(page);
+        EXPECT_NEAR(last.top(), 20, 1) << pdfPage;
+        EXPECT_NEAR(last.height(), 2858 * 25.4 / 1200, 1.5) << pdfPage;
+        EXPECT_NEAR(last.width(), 100 * 25.4 / 1200, 1.5) << pdfPage;
+    }
 }
 
 }  // namespace
