@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QString>
 #include <QTemporaryDir>
+#include <algorithm>
 
 struct PdfFacts {
     int pages = 0;
@@ -72,6 +73,19 @@ inline QRect RedArea(const QImage& image)
 inline QRect BlueArea(const QImage& image)
 {
     return ColourArea(image, qRgb(0, 0, 255));
+}
+
+// The bounding box of the near-black pixels (text) from row `fromRow` down.
+inline QRect BlackArea(const QImage& image, int fromRow)
+{
+    QRect area;
+    for (int y = std::max(0, fromRow); y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (qRed(p) < 100 && qGreen(p) < 100 && qBlue(p) < 100)
+                area |= QRect(x, y, 1, 1);
+        }
+    return area;
 }
 
 // An image whose rows above `firstBlueRow` are red and the rest blue.

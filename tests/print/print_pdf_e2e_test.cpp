@@ -94,6 +94,16 @@ TEST_F(PrintToPdf, TallImageAtActualSizeMakesPagesAndCopies)
         EXPECT_TRUE(BlueArea(page).isEmpty()) << pdfPage;
         EXPECT_NEAR(RedArea(page).height(), 257, 1.5) << pdfPage;
     }
+    // The page number "1" or "2" at the left margin in the bottom margin,
+    // from twice its 3 mm height above the paper's edge (10 pixels a millimetre).
+    for (int pdfPage : {1, 4}) {
+        const QRect number = BlackArea(RenderPdfPage(pdf, pdfPage, 254), 2780);
+        ASSERT_FALSE(number.isEmpty()) << pdfPage;
+        EXPECT_NEAR(number.left(), 200, 15) << pdfPage;
+        EXPECT_GE(number.top(), 2900) << pdfPage;
+        EXPECT_LE(number.bottom(), 2970) << pdfPage;
+        EXPECT_LT(number.width(), 40) << pdfPage;
+    }
     // The second page holds the last 2,858 rows, about 60 mm from the top margin.
     for (int pdfPage : {3, 4}) {
         const QImage page = RenderPdfPage(pdf, pdfPage, 25.4);
