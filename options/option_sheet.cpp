@@ -87,3 +87,12 @@ void COptionSheet::OnOK()
         tab.page->Store(AppSettings);
     EndDialog(IDOK);
 }
+
+// The pages go with the sheet, before it.
+void COptionSheet::OnDestroy()
+{
+    for (const Tab& tab : m_tabs)
+        if (tab.page->GetSafeHwnd())
+            tab.page->DestroyWindow();
+    CDialog::OnDestroy();
+}

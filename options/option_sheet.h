@@ -31,6 +31,7 @@ protected:
     BOOL OnInitDialog() override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
     void OnOK() override;
+    void OnDestroy() override;
 
 private:
     struct Tab {
