@@ -116,6 +116,7 @@ constexpr FrameCommand kFrameCommands[] = {
     {ID_EDIT_PASTE_IMAGE, ClipboardBitmap},
     {ID_OPTION_EXIF_VIEW, ExifSettingsRule},
     {ID_OPTION_EXIF_CLEAR, ExifSettingsRule},
+    {ID_OPTION_OPTIONS, ControlIdle},
     {ID_HELP_MANUAL, ControlIdle},
     {ID_FILE_WORK_FOLDER, ControlIdle},
     {ID_FILE_NEW, Always},

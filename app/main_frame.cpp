@@ -200,7 +200,7 @@ BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam)
         if (HandleImageCommand(LOWORD(wParam)) || HandleClipWindowCommand(LOWORD(wParam)) ||
             HandleContrastCommand(LOWORD(wParam)) || HandleWorkFolderCommand(LOWORD(wParam)) ||
             HandleMeasureCommand(LOWORD(wParam)) || HandleMaskCommand(LOWORD(wParam)) ||
-            HandleExifSettingsCommand(LOWORD(wParam)))
+            HandleExifSettingsCommand(LOWORD(wParam)) || HandleOptionCommand(LOWORD(wParam)))
             return TRUE;
         break;
     }

@@ -31,6 +31,8 @@ class CDlgControlWindow;
 class CDlgModeChoice;
 class CDlgOpOptionExif;
 class CDlgOpOptionExifClear;
+class CDlgOpOptionContainer;
+class CDlgOpOptionContainerB;
 class CDlgChangeFileName;
 class CDlgMultiControlWindow;
 class CDlgMultiViewStage;
@@ -93,8 +95,10 @@ public:
     CDlgMultiViewStage* m_pMultiViewStage = nullptr;
     CDlgContinueCapture* m_pContinueCapture = nullptr;  // set only while it runs
     CDlgViewExifInfo* m_pViewExifInfo = nullptr;
-    CDlgOpOptionExif* m_pOptionExif = nullptr;            // set only while it runs
-    CDlgOpOptionExifClear* m_pOptionExifClear = nullptr;  // set only while it runs
+    CDlgOpOptionExif* m_pOptionExif = nullptr;              // set only while it runs
+    CDlgOpOptionExifClear* m_pOptionExifClear = nullptr;    // set only while it runs
+    CDlgOpOptionContainer* m_pOptionContainer = nullptr;    // set only while it runs
+    CDlgOpOptionContainerB* m_pOptionContainerB = nullptr;  // set only while it runs
 
     // The control panel: made once (template 134) before the stage, shown and
     // brought to the top (app/main_frame_panel.cpp).
@@ -324,6 +328,10 @@ private:
     bool HandleExifSettingsCommand(UINT id);
     void RunExifDisplaySettings();
     void RunExifClearSettings();
+    // The option command (app/main_frame_options.cpp): the sheet of the mode shown.
+    bool HandleOptionCommand(UINT id);
+    void RunClipModeOptions();
+    void RunMultiViewOptions();
     // The chooser's messages and timers (405, 406, the status topic 1, timers 9 and 28).
     bool HandleChooserMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     void OnChooserHoverTimer();

@@ -64,6 +64,8 @@ public:
     CThumbnailList& List() { return *m_list; }
     const CThumbnailList& List() const { return *m_list; }
     const CThumbGridLayout& Grid() const { return m_layout; }
+    // Paging by half a page (1) or a whole page (2), from the option sheet.
+    void SetPageChangeRange(int range) { m_layout.SetPageChangeRange(range); }
     const CThumbScrollState& Scroll() const { return m_scroll; }
     // The focus as the panel sets it (the preview starts at the first file).
     void SetFocusPosition(int position) { m_scroll.SetFocus(position); }

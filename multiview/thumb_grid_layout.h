@@ -18,6 +18,7 @@ public:
     void SetOrientation(int orientation) { m_orientation = orientation; }
     // PageChangeRange: 2 a page step is a whole page, otherwise half of it.
     void SetPageChangeRange(int range) { m_pageChangeRange = range; }
+    int PageChangeRange() const { return m_pageChangeRange; }
 
     // Lays the cells out in grid (its size counts; cells are in the grid's
     // own coordinates) for *thumbSize. With autoStep, a size change that keeps

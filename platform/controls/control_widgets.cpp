@@ -300,6 +300,13 @@ void PlaceComboBox(QComboBox* combo, const QRect& rect)
         combo->setMaxVisibleItems(g.visibleRows);
 }
 
+QSize TabStripWidget::tabSizeHint(int index) const
+{
+    const QSize natural = QTabBar::tabSizeHint(index);
+    return QSize(fixedItemSize.width() > 0 ? fixedItemSize.width() : natural.width(),
+        fixedItemSize.height() > 0 ? fixedItemSize.height() : natural.height());
+}
+
 void NotifyingComboBox::showPopup()
 {
     NotifyCommand(this, CBN_DROPDOWN);
@@ -396,7 +403,7 @@ QWidget* CreateControlWidget(const DialogControl& c, QWidget* parent, QWidget* p
         break;
     }
     case ControlKind::Tab: {
-        auto* t = new QTabBar(parent);
+        auto* t = new TabStripWidget(parent);
         t->setExpanding(false);
         QObject::connect(t, &QTabBar::currentChanged, t, [t] {
             NMHDR header;

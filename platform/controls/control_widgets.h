@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QPointer>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QToolButton>
 #include <QWidget>
 
@@ -42,6 +43,17 @@ public:
 
 protected:
     void nextCheckState() override { }
+};
+
+// A tab strip whose items can be given one fixed size (TCM_SETITEMSIZE on a
+// fixed-width tab control); a width of 0 keeps each item's natural width.
+class TabStripWidget : public QTabBar {
+public:
+    using QTabBar::QTabBar;
+    QSize fixedItemSize;
+
+protected:
+    QSize tabSizeHint(int index) const override;
 };
 
 // A combo box that tells its parent when the list opens and closes.

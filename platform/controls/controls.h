@@ -190,6 +190,9 @@ public:
     int GetCurSel() const;
     int SetCurSel(int index);
     BOOL GetItemRect(int index, RECT* rect) const;
+    // Every item takes this size (a fixed-width tab control); a height of 0
+    // keeps the items' height. The previous size is returned.
+    CSize SetItemSize(CSize size);
     // The display area below the tabs (larger false) for a window rectangle, or back.
     void AdjustRect(BOOL larger, RECT* rect) const;
 };

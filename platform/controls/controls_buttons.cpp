@@ -1,4 +1,5 @@
 // Buttons, statics, tab strips and tool tips.
+#include "platform/controls/control_widgets.h"
 #include "platform/controls/controls.h"
 #include "platform/gdi/gdi_icons.h"
 #include "platform/window/control_colours.h"
@@ -263,6 +264,18 @@ BOOL CTabCtrl::GetItemRect(int index, RECT* rect) const
     const QRect r = t->tabRect(index);
     *rect = RECT{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
     return TRUE;
+}
+
+CSize CTabCtrl::SetItemSize(CSize size)
+{
+    auto* t = dynamic_cast<TabStripWidget*>(m_widget);
+    if (!t)
+        return CSize(0, 0);
+    const QSize old = t->fixedItemSize;
+    t->fixedItemSize = QSize(size.cx, size.cy);
+    // The bar lays its items out again at the new size.
+    t->setIconSize(t->iconSize());
+    return CSize(old.width(), old.height());
 }
 
 void CTabCtrl::AdjustRect(BOOL larger, RECT* rect) const
