@@ -16,6 +16,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class CWnd;
@@ -144,3 +145,8 @@ int IsFilteredImageFileFor(const QString& fileName, UINT filterNo);
 void BuildFolderTree(TreeBrowseContext& context);
 // Frees the items, the image lists' contents and the slot map (on closing).
 void ReleaseFolderTree(TreeBrowseContext& context);
+
+class MountWatch;
+// Watches the volumes the tree shows; `changed` runs after mounts or
+// unmounts that changed them (the window then rebuilds its tree).
+std::unique_ptr<MountWatch> WatchTreeVolumes(std::function<void()> changed);

@@ -4,6 +4,7 @@
 #include "core/shell_namespace.h"
 #include "multiview/shell_tree.h"
 #include "multiview/shell_tree_rules.h"
+#include "platform/system/mount_watch.h"
 
 namespace {
 
@@ -195,4 +196,10 @@ void ReleaseFolderTree(TreeBrowseContext& context)
     context.slotMap.reset();
     context.specialFolders = {};
     context.drives = {};
+}
+
+std::unique_ptr<MountWatch> WatchTreeVolumes(std::function<void()> changed)
+{
+    return std::make_unique<MountWatch>(
+        [] { return CurrentShellNamespace().Volumes(kDriveCount); }, std::move(changed));
 }
