@@ -153,7 +153,7 @@ TEST_F(TreeCtrlTest, HitTestsNameTheItemAndThePartOfIt)
     UINT flags = 0;
     EXPECT_EQ(tree.HitTest(CPoint(row.left + 4, row.top + 2), &flags), b);
     EXPECT_EQ(flags, static_cast<UINT>(TVHT_ONITEMICON));
-    EXPECT_EQ(tree.HitTest(CPoint(row.left + 30, row.top + 2), &flags), b);
+    EXPECT_EQ(tree.HitTest(CPoint(row.left + 22, row.top + 2), &flags), b);
     EXPECT_EQ(flags, static_cast<UINT>(TVHT_ONITEMLABEL));
     EXPECT_EQ(tree.HitTest(CPoint(5, 149), &flags), nullptr);
     EXPECT_EQ(flags, static_cast<UINT>(TVHT_NOWHERE));
