@@ -84,3 +84,17 @@ TEST(MountedVolumes, PrefixesCompareWholeParts)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(MountedVolumes, TheSystemsOwnTableGivesTheSystemVolumeFirst)
+{
+    const std::vector<MountedVolume> volumes = ReadMountedVolumes(20);
+    ASSERT_FALSE(volumes.empty());
+    EXPECT_EQ(volumes.front().mountPoint, QStringLiteral("/"));
+    EXPECT_LE(volumes.size(), 20u);
+    for (const MountedVolume& v : volumes)
+        EXPECT_TRUE(v.mountPoint == u"/" || IsVolumeFileSystem(v.fsType)) << v.mountPoint.toStdString();
+}
+
+}  // namespace
