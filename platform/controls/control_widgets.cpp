@@ -4,6 +4,8 @@
 #include "platform/controls/controls.h"
 #include "platform/controls/list_ctrl.h"
 #include "platform/controls/list_view_widget.h"
+#include "platform/controls/tree_ctrl.h"
+#include "platform/controls/tree_view_widget.h"
 #include "platform/window/control_colours.h"
 #include "platform/window/window_dispatch.h"
 #include "platform/window/window_registry.h"
@@ -395,6 +397,12 @@ QWidget* CreateControlWidget(const DialogControl& c, QWidget* parent, QWidget* p
         w = view;
         break;
     }
+    case ControlKind::TreeView: {
+        auto* tree = new TreeViewWidget(parent);
+        tree->setRootIsDecorated((c.style & TVS_LINESATROOT) != 0);
+        w = tree;
+        break;
+    }
     case ControlKind::Tab: {
         auto* t = new QTabBar(parent);
         t->setExpanding(false);
@@ -451,6 +459,8 @@ CWnd* CreateControlObject(ControlKind kind)
         return new CTabCtrl;
     case ControlKind::ListView:
         return new CListCtrl;
+    case ControlKind::TreeView:
+        return new CTreeCtrl;
     }
     return new CWnd;
 }

@@ -24,6 +24,7 @@ enum class ControlKind {
     Progress,
     Tab,
     ListView,  // rows of text with small icons (LVS_SINGLESEL: one selected row at most)
+    TreeView,  // items in a hierarchy with small icons (TVS_HASLINES, TVS_HASBUTTONS, TVS_LINESATROOT)
 };
 
 // The id of labels and frames that no code addresses.
@@ -105,6 +106,11 @@ inline constexpr DWORD LVS_SMALLICON = 0x0002;
 inline constexpr DWORD LVS_LIST = 0x0003;
 inline constexpr DWORD LVS_SINGLESEL = 0x0004;
 inline constexpr DWORD LVS_SHOWSELALWAYS = 0x0008;
+// Tree views.
+inline constexpr DWORD TVS_HASBUTTONS = 0x0001;
+inline constexpr DWORD TVS_HASLINES = 0x0002;
+inline constexpr DWORD TVS_LINESATROOT = 0x0004;
+inline constexpr DWORD TVS_SHOWSELALWAYS = 0x0020;
 // Progress bars.
 inline constexpr DWORD PBS_SMOOTH = 0x0001;
 inline constexpr DWORD PBS_VERTICAL = 0x0004;
