@@ -61,3 +61,11 @@ struct SplitterStep {
 // one that would leave a tree lower than 50 pixels, and a pointer outside
 // the band's horizontal extent end the drag.
 SplitterStep StepSplitter(FileTreeRects& rects, int dy, int pointerX, const RECT& band);
+
+// The extension filter's entries; the chosen index is ExtFilterNo.
+inline constexpr const char16_t* kFileTreeFilterTexts[] = {u"bmp / jpg / tif / gif / png ファイル",
+    u"*.bmp (ﾋﾞｯﾄﾏｯﾌﾟ)", u"*.jpg (jpeg ﾌｧｲﾙ)", u"*.tif (tiff ﾌｧｲﾙ)", u"*.gif (gif ﾌｧｲﾙ)",
+    u"*.png (png ﾌｧｲﾙ)"};
+inline constexpr char16_t kFileTreeExploreTip[] = u"エクスプローラを表示します。";
+// TreeLastDir before the file tree chose any folder.
+inline constexpr char16_t kTreeLastDirNone[] = u"no_choice_tree_control";

@@ -1,0 +1,7 @@
+#include "multiview/tree_browser.h"
+
+const TreeBrowserFactory& DefaultTreeBrowserFactory()
+{
+    static const TreeBrowserFactory none;
+    return none;
+}
