@@ -50,5 +50,7 @@ public:
 using TreeBrowserFactory =
     std::function<std::unique_ptr<TreeBrowser>(CWnd* owner, CMyTreeCtrl* folders, CMyTreeCtrl* files)>;
 
-// The engine's browser; null while no engine is part of the program.
+// The engine's browser, or the one a test set; null while neither is there.
 const TreeBrowserFactory& DefaultTreeBrowserFactory();
+// Tests stand in for the engine; an empty factory gives the engine back.
+void SetTreeBrowserFactoryForTesting(TreeBrowserFactory factory);
