@@ -3,7 +3,6 @@
 #include "app/main_frame.h"
 #include "clip/control_panel.h"
 #include "core/app_state_queries.h"
-#include "multiview/tree_browser.h"
 #include "platform/clipboard/clipboard.h"
 #include "res/frame_command_ids.h"
 
@@ -87,13 +86,6 @@ bool ExifSettingsRule(const CMainFrame& frame)
     return frame.CanUseExifSettings();
 }
 
-// The tree windows wait for the panel like the other tools, and need the
-// shell tree engine that fills them.
-bool TreeWindowRule(const CMainFrame& frame)
-{
-    return frame.IsControlIdle() && DefaultTreeBrowserFactory() != nullptr;
-}
-
 constexpr FrameCommand kFrameCommands[] = {
     {ID_FILE_OPEN_IMAGE, ControlIdle},
     {ID_FILE_SAVE_IMAGE, SaveStageImageRule},
@@ -126,8 +118,8 @@ constexpr FrameCommand kFrameCommands[] = {
     {ID_OPTION_EXIF_CLEAR, ExifSettingsRule},
     {ID_HELP_MANUAL, ControlIdle},
     {ID_FILE_WORK_FOLDER, ControlIdle},
-    {ID_VIEW_FILE_TREE, TreeWindowRule},
-    {ID_VIEW_FOLDER_TREE, TreeWindowRule},
+    {ID_VIEW_FILE_TREE, ControlIdle},
+    {ID_VIEW_FOLDER_TREE, ControlIdle},
     {ID_FILE_NEW, Always},
     {ID_FILE_OPEN, Always},
     {ID_FILE_PRINT_SETUP, Always},

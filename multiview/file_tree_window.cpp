@@ -231,7 +231,7 @@ LRESULT CDlgTreeFileWindow::SyncFolder()
     if (caret != AppSettings.TreeLastDir)
         m_browser->ShowFolder(AppSettings.TreeLastDir);
     else
-        m_browser->Refresh(TreeRefresh::FilterRefresh);
+        m_browser->Refresh(TreeRefreshKind::FilterRefresh);
     HighlightCaretWhileUnfocused(true);
     return 1;
 }
@@ -283,7 +283,7 @@ void CDlgTreeFileWindow::OnFilterChanged()
     AppSettings.ExtFilterNo = static_cast<UINT>(index);
     CWaitCursor wait;
     if (m_browser)
-        m_browser->Refresh(TreeRefresh::FilterRefresh);
+        m_browser->Refresh(TreeRefreshKind::FilterRefresh);
 }
 
 BOOL CDlgTreeFileWindow::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result)
@@ -310,7 +310,7 @@ BOOL CDlgTreeFileWindow::OnFolderTreeNotify(const NMHDR& header, LPARAM lParam, 
             m_folderTree.SelectItem(item);
             if (!m_folderTree.GetItemText(item).isEmpty()) {
                 CWaitCursor wait;
-                RefreshFolder(TreeRefresh::Click);
+                RefreshFolder(TreeRefreshKind::Click);
             }
         }
         *result = 0;
@@ -322,14 +322,14 @@ BOOL CDlgTreeFileWindow::OnFolderTreeNotify(const NMHDR& header, LPARAM lParam, 
         // refreshes the folder once.
         if (m_selectionHandling && reinterpret_cast<const NMTREEVIEW*>(lParam)->action != TVC_BYMOUSE) {
             CWaitCursor wait;
-            RefreshFolder(TreeRefresh::SelectionChanged);
+            RefreshFolder(TreeRefreshKind::SelectionChanged);
         }
         m_lastChangeTick = Now();
         return TRUE;
     case TVN_KEYDOWN:
         if (reinterpret_cast<const NMTVKEYDOWN*>(lParam)->wVKey == VK_SPACE) {
             CWaitCursor wait;
-            RefreshFolder(TreeRefresh::Click);
+            RefreshFolder(TreeRefreshKind::Click);
         }
         *result = 0;
         return TRUE;
@@ -373,7 +373,7 @@ BOOL CDlgTreeFileWindow::OnFileTreeNotify(const NMHDR& header, LPARAM lParam, LR
     }
 }
 
-void CDlgTreeFileWindow::RefreshFolder(TreeRefresh kind)
+void CDlgTreeFileWindow::RefreshFolder(TreeRefreshKind kind)
 {
     if (!m_browser)
         return;

@@ -72,7 +72,7 @@ private:
 
     BOOL OnFolderTreeNotify(const NMHDR& header, LPARAM lParam, LRESULT* result);
     BOOL OnFileTreeNotify(const NMHDR& header, LPARAM lParam, LRESULT* result);
-    void RefreshFolder(TreeRefresh kind);
+    void RefreshFolder(TreeRefreshKind kind);
     void HighlightCaretWhileUnfocused(bool unfocused);
     void OnFilterChanged();
     void OnVolumesChanged();

@@ -379,7 +379,7 @@ void CDlgTreeFolderWindow::OnTreeClick()
         m_tree.SelectItem(item);
         if (!m_tree.GetItemText(item).isEmpty()) {
             CWaitCursor wait;
-            RefreshAndReport(TreeRefresh::Click);
+            RefreshAndReport(TreeRefreshKind::Click);
         }
     }
     m_selectionHandling = true;
@@ -390,7 +390,7 @@ void CDlgTreeFolderWindow::OnTreeSelectionChanged()
     if (!m_selectionHandling)
         return;
     CWaitCursor wait;
-    RefreshAndReport(TreeRefresh::SelectionChanged);
+    RefreshAndReport(TreeRefreshKind::SelectionChanged);
     m_lastChangeTick = Now();
 }
 
@@ -398,12 +398,12 @@ void CDlgTreeFolderWindow::OnTreeKeyDown(WORD key)
 {
     if (key == VK_SPACE) {
         CWaitCursor wait;
-        RefreshAndReport(TreeRefresh::Click);
+        RefreshAndReport(TreeRefreshKind::Click);
     }
     m_lastChangeTick = Now();
 }
 
-void CDlgTreeFolderWindow::RefreshAndReport(TreeRefresh kind)
+void CDlgTreeFolderWindow::RefreshAndReport(TreeRefreshKind kind)
 {
     if (!m_browser)
         return;

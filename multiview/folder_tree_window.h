@@ -71,7 +71,7 @@ private:
     void OnTreeClick();
     void OnTreeSelectionChanged();
     void OnTreeKeyDown(WORD key);
-    void RefreshAndReport(TreeRefresh kind);
+    void RefreshAndReport(TreeRefreshKind kind);
     void ReportCurrentFolder();
     void HighlightCaretWhileUnfocused(bool unfocused);
 

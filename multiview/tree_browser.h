@@ -4,6 +4,8 @@
 // again when volumes come or go, and lets them go as it closes.
 #pragma once
 
+#include "multiview/shell_tree.h"
+
 #include <QString>
 
 #include <functional>
@@ -11,15 +13,6 @@
 
 class CMyTreeCtrl;
 class CWnd;
-
-// The reason of a refresh of the caret folder (see ExpandFolderTreeItem).
-enum class TreeRefresh {
-    SelectionChanged = 1,  // records the folder, lists its files
-    Click = 2,             // records the folder, lists its files, toggles the expansion
-    RootRefresh = 3,
-    WalkStep = 4,
-    FilterRefresh = 5,  // lists the files again, expands
-};
 
 class TreeBrowser {
 public:
@@ -30,7 +23,7 @@ public:
     // Lets the image lists, items and slot map go.
     virtual void Release() = 0;
     // Refreshes the caret folder.
-    virtual void Refresh(TreeRefresh kind) = 0;
+    virtual void Refresh(TreeRefreshKind kind) = 0;
     // Walks the tree to the folder, selecting each folder on the way.
     virtual void ShowFolder(const QString& path) = 0;
     // The caret item's path, with or without a trailing separator; empty when

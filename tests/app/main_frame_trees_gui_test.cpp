@@ -36,13 +36,6 @@ protected:
     QString m_pictures;
 };
 
-TEST_F(MainFrameTreesGui, CommandsWaitForTheEngine)
-{
-    SetTreeBrowserFactoryForTesting({});
-    EXPECT_FALSE(m_frame->QueryCommandState(ID_VIEW_FILE_TREE).enabled);
-    EXPECT_FALSE(m_frame->QueryCommandState(ID_VIEW_FOLDER_TREE).enabled);
-}
-
 TEST_F(MainFrameTreesGui, CommandsOpenBringAndCloseTheirWindows)
 {
     const struct {

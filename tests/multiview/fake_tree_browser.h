@@ -15,7 +15,7 @@
 struct FakeTreeLog {
     int builds = 0;
     int releases = 0;
-    std::vector<TreeRefresh> refreshes;
+    std::vector<TreeRefreshKind> refreshes;
     QStringList shown;  // ShowFolder's paths
     std::function<void()> volumesChanged;
 };
@@ -37,13 +37,13 @@ public:
             m_tree->InsertItem(folder, 0, 0);
     }
     void Release() override { ++m_log->releases; }
-    void Refresh(TreeRefresh kind) override
+    void Refresh(TreeRefreshKind kind) override
     {
         m_log->refreshes.push_back(kind);
         const QString path = CaretPath(false);
-        if (kind == TreeRefresh::SelectionChanged || kind == TreeRefresh::Click)
+        if (kind == TreeRefreshKind::SelectionChanged || kind == TreeRefreshKind::Click)
             m_current = path;
-        if (m_files && kind != TreeRefresh::WalkStep)
+        if (m_files && kind != TreeRefreshKind::WalkStep)
             ListFiles(path);
     }
     void ShowFolder(const QString& path) override
@@ -52,7 +52,7 @@ public:
         for (HTREEITEM item = m_tree->GetRootItem(); item; item = m_tree->GetNextSiblingItem(item))
             if (m_tree->GetItemText(item) == path) {
                 m_tree->SelectItem(item);
-                Refresh(TreeRefresh::Click);
+                Refresh(TreeRefreshKind::Click);
                 return;
             }
     }

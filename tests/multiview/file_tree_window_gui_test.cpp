@@ -127,7 +127,7 @@ TEST_F(FileTreeWindowGui, SyncWalksToTreeLastDirOrListsTheFolderAgain)
     EXPECT_EQ(m_window.log->shown, QStringList{m_a});
     EXPECT_EQ(Sync(), 1);  // the same folder: listed again with the filter
     EXPECT_EQ(m_window.log->shown.size(), 1);
-    EXPECT_EQ(m_window.log->refreshes.back(), TreeRefresh::FilterRefresh);
+    EXPECT_EQ(m_window.log->refreshes.back(), TreeRefreshKind::FilterRefresh);
     // The caret keeps its highlight while the tree has no focus.
     EXPECT_EQ(m_window.FolderTree().GetDropHilightItem(), m_window.FolderTree().GetSelectedItem());
 
@@ -163,7 +163,7 @@ TEST_F(FileTreeWindowGui, TheSameFilterEntryDoesNotListAgain)
     EXPECT_TRUE(m_window.log->refreshes.empty());
     select(5);
     EXPECT_EQ(AppSettings.ExtFilterNo, 5u);
-    EXPECT_EQ(m_window.log->refreshes, std::vector<TreeRefresh>{TreeRefresh::FilterRefresh});
+    EXPECT_EQ(m_window.log->refreshes, std::vector<TreeRefreshKind>{TreeRefreshKind::FilterRefresh});
 }
 
 TEST_F(FileTreeWindowGui, TheSplitterMovesTheSplitAndStopsOnAFastStep)

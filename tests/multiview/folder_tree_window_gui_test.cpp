@@ -175,7 +175,7 @@ TEST_F(FolderTreeWindowGui, AClickRefreshesTheFolderOnceAndReportsIt)
     Open();
     m_window.log->refreshes.clear();
     ClickItem(Item(m_a));
-    EXPECT_EQ(m_window.log->refreshes, std::vector<TreeRefresh>{TreeRefresh::Click});
+    EXPECT_EQ(m_window.log->refreshes, std::vector<TreeRefreshKind>{TreeRefreshKind::Click});
     EXPECT_EQ(ReportedFolders(), QStringList{m_a});
     EXPECT_EQ(m_window.CurrentFolder(), m_a);
 }
@@ -190,7 +190,7 @@ TEST_F(FolderTreeWindowGui, KeysSelectWithASelectionRefreshAndSpaceClicks)
     EXPECT_EQ(m_window.Tree().GetItemText(m_window.Tree().GetSelectedItem()), m_a);
     KeyClick(m_window.Tree().GetWidget(), Qt::Key_Space, QStringLiteral(" "));
     EXPECT_EQ(m_window.log->refreshes,
-        (std::vector<TreeRefresh>{TreeRefresh::SelectionChanged, TreeRefresh::Click}));
+        (std::vector<TreeRefreshKind>{TreeRefreshKind::SelectionChanged, TreeRefreshKind::Click}));
     EXPECT_EQ(ReportedFolders(), (QStringList{m_a, m_a}));
 }
 
