@@ -120,6 +120,9 @@ void CDlgTreeFileWindow::DoDataExchange(CDataExchange* dx)
 BOOL CDlgTreeFileWindow::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    // Moves, sizes and selections of the set-up are not the user's.
+    m_initialised = false;
+    m_selectionHandling = false;
     CWaitCursor wait;
     m_folderTree.m_nDragCode = kFileTreeFolderDragCode;
     m_fileTree.m_nDragCode = kFileTreeFileDragCode;

@@ -146,6 +146,9 @@ void CDlgTreeFolderWindow::DoDataExchange(CDataExchange* dx)
 BOOL CDlgTreeFolderWindow::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    // Moves, sizes and selections of the set-up are not the user's.
+    m_initialised = false;
+    m_selectionHandling = false;
     DragAcceptFiles(FALSE);
     for (int i = 0; i < kShortcutCount; ++i) {
         const auto slot = static_cast<std::size_t>(i);

@@ -286,8 +286,7 @@ TEST_F(FolderTreeWindowGui, HidingTheShortcutAreaGivesTheTreeItsRoom)
 TEST_F(FolderTreeWindowGui, SizingStoresTheTreeSizeAtOnce)
 {
     Open();
-    RECT window{};
-    m_window.GetWindowRect(&window);
+    m_window.ShowWindow(SW_SHOW);
     m_window.SetWindowPos(nullptr, 0, 0, 300, 600, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_EQ(AppSettings.rctTreeFolder2_rect, (RECT{0, 0, 300 - 24, 600 - 23 - 24 - 129}));
     // Too narrow and too low: the defaults.
