@@ -49,6 +49,13 @@ TEST_F(MainFrameTreesGui, CommandsOpenBringAndCloseTheirWindows)
         const HWND window = m_frame->Window(c.kind);
         ASSERT_NE(window, nullptr);
         EXPECT_TRUE(m_frame->QueryCommandState(c.command).checked);
+        // Not the frame's enabled pop-up: the command brings it to the top.
+        if (::GetWindow(m_frame->GetSafeHwnd(), GW_ENABLEDPOPUP) != window) {
+            Command(c.command);
+            EXPECT_EQ(m_frame->Window(c.kind), window);
+            CWnd::FromHandle(window)->SetForegroundWindow();
+            PumpFor(50);
+        }
         ASSERT_EQ(::GetWindow(m_frame->GetSafeHwnd(), GW_ENABLEDPOPUP), window);
         // The frame's enabled pop-up: the command closes it.
         Command(c.command);
