@@ -64,8 +64,8 @@ TEST_F(FileTreeDragX11, AFileDroppedOnTheStageOpensThere)
 
     RECT stage{};
     ::GetWindowRect(m_frame->Window(AppWindow::ViewStage), &stage);
-    // The window stands clear of the stage's middle.
-    window->SetWindowPos(nullptr, stage.left + 10, stage.top + 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    // The window stands beside the stage, clear of it.
+    window->SetWindowPos(nullptr, stage.right + 10, stage.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     PumpFor(400);
     RECT item{};
     ASSERT_TRUE(files.GetItemRect(file, &item, TRUE));
