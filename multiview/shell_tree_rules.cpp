@@ -41,7 +41,8 @@ QString PathFromItemTexts(const QStringList& textsUpward,
             piece = specialFolders[row].path;  // Computer's is empty
             last = true;
         } else if (const int drive = DriveRowNamed(text, drives); drive >= 0) {
-            piece = drives[drive].root;  // its parent, Computer, adds nothing
+            piece = drives[drive].root;  // its parent, Computer, would add nothing
+            last = true;
         }
         AddBackslash(piece);
         path = piece + path;

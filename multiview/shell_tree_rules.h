@@ -12,7 +12,8 @@
 // The path of an item from its text and its ancestors' texts (the item's
 // first), matched against the tables, without a trailing '/'. A special
 // folder's or volume's display name gives that folder's path (the Computer
-// row an empty one); a volume's name goes on to its parent, which ends it.
+// row an empty one) and ends the walk up, so that a folder named like a place
+// or a volume resolves as that place or volume.
 QString PathFromItemTexts(const QStringList& textsUpward,
     const std::array<SpecialFolderEntry, kSpecialFolderCount>& specialFolders,
     const std::array<DriveEntry, kDriveCount>& drives);

@@ -12,8 +12,9 @@
 // - TVN_BEGINDRAG (NMTREEVIEW: itemNew and ptDrag in client coordinates) when
 //   the mouse moves with the left button down from an item past the drag
 //   distance, once per press;
-// - NM_CLICK when the left button comes up, NM_DBLCLK on a double click,
-//   NM_SETFOCUS and NM_KILLFOCUS as the focus comes and goes.
+// - NM_CLICK when the left button comes up (unless the press became a
+//   drag), NM_DBLCLK on a double click, NM_SETFOCUS and NM_KILLFOCUS as the
+//   focus comes and goes.
 // Changes made by calls notify only through SelectItem (as on the platform).
 #pragma once
 

@@ -147,7 +147,8 @@ void TreeViewWidget::mouseMoveEvent(QMouseEvent* e)
 
 void TreeViewWidget::mouseReleaseEvent(QMouseEvent* e)
 {
-    const bool click = m_pressed && e->button() == Qt::LeftButton;
+    // A press that became a drag is no click.
+    const bool click = m_pressed && !m_dragSent && e->button() == Qt::LeftButton;
     m_pressed = false;
     m_pressItem = nullptr;
     const QPointer<TreeViewWidget> alive(this);
