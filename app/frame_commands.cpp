@@ -119,6 +119,8 @@ constexpr FrameCommand kFrameCommands[] = {
     {ID_OPTION_OPTIONS, ControlIdle},
     {ID_HELP_MANUAL, ControlIdle},
     {ID_FILE_WORK_FOLDER, ControlIdle},
+    {ID_VIEW_FILE_TREE, ControlIdle},
+    {ID_VIEW_FOLDER_TREE, ControlIdle},
     {ID_FILE_NEW, Always},
     {ID_FILE_OPEN, Always},
     {ID_FILE_PRINT_SETUP, Always},

@@ -15,6 +15,8 @@
 #include "clip/work_folder_dialog.h"
 #include "clip/zoom_lens.h"
 #include "multiview/exif_window.h"
+#include "multiview/file_tree_window.h"
+#include "multiview/folder_tree_window.h"
 #include "multiview/mask_dialog.h"
 #include "multiview/multi_control_window.h"
 #include "multiview/multi_view_stage.h"
@@ -203,6 +205,26 @@ void CloseExifWindowOf(CMainFrame& frame, int)
     frame.CloseExifView();
 }
 
+CWnd* TreeFileOf(const CMainFrame& frame, int)
+{
+    return frame.m_pTreeFileWindow;
+}
+
+void CloseTreeFileOf(CMainFrame& frame, int)
+{
+    frame.CloseTreeFileWindow();
+}
+
+CWnd* TreeFolderOf(const CMainFrame& frame, int)
+{
+    return frame.m_pTreeFolderWindow;
+}
+
+void CloseTreeFolderOf(CMainFrame& frame, int)
+{
+    frame.CloseTreeFolderWindow();
+}
+
 CWnd* ContinueCaptureOf(const CMainFrame& frame, int)
 {
     return frame.m_pContinueCapture;
@@ -218,14 +240,14 @@ void EndContinueCaptureOf(CMainFrame& frame, int)
 
 // The zoom lens closes first: it paints from the stage's lens buffer.
 // The clip windows close next: they paint from the stage's clip-image store.
-// The file tree and folder tree close between the control panel and the
-// overview once they are part of the program.
 constexpr FrameWindowRow kRows[] = {
     {AppWindow::ZoomLens, CDlgZoomLens::IDD, 1, ZoomLensOf, CloseZoomLensOf},
     {AppWindow::ClipWindow, CDlgClipWindow::IDD, kClipWindowCount, ClipWindowOf, CloseClipWindowOf},
     {AppWindow::ClipHistoryDialog, CDlgClipHistory::IDD, 1, ClipHistoryOf, EndClipHistoryOf},
     {AppWindow::ViewStage, CDlgViewStage::IDD, 1, ViewStageOf, CloseViewStageOf},
     {AppWindow::ControlPanel, CDlgControlWindow::IDD, 1, ControlPanelOf, CloseControlPanelOf},
+    {AppWindow::FileTree, CDlgTreeFileWindow::IDD, 1, TreeFileOf, CloseTreeFileOf},
+    {AppWindow::FolderTree, CDlgTreeFolderWindow::IDD, 1, TreeFolderOf, CloseTreeFolderOf},
     {AppWindow::OverviewWindow, CDlgSkyWindow::IDD, 1, SkyWindowOf, CloseSkyWindowOf},
     {AppWindow::WaitBox, IDD_WAIT_OPERATE, 1, WaitBoxOf, CloseWaitBoxOf},
     {AppWindow::CaptureChooser, CDlgChoicedCaptureWindow::IDD, 1, ChooserOf, CloseChooserOf},

@@ -167,9 +167,8 @@ void CKestrelApp::FilterWheel(const MSG* msg)
     const HWND multi = frame.Window(AppWindow::MultiViewStage);
     if (!multi || GetForegroundWindow() == multi)
         return;
-    // Not over the folder tree while it is the frame's enabled popup.
-    const HWND tree = frame.Window(AppWindow::FolderTree);
-    if (tree && frame.IsWindowVisible(tree) && Inside(frame.WindowRect(tree), msg->pt))
+    // Not over the folder tree while it is the frame's enabled popup: the tree scrolls itself.
+    if (frame.IsOverFolderTree(msg->pt))
         return;
     SendMessageW(multi, WM_MOUSEWHEEL, msg->wParam, MAKELPARAM(msg->pt.x, msg->pt.y));
 }

@@ -115,6 +115,8 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return result;
     if (LRESULT result = 0; HandleRenameMessage(message, wParam, lParam, &result))
         return result;
+    if (LRESULT result = 0; HandleTreeMessage(message, wParam, lParam, &result))
+        return result;
     switch (message) {
     case WM_FRAME_APPBAR:
         if (wParam == ABN_POSCHANGED)
@@ -182,8 +184,9 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 CommandUiState CMainFrame::QueryCommandState(UINT id) const
 {
     const FrameCommand* command = FindFrameCommand(id);
-    // The work-folder item shows a check mark while its dialog is open.
-    const bool checked = id == ID_FILE_WORK_FOLDER && m_pWorkFolder;
+    // The work-folder and tree items show a check mark while their window is open.
+    const bool checked = (id == ID_FILE_WORK_FOLDER && m_pWorkFolder) ||
+        (id == ID_VIEW_FILE_TREE && m_pTreeFileWindow) || (id == ID_VIEW_FOLDER_TREE && m_pTreeFolderWindow);
     return CommandUiState{command && command->enabled(*this), checked};
 }
 
@@ -200,7 +203,8 @@ BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam)
         if (HandleImageCommand(LOWORD(wParam)) || HandleClipWindowCommand(LOWORD(wParam)) ||
             HandleContrastCommand(LOWORD(wParam)) || HandleWorkFolderCommand(LOWORD(wParam)) ||
             HandleMeasureCommand(LOWORD(wParam)) || HandleMaskCommand(LOWORD(wParam)) ||
-            HandleExifSettingsCommand(LOWORD(wParam)) || HandleOptionCommand(LOWORD(wParam)))
+            HandleExifSettingsCommand(LOWORD(wParam)) || HandleOptionCommand(LOWORD(wParam)) ||
+            HandleTreeCommand(LOWORD(wParam)))
             return TRUE;
         break;
     }

@@ -38,6 +38,8 @@ class CDlgMultiControlWindow;
 class CDlgMultiViewStage;
 class CDlgMaskThumbnailWindow;
 class CDlgSkyWindow;
+class CDlgTreeFileWindow;
+class CDlgTreeFolderWindow;
 class CDlgViewExifInfo;
 class CDlgViewStage;
 class CDlgWaitOperateMsg;
@@ -95,6 +97,8 @@ public:
     CDlgMultiViewStage* m_pMultiViewStage = nullptr;
     CDlgContinueCapture* m_pContinueCapture = nullptr;  // set only while it runs
     CDlgViewExifInfo* m_pViewExifInfo = nullptr;
+    CDlgTreeFileWindow* m_pTreeFileWindow = nullptr;
+    CDlgTreeFolderWindow* m_pTreeFolderWindow = nullptr;
     CDlgOpOptionExif* m_pOptionExif = nullptr;              // set only while it runs
     CDlgOpOptionExifClear* m_pOptionExifClear = nullptr;    // set only while it runs
     CDlgOpOptionContainer* m_pOptionContainer = nullptr;    // set only while it runs
@@ -182,6 +186,20 @@ public:
     // first request and shown; closed and deleted.
     void OpenExifView();
     void CloseExifView();
+
+    // The file tree of clip mode and the folder tree of the multi view
+    // (app/main_frame_trees.cpp): made on their commands, shown and brought to
+    // the top; closed and deleted.
+    void OpenTreeFileWindow();
+    void CloseTreeFileWindow();
+    void OpenTreeFolderWindow();
+    void CloseTreeFolderWindow();
+    // The file tree is the frame's enabled pop-up and the cursor is on its trees.
+    BOOL IsCursorOnFileTree() const;
+    // The point lies on the folder tree's tree while that window is the frame's enabled pop-up.
+    bool IsOverFolderTree(POINT screen) const;
+    // The open file tree follows TreeLastDir (WM_TREEFILE_SYNC_FOLDER).
+    void SyncFileTree();
 
     // Continuous capture (WM_FRAME_CONTINUE_CAPTURE, app/main_frame_continuous_capture.cpp):
     // the other windows made ready, then the dialog run modally; 1, or 0 when
@@ -321,6 +339,10 @@ private:
     bool HandleExifMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     void NarrowFrameForExif(const RECT& before, const RECT& after);
     void ResizeFrameTo(const RECT& rect);
+    // The tree windows' close messages and commands; false for any other.
+    bool HandleTreeMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    bool HandleTreeCommand(UINT id);
+    bool IsEnabledPopup(const CWnd* window) const;
     // The work-folder command; false for any other.
     bool HandleWorkFolderCommand(UINT id);
     bool HandleMaskCommand(UINT id);

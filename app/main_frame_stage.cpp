@@ -77,9 +77,10 @@ bool CMainFrame::HandleStageMessage(UINT message, WPARAM wParam, LPARAM lParam, 
             AfxMessageBox(QStringLiteral("クリップボードのコピーに失敗しました。"));
         return true;
     case WM_FRAME_SYNC_TREE:
-        // The file-tree window follows the folder too once it is part of the program.
-        if (AppSettings.ConnectTreeFile == 1)
+        if (AppSettings.ConnectTreeFile == 1) {
             AppSettings.TreeLastDir = AppSettings.LastAccessDir;
+            SyncFileTree();
+        }
         return true;
     default:
         return false;

@@ -15,7 +15,7 @@ void CMainFrame::RunWorkFolder()
     m_pWorkFolder = &dialog;
     dialog.DoModal();
     m_pWorkFolder = nullptr;
-    // The file tree is told to follow TreeLastDir once it is part of the program.
+    SyncFileTree();
 }
 
 bool CMainFrame::HandleWorkFolderCommand(UINT id)

@@ -1,10 +1,12 @@
 #include "clip/work_folder_dialog.h"
 
+#include "core/app_state.h"
 #include "core/file_dialogs.h"
 #include "core/file_queries.h"
 #include "core/histories.h"
 #include "core/path_utils.h"
 #include "core/settings/app_settings.h"
+#include "core/tree_window_messages.h"
 #include "platform/controls/controls.h"
 #include "platform/dialog/msgbox.h"
 
@@ -183,7 +185,9 @@ void CDlgWorkFolder::OnChooseFolder(int slot)
         WorkFolderChooseId(0), WorkFolderChooseId(kWorkFolderRowCount - 1), WorkFolderChooseId(slot));
     AppSettings.LastAccessDir = m_folders[slot];
     AppSettings.TreeLastDir = m_folders[slot];
-    // The file tree follows TreeLastDir once it is part of the program.
+    if (const HWND fileTree = GetAppState().Window(AppWindow::FileTree))
+        ::SendMessageW(
+            fileTree, WM_TREEFILE_SYNC_FOLDER, reinterpret_cast<WPARAM>(&AppSettings.TreeLastDir), 0);
 }
 
 void CDlgWorkFolder::OnBrowseFolder(int slot)

@@ -53,6 +53,8 @@ public:
     // The icon shown (not owned); the previous one is returned.
     GdiIcon* SetIcon(GdiIcon* icon);
     GdiIcon* GetIcon() const { return m_icon; }
+    // The text's horizontal alignment: SS_LEFT, SS_CENTER or SS_RIGHT.
+    void SetTextAlign(DWORD align);
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // A picture control draws its bitmap and frame.
     void OnPaint() override;

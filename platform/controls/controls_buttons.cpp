@@ -142,6 +142,17 @@ HBITMAP CStatic::SetBitmap(HBITMAP bitmap)
     return old;
 }
 
+void CStatic::SetTextAlign(DWORD align)
+{
+    auto* label = qobject_cast<QLabel*>(m_widget);
+    if (!label)
+        return;
+    const Qt::Alignment horizontal = (align & 0x3) == SS_CENTER ? Qt::AlignHCenter
+        : (align & 0x3) == SS_RIGHT                             ? Qt::AlignRight
+                                                                : Qt::AlignLeft;
+    label->setAlignment(horizontal | (label->alignment() & Qt::AlignVertical_Mask));
+}
+
 GdiIcon* CStatic::SetIcon(GdiIcon* icon)
 {
     GdiIcon* old = std::exchange(m_icon, icon);

@@ -12,7 +12,12 @@
 // message may ignore it).
 bool ShellOpenDocument(const QString& path);
 
-// While a hook is set, ShellOpenDocument calls it instead and returns its
+// Opens a folder in the desktop's file manager (xdg-open on the folder) and
+// returns at once; false when the folder is missing or the opener could not
+// be started.
+bool ShellExploreFolder(const QString& folder);
+
+// While a hook is set, ShellOpenDocument and ShellExploreFolder call it instead and returns its
 // result. An empty hook restores the desktop's opener.
 using ShellOpenHook = std::function<bool(const QString& path)>;
 void SetShellOpenHookForTesting(ShellOpenHook hook);

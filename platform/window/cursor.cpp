@@ -2,10 +2,12 @@
 
 #include "platform/window/resource_cursors.h"
 #include "platform/window/ui_thread.h"
+#include "platform/window/window_registry.h"
 
 #include <QGuiApplication>
 #include <QHash>
 #include <QPixmap>
+#include <QWidget>
 #include <mutex>
 #include <optional>
 
@@ -89,6 +91,22 @@ bool SetSystemCursor(int id)
         Show(QCursor(shape));
         g_shownCursor = nullptr;
     }
+    return true;
+}
+
+bool SetWindowCursor(HWND window, int systemCursorId)
+{
+    QWidget* widget = WidgetFromHwnd(window);
+    if (!widget)
+        return false;
+    if (systemCursorId == 0) {
+        widget->unsetCursor();
+        return true;
+    }
+    Qt::CursorShape shape;
+    if (!SystemCursorShape(systemCursorId, &shape))
+        return false;
+    widget->setCursor(shape);
     return true;
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/gdi/gdi_icons.h"
+#include "platform/types/hwnd.h"
 
 #include <QCursor>
 
@@ -29,6 +30,11 @@ bool SystemCursorShape(int id, Qt::CursorShape* shape);
 
 // Shows the system cursor; false for an unknown id or without a GUI.
 bool SetSystemCursor(int id);
+
+// The window's own cursor, shown while the pointer is over it: a system
+// cursor id, or 0 to take the parent's cursor again. False for an unknown
+// id or window.
+bool SetWindowCursor(HWND window, int systemCursorId);
 
 // Shows a cursor (LoadResourceCursor) over all windows; null gives each
 // window its own cursor back. Returns the cursor shown before (null when

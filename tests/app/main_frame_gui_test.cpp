@@ -182,7 +182,8 @@ TEST_F(MainFrameGui, MenusToolbarAndStatusBarOfClipModeAndMultiView)
         if (b.IsSeparator())
             continue;
         EXPECT_EQ(frame.IsToolbarButtonEnabled(b.command),
-            b.command == ID_APP_ABOUT || b.command == ID_FILE_OPEN_IMAGE || b.command == ID_FILE_WORK_FOLDER)
+            b.command == ID_APP_ABOUT || b.command == ID_FILE_OPEN_IMAGE ||
+                b.command == ID_FILE_WORK_FOLDER || b.command == ID_VIEW_FILE_TREE)
             << b.command;
     }
 
