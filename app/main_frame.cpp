@@ -115,6 +115,8 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return result;
     if (LRESULT result = 0; HandleRenameMessage(message, wParam, lParam, &result))
         return result;
+    if (LRESULT result = 0; HandleStretchMessage(message, wParam, lParam, &result))
+        return result;
     switch (message) {
     case WM_FRAME_APPBAR:
         if (wParam == ABN_POSCHANGED)
