@@ -56,7 +56,11 @@ bool WriteSmooth(const QString& output, CLoadBitmap_for_Dlg& holder, SIZE target
         SetStretchBltMode(dc, HALFTONE);
         const LONG w = holder.infoHeader.biWidth;
         const LONG h = std::abs(holder.infoHeader.biHeight);
-        if (StretchBlt(dc, 0, 0, target.cx, target.cy, holder.memDC, 0, 0, w, h, SRCCOPY)) {
+        HGDIOBJ picture = SelectObject(holder.memDC, holder.ddb);
+        const BOOL stretched = StretchBlt(dc, 0, 0, target.cx, target.cy, holder.memDC, 0, 0, w, h, SRCCOPY);
+        if (picture)
+            SelectObject(holder.memDC, picture);
+        if (stretched) {
             DibSaveSource source = SourceOf(holder);
             source.memDC = dc;
             source.ddb = bitmap;

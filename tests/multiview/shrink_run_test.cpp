@@ -4,6 +4,7 @@
 // folder that cannot be made, and paths that are too long.
 #include "multiview/shrink_run.h"
 
+#include "core/settings/app_settings.h"
 #include "core/system_figures.h"
 #include "imaging/load_bitmap_for_dlg.h"
 #include "imaging/png_transparency.h"
@@ -114,6 +115,25 @@ TEST_F(ShrinkRunTest, BothRoutesWriteEveryFormatAtTheReducedSize)
             }
         }
     }
+}
+
+TEST_F(ShrinkRunTest, JpegsAreWrittenAtTheChosenQualityWithoutTouchingTheSettings)
+{
+    AppSettings.JpegQuality = 90;
+    AppSettings.ShowQualityDlg = 1;  // never asked: a worker has no window
+    qint64 sizes[2] = {};
+    for (int i : {0, 1}) {
+        ShrinkJob job = Job(kShrinkJpeg, 1);
+        job.names = {"c.jpg"};
+        job.choices.ratio = 100;
+        job.choices.quality = i == 0 ? 5 : 100;
+        job.choices.overwrite = 1;
+        Run(job);
+        sizes[i] = QFileInfo(m_dir.path() + "/out/deep/s-c.jpg").size();
+    }
+    EXPECT_GT(sizes[1], sizes[0] * 2);
+    EXPECT_EQ(AppSettings.JpegQuality, 90);
+    EXPECT_EQ(AppSettings.ShowQualityDlg, 1);
 }
 
 TEST_F(ShrinkRunTest, AnExistingOutputIsReplacedOnlyWhenAllowed)
