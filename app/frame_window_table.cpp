@@ -21,6 +21,7 @@
 #include "multiview/multi_control_window.h"
 #include "multiview/multi_view_stage.h"
 #include "multiview/rename_dialog.h"
+#include "multiview/stretch_image_dialog.h"
 
 namespace {
 
@@ -155,6 +156,18 @@ void EndRenameDialogOf(CMainFrame& frame, int)
         frame.m_pChangeFileName->SendMessage(WM_COMMAND, IDCANCEL);
 }
 
+CWnd* StretchDialogOf(const CMainFrame& frame, int)
+{
+    return frame.m_pStretchImage;
+}
+
+void EndStretchDialogOf(CMainFrame& frame, int)
+{
+    // Modal: a run is stopped first; the frame's run of it clears the pointer.
+    if (frame.m_pStretchImage)
+        frame.m_pStretchImage->EndForFrameClose();
+}
+
 CWnd* MeasureOf(const CMainFrame& frame, int)
 {
     return frame.m_pMeasure;
@@ -255,6 +268,7 @@ constexpr FrameWindowRow kRows[] = {
     // The mask settings work on the multi view's data: they end before it.
     {AppWindow::MaskDialog, CDlgMaskThumbnailWindow::IDD, 1, MaskDialogOf, EndMaskDialogOf},
     {AppWindow::RenameDialog, CDlgChangeFileName::IDD, 1, RenameDialogOf, EndRenameDialogOf},
+    {AppWindow::StretchDialog, CDlgStretchImage::IDD, 1, StretchDialogOf, EndStretchDialogOf},
     {AppWindow::ExifWindow, CDlgViewExifInfo::IDD, 1, ExifWindowOf, CloseExifWindowOf},
     {AppWindow::MultiViewPanel, CDlgMultiControlWindow::IDD, 1, MultiControlOf, CloseMultiControlOf},
     {AppWindow::MultiViewStage, CDlgMultiViewStage::IDD, 1, MultiViewStageOf, CloseMultiViewStageOf},

@@ -34,6 +34,7 @@ class CDlgOpOptionExifClear;
 class CDlgOpOptionContainer;
 class CDlgOpOptionContainerB;
 class CDlgChangeFileName;
+class CDlgStretchImage;
 class CDlgMultiControlWindow;
 class CDlgMultiViewStage;
 class CDlgMaskThumbnailWindow;
@@ -76,6 +77,9 @@ public:
     CDlgChangeFileName* m_pChangeFileName = nullptr;
     LRESULT RunRename();
     void RefreshMultiViewAfterRename();
+    // The batch shrink dialog while it runs (app/main_frame_stretch.cpp).
+    CDlgStretchImage* m_pStretchImage = nullptr;
+    LRESULT RunStretchImage();
     UINT m_nChooserGuardTimer = 0;
     const struct FrameMenu* m_pMenu = nullptr;  // the menu shown now (128 or 134)
 
@@ -335,6 +339,8 @@ private:
     bool HandleZoomLensMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     // WM_FRAME_RENAME; false for any other message.
     bool HandleRenameMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    // WM_FRAME_STRETCH; false for any other message.
+    bool HandleStretchMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     // The EXIF window's messages (465, 466, 474); false for any other.
     bool HandleExifMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     void NarrowFrameForExif(const RECT& before, const RECT& after);

@@ -32,6 +32,7 @@ enum class AppWindow {
     ZoomLens,
     ContinuousCaptureDialog,
     RenameDialog,
+    StretchDialog,
 };
 
 class AppStateSource {

@@ -62,6 +62,14 @@ DWORD GetDiskFreeMB(const QString& folder)
     return QueryDiskFreeBytes(folder, &bytes) ? BytesToMB(bytes) : 0;
 }
 
+bool QueryDiskFreeMB(const QString& folder, DWORD* freeMB)
+{
+    ULONGLONG bytes = 0;
+    const bool asked = QueryDiskFreeBytes(folder, &bytes);
+    *freeMB = asked ? BytesToMB(bytes) : 0;
+    return asked;
+}
+
 ULONGLONG EstimateSaveSize(int imageFileType, ULONGLONG imageBytes, int jpegQuality)
 {
     const double m = static_cast<double>(imageBytes) + 1000.0;

@@ -34,6 +34,9 @@ DWORD BytesToMB(ULONGLONG bytes);
 DWORD GetDiskFreeMBForPath(const QString& path);
 // Free MB for this user on the file system of the folder itself; 0 on failure.
 DWORD GetDiskFreeMB(const QString& folder);
+// The same, telling a failed query apart from a full disk: false when the
+// folder's file system cannot be asked.
+bool QueryDiskFreeMB(const QString& folder, DWORD* freeMB);
 
 // The bytes a file of this type will likely take, rounded up to 1000:
 // PNG 65 % of the image, JPEG 10 % at quality 100 scaled by the quality,

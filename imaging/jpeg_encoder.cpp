@@ -11,6 +11,7 @@
 #include "platform/image/image_codecs.h"
 #include "platform/system/safe_file_writer.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -95,6 +96,13 @@ int WriteJpegFile(const QString& path, const BITMAPINFOHEADER* infoHeader, const
 
 int SaveJpegOrOtherFile(const QString& path, const DibSaveSource& source, BYTE* code)
 {
+    const QString extension = GetFileExtension(path).toLower();
+    const bool jpeg = extension == "jpg" || extension == "jpeg";
+    return SaveJpegOrOtherFile(path, source, code, jpeg ? AskJpegQuality() : 0);
+}
+
+int SaveJpegOrOtherFile(const QString& path, const DibSaveSource& source, BYTE* code, int quality)
+{
     *code = 1;
     const QString extension = GetFileExtension(path).toLower();
     CLoadBitmapDlg_DupMem picture;
@@ -106,8 +114,8 @@ int SaveJpegOrOtherFile(const QString& path, const DibSaveSource& source, BYTE* 
     if (extension != "jpg" && extension != "jpeg") {
         saved = SaveByImageClass(path, picture);
     } else {
-        const int quality = AskJpegQuality();
-        if (WriteJpegFile(path, &picture.infoHeader, picture.bits, quality) != kJpegWriteFailed)
+        if (WriteJpegFile(path, &picture.infoHeader, picture.bits, std::clamp(quality, 1, 100)) !=
+            kJpegWriteFailed)
             saved = true;
         else if (g_bShowImageErrors.load() != 1)
             saved = SaveByImageClass(path, picture);

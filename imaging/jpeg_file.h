@@ -44,4 +44,8 @@ int WriteJpegFile(const QString& path, const BITMAPINFOHEADER* infoHeader, const
 // Saves the source at 24 bits per pixel: .jpg and .jpeg through the JPEG
 // encoder, every other extension through the image class. 1 saved, 0 failed
 // (code 7).
+// A JPEG's quality is asked (the quality dialog or the settings).
 int SaveJpegOrOtherFile(const QString& path, const DibSaveSource& source, BYTE* code);
+// The same with the JPEG quality given (1 .. 100): nothing is asked, and the
+// settings stay as they are. Safe on worker threads.
+int SaveJpegOrOtherFile(const QString& path, const DibSaveSource& source, BYTE* code, int quality);

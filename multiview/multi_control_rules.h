@@ -36,10 +36,8 @@ struct LoadStopStep {
 };
 LoadStopStep LoadStopTransition(int changed, int displayState);
 
-// The operation buttons whose work is part of the program. The picture copy,
-// opening in clip mode, EXIF display, batch shrink and rename come with the
-// stage's input handlers, the EXIF window, the shrink and rename dialogs;
-// until then their buttons stay disabled rather than do nothing.
+// The operation buttons whose work is part of the program: every one now. A
+// button whose work has not landed stays disabled here rather than do nothing.
 bool IsPanelButtonAvailable(int id);
 // Tests of the handlers behind those buttons make every button available.
 void SetAllPanelButtonsAvailableForTesting(bool all);

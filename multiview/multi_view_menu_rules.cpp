@@ -12,6 +12,7 @@ bool IsMultiMenuItemEnabled(UINT id, const MultiMenuFacts& facts)
     case ID_MULTI_DELETE_ONE:
     case ID_MULTI_RENAME_ONE:
     case ID_MULTI_RENAME_BATCH:
+    case ID_MULTI_BATCH_SHRINK:
         return facts.focusSortReady;
     default:
         return false;

@@ -10,6 +10,5 @@ struct MultiMenuFacts {
     bool focusSortReady = false;  // the focus's file is ranked under every key
 };
 
-// Printing and batch shrinking are not part of the program yet: their items
-// stay grey.
+// Printing is not part of the program yet: its item stays grey.
 bool IsMultiMenuItemEnabled(UINT id, const MultiMenuFacts& facts);

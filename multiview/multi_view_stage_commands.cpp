@@ -100,6 +100,9 @@ bool CDlgMultiViewStage::OnContextCommand(UINT id)
             m_parentWnd->SendMessage(WM_FRAME_RENAME, static_cast<WPARAM>(mode));
         return true;
     }
+    case ID_MULTI_BATCH_SHRINK:
+        SendMessage(WM_MULTI_BATCH_SHRINK);
+        return true;
     case ID_MULTI_DELETE_ONE: {
         // The EXIF window closes before its file may go.
         SendToPanel(WM_MULTICTL_RESET_EXIF_BUTTON);

@@ -377,6 +377,11 @@ BOOL MoveFileW(const QString& existing, const QString& newName)
     return Fail(RenameErrorFromErrno(error, sourceMissing));
 }
 
+bool IsFileOperationFaultInjected(FileOperationKind kind, const QString& path)
+{
+    return FaultInjected(kind, path);
+}
+
 void SetFileOperationFault(FileOperationFault fault)
 {
     FaultHook().Set(std::move(fault));

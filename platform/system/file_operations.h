@@ -68,8 +68,11 @@ DWORD RenameErrorFromErrno(int error, bool sourceMissing);
 
 // Test seam: asked before each operation above runs; an answer other than
 // ERROR_SUCCESS makes the operation fail with that code and touch nothing.
-// path is the operation's source (the folder for CreateDirectoryW). An empty
-// hook removes the seam.
-enum class FileOperationKind { Copy, CreateDirectory, Delete, Move };
+// path is the operation's source (the folder for CreateDirectoryW, the path
+// asked for the free-space query of kernel.h). An empty hook removes the seam.
+enum class FileOperationKind { Copy, CreateDirectory, Delete, Move, FreeSpace };
 using FileOperationFault = std::function<DWORD(FileOperationKind kind, const QString& path)>;
 void SetFileOperationFault(FileOperationFault fault);
+// True (and the code left for GetLastError) when the seam has the operation
+// fail; for the platform's other services that honour it.
+bool IsFileOperationFaultInjected(FileOperationKind kind, const QString& path);

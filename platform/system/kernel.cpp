@@ -1,5 +1,7 @@
 #include "platform/system/kernel.h"
 
+#include "platform/system/file_operations.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <chrono>
@@ -65,7 +67,7 @@ bool QueryMemoryStatus(KernelMemoryStatus* status)
 bool QueryDiskFreeBytes(const QString& path, ULONGLONG* freeBytes)
 {
     *freeBytes = 0;
-    if (path.isEmpty())
+    if (path.isEmpty() || IsFileOperationFaultInjected(FileOperationKind::FreeSpace, path))
         return false;
     struct statvfs info { };
     if (statvfs(QFile::encodeName(path).constData(), &info) != 0)

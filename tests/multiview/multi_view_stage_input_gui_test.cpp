@@ -320,7 +320,8 @@ TEST_F(StageInputTest, TheRightClickMenuGreysWhatCannotRunAndItsCopyFilesReaches
     EXPECT_EQ(enabled,
         (QStringList{QStringLiteral("編集モードで表示"), QStringLiteral("クリップボードへコピー"),
             QStringLiteral("ファイルのコピー"), QStringLiteral("ファイル削除(単独)"),
-            QStringLiteral("ファイル名変更(個別)"), QStringLiteral("ファイル名変更(一括)")}));
+            QStringLiteral("一括縮小変換"), QStringLiteral("ファイル名変更(個別)"),
+            QStringLiteral("ファイル名変更(一括)")}));
 
     m_stage.SendMessage(WM_COMMAND, MAKEWPARAM(32904, 0), 0);
     const FakePanel::Message* command = m_panel.LastOf(WM_COMMAND);
