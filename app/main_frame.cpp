@@ -116,6 +116,9 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     if (LRESULT result = 0; HandleRenameMessage(message, wParam, lParam, &result))
         return result;
     switch (message) {
+    case WM_FRAME_RAISE_STAGE:
+        RaiseStageUnderPrintDialog();
+        return 1;
     case WM_FRAME_APPBAR:
         if (wParam == ABN_POSCHANGED)
             OnTaskbarMoved();
@@ -200,7 +203,7 @@ BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam)
         if (HandleImageCommand(LOWORD(wParam)) || HandleClipWindowCommand(LOWORD(wParam)) ||
             HandleContrastCommand(LOWORD(wParam)) || HandleWorkFolderCommand(LOWORD(wParam)) ||
             HandleMeasureCommand(LOWORD(wParam)) || HandleMaskCommand(LOWORD(wParam)) ||
-            HandleExifSettingsCommand(LOWORD(wParam)))
+            HandleExifSettingsCommand(LOWORD(wParam)) || HandlePrintCommand(LOWORD(wParam)))
             return TRUE;
         break;
     }
