@@ -105,8 +105,10 @@ BOOL CDlgPrintOut::OnInitDialog()
         return TRUE;
     }
 
+    // The radios' ids are not in order: each is ticked on its own.
     static constexpr int kModeRadios[3] = {IDC_PRINT_FIT_WIDTH, IDC_PRINT_ACTUAL_SIZE, IDC_PRINT_ONE_PAGE};
-    CheckRadioButton(IDC_PRINT_FIT_WIDTH, IDC_PRINT_ONE_PAGE, kModeRadios[m_fitMode]);
+    for (int mode = 0; mode < 3; ++mode)
+        CheckDlgButton(kModeRadios[mode], mode == m_fitMode ? 1 : 0);
     m_currentPage = 1;
     RebuildPreviewBuffer();
     Recompute();

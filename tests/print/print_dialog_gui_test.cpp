@@ -187,7 +187,7 @@ TEST_F(PrintDialogTest, ActualSizeWithAWideImageCannotPrintUntilTheModeChanges)
         EXPECT_FALSE(Enabled(d, IDC_PRINT_START));
         EXPECT_FALSE(Enabled(d, IDC_PRINT_MARGIN_RIGHT));
         EXPECT_FALSE(Enabled(d, IDC_PRINT_SPIN_RIGHT));
-        d.CheckRadioButton(IDC_PRINT_FIT_WIDTH, IDC_PRINT_ONE_PAGE, IDC_PRINT_ONE_PAGE);
+        d.CheckDlgButton(IDC_PRINT_ONE_PAGE, 1);
         Press(d, IDC_PRINT_ONE_PAGE);
         EXPECT_EQ(d.FitMode(), kFitOnePage);
         EXPECT_TRUE(Enabled(d, IDC_PRINT_START));
@@ -237,7 +237,7 @@ TEST_F(PrintDialogTest, PagesTurnByButtonKeyAndWheelWithinTheirCount)
         EXPECT_EQ(d.CurrentPage(), pages);
         EXPECT_FALSE(Enabled(d, IDC_PRINT_PAGE_DOWN));
         // Fewer pages after a change: the page shown follows.
-        d.CheckRadioButton(IDC_PRINT_FIT_WIDTH, IDC_PRINT_ONE_PAGE, IDC_PRINT_ONE_PAGE);
+        d.CheckDlgButton(IDC_PRINT_ONE_PAGE, 1);
         Press(d, IDC_PRINT_ONE_PAGE);
         EXPECT_EQ(d.CurrentPage(), 1);
         EXPECT_FALSE(Enabled(d, IDC_PRINT_PAGE_UP));
