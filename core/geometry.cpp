@@ -316,3 +316,8 @@ int IsRectAroundAndVisibleInclusive(const RECT& outer, const RECT& inner)
 {
     return IsRectAroundAndVisibleInclusive(outer, inner, CachedVisibilityMetrics());
 }
+
+int RoundHalfAway(double value)
+{
+    return static_cast<int>(std::round(value));  // std::round rounds halves away from zero
+}

@@ -11,6 +11,8 @@
 // Nearest integer; an exact half rounds upwards (2.5 -> 3, -2.5 -> -2).
 // Values beyond the int range saturate; NaN gives 0.
 int RoundToInt(double x);
+// Nearest integer; an exact half rounds away from zero (2.5 -> 3, -2.5 -> -3).
+int RoundHalfAway(double value);
 // a itself when it is a multiple of unit, else the next multiple above.
 std::int64_t RoundUpToMultiple(std::int64_t a, std::int64_t unit);
 

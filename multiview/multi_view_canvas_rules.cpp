@@ -3,11 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-int RoundHalfAway(double value)
-{
-    return static_cast<int>(std::round(value));  // std::round rounds halves away from zero
-}
-
 HeaderTextPlace PlaceHeaderText(int slot, int innerWidth, int textWidth, int length)
 {
     const int e = innerWidth / 10;

@@ -2,6 +2,8 @@
 // no drawing: widths in pixels in, positions out.
 #pragma once
 
+#include "core/geometry.h"
+
 // One of the header's three texts: 0 the first visible file, 1 the focus,
 // 2 the last visible file.
 struct HeaderTextPlace {
@@ -23,6 +25,3 @@ struct ScrollThumb {
 // The thumb for a page of pageCells positions from first in count files,
 // clipped to the inner width; empty for an empty list.
 ScrollThumb ScrollThumbFor(int innerWidth, int pageCells, int count, int first);
-
-// Rounds half away from zero.
-int RoundHalfAway(double value);

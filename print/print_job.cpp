@@ -29,15 +29,12 @@ bool DescribeBitmap(HBITMAP bitmap, BITMAPINFOHEADER* header, unsigned long long
     header->biPlanes = 1;
     header->biBitCount = static_cast<WORD>(bm.bmPlanes * bm.bmBitsPixel);
     header->biCompression = BI_RGB;
-    const unsigned long long stride = DibStride(bm.bmWidth, header->biBitCount);
-    const unsigned long long image = stride * static_cast<unsigned long long>(bm.bmHeight);
+    const unsigned long long image =
+        static_cast<unsigned long long>(DibStride(bm.bmWidth, header->biBitCount)) * bm.bmHeight;
     if (image > std::numeric_limits<DWORD>::max())
         return false;
     header->biSizeImage = static_cast<DWORD>(image);
-    unsigned long long colours = 0;
-    if (header->biBitCount <= 8)
-        colours = 1ull << header->biBitCount;
-    *blockBytes = sizeof(BITMAPINFOHEADER) + colours * sizeof(RGBQUAD) + image;
+    *blockBytes = PrintBlockBytes(bm.bmWidth, bm.bmHeight, header->biBitCount);
     return true;
 }
 
@@ -68,6 +65,16 @@ private:
 };
 
 }  // namespace
+
+unsigned long long PrintBlockBytes(LONG width, LONG height, WORD bitCount)
+{
+    if (width <= 0 || height <= 0)
+        return 0;
+    const unsigned long long stride = (static_cast<unsigned long long>(width) * bitCount + 31) / 32 * 4;
+    const unsigned long long colours = bitCount <= 8 ? 1ull << bitCount : 0;
+    return sizeof(BITMAPINFOHEADER) + colours * sizeof(RGBQUAD) +
+        stride * static_cast<unsigned long long>(height);
+}
 
 int CPrintLayout::PrintBitmap(
     CPrintDialog* dialog, DEVMODE* devMode, HBITMAP bitmap, const PrintJobOptions& options)

@@ -1,5 +1,8 @@
 #include "print/print_layout.h"
 
+#include "core/geometry.h"
+#include "platform/print/printer_dc.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -41,16 +44,17 @@ FitResult Fit(int fitMode, double printableWidth, double printableHeight, int w,
 
 }  // namespace
 
-int RoundHalfAway(double value)
-{
-    return static_cast<int>(value < 0 ? value - 0.5 : value + 0.5);
-}
-
 CPrintLayout::CPrintLayout() : m_pageNumberFont(28)
 {
 }
 
 CPrintLayout::~CPrintLayout() = default;
+
+void CPrintLayout::ReadDeviceResolution(CPrinterDC* printerDC)
+{
+    m_resolutionX = printerDC ? printerDC->GetDeviceCaps(LOGPIXELSX) : 0;
+    m_resolutionY = printerDC ? printerDC->GetDeviceCaps(LOGPIXELSY) : 0;
+}
 
 void CPrintLayout::SetResolution(double x, double y)
 {

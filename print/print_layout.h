@@ -53,8 +53,10 @@ struct PrintBand {
     friend bool operator==(const PrintBand&, const PrintBand&) = default;
 };
 
-// Half away from zero: 2.5 gives 3, -2.5 gives -3.
-int RoundHalfAway(double value);
+// The bytes of the block a job takes a bitmap into: header, colour table
+// (2, 16 or 256 entries up to 8 bits) and bottom-up rows padded to 4 bytes,
+// counted in 64 bits.
+unsigned long long PrintBlockBytes(LONG width, LONG height, WORD bitCount);
 
 class CPrintLayout {
 public:

@@ -306,3 +306,8 @@ QString QtPrinterDC::OutputFile() const
 {
     return m_printer->outputFileName();
 }
+
+int QtPrinterDC::PrinterCopyCount() const
+{
+    return m_printer->copyCount();
+}

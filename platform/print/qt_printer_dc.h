@@ -36,6 +36,8 @@ public:
 
     // The file the PDF printer wrote the last document into.
     QString OutputFile() const;
+    // How often the print system itself would repeat the document: always 1.
+    int PrinterCopyCount() const;
 
 private:
     bool Failed() const;

@@ -144,14 +144,6 @@ TEST(PrintLayout, TallImageBandsStayInRange)
     EXPECT_EQ(rows, 35000);
 }
 
-TEST(PrintLayout, RoundsHalfAwayFromZero)
-{
-    const std::pair<double, int> cases[] = {
-        {2.5, 3}, {-2.5, -3}, {2.49, 2}, {-2.6, -3}, {0.0, 0}, {1269.9999, 1270}};
-    for (auto [value, rounded] : cases)
-        EXPECT_EQ(RoundHalfAway(value), rounded) << value;
-}
-
 TEST(PageNumber, TextByFormat)
 {
     EXPECT_EQ(PageNumberText(3, 4, 1), "3");
