@@ -4,6 +4,7 @@
 // the printer setup, and a missing printer.
 #include "print/print_dialog.h"
 
+#include "core/geometry.h"
 #include "core/settings/app_settings.h"
 #include "imaging/load_bitmap_for_dlg.h"
 #include "tests/support/fake_print_out_printer.h"
