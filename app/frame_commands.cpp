@@ -81,6 +81,11 @@ bool ClipboardBitmap(const CMainFrame& frame)
         IsClipboardFormatAvailable(CF_BITMAP);
 }
 
+bool PrintRule(const CMainFrame& frame)
+{
+    return frame.CanPrint();
+}
+
 bool ExifSettingsRule(const CMainFrame& frame)
 {
     return frame.CanUseExifSettings();
@@ -90,6 +95,7 @@ constexpr FrameCommand kFrameCommands[] = {
     {ID_FILE_OPEN_IMAGE, ControlIdle},
     {ID_FILE_SAVE_IMAGE, SaveStageImageRule},
     {ID_FILE_NEW_IMAGE, ImageCommands},
+    {ID_FILE_PRINT_IMAGE, PrintRule},
     {ID_EDIT_FLIP_LR, TransformRule},
     {ID_EDIT_FLIP_TB, TransformRule},
     {ID_EDIT_ROTATE_90, TransformRule},

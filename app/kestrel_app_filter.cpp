@@ -48,8 +48,7 @@ CtrlKeyState TakeCtrlKeyState(const CMainFrame& frame)
         s.fixedModeButtonEnabled = IsItemEnabled(panel, IDC_CONTROL_FIXED_MODE);
     }
     s.canUseMaskSettings = frame.CanUseMaskSettings();
-    // The multi view's current item is asked once the multi view exists.
-    s.multiViewHasCurrentItem = false;
+    s.multiViewHasCurrentItem = frame.AppMode() == 2 && frame.CanPrint();
     return s;
 }
 

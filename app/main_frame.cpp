@@ -120,6 +120,9 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     if (LRESULT result = 0; HandleStretchMessage(message, wParam, lParam, &result))
         return result;
     switch (message) {
+    case WM_FRAME_RAISE_STAGE:
+        RaiseStageUnderPrintDialog();
+        return 1;
     case WM_FRAME_APPBAR:
         if (wParam == ABN_POSCHANGED)
             OnTaskbarMoved();
@@ -206,7 +209,7 @@ BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam)
             HandleContrastCommand(LOWORD(wParam)) || HandleWorkFolderCommand(LOWORD(wParam)) ||
             HandleMeasureCommand(LOWORD(wParam)) || HandleMaskCommand(LOWORD(wParam)) ||
             HandleExifSettingsCommand(LOWORD(wParam)) || HandleOptionCommand(LOWORD(wParam)) ||
-            HandleTreeCommand(LOWORD(wParam)))
+            HandleTreeCommand(LOWORD(wParam)) || HandlePrintCommand(LOWORD(wParam)))
             return TRUE;
         break;
     }

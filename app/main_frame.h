@@ -234,6 +234,8 @@ public:
     BOOL IsControlIdle() const;
     BOOL HasStageImage() const;
     BOOL CanUseImageCommands() const;
+    // The print command: the multi view's current item, else the image commands' rule.
+    bool CanPrint() const;
     BOOL CanUseMaskSettings() const;
     BOOL CanUseExifSettings() const;
 
@@ -354,6 +356,11 @@ private:
     bool HandleMaskCommand(UINT id);
     // The EXIF display and clear settings commands (app/main_frame_exif_settings.cpp); false for any other.
     bool HandleExifSettingsCommand(UINT id);
+    // The print command (main_frame_print.cpp).
+    bool HandlePrintCommand(UINT id);
+    void PrintStageImage();
+    // The print dialog became active: the windows of the mode come up under it.
+    void RaiseStageUnderPrintDialog();
     void RunExifDisplaySettings();
     void RunExifClearSettings();
     // The option command (app/main_frame_options.cpp): the sheet of the mode shown.

@@ -7,7 +7,9 @@
 #include "core/save_size_globals.h"
 #include "core/settings/app_settings.h"
 #include "imaging/resampler.h"
+#include "platform/dialog/msgbox.h"
 #include "platform/window/cursor.h"
+#include "print/print_dialog.h"
 #include "res/frame_command_ids.h"
 
 namespace {
@@ -95,6 +97,16 @@ void CDlgClipWindow::OnCopyToStage()
 
 void CDlgClipWindow::OnPrint()
 {
-    // Printing a clip arrives with the print dialog; until then the button
-    // stays disabled and its command (Ctrl+P included) does nothing.
+    // The dialog prints a copy, so the clip may change meanwhile.
+    HBITMAP copy = m_slot ? CopyOf(m_slot->dib) : nullptr;
+    if (!copy) {
+        AfxMessageBox(QStringLiteral("印刷の準備に失敗しました。"));
+        return;
+    }
+    if (!CDlgPrintOut::Running()) {
+        CDlgPrintOut dialog(copy, m_slot->memDC ? CDC::FromHandle(m_slot->memDC) : nullptr, m_image);
+        dialog.DoModal();
+        BringWindowToTop();
+    }
+    DeleteObject(copy);
 }

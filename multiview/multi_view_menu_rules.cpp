@@ -7,6 +7,7 @@ bool IsMultiMenuItemEnabled(UINT id, const MultiMenuFacts& facts)
     switch (id) {
     case ID_MULTI_OPEN_IN_CLIP:
     case ID_MULTI_COPY_PICTURE:
+    case ID_MULTI_PRINT:
         return facts.contextHasThumbnail && facts.hasFocus;
     case ID_MULTI_COPY_FILES:
     case ID_MULTI_DELETE_ONE:

@@ -232,6 +232,7 @@ private:
     bool OnContextCommand(UINT id);
     LRESULT OnCopyPicture(int position);
     LRESULT OnOpenInClipMode(int position);
+    LRESULT OnPrintItem(int position);
     LRESULT OnInputMessage(UINT message, WPARAM wParam, LPARAM lParam, bool* handled);
 
     int m_pressedCell = -1;

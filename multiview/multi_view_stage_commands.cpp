@@ -18,8 +18,10 @@
 #include "multiview/multi_view_menu_rules.h"
 #include "multiview/thumbnail_list.h"
 #include "platform/app/menu.h"
+#include "platform/dialog/msgbox.h"
 #include "platform/window/cursor.h"
 #include "platform/window/pointer_position.h"
+#include "print/print_dialog.h"
 #include "res/dialog_279_multi_control.h"
 #include "res/menu_296_multi_view.h"
 
@@ -87,6 +89,10 @@ bool CDlgMultiViewStage::OnContextCommand(UINT id)
     case ID_MULTI_COPY_PICTURE:
         if (m_contextItem != -1)
             SendMessage(WM_MULTI_COPY_PICTURE, static_cast<WPARAM>(m_contextItem));
+        return true;
+    case ID_MULTI_PRINT:
+        if (m_contextItem != -1)
+            OnPrintItem(m_contextItem);
         return true;
     case ID_MULTI_COPY_FILES:
         if (m_contextItem != -1)
@@ -157,6 +163,37 @@ LRESULT CDlgMultiViewStage::OnCopyPicture(int position)
     ShowClipboardCopyMessage(result, GetSafeHwnd());
     if (loader && mustFree)
         loader->Free();
+    return 1;
+}
+
+LRESULT CDlgMultiViewStage::OnPrintItem(int position)
+{
+    if (position == -1)
+        return 1;
+    m_printing = true;
+    bool mustFree = false;
+    int loaded = 0;
+    {
+        CWaitCursor wait;
+        loaded = LoadItemImage(position, &mustFree);
+    }
+    CLoadBitmap_for_Dlg* loader = m_list->GetFullImageLoader();
+    if (loaded && loader && m_list->GetSourceDC() && loader->CreateBitmap(m_list->GetSourceDC()) &&
+        loader->ddb) {
+        if (!CDlgPrintOut::Running()) {
+            LONG width = 0;
+            LONG height = 0;
+            loader->GetSize(&width, &height);
+            CDlgPrintOut dialog(
+                loader->ddb, CDC::FromHandle(loader->memDC), SIZE{width, height < 0 ? -height : height});
+            dialog.DoModal();
+        }
+    } else {
+        AfxMessageBox(QStringLiteral("印刷データの作成に失敗しました。"));
+    }
+    if (loader && mustFree)
+        loader->Free();
+    m_printing = false;
     return 1;
 }
 

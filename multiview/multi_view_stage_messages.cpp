@@ -1,8 +1,7 @@
 // The stage's message table: every private message, command and timer it
 // receives, and its exchanges with the panel. The mouse, the keys, the
 // right-click menu and the whole-picture commands are in the input and
-// command files, the file operations in the multi_view_stage_files files;
-// printing comes with its own: until then its message answers 0.
+// command files, the file operations in the multi_view_stage_files files.
 #include "multiview/multi_view_stage.h"
 
 #include "clip/draw_pens.h"
@@ -89,7 +88,9 @@ LRESULT CDlgMultiViewStage::WindowProc(UINT message, WPARAM wParam, LPARAM lPara
         return OnInputMessage(message, wParam, lParam, &handled);
     }
     case WM_MULTI_PRINT:
-        return 0;
+        // The frame's print command prints the focus.
+        m_contextItem = m_scroll.Focus();
+        return OnPrintItem(m_contextItem);
     default:
         return CDialog::WindowProc(message, wParam, lParam);
     }

@@ -11,7 +11,7 @@ const DialogControl kControls[] = {
     {ControlKind::BitmapButton, IDC_CLIP_SAVE, u"保存", kImageButton, 4, 4, 36, 36},
     {ControlKind::BitmapButton, IDC_CLIP_COPY, u"クリップボード", kImageButton, 42, 4, 36, 36},
     {ControlKind::BitmapButton, IDC_CLIP_COPY_TO_STAGE, u"Button3", kImageButton, 80, 4, 36, 36},
-    {ControlKind::BitmapButton, IDC_CLIP_PRINT, u"印刷", kImageButton | WS_DISABLED, 118, 4, 36, 36},
+    {ControlKind::BitmapButton, IDC_CLIP_PRINT, u"印刷", kImageButton, 118, 4, 36, 36},
     {ControlKind::CheckBox, IDC_CLIP_PICK_COLOR, u"透過", BS_CHECKBOX | BS_PUSHLIKE | BS_BITMAP | WS_TABSTOP,
         156, 4, 36, 36},
     {ControlKind::Text, IDC_STATIC, u"保存(ｺﾋﾟｰ)サイズ", SS_LEFT, 198, 2, 136, 16},

@@ -23,7 +23,9 @@
 #include "res/frame_command_ids.h"
 #include "tests/support/dib_pixels.h"
 #include "tests/support/display_figures.h"
+#include "tests/support/fake_print_out_printer.h"
 #include "tests/support/image_fixtures.h"
+#include "tests/support/print_dialog_script.h"
 #include "tests/support/pump_until.h"
 #include "tests/support/scripted_dialogs.h"
 #include "tests/support/synthetic_input.h"
@@ -305,12 +307,12 @@ TEST_F(ClipWindowGui, ShowsExactlyItsPixelsAtOneToOne)
                 ASSERT_EQ(ColorrefFromPixel(shown.pixel(x, y)), PatternColor(x, y, 100, 80, bpp))
                     << bpp << ": " << x << "," << y;
     }
-    // The buttons show our pictures; printing waits for its dialog.
+    // The buttons show our pictures.
     CDlgClipWindow& w = *clips[1];
     EXPECT_EQ(w.ShownImage(IDC_CLIP_SAVE), 177);
     EXPECT_EQ(w.ShownImage(IDC_CLIP_PICK_COLOR), 209);
     EXPECT_EQ(ClipWindowBitmapId(IDC_CLIP_COPY_TO_STAGE, 2), 359);
-    EXPECT_FALSE(w.GetDlgItem(IDC_CLIP_PRINT)->IsWindowEnabled());
+    EXPECT_TRUE(w.GetDlgItem(IDC_CLIP_PRINT)->IsWindowEnabled());
     EXPECT_EQ(ComboText(w), QStringLiteral("ｸﾘｯﾌﾟしたサイズ"));
     // Shown: the frame's status guidance names the window.
     EXPECT_FALSE(frame.Of(WM_FRAME_STATUS_GUIDE).isEmpty());
@@ -792,13 +794,30 @@ TEST_F(ClipWindowGui, AClipThatCannotBePreparedIsToldAndClosesItself)
     EXPECT_TRUE(PumpUntil([&] { return Closed(5); }, 2000));
 }
 
+TEST_F(ClipWindowGui, ThePrintButtonPrintsTheClipThroughTheDialog)
+{
+    FakePrintOutPrinter printer;
+    CDlgClipWindow& w = Open(60, 40, 24, 2);
+    ASSERT_TRUE(w.GetDlgItem(IDC_CLIP_PRINT)->IsWindowEnabled());
+    PrintDialogScript script([](CDlgPrintOut& d) {
+        d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_PRINT_START, BN_CLICKED), 0);
+        d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_PRINT_CLOSE, BN_CLICKED), 0);
+    });
+    Press(w, IDC_CLIP_PRINT);
+    EXPECT_TRUE(script.Ran());
+    ASSERT_EQ(printer.jobs.size(), 1);
+    EXPECT_EQ(printer.jobs[0].image.cx, 60);
+    EXPECT_EQ(printer.jobs[0].image.cy, 40);
+    EXPECT_EQ(CDlgPrintOut::Running(), nullptr);
+    EXPECT_FALSE(Closed(2));
+}
+
 TEST_F(ClipWindowGui, OnlyTheCloseCommandClosesTheWindow)
 {
     CDlgClipWindow& w = Open(20, 10, 24, 3);
-    // Enter and Esc do nothing; printing does nothing yet.
+    // Enter and Esc do nothing.
     w.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     w.SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    Press(w, IDC_CLIP_PRINT);
     EXPECT_FALSE(Closed(3));
     // Ctrl+Q arrives as the close button's command.
     Press(w, IDC_CLIP_CLOSE);

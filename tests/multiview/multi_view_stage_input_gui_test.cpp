@@ -16,6 +16,8 @@
 #include "res/dialog_279_multi_control.h"
 #include "tests/multiview/fake_multi_panel.h"
 #include "tests/multiview/fake_thumbnail_decoder.h"
+#include "tests/support/fake_print_out_printer.h"
+#include "tests/support/print_dialog_script.h"
 #include "tests/support/pump_until.h"
 #include "tests/support/scripted_dialogs.h"
 #include "tests/support/synthetic_input.h"
@@ -321,7 +323,7 @@ TEST_F(StageInputTest, TheRightClickMenuGreysWhatCannotRunAndItsCopyFilesReaches
         (QStringList{QStringLiteral("編集モードで表示"), QStringLiteral("クリップボードへコピー"),
             QStringLiteral("ファイルのコピー"), QStringLiteral("ファイル削除(単独)"),
             QStringLiteral("一括縮小変換"), QStringLiteral("ファイル名変更(個別)"),
-            QStringLiteral("ファイル名変更(一括)")}));
+            QStringLiteral("ファイル名変更(一括)"), QStringLiteral("印刷")}));
 
     m_stage.SendMessage(WM_COMMAND, MAKEWPARAM(32904, 0), 0);
     const FakePanel::Message* command = m_panel.LastOf(WM_COMMAND);
@@ -402,6 +404,33 @@ TEST_F(StagePictureTest, AWholePictureLoadsAndThePreviewsPictureServesOnlyItsOwn
     EXPECT_EQ(LoaderSize().cx, 50);
     EXPECT_EQ(LoaderSize().cy, 40);
     EXPECT_TRUE(boxes.Texts().isEmpty()) << boxes.Texts().join(u'|').toStdString();
+}
+
+TEST_F(StagePictureTest, PrintingTheFocusOrTheContextItemRunsTheDialogOnItsPicture)
+{
+    WritePicture(QStringLiteral("p0004.png"), 70, 30);
+    FakePrintOutPrinter printer;
+    ScriptedMessageBoxes boxes;
+    const auto printAndClose = [](CDlgPrintOut& d) {
+        d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_PRINT_START, BN_CLICKED), 0);
+        d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_PRINT_CLOSE, BN_CLICKED), 0);
+    };
+    // The frame's command prints the focus.
+    m_stage.SetFocusPosition(PositionOf(QStringLiteral("p0004.png")));
+    {
+        PrintDialogScript script(printAndClose);
+        EXPECT_EQ(m_stage.SendMessage(WM_MULTI_PRINT), 1);
+        EXPECT_TRUE(script.Ran());
+    }
+    ASSERT_EQ(printer.jobs.size(), 1);
+    EXPECT_EQ(printer.jobs[0].image.cx, 70);
+    EXPECT_EQ(printer.jobs[0].image.cy, 30);
+    // A file that is no picture is told and prints nothing.
+    m_stage.SetFocusPosition(PositionOf(QStringLiteral("p0000.png")));
+    EXPECT_EQ(m_stage.SendMessage(WM_MULTI_PRINT), 1);
+    EXPECT_EQ(boxes.Texts(), QStringList{QStringLiteral("印刷データの作成に失敗しました。")});
+    EXPECT_EQ(printer.jobs.size(), 1);
+    EXPECT_EQ(CDlgPrintOut::Running(), nullptr);
 }
 
 TEST_F(StagePictureTest, OpeningInClipModeHandsTheFilesPathOver)
