@@ -10,6 +10,7 @@
 #include "platform/dialog/msgbox.h"
 
 #include "bench/in_turn.h"
+#include "bench/photo_picture.h"
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -45,22 +46,7 @@ struct Fixture {
         // A photograph-like picture: smooth gradients with a little noise,
         // encoded once and written under every name.
         CLoadBitmap picture;
-        InitDibHeaders(&picture.fileHeader, &picture.infoHeader, kWidth, kHeight, 24, 0, 0, 0);
-        picture.AllocInfo();
-        picture.AllocBits();
-        CopyInfoHeader(&picture.info->bmiHeader, &picture.infoHeader);
-        const std::uint32_t stride = GetDibStride(24, kWidth);
-        std::uint32_t seed = 12345;
-        for (int y = 0; y < kHeight; ++y) {
-            BYTE* row = picture.bits + static_cast<std::size_t>(y) * stride;
-            for (int x = 0; x < kWidth; ++x) {
-                seed = seed * 1103515245 + 12345;
-                const int noise = static_cast<int>((seed >> 16) & 7) - 4;
-                row[x * 3] = static_cast<BYTE>(std::clamp(x * 255 / kWidth + noise, 0, 255));
-                row[x * 3 + 1] = static_cast<BYTE>(std::clamp(y * 255 / kHeight + noise, 0, 255));
-                row[x * 3 + 2] = static_cast<BYTE>(std::clamp(((x + y) / 16) % 256 + noise, 0, 255));
-            }
-        }
+        MakePhotoLikePicture(picture, kWidth, kHeight, 4);
         const QString first = folder + "/in000.jpg";
         if (!QFile::exists(first))
             WriteJpegFile(first, &picture.infoHeader, picture.bits, 90);

@@ -13,6 +13,7 @@
 #include "platform/window/window.h"
 
 #include "bench/in_turn.h"
+#include "bench/photo_picture.h"
 #include <QApplication>
 #include <QDir>
 
@@ -50,21 +51,7 @@ QString JpegPath()
         const QString folder = QDir::tempPath() + QStringLiteral("/kestrel_stage_open_bench");
         QDir().mkpath(folder);
         CLoadBitmap picture;
-        InitDibHeaders(&picture.fileHeader, &picture.infoHeader, kWidth, kHeight, 24, 0, 0, 0);
-        picture.AllocInfo();
-        picture.AllocBits();
-        const std::uint32_t stride = GetDibStride(24, kWidth);
-        std::uint32_t seed = 12345;
-        for (int y = 0; y < kHeight; ++y) {
-            BYTE* row = picture.bits + static_cast<std::size_t>(y) * stride;
-            for (int x = 0; x < kWidth; ++x) {
-                seed = seed * 1103515245 + 12345;
-                const int noise = static_cast<int>((seed >> 16) & 15) - 8;
-                row[x * 3] = static_cast<BYTE>(std::clamp(x * 255 / kWidth + noise, 0, 255));
-                row[x * 3 + 1] = static_cast<BYTE>(std::clamp(y * 255 / kHeight + noise, 0, 255));
-                row[x * 3 + 2] = static_cast<BYTE>(std::clamp(((x + y) / 16) % 256 + noise, 0, 255));
-            }
-        }
+        MakePhotoLikePicture(picture, kWidth, kHeight, 8);
         const QString file = folder + QStringLiteral("/in.jpg");
         WriteJpegFile(file, &picture.infoHeader, picture.bits, 90);
         return file;
